@@ -1,0 +1,1 @@
+#include "form3.h"

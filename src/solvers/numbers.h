@@ -1,0 +1,37 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// The user's number format, taken from the system locale at start. IsNumeric and the
+// display forms StrR4/StrR8 follow it; Val and Str never do.
+struct NumberLocale {
+    std::string decimalSeparator = ".";
+    std::string thousandsSeparator = ",";
+    std::string currencySymbol = "$";
+};
+
+// An arithmetic step that the processor would flag: invalid operation, division by zero or
+// overflow. Underflow is never a fault.
+class ArithmeticFault : public std::runtime_error {
+public:
+    enum class Kind { InvalidOperation, DivisionByZero, Overflow };
+    explicit ArithmeticFault(Kind kind);
+    Kind kind() const { return kind_; }
+
+private:
+    Kind kind_;
+};
+
+double Val(std::string_view text);
+bool IsNumeric(std::string_view text, const NumberLocale& locale);
+std::string Str(float number);
+std::string StrR4(float number, const NumberLocale& locale);
+std::string StrR8(double number, const NumberLocale& locale);
+// Rounds an intermediate to a Single, as every checked store into a Single variable does: a value
+// that becomes infinite is an overflow, a NaN an invalid operation.
+float FpR4(double intermediate);
+double Sqr(double number);
+// A quotient formed in double precision; a zero divisor is a division by zero (0/0 invalid).
+double Divide(double numerator, double denominator);
