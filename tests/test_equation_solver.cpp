@@ -1,6 +1,157 @@
 #include <QTest>
-class Placeholder : public QObject {
+
+#include "control_model.h"
+#include "equation_solver.h"
+
+// lisi on the plain model: coefficients as typed, texts as they must appear.
+class TestEquationSolver : public QObject {
     Q_OBJECT
+
+private:
+    struct Run {
+        ControlModel controls;
+        FormVariables vars;
+        NumberLocale locale;
+    };
+
+    static void solve(Run& run, const QString& a, const QString& b, const QString& c) {
+        run.controls.setText(1, a.toStdString());
+        run.controls.setText(2, b.toStdString());
+        run.controls.setText(3, c.toStdString());
+        SolverContext form{run.controls, run.vars, run.locale};
+        lisi(form, run.vars.a, run.vars.b, run.vars.c, run.vars.D);
+    }
+
+    static QString text(const Run& run, int index) {
+        return QString::fromStdString(run.controls.text(index));
+    }
+    static QString caption(const Run& run, int index) {
+        return QString::fromStdString(run.controls.caption(index));
+    }
+
+private slots:
+    void outcomes_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("c");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("discriminant");
+        QTest::addColumn<QString>("caption1");
+        QTest::addColumn<QString>("root1");
+        QTest::addColumn<QString>("caption2");
+        QTest::addColumn<QString>("root2");
+
+        const QString two = "Two real roots.";
+        QTest::newRow("two roots, integers") << "1" << "-3" << "2" << two << " 1" << "x1=" << "2" << "x2=" << "1";
+        QTest::newRow("two roots, a half") << "2" << "1" << "-1" << two << " 9" << "x1=" << "0.5" << "x2=" << "-1";
+        QTest::newRow("two roots, 15 digits") << "1" << "0" << "-2" << two << " 8" << "x1=" << "1.4142135623731" << "x2=" << "-1.4142135623731";
+        QTest::newRow("two roots, b negative") << "1" << "-2" << "-1" << two << " 8" << "x1=" << "2.41421356237309" << "x2=" << "-0.414213562373095";
+        QTest::newRow("two roots, b = 0 and a negative") << "-1" << "0" << "4" << two << " 16" << "x1=" << "-2" << "x2=" << "2";
+        QTest::newRow("small root beside a large one, b > 0") << "1" << "10000" << "0.5" << two << " 1E+08" << "x1=" << "-5E-05" << "x2=" << "-10000";
+        QTest::newRow("small root beside a large one, b < 0") << "1" << "-10000" << "0.5" << two << " 1E+08" << "x1=" << "10000" << "x2=" << "5E-05";
+        QTest::newRow("Single error in the later digits") << "0.1" << "0.1" << "-0.2" << two << " .09" << "x1=" << "0.99999999627471" << "x2=" << "-2.00000000745058";
+
+        const QString twice = "Double root.";
+        QTest::newRow("double root -1") << "1" << "2" << "1" << twice << " 0" << "x1=" << "-1" << "" << "";
+        QTest::newRow("double root -0.5") << "4" << "4" << "1" << twice << " 0" << "x1=" << "-0.5" << "" << "";
+        QTest::newRow("double root 0, no minus sign") << "-1" << "0" << "0" << twice << " 0" << "x1=" << "0" << "" << "";
+
+        const QString complex = "No real roots. Comlpex roots:";
+        QTest::newRow("complex, integers") << "1" << "2" << "5" << complex << "-16" << "x1=" << "-1+2*i " << "x2=" << "-1-2*i ";
+        QTest::newRow("complex, a negative: imaginary part is a magnitude") << "-1" << "2" << "-5" << complex << "-16" << "x1=" << "1+2*i " << "x2=" << "1-2*i ";
+        QTest::newRow("complex, 7 and 15 digits") << "1" << "1" << "1" << complex << "-3" << "x1=" << "-0.5+0.866025403784439*i " << "x2=" << "-0.5-0.866025403784439*i ";
+        QTest::newRow("complex, zero real part") << "-1" << "0" << "-4" << complex << "-16" << "x1=" << "0+2*i " << "x2=" << "0-2*i ";
+
+        QTest::newRow("first degree") << "0" << "2" << "-4" << "" << "" << "x1=" << "2" << "" << "";
+        QTest::newRow("first degree, 7 digits") << "0" << "3" << "1" << "" << "" << "x1=" << "-0.3333333" << "" << "";
+        QTest::newRow("first degree, zero root of negative b") << "0" << "-5" << "0" << "" << "" << "x1=" << "0" << "" << "";
+        QTest::newRow("first degree, discriminant beyond a Single") << "0" << "2E+19" << "1" << "" << "" << "x1=" << "-5E-20" << "" << "";
+        QTest::newRow("unsolvable") << "0" << "0" << "5" << "Unsolvable Equation" << "" << "" << "" << "" << "";
+        QTest::newRow("undefined") << "0" << "0" << "0" << "Undefined Equation" << "" << "" << "" << "" << "";
+        QTest::newRow("Val reads the leading number") << "1x" << "-3 " << "2,9" << two << " 1" << "x1=" << "2" << "x2=" << "1";
+    }
+
+    void outcomes() {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, c);
+        Run run;
+        // Leftovers of an earlier run must all be overwritten.
+        for (int index : {7, 10, 11})
+            run.controls.setText(index, "stale");
+        for (int index : {1, 7, 8})
+            run.controls.setCaption(index, "stale");
+
+        solve(run, a, b, c);
+
+        QTEST(caption(run, 1), "status");
+        QTEST(text(run, 7), "discriminant");
+        QTEST(caption(run, 7), "caption1");
+        QTEST(text(run, 10), "root1");
+        QTEST(caption(run, 8), "caption2");
+        QTEST(text(run, 11), "root2");
+    }
+
+    void variablesHoldTheSingles() {
+        Run run;
+        solve(run, "0.1", "0", "3");
+        QCOMPARE(run.vars.a, 0.1f);
+        QCOMPARE(run.vars.b, 0.0f);
+        QCOMPARE(run.vars.c, 3.0f);
+        // D is computed also for the first degree.
+        solve(run, "0", "3", "1");
+        QCOMPARE(run.vars.D, 9.0f);
+        QCOMPARE(run.vars.a, 0.0f);
+    }
+
+    void touchesOnlyItsOutputs() {
+        Run run;
+        for (int index : {4, 5, 6, 8, 9})
+            run.controls.setText(index, "kept");
+        solve(run, "1", "-3", "2");
+        for (int index : {4, 5, 6, 8, 9})
+            QCOMPARE(run.controls.text(index), std::string("kept"));
+        QCOMPARE(run.controls.caption(5), std::string("D="));
+    }
+
+    void locale() {
+        Run run;
+        run.locale = NumberLocale{",", ".", "€"};
+        solve(run, "2", "1", "-1");
+        QCOMPARE(text(run, 10), QString("0,5"));
+        QCOMPARE(text(run, 7), QString(" 9")); // the discriminant ignores the locale
+        solve(run, "1", "1", "1");
+        QCOMPARE(text(run, 10), QString("-0,5+0,866025403784439*i "));
+    }
+
+    void faults_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("c");
+        QTest::addColumn<int>("kind");
+        const int overflow = int(ArithmeticFault::Kind::Overflow);
+        QTest::newRow("discriminant beyond a Single") << "1" << "2E+19" << "1" << overflow;
+        QTest::newRow("a and c of 1E+20") << "1E+20" << "0" << "1E+20" << overflow;
+        QTest::newRow("coefficient beyond a Single") << "1E+39" << "1" << "1" << overflow;
+        QTest::newRow("coefficient beyond a double") << "1" << "1E+400" << "1" << overflow;
+        QTest::newRow("first-degree root beyond a Single") << "0" << "1E-10" << "1E+30" << overflow;
+        QTest::newRow("real part beyond a Single") << "1E-44" << "1E-5" << "1E+35" << overflow;
+    }
+
+    void faults() {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, c);
+        QFETCH(int, kind);
+        Run run;
+        try {
+            solve(run, a, b, c);
+            QFAIL("no fault raised");
+        } catch (const ArithmeticFault& fault) {
+            QCOMPARE(int(fault.kind()), kind);
+        }
+    }
 };
-QTEST_APPLESS_MAIN(Placeholder)
+
+QTEST_APPLESS_MAIN(TestEquationSolver)
 #include "test_equation_solver.moc"

@@ -1,6 +1,253 @@
 #include <QTest>
-class Placeholder : public QObject {
+
+#include "control_model.h"
+#include "form_commands.h"
+
+#include <vector>
+
+// The window's commands on the plain model: layouts, input warnings and what they empty.
+class TestFormCommands : public QObject {
     Q_OBJECT
+
+private:
+    struct Window {
+        ControlModel controls;
+        FormVariables vars;
+        NumberLocale locale;
+        std::vector<std::string> warnings;
+
+        void run() {
+            runCommand(controls, vars, locale,
+                       [this](std::string_view text) { warnings.emplace_back(text); });
+        }
+        void type(std::initializer_list<const char*> texts) {
+            int index = 1;
+            for (const char* text : texts)
+                controls.setText(index++, text);
+        }
+        QString lastWarning() const {
+            return warnings.empty() ? QString() : QString::fromStdString(warnings.back());
+        }
+        QString text(int index) const { return QString::fromStdString(controls.text(index)); }
+        QString caption(int index) const { return QString::fromStdString(controls.caption(index)); }
+        // Visible boxes and labels as "T1 T2 ... L1 ...", for comparing layouts at a glance.
+        QString visible() const {
+            QStringList shown;
+            for (int index = 1; index <= 11; ++index)
+                if (controls.textVisible(index))
+                    shown << QString("T%1").arg(index);
+            for (int index = 1; index <= 13; ++index)
+                if (controls.labelVisible(index))
+                    shown << QString("L%1").arg(index);
+            return shown.join(' ');
+        }
+    };
+
+    static void startEquation(Window& w) {
+        hideControlsOnLoad(w.controls, w.vars);
+        w.controls.selectOption1();
+        checkLayout(w.controls, w.vars);
+    }
+    static void startSystem(Window& w) {
+        hideControlsOnLoad(w.controls, w.vars);
+        w.controls.selectOption2();
+        checkLayout(w.controls, w.vars);
+    }
+
+private slots:
+    void load() {
+        Window w;
+        hideControlsOnLoad(w.controls, w.vars);
+        QCOMPARE(w.visible(), QString());
+        for (int command = 1; command <= 3; ++command)
+            QVERIFY(!w.controls.commandEnabled(command));
+        QCOMPARE(w.vars.i, std::int16_t(12));
+    }
+
+    void checkWithoutOption() {
+        Window w;
+        hideControlsOnLoad(w.controls, w.vars);
+        w.controls.setCaption(1, "old");
+        checkLayout(w.controls, w.vars);
+        for (int command = 1; command <= 3; ++command)
+            QVERIFY(w.controls.commandEnabled(command));
+        QCOMPARE(w.visible(), QString());
+        QCOMPARE(w.caption(1), QString());
+        // and "run" then does nothing at all
+        w.run();
+        QVERIFY(w.warnings.empty());
+    }
+
+    void layouts() {
+        Window w;
+        startSystem(w);
+        QCOMPARE(w.visible(), QString("T1 T2 T3 T4 T5 T6 T7 T8 T9 T10 T11 L1 L2 L3 L4 L5 L6 L7 L8 "
+                                      "L9 L10 L11 L12 L13"));
+        QCOMPARE(w.caption(6), QString("a1*x+b1*y=c1\r\na2*x+b2*y=c2"));
+        QStringList captions;
+        for (int index : {2, 3, 4, 9, 10, 11, 5, 12, 13})
+            captions << w.caption(index);
+        QCOMPARE(captions.join(' '), QString("a1= b1= c1= a2= b2= c2= D= D1= D2="));
+
+        for (int index = 1; index <= 11; ++index)
+            w.controls.setText(index, "typed");
+        w.controls.setCaption(1, "status");
+        w.controls.setCaption(7, "x=");
+        w.controls.setCaption(8, "y=");
+        w.controls.selectOption1();
+        checkLayout(w.controls, w.vars);
+        QCOMPARE(w.visible(), QString("T1 T2 T3 T7 T10 T11 L1 L2 L3 L4 L5 L6 L7 L8"));
+        QCOMPARE(w.caption(6), QString("a*x^2+b*x+c=0"));
+        QCOMPARE(w.caption(2) + w.caption(3) + w.caption(4), QString("a=b=c="));
+        for (int index = 1; index <= 11; ++index)
+            QCOMPARE(w.text(index), QString()); // hidden boxes emptied too
+        QCOMPARE(w.caption(1) + w.caption(7) + w.caption(8), QString());
+    }
+
+    void warnings_data() {
+        QTest::addColumn<bool>("system");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QString>("emptied");
+
+        QTest::newRow("equation, empty before non-numeric")
+            << false << QStringList{"1", "", "x"} << "Fill in a,b,c!" << "";
+        QTest::newRow("equation, non-numeric")
+            << false << QStringList{"1", "2", "abc"} << "Check again! No numeric values!" << "T7 T10 T11";
+        QTest::newRow("equation, a single blank is not empty")
+            << false << QStringList{"1", " ", "2"} << "Check again! No numeric values!" << "T7 T10 T11";
+        QTest::newRow("system, empty box")
+            << true << QStringList{"1", "2", "3", "", "5", "6"} << "Fill in a1,a2,...,c2!" << "L1";
+        QTest::newRow("system, non-numeric box")
+            << true << QStringList{"1", "2", "3", "4", "5", "six"} << "Check again! No numeric values!"
+            << "T7 T8 T9 T10 T11 L1";
+    }
+
+    void warnings() {
+        QFETCH(bool, system);
+        QFETCH(QStringList, typed);
+        Window w;
+        system ? startSystem(w) : startEquation(w);
+        for (int index = 7; index <= 11; ++index)
+            w.controls.setText(index, "old");
+        for (int index : {1, 7, 8})
+            w.controls.setCaption(index, "old");
+        for (int index = 1; index <= typed.size(); ++index)
+            w.controls.setText(index, typed[index - 1].toStdString());
+
+        w.run();
+
+        QCOMPARE(int(w.warnings.size()), 1);
+        QTEST(w.lastWarning(), "warning");
+        QStringList emptied;
+        for (int index = 7; index <= 11; ++index)
+            if (w.text(index).isEmpty())
+                emptied << QString("T%1").arg(index);
+        for (int index : {1, 7, 8})
+            if (w.caption(index).isEmpty())
+                emptied << QString("L%1").arg(index);
+        QTEST(emptied.join(' '), "emptied");
+        for (int index = 1; index <= typed.size(); ++index)
+            QCOMPARE(w.text(index), typed[index - 1]); // the input is never changed
+    }
+
+    void runFollowsTheSelectedOption() {
+        Window w;
+        startSystem(w);
+        w.type({"1", "1", "3", "1", "-1", "1"});
+        w.run();
+        QCOMPARE(w.text(8), QString("-4"));
+        // Equation chosen without "CHECK!": only a, b, c are checked and solved.
+        w.controls.selectOption1();
+        w.run();
+        QVERIFY(w.warnings.empty());
+        QCOMPARE(w.caption(1), QString("No real roots. Comlpex roots:"));
+        QCOMPARE(w.text(7), QString("-11"));
+        QCOMPARE(w.text(8), QString("-4"));
+        QCOMPARE(w.text(9), QString("-2"));
+
+        Window e;
+        startEquation(e);
+        e.type({"1", "2", "3"});
+        e.controls.selectOption2();
+        e.run();
+        QCOMPARE(e.lastWarning(), QString("Fill in a1,a2,...,c2!"));
+    }
+
+    void faults_data() {
+        QTest::addColumn<bool>("system");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("equation, discriminant overflow")
+            << false << QStringList{"1", "2E+19", "1"} << "Overflow";
+        QTest::newRow("equation, root overflow")
+            << false << QStringList{"0", "1E-10", "1E+30"} << "Overflow";
+        QTest::newRow("system, general solution overflow")
+            << true << QStringList{"1E-20", "0", "1E+30", "0", "1E-20", "0"} << "Overflow";
+        QTest::newRow("system, division by zero")
+            << true << QStringList{"1", "1E-23", "1", "1E-23", "0", "1"} << "Division by zero";
+    }
+
+    // A fault stops the command and leaves no stale or half-written result on screen.
+    void faults() {
+        QFETCH(bool, system);
+        QFETCH(QStringList, typed);
+        Window w;
+        system ? startSystem(w) : startEquation(w);
+        for (int index = 7; index <= 11; ++index)
+            w.controls.setText(index, "old");
+        for (int index : {1, 7, 8})
+            w.controls.setCaption(index, "old");
+        for (int index = 1; index <= typed.size(); ++index)
+            w.controls.setText(index, typed[index - 1].toStdString());
+
+        w.run();
+
+        QCOMPARE(int(w.warnings.size()), 1);
+        QTEST(w.lastWarning(), "warning");
+        for (int index = 7; index <= 11; ++index)
+            QCOMPARE(w.text(index), QString());
+        for (int index : {1, 7, 8})
+            QCOMPARE(w.caption(index), QString());
+        // and the program goes on: the next run solves
+        w.type({"1", "-3", "2", "1", "1", "1"});
+        w.run();
+        QCOMPARE(int(w.warnings.size()), 1);
+        QVERIFY(!w.text(10).isEmpty());
+    }
+
+    void localeOfTheUser() {
+        Window english;
+        startEquation(english);
+        english.type({"0", "2", "1,5"}); // a thousands separator: numeric, read as 1
+        english.run();
+        QCOMPARE(english.text(10), QString("-0.5"));
+
+        Window german;
+        german.locale = NumberLocale{",", ".", "€"};
+        startEquation(german);
+        german.type({"0", "2", "1,5"}); // a decimal comma: numeric, still read as 1
+        german.run();
+        QVERIFY(german.warnings.empty());
+        QCOMPARE(german.text(10), QString("-0,5"));
+    }
+
+    void clearFieldsKeepsTheLayout() {
+        Window w;
+        startEquation(w);
+        for (int index = 1; index <= 11; ++index)
+            w.controls.setText(index, "x");
+        for (int index : {1, 7, 8})
+            w.controls.setCaption(index, "x");
+        const QString layout = w.visible();
+        clearFields(w.controls, w.vars);
+        for (int index = 1; index <= 11; ++index)
+            QCOMPARE(w.text(index), QString());
+        QCOMPARE(w.caption(1) + w.caption(7) + w.caption(8), QString());
+        QCOMPARE(w.caption(2), QString("a="));
+        QCOMPARE(w.visible(), layout);
+    }
 };
-QTEST_APPLESS_MAIN(Placeholder)
+
+QTEST_APPLESS_MAIN(TestFormCommands)
 #include "test_form_commands.moc"

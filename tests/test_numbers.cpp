@@ -1,6 +1,483 @@
+#include <cfloat>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <string>
+
 #include <QTest>
-class Placeholder : public QObject {
+
+#include "numbers.h"
+
+Q_DECLARE_METATYPE(ArithmeticFault::Kind)
+
+// The number conversions, each with the texts the user types or sees written out.
+class TestNumbers : public QObject {
     Q_OBJECT
+
+private:
+    using Kind = ArithmeticFault::Kind;
+
+    static const NumberLocale& english() {
+        static const NumberLocale locale{".", ",", "$"};
+        return locale;
+    }
+    static const NumberLocale& german() {
+        static const NumberLocale locale{",", ".", "€"};
+        return locale;
+    }
+
+    static double infinity() { return std::numeric_limits<double>::infinity(); }
+
+    static void addIsNumericColumns() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("numeric");
+    }
+
+    static void checkIsNumeric(const NumberLocale& locale) {
+        QFETCH(QString, text);
+        QFETCH(bool, numeric);
+        QCOMPARE(IsNumeric(text.toStdString(), locale), numeric);
+    }
+
+    static void addFaultColumns() {
+        QTest::addColumn<ArithmeticFault::Kind>("kind");
+        QTest::addColumn<QString>("message");
+    }
+
+    static void checkFault(const std::function<void()>& step) {
+        QFETCH(ArithmeticFault::Kind, kind);
+        QFETCH(QString, message);
+        try {
+            step();
+        } catch (const ArithmeticFault& fault) {
+            QCOMPARE(fault.kind(), kind);
+            QCOMPARE(QString::fromUtf8(fault.what()), message);
+            return;
+        }
+        QFAIL("no arithmetic fault");
+    }
+
+private slots:
+    void val_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("integer") << "12" << 12.0;
+        QTest::newRow("plus sign") << "+3" << 3.0;
+        QTest::newRow("minus sign alone") << "-" << 0.0;
+        QTest::newRow("plus sign alone") << "+" << 0.0;
+        QTest::newRow("two signs") << "--1" << 0.0;
+        QTest::newRow("point alone") << "." << 0.0;
+        QTest::newRow("no digit before the point") << ".5" << 0.5;
+        QTest::newRow("negative, no digit before the point") << "-.5" << -0.5;
+        QTest::newRow("trailing point") << "5." << 5.0;
+        QTest::newRow("second point ends the number") << "1..2" << 1.0;
+        QTest::newRow("second point after a fraction") << "1.5.3" << 1.5;
+        QTest::newRow("comma ends the number") << "1,5" << 1.0;
+        QTest::newRow("letters after the number") << "3x" << 3.0;
+        QTest::newRow("letter before the number") << "x3" << 0.0;
+        QTest::newRow("blanks, exponent and letters") << "  -2.5e1xyz" << -25.0;
+        QTest::newRow("blank between digits") << "1 2" << 12.0;
+        QTest::newRow("blank as grouping") << "1 000" << 1000.0;
+        QTest::newRow("blank after the sign") << "- 5" << -5.0;
+        QTest::newRow("blank inside the exponent") << "1E 2" << 100.0;
+        QTest::newRow("tab and line feed between digits") << "\t4\n2 " << 42.0;
+        QTest::newRow("carriage return ends the number") << "1\r2" << 1.0;
+        QTest::newRow("exponent E with sign") << "1E+2" << 100.0;
+        QTest::newRow("exponent D") << "1D3" << 1000.0;
+        QTest::newRow("exponent d, negative") << "25d-2" << 0.25;
+        QTest::newRow("exponent after a trailing point") << "1.e2" << 100.0;
+        QTest::newRow("exponent letter without digits") << "1e" << 1.0;
+        QTest::newRow("exponent letter and sign without digits") << "2e-" << 2.0;
+        QTest::newRow("second exponent ignored") << "1e2e2" << 100.0;
+        QTest::newRow("exponent without mantissa") << "e5" << 0.0;
+        QTest::newRow("many digits") << "123456789012345678901234567890" << 1.2345678901234568e29;
+        QTest::newRow("beyond the double range") << "1e400" << infinity();
+        QTest::newRow("negative beyond the double range") << "-1e400" << -infinity();
+        QTest::newRow("huge exponent") << "1e99999999999999999999" << infinity();
+        QTest::newRow("huge exponent of zero") << "0e99999999999999999999" << 0.0;
+        QTest::newRow("below the double range") << "1e-400" << 0.0;
+        QTest::newRow("long mantissa, negative exponent, too large")
+            << "1" + QString(400, '0') + "e-50" << infinity();
+        QTest::newRow("long fraction, positive exponent, too small")
+            << "0." + QString(400, '0') + "1e50" << 0.0;
+        QTest::newRow("long mantissa, negative exponent, in range")
+            << "1" + QString(400, '0') + "e-398" << 100.0;
+
+        QTest::newRow("hex") << "&H10" << 16.0;
+        QTest::newRow("hex, lower case") << "&h1f" << 31.0;
+        QTest::newRow("hex, 16 bits all set") << "&HFFFF" << -1.0;
+        QTest::newRow("hex, 16-bit sign bit") << "&H8000" << -32768.0;
+        QTest::newRow("hex, largest 16-bit") << "&H7FFF" << 32767.0;
+        QTest::newRow("hex, five digits are 32 bits") << "&H0FFFF" << 65535.0;
+        QTest::newRow("hex, 32 bits all set") << "&HFFFFFFFF" << -1.0;
+        QTest::newRow("hex, 32-bit sign bit") << "&H80000000" << -2147483648.0;
+        QTest::newRow("hex, nine digits") << "&H100000000" << 4294967296.0;
+        QTest::newRow("hex, stops at a non-digit") << "&H1G" << 1.0;
+        QTest::newRow("hex, blanks removed") << "&H 1 0" << 16.0;
+        QTest::newRow("hex without digits") << "&H" << 0.0;
+        QTest::newRow("hex with a non-digit") << "&HG" << 0.0;
+        QTest::newRow("octal") << "&O17" << 15.0;
+        QTest::newRow("octal, 16 bits all set") << "&o177777" << -1.0;
+        QTest::newRow("octal, six digits beyond 16 bits") << "&O777777" << 262143.0;
+        QTest::newRow("octal, 32 bits all set") << "&O37777777777" << -1.0;
+        QTest::newRow("octal, stops at 8") << "&O78" << 7.0;
+        QTest::newRow("octal with a non-digit") << "&O8" << 0.0;
+        QTest::newRow("unknown prefix") << "&X1" << 0.0;
+        QTest::newRow("ampersand and digits") << "&17" << 0.0;
+    }
+
+    void val() {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(Val(text.toStdString()), value);
+    }
+
+    void isNumericEnglish_data() {
+        addIsNumericColumns();
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("single blank") << " " << false;
+        QTest::newRow("integer") << "12" << true;
+        QTest::newRow("surrounding blanks") << " 12 " << true;
+        QTest::newRow("surrounding tabs") << "\t12\t" << true;
+        QTest::newRow("line feed is no blank") << "12\n" << false;
+        QTest::newRow("trailing letter") << "12a" << false;
+        QTest::newRow("blank between digits") << "1 2" << false;
+        QTest::newRow("negative, no digit before the point") << "-.5" << true;
+        QTest::newRow("plus sign") << "+3" << true;
+        QTest::newRow("point alone") << "." << false;
+        QTest::newRow("sign alone") << "-" << false;
+        QTest::newRow("two signs") << "--1" << false;
+        QTest::newRow("trailing sign") << "1-" << false;
+        QTest::newRow("blank after the sign") << "- 5" << false;
+        QTest::newRow("trailing point") << "5." << true;
+        QTest::newRow("two points") << "1.5.3" << false;
+        QTest::newRow("grouping, loose") << "1,5" << true;
+        QTest::newRow("grouping, uneven") << "1,23,4" << true;
+        QTest::newRow("grouping and fraction") << "1,000.5" << true;
+        QTest::newRow("separator before the digits") << ",5" << false;
+        QTest::newRow("separator after the digits") << "5," << false;
+        QTest::newRow("two separators together") << "1,,5" << false;
+        QTest::newRow("separator in the fraction") << "1.5,3" << false;
+        QTest::newRow("currency first") << "$12" << true;
+        QTest::newRow("currency last") << "12$" << true;
+        QTest::newRow("currency before the sign") << "$-12" << true;
+        QTest::newRow("currency after the sign") << "-$12" << true;
+        QTest::newRow("blank after the currency") << "$ 12" << true;
+        QTest::newRow("blank before a trailing currency") << "12 $" << true;
+        QTest::newRow("currency twice") << "$12$" << false;
+        QTest::newRow("currency alone") << "$" << false;
+        QTest::newRow("other currency") << "12€" << false;
+        QTest::newRow("exponent") << "1e5" << true;
+        QTest::newRow("exponent with sign") << "1E+05" << true;
+        QTest::newRow("exponent D") << "1d-3" << true;
+        QTest::newRow("exponent then currency") << "1E3$" << true;
+        QTest::newRow("exponent letter without digits") << "1e" << false;
+        QTest::newRow("exponent sign without digits") << "1e+" << false;
+        QTest::newRow("exponent without mantissa") << "e5" << false;
+        QTest::newRow("largest exponent in range") << "1E308" << true;
+        QTest::newRow("beyond the double range") << "1E400" << false;
+        QTest::newRow("below the double range") << "1E-400" << true;
+        QTest::newRow("hex") << "&H1F" << true;
+        QTest::newRow("hex with surrounding blanks") << " &h1f " << true;
+        QTest::newRow("hex without digits") << "&H" << false;
+        QTest::newRow("hex with a non-digit") << "&HG" << false;
+        QTest::newRow("octal") << "&O17" << true;
+        QTest::newRow("octal with 8") << "&O18" << false;
+        QTest::newRow("ampersand alone") << "&" << false;
+    }
+
+    void isNumericEnglish() { checkIsNumeric(english()); }
+
+    void isNumericGerman_data() {
+        addIsNumericColumns();
+        QTest::newRow("decimal comma") << "1,5" << true;
+        QTest::newRow("decimal comma after zero") << "0,5" << true;
+        QTest::newRow("decimal comma first") << ",5" << true;
+        QTest::newRow("point as grouping") << "1.5" << true;
+        QTest::newRow("grouping and fraction") << "1.000,5" << true;
+        QTest::newRow("two decimal commas") << "1,5,3" << false;
+        QTest::newRow("grouping in the fraction") << "1,5.3" << false;
+        QTest::newRow("exponent") << "1,5e3" << true;
+        QTest::newRow("currency after a blank") << "1,5 €" << true;
+        QTest::newRow("currency last") << "1,5€" << true;
+        QTest::newRow("currency first") << "€1,5" << true;
+        QTest::newRow("currency, blank, sign") << "€ -1,5" << true;
+        QTest::newRow("sign before the currency") << "-€1,5" << true;
+        QTest::newRow("other currency") << "1,5 $" << false;
+        QTest::newRow("currency twice") << "€1,5€" << false;
+    }
+
+    void isNumericGerman() { checkIsNumeric(german()); }
+
+    void isNumericOtherSeparators_data() {
+        addIsNumericColumns();
+        QTest::newRow("narrow no-break space groups") << "1\u202F000,5" << true;
+        QTest::newRow("ordinary blank does not group") << "1 000,5" << false;
+        QTest::newRow("point is no decimal separator") << "1.5" << false;
+    }
+
+    void isNumericOtherSeparators() { checkIsNumeric(NumberLocale{",", "\u202F", "€"}); }
+
+    void isNumericWithoutGrouping_data() {
+        addIsNumericColumns();
+        QTest::newRow("comma not accepted") << "1,000" << false;
+        QTest::newRow("plain number") << "1000.5" << true;
+    }
+
+    void isNumericWithoutGrouping() { checkIsNumeric(NumberLocale{".", "", "$"}); }
+
+    // A megabyte of input must come back at once: both readers go through the text once.
+    void longInputs_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("numeric");
+
+        const qsizetype size = 1'000'000;
+        QTest::newRow("a million ones") << QByteArray(size, '1') << infinity() << false;
+        QTest::newRow("a million zeros and a one") << QByteArray(size, '0') + "1" << 1.0 << true;
+        QTest::newRow("tiny fraction") << "0." + QByteArray(size, '0') + "1" << 0.0 << true;
+        QTest::newRow("a million blanks") << QByteArray(size, ' ') << 0.0 << false;
+        QTest::newRow("blanks around a number")
+            << QByteArray(size, ' ') + "5" + QByteArray(size, ' ') << 5.0 << true;
+        QTest::newRow("grouped ones")
+            << QByteArray(size, '1').replace("11", "1,") + "1" << 1.0 << false;
+        QTest::newRow("a million hex digits")
+            << "&H" + QByteArray(size, 'F') << infinity() << false;
+        QTest::newRow("a huge exponent") << "1e" + QByteArray(size, '9') << infinity() << false;
+    }
+
+    void longInputs() {
+        QFETCH(QByteArray, text);
+        QFETCH(double, value);
+        QFETCH(bool, numeric);
+        const std::string_view view(text.constData(), static_cast<std::size_t>(text.size()));
+        QCOMPARE(Val(view), value);
+        QCOMPARE(IsNumeric(view, english()), numeric);
+    }
+
+    void str_data() {
+        QTest::addColumn<float>("number");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("zero") << 0.0f << " 0";
+        QTest::newRow("negative zero") << -0.0f << " 0";
+        QTest::newRow("one") << 1.0f << " 1";
+        QTest::newRow("minus one") << -1.0f << "-1";
+        QTest::newRow("sixteen") << 16.0f << " 16";
+        QTest::newRow("minus sixteen") << -16.0f << "-16";
+        QTest::newRow("hundred") << 100.0f << " 100";
+        QTest::newRow("quarter") << 0.25f << " .25";
+        QTest::newRow("minus a half") << -0.5f << "-.5";
+        QTest::newRow("a third") << 1.0f / 3 << " .3333333";
+        QTest::newRow("a tenth as Single") << 0.1f << " .1";
+        QTest::newRow("0.09 as Single") << 0.09f << " .09";
+        QTest::newRow("smallest plain fraction") << 0.0001f << " .0001";
+        QTest::newRow("fraction with integer part") << -2.75f << "-2.75";
+        QTest::newRow("seven digits") << 1234567.0f << " 1234567";
+        QTest::newRow("eight digits") << 12345678.0f << " 1.234568E+07";
+        QTest::newRow("rounds up to 1E+08") << 99999998.0f << " 1E+08";
+        QTest::newRow("just below 1E+08") << 99999992.0f << " 9.999999E+07";
+        QTest::newRow("small") << 1E-05f << " 1E-05";
+        QTest::newRow("small negative") << -1E-05f << "-1E-05";
+        QTest::newRow("largest Single") << FLT_MAX << " 3.402823E+38";
+    }
+
+    void str() {
+        QFETCH(float, number);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(Str(number)), text);
+    }
+
+    void strR4_data() {
+        QTest::addColumn<float>("number");
+        QTest::addColumn<QString>("decimalSeparator");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("half") << 0.5f << "."
+                              << "0.5";
+        QTest::newRow("minus a quarter") << -0.25f << "."
+                                         << "-0.25";
+        QTest::newRow("a third") << 1.0f / 3 << "."
+                                 << "0.3333333";
+        QTest::newRow("a tenth as Single") << 0.1f << "."
+                                           << "0.1";
+        QTest::newRow("minus two") << -2.0f << "."
+                                   << "-2";
+        QTest::newRow("zero") << 0.0f << "."
+                              << "0";
+        QTest::newRow("negative zero") << -0.0f << "."
+                                       << "0";
+        QTest::newRow("hundred") << 100.0f << "."
+                                 << "100";
+        QTest::newRow("seven digits") << 9999999.0f << "."
+                                      << "9999999";
+        QTest::newRow("eight digits") << 12345678.0f << "."
+                                      << "1.234568E+07";
+        QTest::newRow("ten million") << 1E+07f << "."
+                                     << "1E+07";
+        QTest::newRow("smallest plain fraction") << 0.0001f << "."
+                                                 << "0.0001";
+        QTest::newRow("small") << 5E-05f << "."
+                               << "5E-05";
+        QTest::newRow("German half") << 0.5f << ","
+                                     << "0,5";
+        QTest::newRow("German exponent form") << 12345678.0f << ","
+                                              << "1,234568E+07";
+        QTest::newRow("German, never grouped") << 1234567.0f << ","
+                                               << "1234567";
+        QTest::newRow("German whole number") << -2.0f << ","
+                                             << "-2";
+        QTest::newRow("multi-byte separator") << 0.5f << "\u066B"
+                                              << "0\u066B5";
+    }
+
+    void strR4() {
+        QFETCH(float, number);
+        QFETCH(QString, decimalSeparator);
+        QFETCH(QString, text);
+        const NumberLocale locale{decimalSeparator.toStdString(), ",", "$"};
+        QCOMPARE(QString::fromStdString(StrR4(number, locale)), text);
+    }
+
+    void strR8_data() {
+        QTest::addColumn<double>("number");
+        QTest::addColumn<QString>("decimalSeparator");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("square root of 2") << std::sqrt(2.0) << "."
+                                          << "1.4142135623731";
+        QTest::newRow("one plus root 2") << 1 + std::sqrt(2.0) << "."
+                                         << "2.41421356237309";
+        QTest::newRow("one minus root 2") << 1 - std::sqrt(2.0) << "."
+                                          << "-0.414213562373095";
+        QTest::newRow("half root 3") << std::sqrt(3.0) / 2 << "."
+                                     << "0.866025403784439";
+        QTest::newRow("a tenth as Single") << double(0.1f) << "."
+                                           << "0.100000001490116";
+        QTest::newRow("small negative") << -5E-05 << "."
+                                        << "-5E-05";
+        QTest::newRow("fifteen digits") << 123456789012345.0 << "."
+                                        << "123456789012345";
+        QTest::newRow("sixteen digits") << 1234567890123456.0 << "."
+                                        << "1.23456789012346E+15";
+        QTest::newRow("negative zero") << -0.0 << "."
+                                       << "0";
+        QTest::newRow("German root 2") << std::sqrt(2.0) << ","
+                                       << "1,4142135623731";
+    }
+
+    void strR8() {
+        QFETCH(double, number);
+        QFETCH(QString, decimalSeparator);
+        QFETCH(QString, text);
+        const NumberLocale locale{decimalSeparator.toStdString(), ",", "$"};
+        QCOMPARE(QString::fromStdString(StrR8(number, locale)), text);
+    }
+
+    void fpR4_data() {
+        QTest::addColumn<double>("intermediate");
+        QTest::addColumn<float>("single");
+
+        QTest::newRow("a tenth") << 0.1 << 0.1f;
+        QTest::newRow("exact") << -2.5 << -2.5f;
+        QTest::newRow("largest Single") << double(FLT_MAX) << FLT_MAX;
+        QTest::newRow("rounds down to the largest Single") << 3.4028235e38 << FLT_MAX;
+        QTest::newRow("underflow to zero") << 1e-50 << 0.0f;
+        QTest::newRow("denormal") << 1e-40 << 1e-40f;
+    }
+
+    void fpR4() {
+        QFETCH(double, intermediate);
+        QFETCH(float, single);
+        QCOMPARE(FpR4(intermediate), single);
+    }
+
+    void fpR4Faults_data() {
+        QTest::addColumn<double>("intermediate");
+        addFaultColumns();
+
+        QTest::newRow("beyond the Single range") << 3.5e38 << Kind::Overflow << "Overflow";
+        QTest::newRow("negative beyond") << -3.5e38 << Kind::Overflow << "Overflow";
+        QTest::newRow("halfway above the largest Single")
+            << 0x1.ffffffp127 << Kind::Overflow << "Overflow";
+        QTest::newRow("infinity") << infinity() << Kind::Overflow << "Overflow";
+        QTest::newRow("NaN") << std::nan("") << Kind::InvalidOperation << "Overflow";
+    }
+
+    void fpR4Faults() {
+        QFETCH(double, intermediate);
+        checkFault([=] { FpR4(intermediate); });
+    }
+
+    void divide_data() {
+        QTest::addColumn<double>("numerator");
+        QTest::addColumn<double>("denominator");
+        QTest::addColumn<double>("quotient");
+
+        QTest::newRow("quarter") << 1.0 << 4.0 << 0.25;
+        QTest::newRow("negative") << -3.0 << 2.0 << -1.5;
+        QTest::newRow("underflow is no fault") << 1e-300 << 1e300 << 0.0;
+    }
+
+    void divide() {
+        QFETCH(double, numerator);
+        QFETCH(double, denominator);
+        QFETCH(double, quotient);
+        QCOMPARE(Divide(numerator, denominator), quotient);
+    }
+
+    void divideFaults_data() {
+        QTest::addColumn<double>("numerator");
+        QTest::addColumn<double>("denominator");
+        addFaultColumns();
+
+        const QString byZero = "Division by zero";
+        QTest::newRow("one by zero") << 1.0 << 0.0 << Kind::DivisionByZero << byZero;
+        QTest::newRow("by negative zero") << -1.0 << -0.0 << Kind::DivisionByZero << byZero;
+        QTest::newRow("zero by zero") << 0.0 << 0.0 << Kind::InvalidOperation << "Overflow";
+        QTest::newRow("zero by negative zero")
+            << 0.0 << -0.0 << Kind::InvalidOperation << "Overflow";
+        QTest::newRow("quotient too large") << 1e300 << 1e-300 << Kind::Overflow << "Overflow";
+        QTest::newRow("infinity by infinity")
+            << infinity() << infinity() << Kind::InvalidOperation << "Overflow";
+    }
+
+    void divideFaults() {
+        QFETCH(double, numerator);
+        QFETCH(double, denominator);
+        checkFault([=] { Divide(numerator, denominator); });
+    }
+
+    void sqr_data() {
+        QTest::addColumn<double>("number");
+        QTest::addColumn<double>("root");
+
+        QTest::newRow("four") << 4.0 << 2.0;
+        QTest::newRow("zero") << 0.0 << 0.0;
+        QTest::newRow("two") << 2.0 << 1.4142135623730951;
+    }
+
+    void sqr() {
+        QFETCH(double, number);
+        QFETCH(double, root);
+        QCOMPARE(Sqr(number), root);
+    }
+
+    void sqrFaults_data() {
+        QTest::addColumn<double>("number");
+        addFaultColumns();
+
+        QTest::newRow("minus one") << -1.0 << Kind::InvalidOperation << "Overflow";
+        QTest::newRow("tiny negative") << -1e-300 << Kind::InvalidOperation << "Overflow";
+    }
+
+    void sqrFaults() {
+        QFETCH(double, number);
+        checkFault([=] { Sqr(number); });
+    }
 };
-QTEST_APPLESS_MAIN(Placeholder)
+
+QTEST_APPLESS_MAIN(TestNumbers)
 #include "test_numbers.moc"

@@ -1,1 +1,132 @@
-// placeholder
+#include "form_commands.h"
+
+#include "equation_solver.h"
+#include "system_solver.h"
+
+namespace {
+
+constexpr std::string_view noNumericValues = "Check again! No numeric values!";
+
+void emptyResultBoxes(Controls& controls) {
+    for (int index = 7; index <= 11; ++index)
+        controls.setText(index, "");
+}
+
+// A fault inside a solver stops the command: nothing half-written may stay on screen.
+void reportFault(Controls& controls, const ArithmeticFault& fault, const ShowWarning& showWarning) {
+    emptyResultBoxes(controls);
+    controls.setCaption(1, "");
+    controls.setCaption(7, "");
+    controls.setCaption(8, "");
+    showWarning(fault.what());
+}
+
+} // namespace
+
+void hideControlsOnLoad(Controls& controls, FormVariables& vars) {
+    for (vars.i = 1; vars.i <= 13; ++vars.i)
+        controls.setLabelVisible(vars.i, false);
+    for (vars.i = 1; vars.i <= 11; ++vars.i)
+        controls.setTextVisible(vars.i, false);
+    for (int command = 1; command <= 3; ++command)
+        controls.setCommandEnabled(command, false);
+}
+
+void checkLayout(Controls& controls, FormVariables& vars) {
+    for (int command = 1; command <= 3; ++command)
+        controls.setCommandEnabled(command, true);
+    controls.setCaption(1, "");
+    controls.setCaption(7, "");
+    controls.setCaption(8, "");
+
+    if (controls.option1Selected()) {
+        for (vars.i = 1; vars.i <= 8; ++vars.i)
+            controls.setLabelVisible(vars.i, true);
+        controls.setCaption(6, "a*x^2+b*x+c=0");
+        controls.setCaption(2, "a=");
+        controls.setCaption(3, "b=");
+        controls.setCaption(4, "c=");
+        for (int index = 9; index <= 13; ++index)
+            controls.setLabelVisible(index, false);
+
+        for (vars.i = 1; vars.i <= 3; ++vars.i)
+            controls.setTextVisible(vars.i, true);
+        for (int index : {7, 10, 11})
+            controls.setTextVisible(index, true);
+        for (vars.i = 1; vars.i <= 11; ++vars.i)
+            controls.setText(vars.i, "");
+        for (int index : {4, 5, 6, 8, 9})
+            controls.setTextVisible(index, false);
+    }
+
+    if (controls.option2Selected()) {
+        for (vars.i = 1; vars.i <= 13; ++vars.i)
+            controls.setLabelVisible(vars.i, true);
+        controls.setCaption(6, "a1*x+b1*y=c1\r\na2*x+b2*y=c2");
+        controls.setCaption(2, "a1=");
+        controls.setCaption(3, "b1=");
+        controls.setCaption(4, "c1=");
+        controls.setCaption(9, "a2=");
+        controls.setCaption(10, "b2=");
+        controls.setCaption(11, "c2=");
+        for (vars.i = 1; vars.i <= 11; ++vars.i) {
+            controls.setTextVisible(vars.i, true);
+            controls.setText(vars.i, "");
+        }
+    }
+}
+
+void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& locale,
+                const ShowWarning& showWarning) {
+    SolverContext form{controls, vars, locale};
+    try {
+        // Every box of the mode is checked for emptiness before any is checked for a number;
+        // the option buttons are read afresh at every step, as the user may have switched mode
+        // without pressing "CHECK!".
+        for (vars.i = 1; vars.i <= 3; ++vars.i) {
+            if (controls.option1Selected() && controls.text(vars.i).empty()) {
+                showWarning("Fill in a,b,c!");
+                return;
+            }
+        }
+        for (vars.i = 1; vars.i <= 3; ++vars.i) {
+            if (controls.option1Selected() && !IsNumeric(controls.text(vars.i), locale)) {
+                showWarning(noNumericValues);
+                for (int index : {7, 10, 11})
+                    controls.setText(index, "");
+                return;
+            }
+        }
+        if (controls.option1Selected())
+            lisi(form, vars.a, vars.b, vars.c, vars.D);
+
+        for (vars.i = 1; vars.i <= 6; ++vars.i) {
+            if (controls.option2Selected() && controls.text(vars.i).empty()) {
+                showWarning("Fill in a1,a2,...,c2!");
+                controls.setCaption(1, "");
+                return;
+            }
+        }
+        for (vars.i = 1; vars.i <= 6; ++vars.i) {
+            if (controls.option2Selected() && !IsNumeric(controls.text(vars.i), locale)) {
+                showWarning(noNumericValues);
+                emptyResultBoxes(controls);
+                controls.setCaption(1, "");
+                return;
+            }
+        }
+        if (controls.option2Selected())
+            lisi1(form, vars.a1, vars.b1, vars.c1, vars.a2, vars.b2, vars.c2, vars.D, vars.D1,
+                  vars.D2);
+    } catch (const ArithmeticFault& fault) {
+        reportFault(controls, fault, showWarning);
+    }
+}
+
+void clearFields(Controls& controls, FormVariables& vars) {
+    for (vars.i = 1; vars.i <= 11; ++vars.i)
+        controls.setText(vars.i, "");
+    controls.setCaption(7, "");
+    controls.setCaption(8, "");
+    controls.setCaption(1, "");
+}

@@ -1,1 +1,335 @@
-// placeholder
+#include "numbers.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <iterator>
+#include <string>
+
+namespace {
+
+const char* FaultMessage(ArithmeticFault::Kind kind) {
+    // The user only ever learns of two kinds: an invalid operation reads as an overflow.
+    return kind == ArithmeticFault::Kind::DivisionByZero ? "Division by zero" : "Overflow";
+}
+
+// Value of a digit in bases up to 16, or 16 for a character that is no digit at all.
+int DigitValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    return 16;
+}
+
+bool IsDigit(char c, int base) {
+    return DigitValue(c) < base;
+}
+
+std::size_t SkipDigits(std::string_view text, std::size_t pos, int base) {
+    while (pos < text.size() && IsDigit(text[pos], base)) {
+        ++pos;
+    }
+    return pos;
+}
+
+// Moves past a separator or symbol of the locale. An empty one (a locale without it) never
+// matches, so a missing thousands separator allows no grouping.
+bool Consume(std::string_view text, std::size_t& pos, std::string_view token) {
+    if (token.empty() || !text.substr(pos).starts_with(token)) {
+        return false;
+    }
+    pos += token.size();
+    return true;
+}
+
+// The base named by the letter after "&", or 0 when it names none.
+int RadixOfPrefix(char letter) {
+    if (letter == 'H' || letter == 'h') {
+        return 16;
+    }
+    if (letter == 'O' || letter == 'o') {
+        return 8;
+    }
+    return 0;
+}
+
+// from_chars leaves the value alone when the text is out of range; the decimal order of the
+// text says whether that was an overflow or an underflow. The text is in the form ScanDecimal
+// gives.
+bool IsHuge(std::string_view number) {
+    const std::size_t exponentAt = number.find('e');
+    const std::string_view mantissa = number.substr(0, exponentAt);
+    const std::size_t firstNonZero = mantissa.find_first_not_of("0.");
+    if (firstNonZero == std::string_view::npos) {
+        return false;
+    }
+    const auto point = static_cast<long long>(std::min(mantissa.find('.'), mantissa.size()));
+    const auto first = static_cast<long long>(firstNonZero);
+    const long long order = first < point ? point - first - 1 : point - first;
+
+    long long exponent = 0;
+    if (exponentAt != std::string_view::npos) {
+        std::size_t pos = exponentAt + 1;
+        const bool negative = number[pos] == '-';
+        if (number[pos] == '-' || number[pos] == '+') {
+            ++pos;
+        }
+        // Saturate: an exponent this large is out of range whatever the mantissa's length.
+        for (; pos < number.size() && exponent < 1'000'000'000'000'000; ++pos) {
+            exponent = exponent * 10 + DigitValue(number[pos]);
+        }
+        if (negative) {
+            exponent = -exponent;
+        }
+    }
+    return order + exponent > 0;
+}
+
+// Converts digits, an optional "." and fraction, and an optional "e" exponent, whatever the
+// process locale; a value beyond the double range becomes an infinity, a tiny one zero.
+double ReadDecimal(std::string_view number) {
+    double value = 0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        return IsHuge(number) ? HUGE_VAL : 0.0;
+    }
+    return value;
+}
+
+// "&H" and "&O" literals: short ones stand for the 16- or 32-bit integer with those bits, so
+// "&HFFFF" is -1; longer ones are plain non-negative values.
+double ReadRadix(std::string_view digits, int base) {
+    double value = 0;
+    for (char c : digits) {
+        value = value * base + DigitValue(c);
+    }
+    const std::size_t bitsPerDigit = base == 16 ? 4 : 3;
+    const auto fits = [&](std::size_t bits, double largest) {
+        return digits.size() <= (bits + bitsPerDigit - 1) / bitsPerDigit && value <= largest;
+    };
+    if (fits(16, 0xFFFF)) {
+        return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
+    }
+    if (fits(32, 0xFFFFFFFF)) {
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+    }
+    return value;
+}
+
+// Reads an unsigned decimal number at pos: digits, grouped by the thousands separator, the
+// decimal separator and a fraction, and an exponent with E or D. The number is copied into
+// `number` in the plain form ReadDecimal takes. False when the mantissa has no digit.
+bool ScanDecimal(std::string_view text, std::size_t& pos, std::string_view decimalSeparator,
+                 std::string_view thousandsSeparator, std::string& number) {
+    bool hasDigit = false;
+    const auto copyDigits = [&] {
+        const std::size_t end = SkipDigits(text, pos, 10);
+        hasDigit = hasDigit || end > pos;
+        number.append(text.substr(pos, end - pos));
+        pos = end;
+    };
+
+    copyDigits();
+    // A thousands separator counts only between two digits of the integer part.
+    while (hasDigit) {
+        std::size_t next = pos;
+        if (!Consume(text, next, thousandsSeparator) || next >= text.size() ||
+            !IsDigit(text[next], 10)) {
+            break;
+        }
+        pos = next;
+        copyDigits();
+    }
+    if (Consume(text, pos, decimalSeparator)) {
+        number += '.';
+        copyDigits();
+    }
+    if (!hasDigit) {
+        return false;
+    }
+
+    // An exponent letter without digits after it is not part of the number.
+    std::size_t next = pos;
+    if (next < text.size() && std::string_view("EeDd").find(text[next]) != std::string_view::npos) {
+        std::string exponent = "e";
+        if (++next < text.size() && (text[next] == '+' || text[next] == '-')) {
+            exponent += text[next++];
+        }
+        if (next < text.size() && IsDigit(text[next], 10)) {
+            number += exponent;
+            pos = next;
+            copyDigits();
+        }
+    }
+    return true;
+}
+
+// printf's "%.<precision>G" in the C locale; a negative zero is written as zero.
+std::string FormatG(double value, int precision) {
+    if (value == 0) {
+        value = 0;
+    }
+    char buffer[64];
+    const auto end = std::to_chars(std::begin(buffer), std::end(buffer), value,
+                                   std::chars_format::general, precision)
+                         .ptr;
+    std::string text(std::begin(buffer), end);
+    if (const std::size_t e = text.find('e'); e != std::string::npos) {
+        text[e] = 'E';
+    }
+    return text;
+}
+
+std::string WithDecimalSeparator(std::string text, const std::string& separator) {
+    if (const std::size_t point = text.find('.'); point != std::string::npos) {
+        text.replace(point, 1, separator);
+    }
+    return text;
+}
+
+} // namespace
+
+ArithmeticFault::ArithmeticFault(Kind kind) : std::runtime_error(FaultMessage(kind)), kind_(kind) {}
+
+double Val(std::string_view text) {
+    // Blanks may stand anywhere, even inside the digits: "1 000" is a thousand.
+    std::string compact;
+    compact.reserve(text.size());
+    for (char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n') {
+            compact += c;
+        }
+    }
+    const std::string_view rest = compact;
+
+    if (rest.size() >= 2 && rest[0] == '&') {
+        const int base = RadixOfPrefix(rest[1]);
+        if (base == 0) {
+            return 0;
+        }
+        return ReadRadix(rest.substr(2, SkipDigits(rest, 2, base) - 2), base);
+    }
+
+    std::size_t pos = 0;
+    const bool negative = rest.starts_with('-');
+    if (negative || rest.starts_with('+')) {
+        ++pos;
+    }
+    std::string number;
+    if (!ScanDecimal(rest, pos, ".", "", number)) {
+        return 0;
+    }
+    const double value = ReadDecimal(number);
+    return negative ? -value : value;
+}
+
+bool IsNumeric(std::string_view text, const NumberLocale& locale) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return false;
+    }
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+
+    if (text.size() >= 2 && text[0] == '&') {
+        const int base = RadixOfPrefix(text[1]);
+        return base != 0 && text.size() > 2 && SkipDigits(text, 2, base) == text.size() &&
+               std::isfinite(ReadRadix(text.substr(2), base));
+    }
+
+    std::size_t pos = 0;
+    const auto skipBlanks = [&] {
+        while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) {
+            ++pos;
+        }
+    };
+    const auto currency = [&] {
+        if (!Consume(text, pos, locale.currencySymbol)) {
+            return false;
+        }
+        skipBlanks();
+        return true;
+    };
+
+    // The currency symbol may come before or after the sign, or after the number.
+    bool hasCurrency = currency();
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        ++pos;
+    }
+    hasCurrency = hasCurrency || currency();
+    std::string number;
+    if (!ScanDecimal(text, pos, locale.decimalSeparator, locale.thousandsSeparator, number)) {
+        return false;
+    }
+    if (!hasCurrency) {
+        skipBlanks();
+        Consume(text, pos, locale.currencySymbol);
+    }
+    // A number Val would read as an infinity cannot be used.
+    return pos == text.size() && std::isfinite(ReadDecimal(number));
+}
+
+std::string Str(float number) {
+    std::string text = FormatG(number, 7);
+    // A blank holds the place of the sign of a non-negative number, and no zero stands
+    // before the point.
+    const bool negative = text.starts_with('-');
+    std::string_view digits = text;
+    if (negative) {
+        digits.remove_prefix(1);
+    }
+    if (digits.starts_with("0.")) {
+        digits.remove_prefix(1);
+    }
+    return (negative ? "-" : " ") + std::string(digits);
+}
+
+std::string StrR4(float number, const NumberLocale& locale) {
+    return WithDecimalSeparator(FormatG(number, 7), locale.decimalSeparator);
+}
+
+std::string StrR8(double number, const NumberLocale& locale) {
+    return WithDecimalSeparator(FormatG(number, 15), locale.decimalSeparator);
+}
+
+float FpR4(double intermediate) {
+    if (std::isnan(intermediate)) {
+        throw ArithmeticFault(ArithmeticFault::Kind::InvalidOperation);
+    }
+    // Rounding to the nearest float turns anything from FLT_MAX plus half a unit on into an
+    // infinity, which is the overflow; a value that rounds to FLT_MAX itself is fine.
+    const auto single = static_cast<float>(intermediate);
+    if (std::isinf(single)) {
+        throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
+    }
+    return single;
+}
+
+double Sqr(double number) {
+    if (number < 0 || std::isnan(number)) {
+        throw ArithmeticFault(ArithmeticFault::Kind::InvalidOperation);
+    }
+    return std::sqrt(number);
+}
+
+double Divide(double numerator, double denominator) {
+    if (denominator == 0) {
+        throw ArithmeticFault(numerator == 0 || std::isnan(numerator)
+                                  ? ArithmeticFault::Kind::InvalidOperation
+                                  : ArithmeticFault::Kind::DivisionByZero);
+    }
+    const double quotient = numerator / denominator;
+    if (std::isnan(quotient)) {
+        throw ArithmeticFault(ArithmeticFault::Kind::InvalidOperation);
+    }
+    if (std::isinf(quotient)) {
+        throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
+    }
+    return quotient;
+}

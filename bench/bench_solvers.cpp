@@ -1,0 +1,70 @@
+// Cost of one solve on the plain model, and of the 15-digit text form, in nanoseconds.
+#include <benchmark/benchmark.h>
+
+#include "control_model.h"
+#include "system_solver.h"
+
+#include <cmath>
+
+namespace {
+
+struct Window {
+    ControlModel controls;
+    FormVariables vars;
+    NumberLocale locale;
+    SolverContext form{controls, vars, locale};
+
+    explicit Window(std::initializer_list<const char*> texts) {
+        int index = 1;
+        for (const char* text : texts)
+            controls.setText(index++, text);
+    }
+};
+
+void lisiTwoRealRoots(benchmark::State& state) {
+    Window w{"1", "-2", "-1"};
+    for (auto _ : state)
+        lisi(w.form, w.vars.a, w.vars.b, w.vars.c, w.vars.D);
+    benchmark::DoNotOptimize(w.controls.text(10));
+}
+
+void lisiComplexRoots(benchmark::State& state) {
+    Window w{"1", "1", "1"};
+    for (auto _ : state)
+        lisi(w.form, w.vars.a, w.vars.b, w.vars.c, w.vars.D);
+    benchmark::DoNotOptimize(w.controls.text(10));
+}
+
+void lisi1GeneralSolution(benchmark::State& state) {
+    Window w{"1", "1", "3", "1", "-1", "1"};
+    FormVariables& v = w.vars;
+    for (auto _ : state)
+        lisi1(w.form, v.a1, v.b1, v.c1, v.a2, v.b2, v.c2, v.D, v.D1, v.D2);
+    benchmark::DoNotOptimize(w.controls.text(11));
+}
+
+void lisi1RatioTest(benchmark::State& state) {
+    Window w{"1", "1", "2", "2", "2", "4"};
+    FormVariables& v = w.vars;
+    for (auto _ : state)
+        lisi1(w.form, v.a1, v.b1, v.c1, v.a2, v.b2, v.c2, v.D, v.D1, v.D2);
+    benchmark::DoNotOptimize(w.controls.caption(1));
+}
+
+void strR8(benchmark::State& state) {
+    const NumberLocale locale;
+    double value = std::sqrt(2.0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        benchmark::DoNotOptimize(StrR8(value, locale));
+    }
+}
+
+} // namespace
+
+BENCHMARK(lisiTwoRealRoots);
+BENCHMARK(lisiComplexRoots);
+BENCHMARK(lisi1GeneralSolution);
+BENCHMARK(lisi1RatioTest);
+BENCHMARK(strR8);
+BENCHMARK_MAIN();
