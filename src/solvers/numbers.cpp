@@ -287,7 +287,9 @@ std::string Str(float number) {
     if (digits.starts_with("0.")) {
         digits.remove_prefix(1);
     }
-    return (negative ? "-" : " ") + std::string(digits);
+    std::string signedText(1, negative ? '-' : ' ');
+    signedText += digits;
+    return signedText;
 }
 
 std::string StrR4(float number, const NumberLocale& locale) {
