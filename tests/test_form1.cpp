@@ -1,6 +1,851 @@
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
-class Placeholder : public QObject {
-    Q_OBJECT
+#include <QTimer>
+
+#include "form1.h"
+
+namespace {
+
+const QColor apricot(255, 224, 192);
+const QColor lightGreen(192, 255, 192);
+const QColor white(255, 255, 255);
+
+// Answers the next message box with one of its buttons and keeps what the box showed.
+class BoxAnswer {
+public:
+    explicit BoxAnswer(QMessageBox::StandardButton answer) : answer_(answer) {
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { answerOpenBox(); });
+        timer_.start(10);
+    }
+
+    bool seen = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QWidget* parent = nullptr;
+
+private:
+    void answerOpenBox() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        timer_.stop();
+        seen = true;
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = box->standardButtons();
+        parent = box->parentWidget();
+        if (QAbstractButton* button = box->button(answer_))
+            button->click();
+        else
+            box->done(-1); // not among its buttons: the comparison of buttons will tell
+    }
+
+    QMessageBox::StandardButton answer_;
+    QTimer timer_;
 };
-QTEST_APPLESS_MAIN(Placeholder)
+
+// A control or menu item of the window, found by its name as the user's tools would.
+template <typename Object = QWidget> Object* control(const Form1& form, const QString& name) {
+    auto* object = form.findChild<Object*>(name);
+    if (!object)
+        qFatal("no control %s", qPrintable(name));
+    return object;
+}
+
+QLineEdit* textBox(const Form1& form, int index) {
+    return control<QLineEdit>(form, QStringLiteral("Text(%1)").arg(index));
+}
+
+QLabel* label(const Form1& form, int index) {
+    return control<QLabel>(form, QStringLiteral("Label(%1)").arg(index));
+}
+
+QPushButton* command(const Form1& form, int index) {
+    return control<QPushButton>(form, QStringLiteral("Command%1").arg(index));
+}
+
+// The window as the user first sees it: loaded, welcome box answered, shown.
+std::unique_ptr<Form1> startedForm() {
+    auto form = std::make_unique<Form1>();
+    {
+        BoxAnswer welcome(QMessageBox::Ok);
+        form->load();
+        if (!welcome.seen)
+            qFatal("load showed no welcome box");
+    }
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        qFatal("window not exposed");
+    return form;
+}
+
+void pressCheck(const Form1& form, const QString& option) {
+    if (!option.isEmpty())
+        QTest::mouseClick(control(form, option), Qt::LeftButton);
+    QTest::mouseClick(command(form, 4), Qt::LeftButton);
+}
+
+QList<QWidget*> visibleTopLevelWindows() {
+    QList<QWidget*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isVisible())
+            windows.append(widget);
+    return windows;
+}
+
+} // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void designTable_data();
+    void designTable();
+    void labelLook_data();
+    void labelLook();
+    void textBoxes_data();
+    void textBoxes();
+    void pushButtons_data();
+    void pushButtons();
+    void tabOrder();
+    void window();
+    void menus();
+    void colours_data();
+    void colours();
+    void captionsFit_data();
+    void captionsFit();
+
+    void designState();
+    void controlIndices_data();
+    void controlIndices();
+    void loadProcedure();
+    void optionButtonsExclusive();
+    void checkLayout_data();
+    void checkLayout();
+    void systemToEquation();
+    void runWarning();
+    void clearFields();
+    void about();
+    void fileExitAnsweredNo();
+    void info();
+
+    // Last: each row ends the program's event loop.
+    void endProgram_data();
+    void endProgram();
+};
+
+void TestForm1::initTestCase() {
+    // The program must end by its own commands here, not because a test closed a window.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TestForm1::designTable_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<qreal>("pointSize");
+    QTest::addColumn<bool>("bold");
+
+    // clang-format off
+    QTest::newRow("CHECK!")       << "Command4"  <<  360 <<    0 << 1095 <<  495 << "CHECK!"       << 9.75 << false;
+    QTest::newRow("Equation")     << "Option1"   <<  120 <<  600 << 1335 <<  495 << "Equation"     << 12.0 << false;
+    QTest::newRow("System")       << "Option2"   <<  120 << 1200 << 1335 <<  495 << "System"       << 12.0 << false;
+    QTest::newRow("run")          << "Command1"  << 1800 << 4800 << 1215 <<  495 << "run"          << 12.0 << false;
+    QTest::newRow("clear fields") << "Command2"  << 3480 << 4800 << 1215 <<  615 << "clear fields" << 12.0 << false;
+    QTest::newRow("exit")         << "Command3"  << 5160 << 4800 << 1215 <<  495 << "exit"         << 12.0 << false;
+    QTest::newRow("INFO")         << "Command5"  << 8040 << 4440 <<  255 << 1095 << "INFO"         << 9.75 << true;
+    QTest::newRow("Text(1)")      << "Text(1)"   <<  840 << 2640 << 1335 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Text(2)")      << "Text(2)"   <<  840 << 3120 << 1335 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Text(3)")      << "Text(3)"   <<  840 << 3600 << 1335 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Text(4)")      << "Text(4)"   << 2760 << 2640 << 1335 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Text(5)")      << "Text(5)"   << 2760 << 3120 << 1335 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Text(6)")      << "Text(6)"   << 2760 << 3600 << 1335 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Text(7)")      << "Text(7)"   << 6000 <<  840 << 1335 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Text(8)")      << "Text(8)"   << 6000 << 1320 << 1335 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Text(9)")      << "Text(9)"   << 6000 << 1800 << 1335 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Text(10)")     << "Text(10)"  << 5280 << 3360 << 2655 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Text(11)")     << "Text(11)"  << 5280 << 3960 << 2655 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Label(1)")     << "Label(1)"  << 5520 << 2520 << 2295 <<  615 << ""             << 12.0 << false;
+    QTest::newRow("Label(2)")     << "Label(2)"  <<  240 << 2640 <<  615 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Label(3)")     << "Label(3)"  <<  240 << 3120 <<  615 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Label(4)")     << "Label(4)"  <<  240 << 3600 <<  615 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Label(5)")     << "Label(5)"  << 5400 <<  840 <<  615 <<  495 << "D="           << 12.0 << false;
+    QTest::newRow("Label(6)")     << "Label(6)"  << 2400 <<    0 << 3255 <<  615 << ""             << 12.0 << true;
+    QTest::newRow("Label(7)")     << "Label(7)"  << 4800 << 3360 <<  375 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Label(8)")     << "Label(8)"  << 4800 << 3960 <<  375 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Label(9)")     << "Label(9)"  << 2280 << 2640 <<  495 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Label(10)")    << "Label(10)" << 2280 << 3120 <<  495 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Label(11)")    << "Label(11)" << 2280 << 3600 <<  495 <<  495 << ""             << 12.0 << false;
+    QTest::newRow("Label(12)")    << "Label(12)" << 5400 << 1320 <<  615 <<  495 << "D1="          << 12.0 << false;
+    QTest::newRow("Label(13)")    << "Label(13)" << 5400 << 1800 <<  735 <<  495 << "D2="          << 12.0 << false;
+    // clang-format on
+}
+
+void TestForm1::designTable() {
+    QFETCH(QString, name);
+    QFETCH(int, left);
+    QFETCH(int, top);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(QString, caption);
+    QFETCH(qreal, pointSize);
+    QFETCH(bool, bold);
+
+    Form1 form;
+    QWidget* widget = control(form, name);
+    QCOMPARE(widget->parentWidget(), form.centralWidget());
+    const QRect place = widget->geometry();
+    QCOMPARE(place.x() * 15, left);
+    QCOMPARE(place.y() * 15, top);
+    QCOMPARE(place.width() * 15, width);
+    QCOMPARE(place.height() * 15, height);
+
+    QString shown;
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        shown = label->text();
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        shown = button->text();
+    else
+        shown = qobject_cast<QLineEdit*>(widget)->text();
+    QCOMPARE(shown, caption);
+
+    const QFont font = widget->font();
+    QCOMPARE(font.families(), (QStringList{"MS Sans Serif", "Liberation Sans", "DejaVu Sans"}));
+    QCOMPARE(font.pointSizeF(), pointSize);
+    QCOMPARE(font.bold(), bold);
+}
+
+void TestForm1::labelLook_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Qt::Alignment>("alignment");
+
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
+    QTest::newRow("status line, left") << "Label(1)" << left;
+    QTest::newRow("a=, centred") << "Label(2)" << centred;
+    QTest::newRow("b=, centred") << "Label(3)" << centred;
+    QTest::newRow("c=, centred") << "Label(4)" << centred;
+    QTest::newRow("D=, right") << "Label(5)" << right;
+    QTest::newRow("equation, centred") << "Label(6)" << centred;
+    QTest::newRow("x1=, left") << "Label(7)" << left;
+    QTest::newRow("x2=, left") << "Label(8)" << left;
+    QTest::newRow("a2=, left") << "Label(9)" << left;
+    QTest::newRow("b2=, left") << "Label(10)" << left;
+    QTest::newRow("c2=, left") << "Label(11)" << left;
+    QTest::newRow("D1=, right") << "Label(12)" << right;
+    QTest::newRow("D2=, centred unlike its neighbours") << "Label(13)" << centred;
+}
+
+void TestForm1::labelLook() {
+    QFETCH(QString, name);
+    QFETCH(Qt::Alignment, alignment);
+
+    Form1 form;
+    auto* label = control<QLabel>(form, name);
+    QCOMPARE(label->alignment(), alignment);
+    QVERIFY(label->wordWrap());
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    QVERIFY(label->autoFillBackground());
+    QCOMPARE(label->palette().color(label->backgroundRole()), apricot);
+    QCOMPARE(label->palette().color(label->foregroundRole()),
+             QApplication::palette().color(QPalette::ButtonText));
+    QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+
+    // Every box and button that a label reaches under is drawn over it.
+    const QWidgetList stack =
+        form.centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget* other : stack) {
+        if (qobject_cast<QLabel*>(other) || !other->geometry().intersects(label->geometry()))
+            continue;
+        const QObjectList order = form.centralWidget()->children();
+        QVERIFY2(order.indexOf(label) < order.indexOf(other),
+                 qPrintable(other->objectName() + " is under " + name));
+    }
+}
+
+void TestForm1::textBoxes_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("readOnly");
+
+    QTest::newRow("a, input") << "Text(1)" << false;
+    QTest::newRow("b, input") << "Text(2)" << false;
+    QTest::newRow("c, input") << "Text(3)" << false;
+    QTest::newRow("a2, input") << "Text(4)" << false;
+    QTest::newRow("b2, input") << "Text(5)" << false;
+    QTest::newRow("c2, input") << "Text(6)" << false;
+    QTest::newRow("D, read-only") << "Text(7)" << true;
+    QTest::newRow("D1, read-only") << "Text(8)" << true;
+    QTest::newRow("D2, read-only") << "Text(9)" << true;
+    QTest::newRow("x1, read-only") << "Text(10)" << true;
+    QTest::newRow("x2, read-only") << "Text(11)" << true;
+}
+
+void TestForm1::textBoxes() {
+    QFETCH(QString, name);
+    QFETCH(bool, readOnly);
+
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto* box = control<QLineEdit>(form, name);
+    QCOMPARE(box->isReadOnly(), readOnly);
+    // Read-only boxes still take the focus, so their text can be selected and copied.
+    QVERIFY(box->focusPolicy() & Qt::TabFocus);
+
+    box->setText(QStringLiteral("12"));
+    box->setFocus();
+    box->end(false);
+    QTest::keyClicks(box, QStringLiteral("34"));
+    QCOMPARE(box->text(), readOnly ? QStringLiteral("12") : QStringLiteral("1234"));
+
+    box->selectAll();
+    QCOMPARE(box->selectedText(), box->text());
+
+    // No length limit: far beyond the 32767 characters a line edit stops at by default.
+    const QString longText(40000, QLatin1Char('7'));
+    box->setText(longText);
+    QCOMPARE(box->text().size(), 40000);
+}
+
+void TestForm1::pushButtons_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("run") << "Command1";
+    QTest::newRow("clear fields") << "Command2";
+    QTest::newRow("exit") << "Command3";
+    QTest::newRow("CHECK!") << "Command4";
+    QTest::newRow("INFO") << "Command5";
+}
+
+void TestForm1::pushButtons() {
+    QFETCH(QString, name);
+
+    auto form = startedForm();
+    QTest::mouseClick(command(*form, 4), Qt::LeftButton); // enables all of them
+    auto* button = control<QPushButton>(*form, name);
+    QVERIFY(!button->isDefault());
+    QVERIFY(!button->autoDefault());
+    QVERIFY(button->isEnabled());
+
+    // Neither Enter nor Esc presses the button, even while it has the focus.
+    QSignalSpy clicks(button, &QAbstractButton::clicked);
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Enter);
+    QTest::keyClick(button, Qt::Key_Escape);
+    QCOMPARE(clicks.count(), 0);
+    QVERIFY(form->isVisible());
+}
+
+void TestForm1::tabOrder() {
+    Form1 form;
+    QWidget* first = control(form, QStringLiteral("Text(1)"));
+    QStringList order;
+    QWidget* widget = first;
+    do {
+        if (widget->parentWidget() == form.centralWidget() &&
+            (widget->focusPolicy() & Qt::TabFocus))
+            order.append(widget->objectName());
+        widget = widget->nextInFocusChain();
+    } while (widget != first && order.size() < 100);
+
+    const QStringList expected{"Text(1)", "Text(2)", "Text(3)", "Command1", "Command2", "Command3",
+                               "Text(4)", "Text(5)", "Text(6)", "Option1",  "Option2",  "Command4",
+                               "Text(7)", "Text(8)", "Text(9)", "Text(10)", "Text(11)", "Command5"};
+    QCOMPARE(order, expected);
+}
+
+void TestForm1::window() {
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    QCOMPARE(form.objectName(), QStringLiteral("Form1"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Equation"));
+    QCOMPARE(form.centralWidget()->size(), QSize(554, 376));
+    QCOMPARE(form.centralWidget()->y(), form.menuBar()->height());
+    // Fixed size: the user cannot resize it.
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QCOMPARE(form.size(), QSize(554, 376 + form.menuBar()->height()));
+
+    const Qt::WindowFlags flags = form.windowFlags();
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(flags & Qt::WindowSystemMenuHint);
+    QVERIFY(flags & Qt::WindowTitleHint);
+}
+
+void TestForm1::menus() {
+    Form1 form;
+    const QList<QAction*> bar = form.menuBar()->actions();
+    QCOMPARE(bar.size(), 2);
+
+    const QMenu* file = bar.at(0)->menu();
+    QVERIFY(file);
+    QCOMPARE(file->objectName(), QStringLiteral("File"));
+    QCOMPARE(file->title(), QStringLiteral("&File"));
+    QCOMPARE(file->actions().size(), 1);
+    QCOMPARE(file->actions().at(0)->objectName(), QStringLiteral("Exit"));
+    QCOMPARE(file->actions().at(0)->text(), QStringLiteral("&Exit"));
+
+    const QMenu* help = bar.at(1)->menu();
+    QVERIFY(help);
+    QCOMPARE(help->objectName(), QStringLiteral("Help"));
+    QCOMPARE(help->title(), QStringLiteral("&Help"));
+    QCOMPARE(help->actions().size(), 1);
+    QCOMPARE(help->actions().at(0)->objectName(), QStringLiteral("About"));
+    QCOMPARE(help->actions().at(0)->text(), QStringLiteral("&About"));
+}
+
+void TestForm1::colours_data() {
+    QTest::addColumn<QString>("style");
+    QTest::newRow("Fusion") << "Fusion";
+    QTest::newRow("Windows") << "Windows";
+}
+
+void TestForm1::colours() {
+    QFETCH(QString, style);
+
+    const QString previous = QApplication::style()->name();
+    QApplication::setStyle(QStyleFactory::create(style));
+    {
+        Form1 form;
+        form.setCommandEnabled(1, false); // a greyed "run" keeps its white face
+        const QImage client = form.centralWidget()->grab().toImage();
+        QCOMPARE(client.size(), QSize(554, 376));
+
+        // Points in client pixels, clear of captions, bevels and focus frames.
+        QCOMPARE(client.pixelColor(200, 100), apricot); // bare window
+        QCOMPARE(client.pixelColor(93, 43), apricot);   // right end of "Equation"
+        QCOMPARE(client.pixelColor(510, 200), apricot); // empty status line
+        QCOMPARE(client.pixelColor(32, 5), lightGreen); // "CHECK!"
+        QCOMPARE(client.pixelColor(128, 325), white);   // "run", disabled
+        QCOMPARE(client.pixelColor(240, 325), white);   // "clear fields"
+        QCOMPARE(client.pixelColor(352, 325), white);   // "exit"
+    }
+    QApplication::setStyle(previous);
+}
+
+void TestForm1::captionsFit_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("lines");
+    // Pixels the ink of a one-line caption may reach past the box's right edge.
+    QTest::addColumn<int>("overhang");
+
+    QTest::newRow("complex status wraps to two lines") << "Label(1)"
+                                                       << "No real roots. Comlpex roots:" << 2 << 0;
+    QTest::newRow("system on two lines") << "Label(6)"
+                                         << "a1*x+b1*y=c1\r\na2*x+b2*y=c2" << 2 << 0;
+    QTest::newRow("equation on one line") << "Label(6)"
+                                          << "a*x^2+b*x+c=0" << 1 << 0;
+    // 25 pixels wide: the '=' of the substitute sans face runs one pixel column past the box.
+    QTest::newRow("x1= in the narrow result caption") << "Label(7)"
+                                                      << "x1=" << 1 << 1;
+    QTest::newRow("y= in the narrow result caption") << "Label(8)"
+                                                     << "y=" << 1 << 0;
+    QTest::newRow("a2= in the narrow middle caption") << "Label(9)"
+                                                      << "a2=" << 1 << 0;
+    QTest::newRow("c1= in the left caption") << "Label(4)"
+                                             << "c1=" << 1 << 0;
+    QTest::newRow("D2=") << "Label(13)"
+                         << "D2=" << 1 << 0;
+}
+
+void TestForm1::captionsFit() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(int, lines);
+    QFETCH(int, overhang);
+
+    Form1 form;
+    auto* label = control<QLabel>(form, name);
+    label->setText(caption);
+    const QFontMetrics metrics(label->font());
+    const int needed = label->heightForWidth(label->width());
+    QVERIFY2(needed <= label->height(), qPrintable(QString::number(needed)));
+    QVERIFY2(needed >= lines * metrics.height() && needed < (lines + 1) * metrics.height(),
+             qPrintable(QString::number(needed)));
+    if (lines == 1) {
+        const int inkEnd = metrics.tightBoundingRect(caption).right() + 1;
+        QVERIFY2(inkEnd <= label->width() + overhang, qPrintable(QString::number(inkEnd)));
+    }
+}
+
+void TestForm1::designState() {
+    Form1 form;
+    for (int index = 1; index <= 11; ++index) {
+        QVERIFY(!textBox(form, index)->isHidden());
+        QVERIFY(textBox(form, index)->isEnabled());
+        QCOMPARE(textBox(form, index)->text(), QString());
+    }
+    const QStringList captions{"", "", "", "", "D=", "", "", "", "", "", "", "D1=", "D2="};
+    for (int index = 1; index <= 13; ++index) {
+        QVERIFY(!label(form, index)->isHidden());
+        QCOMPARE(label(form, index)->text(), captions.at(index - 1));
+    }
+    for (int index = 1; index <= 5; ++index) {
+        QVERIFY(!command(form, index)->isHidden());
+        QVERIFY(command(form, index)->isEnabled());
+    }
+    for (const char* name : {"Option1", "Option2"}) {
+        auto* option = control<QRadioButton>(form, name);
+        QVERIFY(!option->isHidden());
+        QVERIFY(!option->isChecked());
+        QVERIFY(option->autoExclusive());
+    }
+    QVERIFY(!form.option1Selected());
+    QVERIFY(!form.option2Selected());
+
+    const FormVariables& vars = form.variables();
+    for (float value : {vars.a, vars.b, vars.c, vars.D, vars.a1, vars.b1, vars.c1, vars.a2, vars.b2,
+                        vars.c2, vars.D1, vars.D2, vars.y})
+        QCOMPARE(value, 0.0f);
+    QVERIFY(!vars.x.has_value());
+    QCOMPARE(vars.i, std::int16_t{0});
+}
+
+void TestForm1::controlIndices_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("name");
+
+    for (int index = 1; index <= 11; ++index)
+        QTest::addRow("Text(%d)", index)
+            << "text" << index << QStringLiteral("Text(%1)").arg(index);
+    for (int index = 1; index <= 13; ++index)
+        QTest::addRow("Label(%d)", index)
+            << "label" << index << QStringLiteral("Label(%1)").arg(index);
+    for (int index = 1; index <= 3; ++index)
+        QTest::addRow("Command%d", index)
+            << "command" << index << QStringLiteral("Command%1").arg(index);
+}
+
+void TestForm1::controlIndices() {
+    QFETCH(QString, kind);
+    QFETCH(int, index);
+    QFETCH(QString, name);
+
+    Form1 form;
+    Controls& controls = form;
+    QWidget* widget = control(form, name);
+    const std::string greek = "\xce\xb1=\xce\xb2 -1.5"; // "α=β -1.5" in UTF-8
+    if (kind == QLatin1String("text")) {
+        controls.setText(index, greek);
+        QCOMPARE(qobject_cast<QLineEdit*>(widget)->text(), QStringLiteral("α=β -1.5"));
+        QCOMPARE(controls.text(index), greek);
+        // A written text reads from its start, however long it is.
+        QCOMPARE(qobject_cast<QLineEdit*>(widget)->cursorPosition(), 0);
+        controls.setTextVisible(index, false);
+        QVERIFY(widget->isHidden());
+        controls.setTextVisible(index, true);
+        QVERIFY(!widget->isHidden());
+    } else if (kind == QLatin1String("label")) {
+        controls.setCaption(index, greek);
+        QCOMPARE(qobject_cast<QLabel*>(widget)->text(), QStringLiteral("α=β -1.5"));
+        controls.setLabelVisible(index, false);
+        QVERIFY(widget->isHidden());
+        controls.setLabelVisible(index, true);
+        QVERIFY(!widget->isHidden());
+    } else {
+        controls.setCommandEnabled(index, false);
+        QVERIFY(!widget->isEnabled());
+        controls.setCommandEnabled(index, true);
+        QVERIFY(widget->isEnabled());
+    }
+}
+
+void TestForm1::loadProcedure() {
+    Form1 form;
+    BoxAnswer welcome(QMessageBox::Ok);
+    form.load();
+
+    QVERIFY(welcome.seen);
+    QCOMPARE(welcome.title, QStringLiteral("Velmora"));
+    QCOMPARE(welcome.text,
+             QStringLiteral("Welcome to Velmora!\r\nPress INFO for more information"));
+    QCOMPARE(welcome.icon, QMessageBox::NoIcon);
+    QCOMPARE(welcome.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(!form.isVisible()); // the box comes before the window
+
+    for (int index = 1; index <= 11; ++index)
+        QVERIFY(textBox(form, index)->isHidden());
+    for (int index = 1; index <= 13; ++index)
+        QVERIFY(label(form, index)->isHidden());
+    for (int index = 1; index <= 3; ++index) {
+        QVERIFY(!command(form, index)->isHidden());
+        QVERIFY(!command(form, index)->isEnabled());
+    }
+    for (int index = 4; index <= 5; ++index)
+        QVERIFY(command(form, index)->isEnabled());
+    QVERIFY(!control(form, QStringLiteral("Option1"))->isHidden());
+    QVERIFY(!control(form, QStringLiteral("Option2"))->isHidden());
+    // The load loops counted with the window's own counter, the last one up to 11.
+    QCOMPARE(form.variables().i, std::int16_t{12});
+}
+
+void TestForm1::optionButtonsExclusive() {
+    auto form = startedForm();
+    auto* equation = control<QRadioButton>(*form, QStringLiteral("Option1"));
+    auto* system = control<QRadioButton>(*form, QStringLiteral("Option2"));
+
+    QTest::mouseClick(system, Qt::LeftButton);
+    QVERIFY(system->isChecked());
+    QVERIFY(!equation->isChecked());
+    QVERIFY(form->option2Selected());
+    QVERIFY(!form->option1Selected());
+
+    QTest::mouseClick(equation, Qt::LeftButton);
+    QVERIFY(equation->isChecked());
+    QVERIFY(!system->isChecked());
+    QVERIFY(form->option1Selected());
+    QVERIFY(!form->option2Selected());
+
+    // Choosing a mode alone lays nothing out.
+    for (int index = 1; index <= 11; ++index)
+        QVERIFY(textBox(*form, index)->isHidden());
+    QVERIFY(!command(*form, 1)->isEnabled());
+}
+
+void TestForm1::checkLayout_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QList<int>>("shownTexts");
+    QTest::addColumn<QList<int>>("shownLabels");
+    QTest::addColumn<QStringList>("captions"); // Label(2), (3), (4), (6), (9), (10), (11)
+    QTest::addColumn<bool>("boxesEmptied");
+
+    QTest::newRow("Equation") << "Option1" << QList<int>{1, 2, 3, 7, 10, 11}
+                              << QList<int>{1, 2, 3, 4, 5, 6, 7, 8}
+                              << QStringList{"a=", "b=", "c=", "a*x^2+b*x+c=0", "", "", ""} << true;
+    QTest::newRow("System") << "Option2" << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}
+                            << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}
+                            << QStringList{"a1=", "b1=", "c1=", "a1*x+b1*y=c1\r\na2*x+b2*y=c2",
+                                           "a2=", "b2=", "c2="}
+                            << true;
+    QTest::newRow("no option selected")
+        << "" << QList<int>{} << QList<int>{} << QStringList{"", "", "", "", "", "", ""} << false;
+}
+
+void TestForm1::checkLayout() {
+    QFETCH(QString, option);
+    QFETCH(QList<int>, shownTexts);
+    QFETCH(QList<int>, shownLabels);
+    QFETCH(QStringList, captions);
+    QFETCH(bool, boxesEmptied);
+
+    auto form = startedForm();
+    // What an earlier run could have left behind.
+    for (int index = 1; index <= 11; ++index)
+        textBox(*form, index)->setText(QStringLiteral("7"));
+    for (int index : {1, 7, 8})
+        label(*form, index)->setText(QStringLiteral("old"));
+
+    pressCheck(*form, option);
+
+    for (int index = 1; index <= 3; ++index)
+        QVERIFY(command(*form, index)->isEnabled());
+    for (int index = 1; index <= 11; ++index) {
+        QCOMPARE(textBox(*form, index)->isHidden(), !shownTexts.contains(index));
+        QCOMPARE(textBox(*form, index)->text(), boxesEmptied ? QString() : QStringLiteral("7"));
+    }
+    for (int index = 1; index <= 13; ++index)
+        QCOMPARE(label(*form, index)->isHidden(), !shownLabels.contains(index));
+    for (int index : {1, 7, 8})
+        QCOMPARE(label(*form, index)->text(), QString());
+    const QList<int> captioned{2, 3, 4, 6, 9, 10, 11};
+    for (int i = 0; i < captioned.size(); ++i)
+        QCOMPARE(label(*form, captioned.at(i))->text(), captions.at(i));
+    QCOMPARE(label(*form, 5)->text(), QStringLiteral("D="));
+    QCOMPARE(label(*form, 12)->text(), QStringLiteral("D1="));
+    QCOMPARE(label(*form, 13)->text(), QStringLiteral("D2="));
+}
+
+void TestForm1::systemToEquation() {
+    auto form = startedForm();
+    pressCheck(*form, QStringLiteral("Option2"));
+    for (int index = 1; index <= 6; ++index)
+        QTest::keyClicks(textBox(*form, index), QString::number(index));
+    for (int index = 7; index <= 11; ++index)
+        textBox(*form, index)->setText(QStringLiteral("9"));
+
+    pressCheck(*form, QStringLiteral("Option1"));
+
+    for (int index : {4, 5, 6, 8, 9})
+        QVERIFY(textBox(*form, index)->isHidden());
+    for (int index : {1, 2, 3, 7, 10, 11})
+        QVERIFY(!textBox(*form, index)->isHidden());
+    for (int index : {9, 10, 11, 12, 13})
+        QVERIFY(label(*form, index)->isHidden());
+    for (int index = 1; index <= 11; ++index)
+        QCOMPARE(textBox(*form, index)->text(), QString());
+    QCOMPARE(label(*form, 6)->text(), QStringLiteral("a*x^2+b*x+c=0"));
+    QCOMPARE(label(*form, 2)->text(), QStringLiteral("a="));
+}
+
+void TestForm1::runWarning() {
+    auto form = startedForm();
+    pressCheck(*form, QStringLiteral("Option1"));
+    QTest::keyClicks(textBox(*form, 1), QStringLiteral("1"));
+
+    BoxAnswer warning(QMessageBox::Ok);
+    QTest::mouseClick(command(*form, 1), Qt::LeftButton);
+
+    QVERIFY(warning.seen);
+    QCOMPARE(warning.title, QStringLiteral("Warning"));
+    QCOMPARE(warning.text, QStringLiteral("Fill in a,b,c!"));
+    QCOMPARE(warning.icon, QMessageBox::Warning);
+    QCOMPARE(warning.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(warning.parent, form.get());
+}
+
+void TestForm1::clearFields() {
+    auto form = startedForm();
+    pressCheck(*form, QStringLiteral("Option1"));
+    for (int index = 1; index <= 11; ++index)
+        textBox(*form, index)->setText(QStringLiteral("5"));
+    for (int index : {1, 7, 8})
+        label(*form, index)->setText(QStringLiteral("old"));
+
+    QTest::mouseClick(command(*form, 2), Qt::LeftButton);
+
+    for (int index = 1; index <= 11; ++index)
+        QCOMPARE(textBox(*form, index)->text(), QString());
+    for (int index : {1, 7, 8})
+        QCOMPARE(label(*form, index)->text(), QString());
+    // The layout stays as it was.
+    QVERIFY(textBox(*form, 4)->isHidden());
+    QVERIFY(!textBox(*form, 1)->isHidden());
+    QCOMPARE(label(*form, 2)->text(), QStringLiteral("a="));
+}
+
+void TestForm1::about() {
+    Form1 form;
+    BoxAnswer box(QMessageBox::Ok);
+    control<QAction>(form, QStringLiteral("About"))->trigger();
+
+    QVERIFY(box.seen);
+    QCOMPARE(box.title, QStringLiteral("About"));
+    QCOMPARE(box.text, QStringLiteral("Designed by Tolvek\r\n"
+                                      "-Basic programming and reversing skills-\r\n"
+                                      "Thanks for using it! Enjoy!\r\n"
+                                      "Contact: tolvek@example.org"));
+    QCOMPARE(box.icon, QMessageBox::Information);
+    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+void TestForm1::fileExitAnsweredNo() {
+    auto form = startedForm();
+    pressCheck(*form, QStringLiteral("Option1"));
+    QTest::keyClicks(textBox(*form, 1), QStringLiteral("3"));
+
+    BoxAnswer box(QMessageBox::No);
+    control<QAction>(*form, QStringLiteral("Exit"))->trigger();
+
+    QVERIFY(box.seen);
+    QCOMPARE(box.title, QStringLiteral("Quit"));
+    QCOMPARE(box.text, QStringLiteral("Are you sure you want to quit?"));
+    QCOMPARE(box.icon, QMessageBox::Question);
+    QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(form->isVisible());
+    QCOMPARE(textBox(*form, 1)->text(), QStringLiteral("3"));
+    QVERIFY(!textBox(*form, 1)->isHidden());
+}
+
+void TestForm1::info() {
+    auto form = startedForm();
+    const QList<QWidget*> before = visibleTopLevelWindows();
+    QPushButton* infoButton = command(*form, 5);
+
+    for (int press = 0; press < 3; ++press)
+        QTest::mouseClick(infoButton, Qt::LeftButton);
+    QList<QWidget*> opened = visibleTopLevelWindows();
+    for (QWidget* window : before)
+        opened.removeAll(window);
+    QCOMPARE(opened.size(), 1);
+    QPointer<QWidget> first = opened.at(0);
+    QCOMPARE(first->parentWidget(), nullptr); // no owner: the main window stays usable
+    QVERIFY(form->isVisible());
+
+    first->close();
+    QTRY_VERIFY(first.isNull()); // closing destroys it
+
+    QTest::mouseClick(infoButton, Qt::LeftButton);
+    opened = visibleTopLevelWindows();
+    for (QWidget* window : before)
+        opened.removeAll(window);
+    QCOMPARE(opened.size(), 1);
+    opened.at(0)->close();
+}
+
+void TestForm1::endProgram_data() {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("exit button") << "Command3";
+    QTest::newRow("File > Exit answered Yes") << "Exit";
+}
+
+void TestForm1::endProgram() {
+    QFETCH(QString, way);
+
+    auto form = startedForm();
+    pressCheck(*form, QString()); // enables "exit"
+    QTest::mouseClick(command(*form, 5), Qt::LeftButton);
+    QList<QWidget*> opened = visibleTopLevelWindows();
+    opened.removeAll(form.get());
+    QCOMPARE(opened.size(), 1);
+    const QPointer<QWidget> information = opened.at(0);
+
+    std::optional<BoxAnswer> confirmation;
+    if (way == QLatin1String("Exit"))
+        confirmation.emplace(QMessageBox::Yes);
+
+    QTimer press;
+    press.setSingleShot(true);
+    connect(&press, &QTimer::timeout, form.get(), [&] {
+        if (way == QLatin1String("Exit"))
+            control<QAction>(*form, way)->trigger();
+        else
+            QTest::mouseClick(command(*form, 3), Qt::LeftButton);
+    });
+    QTimer stillRunning; // a program that failed to end is stopped here with another code
+    stillRunning.setSingleShot(true);
+    connect(&stillRunning, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    press.start(0);
+    stillRunning.start(5000);
+    const int code = QCoreApplication::exec();
+    stillRunning.stop();
+
+    QCOMPARE(code, 0);
+    QVERIFY(!form->isVisible());
+    QVERIFY(information.isNull() || !information->isVisible());
+    if (confirmation)
+        QVERIFY(confirmation->seen);
+}
+
+QTEST_MAIN(TestForm1)
 #include "test_form1.moc"

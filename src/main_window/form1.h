@@ -1,6 +1,71 @@
 #pragma once
+
 #include <QMainWindow>
-class Form1 : public QMainWindow {
+#include <QPointer>
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "controls.h"
+#include "form_variables.h"
+#include "numbers.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class Form3;
+struct ControlDesign;
+
+// The main window: owns the 31 controls and the window's variables, and binds the buttons and
+// menu items to the commands. Construction leaves every control in its design-time state; load()
+// runs the start-up procedure.
+class Form1 : public QMainWindow, public Controls {
+    Q_OBJECT
+
 public:
-    void load() {}
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The start-up procedure: the welcome box, then every box and label hidden and the lower
+    // buttons disabled. Runs once, before the window is first shown.
+    void load();
+
+    const FormVariables& variables() const { return vars; }
+    const NumberLocale& numberLocale() const { return locale; }
+
+    std::string text(int index) const override;
+    void setText(int index, std::string_view text) override;
+    void setTextVisible(int index, bool visible) override;
+    void setCaption(int index, std::string_view caption) override;
+    void setLabelVisible(int index, bool visible) override;
+    void setCommandEnabled(int index, bool enabled) override;
+    bool option1Selected() const override;
+    bool option2Selected() const override;
+
+private slots:
+    void command4Click(); // "CHECK!"
+    void command1Click(); // "run"
+    void command2Click(); // "clear fields"
+    void command3Click(); // "exit"
+    void command5Click(); // "INFO"
+    void exitClick();     // File > Exit
+    void aboutClick();    // Help > About
+
+private:
+    void createMenus();
+    void createControls();
+    QWidget* createControl(const ControlDesign& design, QWidget* client);
+    void showWarning(std::string_view message);
+    void endProgram();
+
+    std::array<QLineEdit*, 12> texts{};     // Text(1)..Text(11); index 0 unused
+    std::array<QLabel*, 14> labels{};       // Label(1)..Label(13); index 0 unused
+    std::array<QPushButton*, 6> commands{}; // Command1..Command5; index 0 unused
+    std::array<QRadioButton*, 3> options{}; // Option1, Option2; index 0 unused
+
+    FormVariables vars;
+    NumberLocale locale;
+    QPointer<Form3> form3;
 };
