@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "form1.h"
 
@@ -6,6 +7,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.ico")));
 
     Form1 form;
     form.load();

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -26,7 +25,6 @@ namespace {
 
 // The title of every box that has no title of its own.
 const QString applicationTitle = QStringLiteral("Velmora");
-const QString iconPath = QStringLiteral(":/icons/velmora.ico");
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -83,8 +81,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), locale(systemNumberLocale()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    if (QFile::exists(iconPath))
-        setWindowIcon(QIcon(iconPath));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.ico")));
     createMenus();
     createControls();
     // The window takes the size of the menu bar plus the fixed client area, and keeps it.
@@ -255,7 +252,6 @@ void Form1::command5Click() {
     // press creates it anew.
     if (!form3) {
         form3 = new Form3;
-        form3->setAttribute(Qt::WA_DeleteOnClose);
     }
     form3->show();
     form3->raise();
