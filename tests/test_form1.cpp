@@ -361,16 +361,18 @@ void TestForm1::colours() {
         Form1 form;
         form.setCommandEnabled(1, false); // a greyed "run" keeps its white face
         const QImage client = form.centralWidget()->grab().toImage();
-        QCOMPARE(client.size(), QSize(554, 376));
+        const qreal ratio = client.devicePixelRatio();
+        QCOMPARE(client.size(), QSize(554, 376) * ratio);
+        const auto at = [&](int x, int y) { return client.pixelColor(QPoint(x, y) * ratio); };
 
         // Points in client pixels, clear of captions, bevels and focus frames.
-        QCOMPARE(client.pixelColor(200, 100), apricot); // bare window
-        QCOMPARE(client.pixelColor(93, 43), apricot);   // right end of "Equation"
-        QCOMPARE(client.pixelColor(510, 200), apricot); // empty status line
-        QCOMPARE(client.pixelColor(32, 5), lightGreen); // "CHECK!"
-        QCOMPARE(client.pixelColor(128, 325), white);   // "run", disabled
-        QCOMPARE(client.pixelColor(240, 325), white);   // "clear fields"
-        QCOMPARE(client.pixelColor(352, 325), white);   // "exit"
+        QCOMPARE(at(200, 100), apricot); // bare window
+        QCOMPARE(at(93, 43), apricot);   // right end of "Equation"
+        QCOMPARE(at(510, 200), apricot); // empty status line
+        QCOMPARE(at(32, 5), lightGreen); // "CHECK!"
+        QCOMPARE(at(128, 325), white);   // "run", disabled
+        QCOMPARE(at(240, 325), white);   // "clear fields"
+        QCOMPARE(at(352, 325), white);   // "exit"
     }
     QApplication::setStyle(previous);
 }

@@ -35,5 +35,14 @@ inline constexpr int clientHeightTwips = 5640;
 // &H00C0E0FF, the light apricot of the window and of its labels and option buttons.
 inline constexpr QColor windowColour(255, 224, 192);
 
+// The caption standing beside each box, as pairs of Text and Label indices: "a=" beside Text(1).
+struct BoxCaption {
+    int text;
+    int label;
+};
+inline constexpr std::array<BoxCaption, 11> boxCaptions{{
+    {1, 2}, {2, 3}, {3, 4}, {4, 9}, {5, 10}, {6, 11}, {7, 5}, {8, 12}, {9, 13}, {10, 7}, {11, 8},
+}};
+
 using ControlTable = std::array<ControlDesign, 31>;
 const ControlTable& mainWindowControls();

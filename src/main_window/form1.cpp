@@ -129,6 +129,11 @@ void Form1::createControls() {
             focusable.emplace_back(design.tabIndex, control);
     }
 
+    // A screen reader names each box after the caption beside it, and follows the caption as
+    // the layout changes it.
+    for (const BoxCaption& pair : boxCaptions)
+        labels.at(pair.label)->setBuddy(texts.at(pair.text));
+
     std::ranges::sort(focusable, {}, &std::pair<int, QWidget*>::first);
     for (std::size_t i = 1; i < focusable.size(); ++i)
         setTabOrder(focusable[i - 1].second, focusable[i].second);
