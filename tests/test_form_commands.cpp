@@ -54,6 +54,18 @@ private:
         checkLayout(w.controls, w.vars);
     }
 
+    // Lays out the mode over the results of an earlier run, types the coefficients and clicks "run".
+    static void runAfterEarlierResults(Window& w, bool system, const QStringList& typed) {
+        system ? startSystem(w) : startEquation(w);
+        for (int index = 7; index <= 11; ++index)
+            w.controls.setText(index, "old");
+        for (int index : {1, 7, 8})
+            w.controls.setCaption(index, "old");
+        for (int index = 1; index <= typed.size(); ++index)
+            w.controls.setText(index, typed[index - 1].toStdString());
+        w.run();
+    }
+
 private slots:
     void load() {
         Window w;
@@ -127,15 +139,7 @@ private slots:
         QFETCH(bool, system);
         QFETCH(QStringList, typed);
         Window w;
-        system ? startSystem(w) : startEquation(w);
-        for (int index = 7; index <= 11; ++index)
-            w.controls.setText(index, "old");
-        for (int index : {1, 7, 8})
-            w.controls.setCaption(index, "old");
-        for (int index = 1; index <= typed.size(); ++index)
-            w.controls.setText(index, typed[index - 1].toStdString());
-
-        w.run();
+        runAfterEarlierResults(w, system, typed);
 
         QCOMPARE(int(w.warnings.size()), 1);
         QTEST(w.lastWarning(), "warning");
@@ -193,15 +197,7 @@ private slots:
         QFETCH(bool, system);
         QFETCH(QStringList, typed);
         Window w;
-        system ? startSystem(w) : startEquation(w);
-        for (int index = 7; index <= 11; ++index)
-            w.controls.setText(index, "old");
-        for (int index : {1, 7, 8})
-            w.controls.setCaption(index, "old");
-        for (int index = 1; index <= typed.size(); ++index)
-            w.controls.setText(index, typed[index - 1].toStdString());
-
-        w.run();
+        runAfterEarlierResults(w, system, typed);
 
         QCOMPARE(int(w.warnings.size()), 1);
         QTEST(w.lastWarning(), "warning");
