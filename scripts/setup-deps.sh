@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core)
 if [[ "${1:-run}" == test ]]; then
-    packages+=(xvfb xauth qt6-base-private-dev libbenchmark-dev)
+    packages+=(xvfb xauth qt6-base-private-dev libbenchmark-dev libx11-dev libxtst-dev)
     # The packaging tests: desktop entry and AppStream validators, cpack's DEB generator with
     # dpkg-shlibdeps (which needs file), the window probe, and windres for the Windows resource
     # script (preprocessed by the host's cpp).

@@ -32,7 +32,8 @@ private:
 private slots:
     void initTestCase() {
         // As a screen reader does when it starts: the platform's accessibility switched on.
-        QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+        QPlatformAccessibility* platform =
+            QGuiApplicationPrivate::platformIntegration()->accessibility();
         QVERIFY(platform);
         platform->setActive(true);
         QVERIFY(QAccessible::isActive());
@@ -53,7 +54,8 @@ private slots:
         QCOMPARE(boxNames(*form, {1, 2, 3, 4, 5, 6, 7, 8, 9}),
                  QString("a1= b1= c1= a2= b2= c2= D= D1= D2="));
         for (int index = 1; index <= 6; ++index)
-            QTest::keyClicks(textBox(*form, index), QStringList{"1", "1", "3", "1", "-1", "1"}[index - 1]);
+            QTest::keyClicks(textBox(*form, index),
+                             QStringList{"1", "1", "3", "1", "-1", "1"}[index - 1]);
         QTest::mouseClick(command(*form, 1), Qt::LeftButton);
         QCOMPARE(boxNames(*form, {10, 11}), QString("x= y="));
     }
@@ -61,7 +63,8 @@ private slots:
     void buttonsAreNamedByTheirCaptions() {
         auto form = startedForm();
         QStringList names;
-        for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5", "Option1", "Option2"})
+        for (const char* name :
+             {"Command1", "Command2", "Command3", "Command4", "Command5", "Option1", "Option2"})
             names << spokenName(control(*form, name));
         QCOMPARE(names.join('|'), QString("run|clear fields|exit|CHECK!|INFO|Equation|System"));
     }

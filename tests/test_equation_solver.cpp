@@ -42,6 +42,7 @@ private slots:
         QTest::addColumn<QString>("root2");
 
         const QString two = "Two real roots.";
+        // clang-format off
         QTest::newRow("two roots, integers") << "1" << "-3" << "2" << two << " 1" << "x1=" << "2" << "x2=" << "1";
         QTest::newRow("two roots, a half") << "2" << "1" << "-1" << two << " 9" << "x1=" << "0.5" << "x2=" << "-1";
         QTest::newRow("two roots, 15 digits") << "1" << "0" << "-2" << two << " 8" << "x1=" << "1.4142135623731" << "x2=" << "-1.4142135623731";
@@ -50,13 +51,17 @@ private slots:
         QTest::newRow("small root beside a large one, b > 0") << "1" << "10000" << "0.5" << two << " 1E+08" << "x1=" << "-5E-05" << "x2=" << "-10000";
         QTest::newRow("small root beside a large one, b < 0") << "1" << "-10000" << "0.5" << two << " 1E+08" << "x1=" << "10000" << "x2=" << "5E-05";
         QTest::newRow("Single error in the later digits") << "0.1" << "0.1" << "-0.2" << two << " .09" << "x1=" << "0.99999999627471" << "x2=" << "-2.00000000745058";
+        // clang-format on
 
         const QString twice = "Double root.";
+        // clang-format off
         QTest::newRow("double root -1") << "1" << "2" << "1" << twice << " 0" << "x1=" << "-1" << "" << "";
         QTest::newRow("double root -0.5") << "4" << "4" << "1" << twice << " 0" << "x1=" << "-0.5" << "" << "";
         QTest::newRow("double root 0, no minus sign") << "-1" << "0" << "0" << twice << " 0" << "x1=" << "0" << "" << "";
+        // clang-format on
 
         const QString complex = "No real roots. Comlpex roots:";
+        // clang-format off
         QTest::newRow("complex, integers") << "1" << "2" << "5" << complex << "-16" << "x1=" << "-1+2*i " << "x2=" << "-1-2*i ";
         QTest::newRow("complex, a negative: imaginary part is a magnitude") << "-1" << "2" << "-5" << complex << "-16" << "x1=" << "1+2*i " << "x2=" << "1-2*i ";
         QTest::newRow("complex, 7 and 15 digits") << "1" << "1" << "1" << complex << "-3" << "x1=" << "-0.5+0.866025403784439*i " << "x2=" << "-0.5-0.866025403784439*i ";
@@ -69,6 +74,7 @@ private slots:
         QTest::newRow("unsolvable") << "0" << "0" << "5" << "Unsolvable Equation" << "" << "" << "" << "" << "";
         QTest::newRow("undefined") << "0" << "0" << "0" << "Undefined Equation" << "" << "" << "" << "" << "";
         QTest::newRow("Val reads the leading number") << "1x" << "-3 " << "2,9" << two << " 1" << "x1=" << "2" << "x2=" << "1";
+        // clang-format on
     }
 
     void outcomes() {
@@ -130,12 +136,14 @@ private slots:
         QTest::addColumn<QString>("c");
         QTest::addColumn<int>("kind");
         const int overflow = int(ArithmeticFault::Kind::Overflow);
+        // clang-format off
         QTest::newRow("discriminant beyond a Single") << "1" << "2E+19" << "1" << overflow;
         QTest::newRow("a and c of 1E+20") << "1E+20" << "0" << "1E+20" << overflow;
         QTest::newRow("coefficient beyond a Single") << "1E+39" << "1" << "1" << overflow;
         QTest::newRow("coefficient beyond a double") << "1" << "1E+400" << "1" << overflow;
         QTest::newRow("first-degree root beyond a Single") << "0" << "1E-10" << "1E+30" << overflow;
         QTest::newRow("real part beyond a Single") << "1E-44" << "1E-5" << "1E+35" << overflow;
+        // clang-format on
     }
 
     void faults() {

@@ -54,7 +54,8 @@ private:
         checkLayout(w.controls, w.vars);
     }
 
-    // Lays out the mode over the results of an earlier run, types the coefficients and clicks "run".
+    // Lays out the mode over the results of an earlier run, types the coefficients and clicks
+    // "run".
     static void runAfterEarlierResults(Window& w, bool system, const QStringList& typed) {
         system ? startSystem(w) : startEquation(w);
         for (int index = 7; index <= 11; ++index)
@@ -122,6 +123,7 @@ private slots:
         QTest::addColumn<QString>("warning");
         QTest::addColumn<QString>("emptied");
 
+        // clang-format off
         QTest::newRow("equation, empty before non-numeric")
             << false << QStringList{"1", "", "x"} << "Fill in a,b,c!" << "";
         QTest::newRow("equation, non-numeric")
@@ -133,6 +135,7 @@ private slots:
         QTest::newRow("system, non-numeric box")
             << true << QStringList{"1", "2", "3", "4", "5", "six"} << "Check again! No numeric values!"
             << "T7 T8 T9 T10 T11 L1";
+        // clang-format on
     }
 
     void warnings() {
@@ -182,6 +185,7 @@ private slots:
         QTest::addColumn<bool>("system");
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<QString>("warning");
+        // clang-format off
         QTest::newRow("equation, discriminant overflow")
             << false << QStringList{"1", "2E+19", "1"} << "Overflow";
         QTest::newRow("equation, root overflow")
@@ -190,6 +194,7 @@ private slots:
             << true << QStringList{"1E-20", "0", "1E+30", "0", "1E-20", "0"} << "Overflow";
         QTest::newRow("system, division by zero")
             << true << QStringList{"1", "1E-23", "1", "1E-23", "0", "1"} << "Division by zero";
+        // clang-format on
     }
 
     // A fault stops the command and leaves no stale or half-written result on screen.

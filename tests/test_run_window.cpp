@@ -161,7 +161,9 @@ private slots:
         clickRun();
         QTest::mouseClick(control(*form, "Option1"), Qt::LeftButton);
         QCOMPARE(clickRun(), QString());
-        QCOMPARE(resultArea(), QString("No real roots. Comlpex roots:|-11|-4|-2|x1=-0.5+1.6583123951777*i |x2=-0.5-1.6583123951777*i "));
+        QCOMPARE(resultArea(),
+                 QString("No real roots. Comlpex roots:|-11|-4|-2|x1=-0.5+1.6583123951777*i "
+                         "|x2=-0.5-1.6583123951777*i "));
 
         pressCheck(*form, "Option1");
         type("1|2|3");

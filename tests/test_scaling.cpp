@@ -24,7 +24,8 @@ private:
                 for (int dy = -1; dy <= 1; ++dy)
                     for (int dx = -1; dx <= 1; ++dx)
                         if (b.valid(x + dx, y + dy))
-                            closest = qMin(closest, distance(a.pixel(x, y), b.pixel(x + dx, y + dy)));
+                            closest =
+                                qMin(closest, distance(a.pixel(x, y), b.pixel(x + dx, y + dy)));
                 sum += closest;
             }
         return double(sum) / (3.0 * area.width() * area.height());
@@ -39,7 +40,8 @@ private slots:
 
         pressCheck(*form, "Option2");
         for (int index = 1; index <= 6; ++index)
-            QTest::keyClicks(textBox(*form, index), QStringList{"2", "3", "8", "1", "-1", "1"}[index - 1]);
+            QTest::keyClicks(textBox(*form, index),
+                             QStringList{"2", "3", "8", "1", "-1", "1"}[index - 1]);
         QTest::mouseClick(command(*form, 1), Qt::LeftButton);
         // The dotted focus frame is drawn one device pixel thin at either ratio; leave it out.
         QApplication::focusWidget()->clearFocus();
@@ -49,8 +51,9 @@ private slots:
         QPixmap low(client->size());
         low.setDevicePixelRatio(1);
         client->render(&low);
-        const QImage down = high.scaled(client->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                                .convertToFormat(QImage::Format_RGB32);
+        const QImage down =
+            high.scaled(client->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_RGB32);
         const QImage reference = low.toImage().convertToFormat(QImage::Format_RGB32);
 
         int compared = 0;
@@ -61,8 +64,7 @@ private slots:
             // Anti-aliased text differs a little between the two sizes; a control out of place
             // differs by far more.
             qDebug() << child->objectName() << meanDifference(down, reference, area);
-            QVERIFY2(meanDifference(down, reference, area) < 16,
-                     qPrintable(child->objectName()));
+            QVERIFY2(meanDifference(down, reference, area) < 16, qPrintable(child->objectName()));
             ++compared;
         }
         QCOMPARE(compared, 31);

@@ -43,14 +43,17 @@ private slots:
         QTest::addColumn<QString>("coefficients");
         QTest::addColumn<QString>("expected");
 
+        // clang-format off
         QTest::newRow("general: x + y = 3, x - y = 1") << "1 1 3 / 1 -1 1" << "|-2|-4|-2|x=2|y=1";
         QTest::newRow("general: determinants below one") << "2 1 2 / 1 1 1.5" << "| 1| .5| 1|x=0.5|y=1";
         QTest::newRow("general although c2 = 0") << "3 2 7 / 1 -4 0" << "|-14|-28|-7|x=2|y=0.5";
         QTest::newRow("general: rows proportional only on paper") << "0.1 0.3 1 / 0.3 0.9 3" << "|-8.195639E-09|-5.960464E-08|-7.450581E-09|x=7.272727|y=0.9090909";
         QTest::newRow("general: zero solutions, no minus sign") << "-1 0 0 / 0 2 0" << "|-2| 0| 0|x=0|y=0";
+        // clang-format on
 
         const QString undefined = "Undefined System!|||||";
         const QString unsolvable = "Unsolvable System!|||||";
+        // clang-format off
         QTest::newRow("1: all zero") << "0 0 0 / 0 0 0" << undefined;
         QTest::newRow("2: no unknowns, c1 not zero") << "0 0 5 / 0 0 0" << unsolvable;
         QTest::newRow("2: no unknowns, c2 not zero") << "0 0 0 / 0 0 -1" << unsolvable;
@@ -72,6 +75,7 @@ private slots:
         QTest::newRow("14: D = 0, c2 zero") << "1 1 3 / 2 2 0" << unsolvable;
         QTest::newRow("15: equal ratios") << "1 1 2 / 2 2 4" << undefined;
         QTest::newRow("15: unequal ratios") << "1 1 2 / 2 2 5" << unsolvable;
+        // clang-format on
     }
 
     void outcomes() {
@@ -86,10 +90,12 @@ private slots:
     void loneOutcomes_data() {
         QTest::addColumn<QString>("coefficients");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("7: lone y, c2/b2") << "0 0 0 / 0 4 2" << "|old|old|old||y=0.5";
         QTest::newRow("8: lone x, c2/a2") << "0 0 0 / 5 0 10" << "|old|old|old|x=2|";
         QTest::newRow("11: lone y, c1/b1") << "0 3 6 / 0 0 0" << "|old|old|old||y=2";
         QTest::newRow("12: lone x, c1/a1") << "4 0 2 / 0 0 0" << "|old|old|old|x=0.5|";
+        // clang-format on
     }
 
     void loneOutcomes() {
@@ -141,6 +147,7 @@ private slots:
         QTest::addColumn<QString>("coefficients");
         QTest::addColumn<int>("kind");
         const int overflow = int(ArithmeticFault::Kind::Overflow);
+        // clang-format off
         QTest::newRow("D beyond a Single") << "1E+20 0 0 / 0 1E+20 0" << overflow;
         QTest::newRow("D2 beyond a Single") << "1E+20 1 0 / 0 1 1E+20" << overflow;
         QTest::newRow("coefficient beyond a Single") << "1 1 1 / 1 1 1E+39" << overflow;
@@ -149,6 +156,7 @@ private slots:
         QTest::newRow("general solution beyond a Single") << "1E-20 0 1E+30 / 0 1E-20 0" << overflow;
         QTest::newRow("D loses a tiny product, b2 = 0")
             << "1 1E-23 1 / 1E-23 0 1" << int(ArithmeticFault::Kind::DivisionByZero);
+        // clang-format on
     }
 
     void faults() {

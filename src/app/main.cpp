@@ -9,7 +9,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.ico")));
 
-    Form1 form;
+    // The welcome box comes up first; the window's contents are built behind it.
+    Form1 form(nullptr, Form1::Construction::WithoutContents);
     form.load();
     form.show();
     return QApplication::exec();

@@ -41,7 +41,17 @@ struct BoxCaption {
     int label;
 };
 inline constexpr std::array<BoxCaption, 11> boxCaptions{{
-    {1, 2}, {2, 3}, {3, 4}, {4, 9}, {5, 10}, {6, 11}, {7, 5}, {8, 12}, {9, 13}, {10, 7}, {11, 8},
+    {1, 2},
+    {2, 3},
+    {3, 4},
+    {4, 9},
+    {5, 10},
+    {6, 11},
+    {7, 5},
+    {8, 12},
+    {9, 13},
+    {10, 7},
+    {11, 8},
 }};
 
 using ControlTable = std::array<ControlDesign, 31>;

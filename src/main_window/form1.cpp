@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "coloured_button.h"
 #include "control_layout.h"
@@ -66,6 +68,27 @@ QRect pixels(const ControlDesign& design) {
             design.height / twipsPerPixel};
 }
 
+// Runs a task once, after a widget has painted itself for the first time and the picture has
+// gone to the screen.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* widget, std::function<void()> task)
+        : QObject(widget), task_(std::move(task)) {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        // The paint reaches the screen when the backing store is flushed, after this event.
+        if (event->type() == QEvent::Paint && task_)
+            QTimer::singleShot(0, this, std::exchange(task_, {}));
+        return false;
+    }
+
+private:
+    std::function<void()> task_;
+};
+
 void showModalBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                   const QString& message) {
     QMessageBox box(icon, title, message, QMessageBox::Ok, parent);
@@ -74,18 +97,30 @@ void showModalBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
 
 } // namespace
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent), locale(systemNumberLocale()) {
+Form1::Form1(QWidget* parent, Construction construction)
+    : QMainWindow(parent), locale(systemNumberLocale()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Equation"));
     // A fixed single border: minimise and close, no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.ico")));
-    createMenus();
-    createControls();
     // The window takes the size of the menu bar plus the fixed client area, and keeps it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    if (construction == Construction::Complete)
+        createContents();
+}
+
+void Form1::createContents() {
+    if (contentsCreated)
+        return;
+    contentsCreated = true;
+    // The application's icon where the program has set it, rather than the file decoded again.
+    const QIcon applicationIcon = QApplication::windowIcon();
+    setWindowIcon(applicationIcon.isNull() ? QIcon(QStringLiteral(":/icons/velmora.ico"))
+                                           : applicationIcon);
+    createMenus();
+    createControls();
 }
 
 Form1::~Form1() = default;
@@ -146,6 +181,11 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
     case ControlKind::ResultBox: {
         auto* box = new QLineEdit(client);
         box->setMaxLength(INT_MAX); // a box holds any length of text
+        // Numbers need no text shaping, and skipping it keeps a box with a pasted megabyte of
+        // text quick to repaint.
+        QFont plain = box->font();
+        plain.setStyleStrategy(QFont::PreferNoShaping);
+        box->setFont(plain);
         box->setReadOnly(design.kind == ControlKind::ResultBox);
         texts.at(design.index) = box;
         return box;
@@ -197,7 +237,13 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
 }
 
 void Form1::load() {
-    showModalBox(nullptr, QMessageBox::NoIcon, applicationTitle, fromUtf8(welcomeText));
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle, fromUtf8(welcomeText), QMessageBox::Ok);
+    // A window constructed without its contents builds them while the user reads the box, once
+    // the box is on screen; a box answered before it ever painted leaves them to be built here.
+    if (!contentsCreated)
+        new AfterFirstPaint(&box, [this] { createContents(); });
+    box.exec();
+    createContents();
     hideControlsOnLoad(*this, vars);
 }
 

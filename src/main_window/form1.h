@@ -25,7 +25,12 @@ class Form1 : public QMainWindow, public Controls {
     Q_OBJECT
 
 public:
-    explicit Form1(QWidget* parent = nullptr);
+    // Complete: the constructor builds the menus and every control. WithoutContents: only the
+    // window itself; load() builds the rest behind the welcome box, so that the box comes up
+    // without waiting for the window and the window is ready when the box is answered.
+    enum class Construction { Complete, WithoutContents };
+
+    explicit Form1(QWidget* parent = nullptr, Construction construction = Construction::Complete);
     ~Form1() override;
 
     // The start-up procedure: the welcome box, then every box and label hidden and the lower
@@ -54,6 +59,7 @@ private slots:
     void aboutClick();    // Help > About
 
 private:
+    void createContents();
     void createMenus();
     void createControls();
     QWidget* createControl(const ControlDesign& design, QWidget* client);
@@ -65,6 +71,7 @@ private:
     std::array<QPushButton*, 6> commands{}; // Command1..Command5; index 0 unused
     std::array<QRadioButton*, 3> options{}; // Option1, Option2; index 0 unused
 
+    bool contentsCreated = false;
     FormVariables vars;
     NumberLocale locale;
     QPointer<Form3> form3;

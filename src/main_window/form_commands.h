@@ -12,7 +12,8 @@
 // modal box titled "Warning" with the warning icon and returns when it is dismissed.
 using ShowWarning = std::function<void(std::string_view text)>;
 
-inline constexpr std::string_view welcomeText = "Welcome to Velmora!\r\nPress INFO for more information";
+inline constexpr std::string_view welcomeText =
+    "Welcome to Velmora!\r\nPress INFO for more information";
 
 // The load procedure after the welcome box: every box and label hidden, the lower buttons disabled.
 void hideControlsOnLoad(Controls& controls, FormVariables& vars);

@@ -18,7 +18,9 @@ ControlModel::ControlModel() {
     labels_[13].text = "D2=";
 }
 
-std::string ControlModel::text(int index) const { return texts_[checkedIndex(index, textCount)].text; }
+std::string ControlModel::text(int index) const {
+    return texts_[checkedIndex(index, textCount)].text;
+}
 
 void ControlModel::setText(int index, std::string_view text) {
     texts_[checkedIndex(index, textCount)].text = text;
@@ -44,13 +46,17 @@ const std::string& ControlModel::caption(int index) const {
     return labels_[checkedIndex(index, labelCount)].text;
 }
 
-bool ControlModel::textVisible(int index) const { return texts_[checkedIndex(index, textCount)].visible; }
+bool ControlModel::textVisible(int index) const {
+    return texts_[checkedIndex(index, textCount)].visible;
+}
 
 bool ControlModel::labelVisible(int index) const {
     return labels_[checkedIndex(index, labelCount)].visible;
 }
 
-bool ControlModel::commandEnabled(int index) const { return commandEnabled_[checkedIndex(index, 3)]; }
+bool ControlModel::commandEnabled(int index) const {
+    return commandEnabled_[checkedIndex(index, 3)];
+}
 
 void ControlModel::selectOption1() {
     option1 = true;

@@ -37,7 +37,7 @@ private:
         std::string text;
         bool visible = true;
     };
-    std::array<Box, textCount + 1> texts_;  // index 0 unused
+    std::array<Box, textCount + 1> texts_;   // index 0 unused
     std::array<Box, labelCount + 1> labels_; // index 0 unused
     std::array<bool, 4> commandEnabled_{true, true, true, true};
     bool option1 = false;

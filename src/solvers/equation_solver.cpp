@@ -65,7 +65,11 @@ EquationOutputs complexRoots(float a, float b, float D, const NumberLocale& loca
     const double imaginary = std::fabs(Sqr(std::fabs(double(D))) / (double(a) + a));
     const std::string r = StrR4(real, locale);
     const std::string m = StrR8(imaginary, locale);
-    return {"No real roots. Comlpex roots:", Str(D), "x1=", r + "+" + m + "*i ", "x2=",
+    return {"No real roots. Comlpex roots:",
+            Str(D),
+            "x1=",
+            r + "+" + m + "*i ",
+            "x2=",
             r + "-" + m + "*i "};
 }
 

@@ -1,0 +1,375 @@
+// "run" through the real window, offscreen: from the click on Command1 to the results written
+// into the boxes, and to the window repainted with them; and with a megabyte of text pasted into a
+// coefficient box: the paste, a keystroke, one paint of that box, and the click to the warning
+// it answers with.
+//
+//   cmake -S . -B build -G Ninja -DVELMORA_BENCH=ON && cmake --build build
+//   build/bench/bench_run_window                  # QT_QPA_PLATFORM defaults to offscreen
+//   build/bench/bench_run_window --benchmark_filter=longText
+//
+// Every iteration times one step with the clock (manual time); setting up the boxes is left out.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "form1.h"
+#include "form_commands.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Notes when a widget has been painted.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget* widget) : QObject(widget) { widget->installEventFilter(this); }
+
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+};
+
+// Runs the event loop until the widget has painted: the window's pending updates are then done
+// and flushed, as they are all painted in one pass.
+bool processUntilPainted(PaintWatch& watch) {
+    for (int round = 0; round < 10000 && !watch.painted; ++round)
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return watch.painted;
+}
+
+// Closes the next message box once it has painted itself, keeping when that was and its text.
+class BoxCloser : public QObject {
+public:
+    BoxCloser() { qApp->installEventFilter(this); }
+
+    Clock::time_point shownAt{};
+    QString text;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box && event->type() == QEvent::Paint && text.isEmpty()) {
+            shownAt = Clock::now();
+            text = box->text();
+            QTimer::singleShot(0, box, [box] { box->done(QMessageBox::Ok); });
+        }
+        return false;
+    }
+};
+
+// The window as the user has it after the welcome box: loaded, shown, in the given mode.
+class Window {
+public:
+    explicit Window(const char* option) {
+        form = std::make_unique<Form1>();
+        BoxCloser welcome;
+        form->load();
+        form->show();
+        activate();
+        child<QRadioButton>(option)->click();
+        child<QAbstractButton>("Command4")->click(); // CHECK!
+        settle();
+    }
+
+    template <typename Widget> Widget* child(const char* name) const {
+        return form->findChild<Widget*>(QString::fromLatin1(name));
+    }
+
+    QLineEdit* box(int index) const {
+        return form->findChild<QLineEdit*>(QStringLiteral("Text(%1)").arg(index));
+    }
+
+    void type(std::initializer_list<const char*> coefficients) {
+        int index = 1;
+        for (const char* text : coefficients)
+            box(index++)->setText(QString::fromLatin1(text));
+    }
+
+    // Empties the result boxes and paints, so that the next click has something to repaint.
+    void emptyResults() {
+        for (int index = 7; index <= 11; ++index)
+            box(index)->clear();
+        child<QLabel>("Label(1)")->clear();
+        settle();
+    }
+
+    // Offscreen, the window does not get the focus back by itself when a message box closes.
+    void activate() const {
+        form->activateWindow();
+        if (!QTest::qWaitForWindowActive(form.get()))
+            std::fprintf(stderr, "the window did not become active\n");
+    }
+
+    void settle() const {
+        for (int round = 0; round < 5; ++round)
+            QCoreApplication::processEvents();
+    }
+
+    QAbstractButton* run() const { return child<QAbstractButton>("Command1"); }
+
+    std::unique_ptr<Form1> form;
+};
+
+void clickToResults(benchmark::State& state, const char* option,
+                    std::initializer_list<const char*> coefficients, int resultBox,
+                    const char* expected) {
+    Window w(option);
+    w.type(coefficients);
+    for (auto _ : state) {
+        w.emptyResults();
+        const auto start = Clock::now();
+        w.run()->click();
+        state.SetIterationTime(secondsSince(start));
+    }
+    if (w.box(resultBox)->text() != QLatin1String(expected))
+        state.SkipWithError("unexpected result");
+}
+
+void clickToRepainted(benchmark::State& state, const char* option,
+                      std::initializer_list<const char*> coefficients, int resultBox,
+                      const char* expected) {
+    Window w(option);
+    w.type(coefficients);
+    for (auto _ : state) {
+        w.emptyResults();
+        PaintWatch watch(w.box(resultBox));
+        const auto start = Clock::now();
+        w.run()->click();
+        const bool painted = processUntilPainted(watch);
+        state.SetIterationTime(secondsSince(start));
+        if (!painted) {
+            state.SkipWithError("the result box was not repainted");
+            break;
+        }
+    }
+    if (w.box(resultBox)->text() != QLatin1String(expected))
+        state.SkipWithError("unexpected result");
+}
+
+void equationClickToResults(benchmark::State& state) {
+    clickToResults(state, "Option1", {"1", "-3", "2"}, 10, "2");
+}
+void equationClickToRepainted(benchmark::State& state) {
+    clickToRepainted(state, "Option1", {"1", "-3", "2"}, 10, "2");
+}
+void systemClickToResults(benchmark::State& state) {
+    clickToResults(state, "Option2", {"1", "1", "3", "1", "-1", "1"}, 10, "2");
+}
+void systemClickToRepainted(benchmark::State& state) {
+    clickToRepainted(state, "Option2", {"1", "1", "3", "1", "-1", "1"}, 10, "2");
+}
+
+// A long text, as a user might paste by mistake: letters, or digits that read as a number far
+// beyond a Double. Benchmark arguments: the number of characters, then 0 for letters, 1 for digits.
+QString longText(const benchmark::State& state) {
+    const auto chars = static_cast<qsizetype>(state.range(0));
+    const QString unit =
+        state.range(1) != 0 ? QStringLiteral("1234567890") : QStringLiteral("abcdefghij");
+    return unit.repeated(chars / unit.size() + 1).left(chars);
+}
+
+// Pasting the long text into the first coefficient box, to the box repainted with it.
+void longTextPasteToRepainted(benchmark::State& state) {
+    Window w("Option1");
+    w.type({"", "-3", "2"});
+    QApplication::clipboard()->setText(longText(state));
+    QLineEdit* first = w.box(1);
+    for (auto _ : state) {
+        first->clear();
+        w.settle();
+        first->setFocus();
+        PaintWatch watch(first);
+        const auto start = Clock::now();
+        first->paste();
+        const bool painted = processUntilPainted(watch);
+        state.SetIterationTime(secondsSince(start));
+        if (!painted || first->text().size() != state.range(0)) {
+            state.SkipWithError("the paste did not reach the box");
+            break;
+        }
+    }
+}
+
+// The parts of a paste: the text set into the box (its layout), and one paint of the box.
+void longTextSetText(benchmark::State& state) {
+    Window w("Option1");
+    const QString text = longText(state);
+    QLineEdit* first = w.box(1);
+    for (auto _ : state) {
+        first->clear();
+        w.settle();
+        const auto start = Clock::now();
+        first->setText(text);
+        state.SetIterationTime(secondsSince(start));
+    }
+}
+
+void longTextRepaint(benchmark::State& state) {
+    Window w("Option1");
+    QLineEdit* first = w.box(1);
+    first->setText(longText(state));
+    w.settle();
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        first->repaint();
+        state.SetIterationTime(secondsSince(start));
+    }
+}
+
+// One more character typed at the end of the long text, to the box repainted with it.
+void longTextKeystrokeToRepainted(benchmark::State& state) {
+    Window w("Option1");
+    QLineEdit* first = w.box(1);
+    const QString text = longText(state);
+    first->setText(text);
+    first->setFocus();
+    w.settle();
+    for (auto _ : state) {
+        PaintWatch watch(first);
+        const auto start = Clock::now();
+        first->insert(QStringLiteral("7"));
+        const bool painted = processUntilPainted(watch);
+        state.SetIterationTime(secondsSince(start));
+        if (!painted) {
+            state.SkipWithError("the box was not repainted");
+            break;
+        }
+        first->backspace();
+        w.settle();
+    }
+}
+
+// The click with the long text in the first box, to the warning box painted. The user pasted
+// into that box, so it has the focus, which the press on "run" takes away.
+void longTextClickToWarning(benchmark::State& state) {
+    Window w("Option1");
+    w.type({"", "-3", "2"});
+    w.box(1)->setText(longText(state));
+    w.settle();
+    QString warning;
+    for (auto _ : state) {
+        w.activate();
+        w.box(1)->setFocus();
+        w.settle();
+        BoxCloser closer;
+        const auto start = Clock::now();
+        QTest::mouseClick(w.run(), Qt::LeftButton);
+        if (closer.text.isEmpty()) {
+            state.SkipWithError("no warning");
+            break;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(closer.shownAt - start).count());
+        warning = closer.text;
+        w.settle();
+    }
+    state.SetLabel(warning.toStdString());
+}
+
+// The same click, to the warning answered and the window painted again: the press took the focus
+// from the long box, which repaints it.
+void longTextClickToSettled(benchmark::State& state) {
+    Window w("Option1");
+    w.type({"", "-3", "2"});
+    QLineEdit* first = w.box(1);
+    first->setText(longText(state));
+    w.settle();
+    for (auto _ : state) {
+        w.activate();
+        first->setFocus();
+        w.settle();
+        if (!first->hasFocus()) {
+            state.SkipWithError("the long box did not get the focus");
+            break;
+        }
+        BoxCloser closer;
+        PaintWatch watch(first);
+        const auto start = Clock::now();
+        QTest::mouseClick(w.run(), Qt::LeftButton);
+        const bool painted = processUntilPainted(watch);
+        state.SetIterationTime(secondsSince(start));
+        if (closer.text.isEmpty() || !painted) {
+            state.SkipWithError(closer.text.isEmpty() ? "no warning" : "the box was not repainted");
+            break;
+        }
+    }
+}
+
+// The same command without the box: the checks of the boxes up to the warning text.
+void longTextRunCommandToWarning(benchmark::State& state) {
+    Window w("Option1");
+    w.type({"", "-3", "2"});
+    w.box(1)->setText(longText(state));
+    w.settle();
+    FormVariables vars = w.form->variables();
+    std::string warning;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        runCommand(*w.form, vars, w.form->numberLocale(),
+                   [&warning](std::string_view text) { warning = text; });
+        state.SetIterationTime(secondsSince(start));
+    }
+    state.SetLabel(warning);
+}
+
+BENCHMARK(equationClickToResults)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(equationClickToRepainted)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(systemClickToResults)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(systemClickToRepainted)->UseManualTime()->Unit(benchmark::kMicrosecond);
+// A megabyte of letters and of digits, and for scale 32767 letters, the longest text a
+// QLineEdit takes by default.
+void longTexts(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Args({1 << 20, 0})->Args({1 << 20, 1})->Args({32767, 0});
+    benchmark->UseManualTime()->Unit(benchmark::kMillisecond);
+}
+BENCHMARK(longTextPasteToRepainted)->Apply(longTexts);
+BENCHMARK(longTextSetText)->Apply(longTexts);
+BENCHMARK(longTextRepaint)->Apply(longTexts);
+BENCHMARK(longTextKeystrokeToRepainted)->Apply(longTexts);
+BENCHMARK(longTextClickToWarning)->Apply(longTexts);
+BENCHMARK(longTextClickToSettled)->Apply(longTexts);
+BENCHMARK(longTextRunCommandToWarning)->Apply(longTexts);
+
+// The offscreen platform says at every window size change that it does not pass size hints on.
+void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QLatin1String("propagateSizeHints")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qInstallMessageHandler(quietOffscreen);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
