@@ -1,0 +1,217 @@
+#pragma once
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "control_model.h"
+#include "form_commands.h"
+
+// Helpers shared by the fuzz targets: failing loudly, splitting an input into box texts, comparing
+// shown numbers, and checking the shape of a number text.
+
+// A broken property ends the run with a crash, so libFuzzer keeps the input as a reproducer.
+template <class Detail> void require(bool holds, std::string_view property, Detail detail) {
+    if (holds)
+        return;
+    const std::string text = detail();
+    std::fprintf(stderr, "\nPROPERTY FAILED: %.*s\n%s\n", int(property.size()), property.data(),
+                 text.c_str());
+    std::abort();
+}
+
+// Texts are quoted with their bytes escaped, so a reproducer can be typed into a test.
+inline std::string quoted(std::string_view text) {
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += char(c);
+        } else if (c >= 0x20 && c < 0x7f) {
+            out += char(c);
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02x", c);
+            out += hex;
+        }
+    }
+    return out + "\"";
+}
+
+inline std::string number(double value) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+// The input split at NUL bytes into `count` texts; missing ones are empty, extra bytes are
+// ignored. A NUL can never be typed into a box, so it is a natural separator.
+inline std::vector<std::string> splitTexts(const std::uint8_t* data, std::size_t size,
+                                           std::size_t count) {
+    std::vector<std::string> texts(count);
+    std::size_t index = 0;
+    for (std::size_t pos = 0; pos < size && index < count; ++pos) {
+        if (data[pos] == 0)
+            ++index;
+        else
+            texts[index] += char(data[pos]);
+    }
+    return texts;
+}
+
+// A value shown in a box against the one the arithmetic calls for. The absolute bound lets
+// denormal Singles, which keep only a few bits, count as close.
+inline bool isClose(double shown, double expected, double relative, double absolute) {
+    return std::fabs(shown - expected) <= relative * std::fabs(expected) + absolute;
+}
+
+// What a number text must look like: an optional "-", a mantissa of digits with at most one
+// decimal separator, at most `maxDigits` significant digits, no zero ending a fraction and no
+// separator ending the mantissa, then optionally "E", a sign and at least two digits. Returns
+// what is wrong, or the empty text.
+inline std::string numberTextProblem(std::string_view text, std::string_view separator,
+                                     int maxDigits) {
+    if (text.empty())
+        return "empty";
+    if (text == "-0")
+        return "negative zero";
+    std::string_view mantissa = text.substr(0, text.find('E'));
+    if (mantissa.starts_with('-'))
+        mantissa.remove_prefix(1);
+    if (mantissa.empty())
+        return "no mantissa";
+
+    int digits = 0;
+    bool significant = false;
+    bool hasSeparator = false;
+    for (std::size_t pos = 0; pos < mantissa.size();) {
+        if (mantissa.substr(pos).starts_with(separator)) {
+            if (hasSeparator)
+                return "two separators";
+            hasSeparator = true;
+            pos += separator.size();
+            continue;
+        }
+        const char c = mantissa[pos++];
+        if (c < '0' || c > '9')
+            return "stray character in the mantissa";
+        significant = significant || c != '0';
+        digits += significant ? 1 : 0;
+    }
+    if (digits > maxDigits)
+        return "more than " + std::to_string(maxDigits) + " significant digits";
+    if (hasSeparator && (mantissa.ends_with(separator) || mantissa.ends_with('0')))
+        return "trailing zero or separator";
+
+    if (mantissa.size() + (text.starts_with('-') ? 1 : 0) < text.size()) {
+        const std::string_view exponent = text.substr(text.find('E') + 1);
+        if (exponent.size() < 3 || (exponent[0] != '+' && exponent[0] != '-'))
+            return "exponent without sign or with fewer than two digits";
+        if (exponent.substr(1).find_first_not_of("0123456789") != std::string_view::npos)
+            return "stray character in the exponent";
+    }
+    return "";
+}
+
+// The text with the locale's decimal separator replaced by the full stop, the only one Val knows.
+inline std::string withFullStop(std::string text, std::string_view separator) {
+    if (const std::size_t at = text.find(separator); !separator.empty() && at != std::string::npos)
+        text.replace(at, separator.size(), ".");
+    return text;
+}
+
+// The main window on the plain model, laid out for one mode by "CHECK!", with the coefficient
+// boxes typed in and the result area holding what an earlier command left, so that a run's
+// writes and non-writes both show.
+class FuzzWindow {
+public:
+    static constexpr std::string_view stale = "stale";
+
+    FuzzWindow(bool system, const std::vector<std::string>& texts) {
+        hideControlsOnLoad(controls, vars);
+        if (system)
+            controls.selectOption2();
+        else
+            controls.selectOption1();
+        checkLayout(controls, vars);
+        for (std::size_t index = 0; index < texts.size(); ++index)
+            controls.setText(int(index) + 1, texts[index]);
+        for (int index = 7; index <= 11; ++index)
+            controls.setText(index, stale);
+        for (int index : {1, 7, 8})
+            controls.setCaption(index, stale);
+        before_ = controls;
+    }
+
+    // Runs "run" and checks what holds whatever the outcome: one warning at most, the coefficient
+    // boxes as typed, and no caption changed but the status line and the two result captions.
+    void run() {
+        runCommand(controls, vars, locale,
+                   [this](std::string_view text) { warnings.emplace_back(text); });
+        require(warnings.size() <= 1, "at most one warning per run", [&] { return describe(); });
+        for (int index = 1; index <= 6; ++index)
+            require(controls.text(index) == before_.text(index),
+                    "the coefficient boxes are never changed", [&] { return describe(); });
+        for (int index = 1; index <= ControlModel::labelCount; ++index)
+            if (index != 1 && index != 7 && index != 8)
+                require(controls.caption(index) == before_.caption(index),
+                        "no caption changes but Label(1), Label(7) and Label(8)",
+                        [&] { return describe(); });
+    }
+
+    std::string warning() const { return warnings.empty() ? std::string() : warnings.front(); }
+    std::string text(int index) const { return controls.text(index); }
+    const std::string& caption(int index) const { return controls.caption(index); }
+
+    // The boxes and labels a failure report needs, before and after the run.
+    std::string describe() const {
+        std::string out;
+        for (int index = 1; index <= 6; ++index)
+            out += "Text(" + std::to_string(index) + ") " + quoted(controls.text(index)) + "\n";
+        out += "warnings:";
+        for (const std::string& warning : warnings)
+            out += " " + quoted(warning);
+        out += "\nLabel(1) " + quoted(controls.caption(1)) + "\n";
+        for (int index = 7; index <= 11; ++index)
+            out += "Text(" + std::to_string(index) + ") " + quoted(controls.text(index)) + "\n";
+        out +=
+            "Label(7) " + quoted(controls.caption(7)) + ", Label(8) " + quoted(controls.caption(8));
+        return out;
+    }
+
+    ControlModel controls;
+    FormVariables vars;
+    NumberLocale locale; // English: the shown numbers use the full stop, which Val reads
+    std::vector<std::string> warnings;
+
+private:
+    ControlModel before_;
+};
+
+// Reads a number the program showed in a box: it must have the shape of its text form and read
+// back as a finite value.
+inline double readShown(const FuzzWindow& window, const std::string& text, int maxDigits,
+                        std::string_view what) {
+    const std::string problem = numberTextProblem(text, ".", maxDigits);
+    require(problem.empty(), "a shown number has the shape of its text form", [&] {
+        return std::string(what) + " " + quoted(text) + ": " + problem + "\n" + window.describe();
+    });
+    const double value = Val(text);
+    require(std::isfinite(value), "a shown number reads back finite",
+            [&] { return std::string(what) + " " + quoted(text) + "\n" + window.describe(); });
+    return value;
+}
+
+// The same for Str's form, whose first character is the sign's place.
+inline double readShownSigned(const FuzzWindow& window, const std::string& text,
+                              std::string_view what) {
+    require(text.starts_with(' ') || text.starts_with('-'),
+            "Str's text starts with a blank or \"-\"",
+            [&] { return std::string(what) + " " + quoted(text) + "\n" + window.describe(); });
+    return readShown(window, text.starts_with(' ') ? text.substr(1) : text, 7, what);
+}

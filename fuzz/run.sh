@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs each for a number of seconds on its corpus in
+# fuzz/corpus/<target>/, then merges the inputs that found something new into that corpus.
+# Inputs that crash or break a property are written to fuzz/crashes/.
+# Usage: fuzz/run.sh [seconds per target, default 60] [target...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=${1:-60}
+shift || true
+targets=("$@")
+[[ ${#targets[@]} -gt 0 ]] || targets=(fuzz_numbers fuzz_equation fuzz_system)
+
+packages=(clang-14 libclang-rt-14-dev cmake ninja-build)
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [[ $(id -u) -eq 0 ]] || sudo="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+cmake --build build-fuzz
+
+mkdir -p fuzz/crashes build-fuzz/logs
+failed=()
+for target in "${targets[@]}"; do
+    # The solvers read at most six short box texts; number texts may be longer.
+    max_len=64
+    [[ "$target" == fuzz_numbers ]] && max_len=256
+
+    # New inputs go to a scratch folder first, so that only those adding coverage reach the
+    # corpus kept in the repository.
+    scratch=build-fuzz/new-inputs/$target
+    rm -rf "$scratch"
+    mkdir -p "$scratch" "fuzz/corpus/$target"
+    log=build-fuzz/logs/$target.log
+    echo "== $target: $seconds s, log in $log"
+    status=0
+    "build-fuzz/$target" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 \
+        -dict=fuzz/velmora.dict -artifact_prefix="fuzz/crashes/$target-" -print_final_stats=1 \
+        "$scratch" "fuzz/corpus/$target" >"$log" 2>&1 || status=$?
+    grep -E '^#[0-9]+[[:space:]]+(DONE|pulse|NEW|REDUCE)' "$log" | tail -1 || true
+    grep -E '^stat::number_of_executed_units' "$log" || true
+    if [[ $status -ne 0 ]]; then
+        failed+=("$target")
+        grep -E -A12 'PROPERTY FAILED|ERROR: (AddressSanitizer|libFuzzer)|runtime error' "$log" | head -40 || true
+    fi
+
+    "build-fuzz/$target" -merge=1 -max_len="$max_len" "fuzz/corpus/$target" "$scratch" \
+        >"build-fuzz/logs/$target-merge.log" 2>&1 || echo "merge failed, see build-fuzz/logs/$target-merge.log"
+    echo "corpus: $(ls "fuzz/corpus/$target" | wc -l) inputs"
+done
+
+if [[ ${#failed[@]} -gt 0 ]]; then
+    echo "Found problems in: ${failed[*]} (inputs in fuzz/crashes/)"
+    exit 1
+fi
