@@ -122,21 +122,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         anyEmpty = anyEmpty || text.empty();
         allNumeric = allNumeric && IsNumeric(text, window.locale);
     }
-    const auto untouched = [&](std::initializer_list<int> boxes,
-                               std::initializer_list<int> labels) {
-        for (int index : boxes)
-            if (window.text(index) != FuzzWindow::stale)
-                return false;
-        for (int index : labels)
-            if (window.caption(index) != FuzzWindow::stale)
-                return false;
-        return true;
-    };
 
     if (anyEmpty) {
         requireShown(window, window.warning() == "Fill in a,b,c!",
                      "an empty box: \"Fill in a,b,c!\"");
-        requireShown(window, untouched({7, 8, 9, 10, 11}, {1, 7, 8}),
+        requireShown(window, window.untouched({7, 8, 9, 10, 11}, {1, 7, 8}),
                      "an empty box empties nothing");
         return 0;
     }
@@ -145,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      "a non-numeric box: \"Check again! No numeric values!\"");
         requireShown(window,
                      window.text(7).empty() && window.text(10).empty() && window.text(11).empty() &&
-                         untouched({8, 9}, {1, 7, 8}),
+                         window.untouched({8, 9}, {1, 7, 8}),
                      "a non-numeric box empties Text(7), Text(10) and Text(11) only");
         return 0;
     }
@@ -177,7 +167,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
-    requireShown(window, untouched({8, 9}, {}), "the equation writes none of Text(8), Text(9)");
+    requireShown(window, window.untouched({8, 9}, {}),
+                 "the equation writes none of Text(8), Text(9)");
     requireShown(window, !window.caption(1).empty() || !window.text(10).empty(),
                  "a solved equation shows a status or a root");
     for (int index : {7, 10, 11})

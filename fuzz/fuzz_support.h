@@ -148,6 +148,14 @@ public:
         before_ = controls;
     }
 
+    // Whether every named box and caption still holds what stood there before the run.
+    bool untouched(std::initializer_list<int> boxes, std::initializer_list<int> labels) const {
+        return holdsEverywhere(boxes, labels, stale);
+    }
+    bool emptied(std::initializer_list<int> boxes, std::initializer_list<int> labels) const {
+        return holdsEverywhere(boxes, labels, "");
+    }
+
     // Runs "run" and checks what holds whatever the outcome: one warning at most, the coefficient
     // boxes as typed, and no caption changed but the status line and the two result captions.
     void run() {
@@ -190,6 +198,17 @@ public:
     std::vector<std::string> warnings;
 
 private:
+    bool holdsEverywhere(std::initializer_list<int> boxes, std::initializer_list<int> labels,
+                         std::string_view expected) const {
+        for (int index : boxes)
+            if (controls.text(index) != expected)
+                return false;
+        for (int index : labels)
+            if (controls.caption(index) != expected)
+                return false;
+        return true;
+    }
+
     ControlModel before_;
 };
 

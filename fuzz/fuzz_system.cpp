@@ -119,37 +119,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         anyEmpty = anyEmpty || text.empty();
         allNumeric = allNumeric && IsNumeric(text, window.locale);
     }
-    const auto untouched = [&](std::initializer_list<int> boxes,
-                               std::initializer_list<int> labels) {
-        for (int index : boxes)
-            if (window.text(index) != FuzzWindow::stale)
-                return false;
-        for (int index : labels)
-            if (window.caption(index) != FuzzWindow::stale)
-                return false;
-        return true;
-    };
-    const auto emptied = [&](std::initializer_list<int> boxes, std::initializer_list<int> labels) {
-        for (int index : boxes)
-            if (!window.text(index).empty())
-                return false;
-        for (int index : labels)
-            if (!window.caption(index).empty())
-                return false;
-        return true;
-    };
 
     if (anyEmpty) {
         requireShown(window, window.warning() == "Fill in a1,a2,...,c2!",
                      "an empty box: \"Fill in a1,a2,...,c2!\"");
-        requireShown(window, emptied({}, {1}) && untouched({7, 8, 9, 10, 11}, {7, 8}),
+        requireShown(window, window.emptied({}, {1}) && window.untouched({7, 8, 9, 10, 11}, {7, 8}),
                      "an empty box empties the status line only");
         return 0;
     }
     if (!allNumeric) {
         requireShown(window, window.warning() == "Check again! No numeric values!",
                      "a non-numeric box: \"Check again! No numeric values!\"");
-        requireShown(window, emptied({7, 8, 9, 10, 11}, {1}) && untouched({}, {7, 8}),
+        requireShown(window, window.emptied({7, 8, 9, 10, 11}, {1}) && window.untouched({}, {7, 8}),
                      "a non-numeric box empties Text(7) to Text(11) and the status line");
         return 0;
     }
@@ -180,7 +161,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return std::string("expected ") + outcomeName(expected.outcome) + "\n" +
                    window.describe();
         });
-        requireShown(window, emptied({7, 8, 9, 10, 11}, {1, 7, 8}),
+        requireShown(window, window.emptied({7, 8, 9, 10, 11}, {1, 7, 8}),
                      "a fault empties Text(7) to Text(11), Label(1), Label(7) and Label(8)");
         return 0;
     }
@@ -206,7 +187,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(status == (expected.outcome == Outcome::Undefined ? "Undefined System!"
                                                                   : "Unsolvable System!"),
                 "the status text follows the first rule that holds", detail);
-        requireShown(window, emptied({7, 8, 9, 10, 11}, {7, 8}),
+        requireShown(window, window.emptied({7, 8, 9, 10, 11}, {7, 8}),
                      "a status outcome empties the result area but the status line");
         break;
     case Outcome::LoneX:
@@ -215,7 +196,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(status.empty() && window.caption(7) == (isX ? "x=" : "") &&
                     window.caption(8) == (isX ? "" : "y=") && window.text(isX ? 11 : 10).empty(),
                 "a lone unknown shows its caption and box only", detail);
-        requireShown(window, untouched({7, 8, 9}, {}),
+        requireShown(window, window.untouched({7, 8, 9}, {}),
                      "a lone unknown leaves the determinant boxes as they were");
         const double shown = readShown(window, window.text(isX ? 10 : 11), 7, "lone unknown");
         requireNear(window, shown, expected.value, 1e-5, 1e-30, "a lone unknown is its quotient");
