@@ -63,7 +63,6 @@ private slots:
             const QRect area = child->geometry().intersected(client->rect());
             // Anti-aliased text differs a little between the two sizes; a control out of place
             // differs by far more.
-            qDebug() << child->objectName() << meanDifference(down, reference, area);
             QVERIFY2(meanDifference(down, reference, area) < 16, qPrintable(child->objectName()));
             ++compared;
         }
