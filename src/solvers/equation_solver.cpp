@@ -4,14 +4,6 @@
 
 namespace {
 
-// A coefficient typed beyond the Single range is stored as an infinity; nothing sensible can be
-// computed from it.
-void rejectInfinite(std::initializer_list<float> coefficients) {
-    for (float coefficient : coefficients)
-        if (std::isinf(coefficient))
-            throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
-}
-
 struct EquationOutputs {
     std::string status, discriminant, caption1, root1, caption2, root2;
 };
@@ -79,7 +71,7 @@ void lisi(SolverContext& form, float& a, float& b, float& c, float& D) {
     a = float(Val(form.controls.text(1)));
     b = float(Val(form.controls.text(2)));
     c = float(Val(form.controls.text(3)));
-    rejectInfinite({a, b, c});
+    CheckCoefficients({a, b, c});
 
     const double discriminant = std::pow(double(b), 2) - (double(a) * 4) * c;
     if (a == 0) {

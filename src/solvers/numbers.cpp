@@ -335,3 +335,11 @@ double Divide(double numerator, double denominator) {
     }
     return quotient;
 }
+
+void CheckCoefficients(std::initializer_list<float> coefficients) {
+    for (float coefficient : coefficients) {
+        if (std::isinf(coefficient)) {
+            throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
+        }
+    }
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -33,5 +34,9 @@ std::string StrR8(double number, const NumberLocale& locale);
 // that becomes infinite is an overflow, a NaN an invalid operation.
 float FpR4(double intermediate);
 double Sqr(double number);
+
+// A coefficient typed beyond the Single range is stored as an infinity, from which nothing
+// sensible can be computed: an overflow.
+void CheckCoefficients(std::initializer_list<float> coefficients);
 // A quotient formed in double precision; a zero divisor is a division by zero (0/0 invalid).
 double Divide(double numerator, double denominator);

@@ -65,10 +65,7 @@ void lisi1(SolverContext& form, float& a1, float& b1, float& c1, float& a2, floa
     a2 = float(Val(controls.text(4)));
     b2 = float(Val(controls.text(5)));
     c2 = float(Val(controls.text(6)));
-    // A coefficient typed beyond the Single range is stored as an infinity.
-    for (float coefficient : {a1, b1, c1, a2, b2, c2})
-        if (std::isinf(coefficient))
-            throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
+    CheckCoefficients({a1, b1, c1, a2, b2, c2});
 
     D = determinant(b2, a1, a2, b1);
     D1 = determinant(b2, c1, c2, b1);
