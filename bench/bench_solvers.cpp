@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "control_model.h"
+#include "equation_solver.h"
 #include "system_solver.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "equation_solver.h"
+#include "solver_context.h"
 
 // Solves a1*x + b1*y = c1, a2*x + b2*y = c2 from Text(1) to Text(6).
 void lisi1(SolverContext& form, float& a1, float& b1, float& c1, float& a2, float& b2, float& c2,
