@@ -116,21 +116,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzWindow window(false, texts);
     window.run();
 
-    bool anyEmpty = false;
-    bool allNumeric = true;
-    for (const std::string& text : texts) {
-        anyEmpty = anyEmpty || text.empty();
-        allNumeric = allNumeric && IsNumeric(text, window.locale);
-    }
-
-    if (anyEmpty) {
+    if (window.anyEmpty) {
         requireShown(window, window.warning() == "Fill in a,b,c!",
                      "an empty box: \"Fill in a,b,c!\"");
         requireShown(window, window.untouched({7, 8, 9, 10, 11}, {1, 7, 8}),
                      "an empty box empties nothing");
         return 0;
     }
-    if (!allNumeric) {
+    if (!window.allNumeric) {
         requireShown(window, window.warning() == "Check again! No numeric values!",
                      "a non-numeric box: \"Check again! No numeric values!\"");
         requireShown(window,

@@ -139,8 +139,11 @@ public:
         else
             controls.selectOption1();
         checkLayout(controls, vars);
-        for (std::size_t index = 0; index < texts.size(); ++index)
+        for (std::size_t index = 0; index < texts.size(); ++index) {
             controls.setText(int(index) + 1, texts[index]);
+            anyEmpty = anyEmpty || texts[index].empty();
+            allNumeric = allNumeric && IsNumeric(texts[index], locale);
+        }
         for (int index = 7; index <= 11; ++index)
             controls.setText(index, stale);
         for (int index : {1, 7, 8})
@@ -194,7 +197,9 @@ public:
 
     ControlModel controls;
     FormVariables vars;
-    NumberLocale locale; // English: the shown numbers use the full stop, which Val reads
+    NumberLocale locale;    // English: the shown numbers use the full stop, which Val reads
+    bool anyEmpty = false;  // a coefficient box left empty
+    bool allNumeric = true; // every coefficient box passes IsNumeric
     std::vector<std::string> warnings;
 
 private:

@@ -113,21 +113,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzWindow window(true, texts);
     window.run();
 
-    bool anyEmpty = false;
-    bool allNumeric = true;
-    for (const std::string& text : texts) {
-        anyEmpty = anyEmpty || text.empty();
-        allNumeric = allNumeric && IsNumeric(text, window.locale);
-    }
-
-    if (anyEmpty) {
+    if (window.anyEmpty) {
         requireShown(window, window.warning() == "Fill in a1,a2,...,c2!",
                      "an empty box: \"Fill in a1,a2,...,c2!\"");
         requireShown(window, window.emptied({}, {1}) && window.untouched({7, 8, 9, 10, 11}, {7, 8}),
                      "an empty box empties the status line only");
         return 0;
     }
-    if (!allNumeric) {
+    if (!window.allNumeric) {
         requireShown(window, window.warning() == "Check again! No numeric values!",
                      "a non-numeric box: \"Check again! No numeric values!\"");
         requireShown(window, window.emptied({7, 8, 9, 10, 11}, {1}) && window.untouched({}, {7, 8}),
