@@ -8,8 +8,6 @@
 //   build/bench/bench_run_window --benchmark_filter=longText
 //
 // Every iteration times one step with the clock (manual time); setting up the boxes is left out.
-#include <benchmark/benchmark.h>
-
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -24,9 +22,10 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <benchmark/benchmark.h>
 
-#include "form1.h"
-#include "form_commands.h"
+#include "core/form_commands.h"
+#include "desktop/form1.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Cost of one solve on the plain model, and of the 15-digit text form, in nanoseconds.
+#include <cmath>
+
 #include <benchmark/benchmark.h>
 
-#include "control_model.h"
-#include "equation_solver.h"
-#include "system_solver.h"
-
-#include <cmath>
+#include "core/control_model.h"
+#include "core/equation_solver.h"
+#include "core/system_solver.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // What the window shows is checked against the equation worked out here from the Singles that
 // Val gives.
 
-#include "fuzz_support.h"
-
 #include <cmath>
 #include <string>
 #include <utility>
+
+#include "fuzz_support.h"
 
 namespace {
 

@@ -1,14 +1,13 @@
 // Number texts: the first byte picks a locale, the rest is a text typed into a box; the leading
 // bytes of that text are also taken as the bits of a Single and of a double to be written out.
 
-#include "fuzz_support.h"
-
-#include "numbers.h"
-
 #include <cfloat>
 #include <cmath>
 #include <cstring>
 #include <string>
+
+#include "core/numbers.h"
+#include "fuzz_support.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // bytes. The outcome is worked out here from the Singles that Val gives, by the table of sixteen
 // rules, and compared with what the window shows.
 
-#include "fuzz_support.h"
-
 #include <cmath>
 #include <string>
+
+#include "fuzz_support.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "control_model.h"
-#include "equation_solver.h"
+#include "core/control_model.h"
+#include "core/equation_solver.h"
 
 // lisi on the plain model: coefficients as typed, texts as they must appear.
 class TestEquationSolver : public QObject {

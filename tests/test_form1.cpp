@@ -19,7 +19,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "form1.h"
+#include "desktop/form1.h"
 #include "window_driver.h"
 
 namespace {

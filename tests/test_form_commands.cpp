@@ -1,9 +1,9 @@
+#include <vector>
+
 #include <QTest>
 
-#include "control_model.h"
-#include "form_commands.h"
-
-#include <vector>
+#include "core/control_model.h"
+#include "core/form_commands.h"
 
 // The window's commands on the plain model: layouts, input warnings and what they empty.
 class TestFormCommands : public QObject {

@@ -1,4 +1,5 @@
-#include <QTest>
+#include <memory>
+#include <utility>
 
 #include <QApplication>
 #include <QCursor>
@@ -9,14 +10,13 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTextBlock>
 #include <QTimer>
 #include <QUrl>
 
-#include <memory>
-#include <utility>
-
-#include "form3.h"
+#include "core/info_window_design.h"
+#include "desktop/form3.h"
 
 namespace {
 
@@ -153,8 +153,8 @@ void TestInfoWindow::helpTextExact() {
                        "Select 'Equation' or 'System' and press CHECK to start the program!\r\n"
                        "           \r\n"
                        "See Readme.nfo for more details.");
-    QCOMPARE(m_form->helpText(), expected);
-    QCOMPARE(m_form->helpText().toUtf8(), expected.toUtf8());
+    QCOMPARE(QString::fromStdString(helpText()), expected);
+    QCOMPARE(QString::fromStdString(helpText()).toUtf8(), expected.toUtf8());
 
     // The text document keeps each CR LF as a paragraph break, and hands back LF.
     const auto* text1 = control<QPlainTextEdit>(*m_form, "Text1");
@@ -189,7 +189,7 @@ void TestInfoWindow::helpTextLines() {
     QFETCH(int, line);
     QFETCH(QString, text);
 
-    const QStringList lines = m_form->helpText().split(QStringLiteral("\r\n"));
+    const QStringList lines = QString::fromStdString(helpText()).split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 14);
     QCOMPARE(lines.at(line - 1), text);
 

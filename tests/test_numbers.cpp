@@ -6,7 +6,7 @@
 
 #include <QTest>
 
-#include "numbers.h"
+#include "core/numbers.h"
 
 Q_DECLARE_METATYPE(ArithmeticFault::Kind)
 
@@ -425,7 +425,7 @@ private slots:
         QFETCH(double, numerator);
         QFETCH(double, denominator);
         QFETCH(double, quotient);
-        QCOMPARE(Divide(numerator, denominator), quotient);
+        QCOMPARE(::divide(numerator, denominator), quotient);
     }
 
     void divideFaults_data() {
@@ -447,7 +447,7 @@ private slots:
     void divideFaults() {
         QFETCH(double, numerator);
         QFETCH(double, denominator);
-        checkFault([=] { Divide(numerator, denominator); });
+        checkFault([=] { ::divide(numerator, denominator); });
     }
 
     void sqr_data() {

@@ -1,13 +1,12 @@
-#include <QTest>
+#include <set>
+#include <utility>
 
 #include <QColor>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QRect>
-
-#include <set>
-#include <utility>
+#include <QTest>
 
 // The pictures are drawn by a script and committed; these tests read the embedded copies
 // byte by byte, so a regenerated file that drifts from the window's expectations fails here.

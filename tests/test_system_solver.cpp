@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "control_model.h"
-#include "system_solver.h"
+#include "core/control_model.h"
+#include "core/system_solver.h"
 
 // lisi1 on the plain model. Coefficients are written "a1 b1 c1 / a2 b2 c2".
 class TestSystemSolver : public QObject {

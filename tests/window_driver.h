@@ -3,6 +3,8 @@
 // Drives the main window in tests as a user would: controls found by their names, message
 // boxes answered from a timer.
 
+#include <memory>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -12,9 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-
-#include "form1.h"
+#include "desktop/form1.h"
 
 // Answers the next message box with one of its buttons and keeps what the box showed.
 class BoxAnswer {

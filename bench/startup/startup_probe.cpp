@@ -14,23 +14,21 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
-
-#include <dirent.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <fstream>
 #include <optional>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 extern char** environ;

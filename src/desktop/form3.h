@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QWidget>
 
 class QLabel;
@@ -13,14 +12,7 @@ class Form3 : public QWidget {
     Q_OBJECT
 
 public:
-    // The page the link label opens.
-    static constexpr const char* makerPage = "https://tolvek.example.org/";
-
     Form3();
-
-    // The help text as the load procedure builds it, lines joined by CR LF. The text box
-    // shows the same lines, but its document turns each CR LF into a paragraph break.
-    QString helpText() const { return m_helpText; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -29,9 +21,8 @@ private:
     void load();
     void label1Click();
 
-    QPlainTextEdit* Text1;
-    QLabel* Label1;
-    QLabel* Image1;
-    QLabel* Image2;
-    QString m_helpText;
+    QPlainTextEdit* m_text1;
+    QLabel* m_label1;
+    QLabel* m_image1;
+    QLabel* m_image2;
 };

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "desktop/form1.h"
 
 #include <algorithm>
 #include <climits>
@@ -18,19 +18,15 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "coloured_button.h"
-#include "control_layout.h"
-#include "form3.h"
-#include "form_commands.h"
+#include "core/form_commands.h"
+#include "core/main_window_design.h"
+#include "core/message_boxes.h"
+#include "desktop/coloured_button.h"
+#include "desktop/design_style.h"
+#include "desktop/form3.h"
+#include "desktop/message_box.h"
 
 namespace {
-
-// The title of every box that has no title of its own.
-const QString applicationTitle = QStringLiteral("Velmora");
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The user's number format, read once when the window is created.
 NumberLocale systemNumberLocale() {
@@ -39,68 +35,34 @@ NumberLocale systemNumberLocale() {
             system.currencySymbol().toStdString()};
 }
 
-QFont designFont(ControlFont kind) {
-    QFont font;
-    // MS Sans Serif where the desktop has it; otherwise sans faces of about its width.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans")});
-    const bool small = kind == ControlFont::Small || kind == ControlFont::SmallBold;
-    font.setPointSizeF(small ? 9.75 : 12.0);
-    font.setBold(kind == ControlFont::WindowBold || kind == ControlFont::SmallBold);
-    return font;
-}
-
-Qt::Alignment labelAlignment(CaptionAlignment alignment) {
-    // A label's caption starts at the top of its box, however tall the box.
-    switch (alignment) {
-    case CaptionAlignment::Centred:
-        return Qt::AlignHCenter | Qt::AlignTop;
-    case CaptionAlignment::Right:
-        return Qt::AlignRight | Qt::AlignTop;
-    case CaptionAlignment::Left:
-        break;
-    }
-    return Qt::AlignLeft | Qt::AlignTop;
-}
-
-QRect pixels(const ControlDesign& design) {
-    return {design.left / twipsPerPixel, design.top / twipsPerPixel, design.width / twipsPerPixel,
-            design.height / twipsPerPixel};
-}
-
 // Runs a task once, after a widget has painted itself for the first time and the picture has
 // gone to the screen.
 class AfterFirstPaint : public QObject {
 public:
     AfterFirstPaint(QWidget* widget, std::function<void()> task)
-        : QObject(widget), task_(std::move(task)) {
+        : QObject(widget), m_task(std::move(task)) {
         widget->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* /*watched*/, QEvent* event) override {
         // The paint reaches the screen when the backing store is flushed, after this event.
-        if (event->type() == QEvent::Paint && task_)
-            QTimer::singleShot(0, this, std::exchange(task_, {}));
+        if (event->type() == QEvent::Paint && m_task)
+            QTimer::singleShot(0, this, std::exchange(m_task, {}));
         return false;
     }
 
 private:
-    std::function<void()> task_;
+    std::function<void()> m_task;
 };
-
-void showModalBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                  const QString& message) {
-    QMessageBox box(icon, title, message, QMessageBox::Ok, parent);
-    box.exec();
-}
 
 } // namespace
 
 Form1::Form1(QWidget* parent, Construction construction)
-    : QMainWindow(parent), locale(systemNumberLocale()) {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Equation"));
+    : QMainWindow(parent), m_locale(systemNumberLocale()) {
+    const MainWindowDesign& design = mainWindowDesign();
+    setObjectName(QString::fromLatin1(design.name));
+    setWindowTitle(QString::fromLatin1(design.caption));
     // A fixed single border: minimise and close, no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -112,9 +74,9 @@ Form1::Form1(QWidget* parent, Construction construction)
 }
 
 void Form1::createContents() {
-    if (contentsCreated)
+    if (m_contentsCreated)
         return;
-    contentsCreated = true;
+    m_contentsCreated = true;
     // The application's icon where the program has set it, rather than the file decoded again.
     const QIcon applicationIcon = QApplication::windowIcon();
     setWindowIcon(applicationIcon.isNull() ? QIcon(QStringLiteral(":/icons/velmora.ico"))
@@ -126,48 +88,48 @@ void Form1::createContents() {
 Form1::~Form1() = default;
 
 void Form1::createMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("File"));
-    QAction* exit = file->addAction(QStringLiteral("&Exit"));
-    exit->setObjectName(QStringLiteral("Exit"));
-    connect(exit, &QAction::triggered, this, &Form1::exitClick);
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("Help"));
-    QAction* about = help->addAction(QStringLiteral("&About"));
-    about->setObjectName(QStringLiteral("About"));
-    connect(about, &QAction::triggered, this, &Form1::aboutClick);
+    static constexpr std::array itemClicks{&Form1::exitClick, &Form1::aboutClick};
+    const auto& menus = mainWindowDesign().menus;
+    for (std::size_t index = 0; index < menus.size(); ++index) {
+        const MenuDesign& design = menus[index];
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(design.caption));
+        menu->setObjectName(QString::fromLatin1(design.name));
+        QAction* item = menu->addAction(QString::fromLatin1(design.itemCaption));
+        item->setObjectName(QString::fromLatin1(design.itemName));
+        connect(item, &QAction::triggered, this, itemClicks.at(index));
+    }
 }
 
 void Form1::createControls() {
     // The client area: the menu bar stays in the desktop's own font and colours.
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(clientWidthTwips / twipsPerPixel, clientHeightTwips / twipsPerPixel);
-    client->setFont(designFont(ControlFont::Window));
+    const MainWindowDesign& design = mainWindowDesign();
+    client->setFixedSize(toPixels({0, 0, design.clientWidth, design.clientHeight}).size());
+    client->setFont(toFont(design.font));
     QPalette background = client->palette();
-    background.setColor(QPalette::Window, windowColour);
+    background.setColor(QPalette::Window, toColour(design.background));
     client->setPalette(background);
     client->setAutoFillBackground(true);
     setCentralWidget(client);
 
     std::vector<std::pair<int, QWidget*>> focusable;
-    for (const ControlDesign& design : mainWindowControls()) {
-        QWidget* control = createControl(design, client);
-        control->setObjectName(QString::fromLatin1(design.name));
-        control->setGeometry(pixels(design));
-        if (design.font != ControlFont::Window)
-            control->setFont(designFont(design.font));
-        if (design.kind == ControlKind::Label)
+    for (const ControlDesign& row : design.controls) {
+        QWidget* control = createControl(row, client);
+        control->setObjectName(QString::fromLatin1(row.name));
+        control->setGeometry(toPixels(row.place));
+        if (row.font.pointSize != design.font.pointSize || row.font.bold != design.font.bold)
+            control->setFont(toFont(row.font));
+        if (row.kind == ControlKind::Label)
             control->lower(); // boxes and buttons are drawn over the labels that reach under them
         else
-            focusable.emplace_back(design.tabIndex, control);
+            focusable.emplace_back(row.tabIndex, control);
     }
 
     // A screen reader names each box after the caption beside it, and follows the caption as
     // the layout changes it.
     for (const BoxCaption& pair : boxCaptions)
-        labels.at(pair.label)->setBuddy(texts.at(pair.text));
+        m_labels.at(pair.label)->setBuddy(m_texts.at(pair.text));
 
     std::ranges::sort(focusable, {}, &std::pair<int, QWidget*>::first);
     for (std::size_t i = 1; i < focusable.size(); ++i)
@@ -187,21 +149,19 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
         plain.setStyleStrategy(QFont::PreferNoShaping);
         box->setFont(plain);
         box->setReadOnly(design.kind == ControlKind::ResultBox);
-        texts.at(design.index) = box;
+        m_texts.at(design.index) = box;
         return box;
     }
     case ControlKind::Label: {
         auto* label = new QLabel(caption, client);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
-        label->setAlignment(labelAlignment(design.alignment));
-        QPalette look = label->palette();
-        look.setColor(QPalette::Window, windowColour);
-        look.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::ButtonText));
-        label->setPalette(look);
+        label->setAlignment(toLabelAlignment(design.alignment));
+        setColours(label, QPalette::Window, mainWindowDesign().background, QPalette::WindowText,
+                   QApplication::palette().color(QPalette::ButtonText));
         label->setAutoFillBackground(true);
         label->setFocusPolicy(Qt::NoFocus);
-        labels.at(design.index) = label;
+        m_labels.at(design.index) = label;
         return label;
     }
     case ControlKind::OptionButton: {
@@ -211,24 +171,23 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
         // A button fills its background from the Button role; this one stands on the window.
         option->setBackgroundRole(QPalette::Window);
         QPalette look = option->palette();
-        look.setColor(QPalette::Window, windowColour);
+        look.setColor(QPalette::Window, toColour(mainWindowDesign().background));
         option->setPalette(look);
         option->setAutoFillBackground(true);
-        options.at(design.index) = option;
+        m_options.at(design.index) = option;
         return option;
     }
     case ControlKind::PushButton:
         break;
     }
     auto* button = new ColouredButton(caption, client);
-    if (design.face.isValid())
-        button->setFaceColour(design.face);
-    // A face taller than wide ("INFO") has no room for a word: its caption reads top to bottom.
-    button->setStackedCaption(design.width < design.height);
+    if (design.face)
+        button->setFaceColour(toColour(*design.face));
+    button->setStackedCaption(design.stackedCaption());
     // Neither Enter nor Esc presses a button of this window.
     button->setAutoDefault(false);
     button->setDefault(false);
-    commands.at(design.index) = button;
+    m_commands.at(design.index) = button;
     static constexpr std::array clicks{&Form1::command1Click, &Form1::command2Click,
                                        &Form1::command3Click, &Form1::command4Click,
                                        &Form1::command5Click};
@@ -237,61 +196,62 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
 }
 
 void Form1::load() {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle, fromUtf8(welcomeText), QMessageBox::Ok);
+    const std::unique_ptr<QMessageBox> box = messageBox(welcomeBox, nullptr);
     // A window constructed without its contents builds them while the user reads the box, once
     // the box is on screen; a box answered before it ever painted leaves them to be built here.
-    if (!contentsCreated)
-        new AfterFirstPaint(&box, [this] { createContents(); });
-    box.exec();
+    if (!m_contentsCreated)
+        new AfterFirstPaint(box.get(), [this] { createContents(); });
+    box->exec();
     createContents();
-    hideControlsOnLoad(*this, vars);
+    hideControlsOnLoad(*this, m_vars);
 }
 
 std::string Form1::text(int index) const {
-    return texts.at(index)->text().toStdString();
+    return m_texts.at(index)->text().toStdString();
 }
 
 void Form1::setText(int index, std::string_view text) {
-    QLineEdit* box = texts.at(index);
-    box->setText(fromUtf8(text));
+    QLineEdit* box = m_texts.at(index);
+    box->setText(QString::fromUtf8(text));
     // A result longer than its box reads from its start, not from its end.
     box->setCursorPosition(0);
 }
 
 void Form1::setTextVisible(int index, bool visible) {
-    texts.at(index)->setVisible(visible);
+    m_texts.at(index)->setVisible(visible);
 }
 
 void Form1::setCaption(int index, std::string_view caption) {
-    labels.at(index)->setText(fromUtf8(caption));
+    m_labels.at(index)->setText(QString::fromUtf8(caption));
 }
 
 void Form1::setLabelVisible(int index, bool visible) {
-    labels.at(index)->setVisible(visible);
+    m_labels.at(index)->setVisible(visible);
 }
 
 void Form1::setCommandEnabled(int index, bool enabled) {
-    commands.at(index)->setEnabled(enabled);
+    m_commands.at(index)->setEnabled(enabled);
 }
 
 bool Form1::option1Selected() const {
-    return options[1]->isChecked();
+    return m_options[1]->isChecked();
 }
 
 bool Form1::option2Selected() const {
-    return options[2]->isChecked();
+    return m_options[2]->isChecked();
 }
 
 void Form1::command4Click() {
-    checkLayout(*this, vars);
+    checkLayout(*this, m_vars);
 }
 
 void Form1::command1Click() {
-    runCommand(*this, vars, locale, [this](std::string_view message) { showWarning(message); });
+    runCommand(*this, m_vars, m_locale,
+               [this](std::string_view message) { showBox(warningBox(message)); });
 }
 
 void Form1::command2Click() {
-    clearFields(*this, vars);
+    clearFields(*this, m_vars);
 }
 
 void Form1::command3Click() {
@@ -301,33 +261,25 @@ void Form1::command3Click() {
 void Form1::command5Click() {
     // One information window at a time, without an owner; closing it destroys it, and the next
     // press creates it anew.
-    if (!form3) {
-        form3 = new Form3;
+    if (!m_form3) {
+        m_form3 = new Form3;
     }
-    form3->show();
-    form3->raise();
-    form3->activateWindow();
+    m_form3->show();
+    m_form3->raise();
+    m_form3->activateWindow();
 }
 
 void Form1::exitClick() {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Quit"),
-                    QStringLiteral("Are you sure you want to quit?"),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::Yes);
-    if (box.exec() == QMessageBox::Yes)
+    if (showBox(quitBox) == QMessageBox::Yes)
         endProgram();
 }
 
 void Form1::aboutClick() {
-    const QString about = QStringLiteral("Designed by Tolvek\r\n"
-                                         "-Basic programming and reversing skills-\r\n"
-                                         "Thanks for using it! Enjoy!\r\n"
-                                         "Contact: tolvek@example.org");
-    showModalBox(this, QMessageBox::Information, QStringLiteral("About"), about);
+    showBox(aboutBox);
 }
 
-void Form1::showWarning(std::string_view message) {
-    showModalBox(this, QMessageBox::Warning, QStringLiteral("Warning"), fromUtf8(message));
+int Form1::showBox(const MessageBoxDesign& design) {
+    return messageBox(design, this)->exec();
 }
 
 void Form1::endProgram() {

@@ -1,4 +1,4 @@
-#include "control_model.h"
+#include "core/control_model.h"
 
 #include <stdexcept>
 
@@ -13,57 +13,57 @@ int checkedIndex(int index, int last) {
 } // namespace
 
 ControlModel::ControlModel() {
-    labels_[5].text = "D=";
-    labels_[12].text = "D1=";
-    labels_[13].text = "D2=";
+    m_labels[5].text = "D=";
+    m_labels[12].text = "D1=";
+    m_labels[13].text = "D2=";
 }
 
 std::string ControlModel::text(int index) const {
-    return texts_[checkedIndex(index, textCount)].text;
+    return m_texts[checkedIndex(index, textCount)].text;
 }
 
 void ControlModel::setText(int index, std::string_view text) {
-    texts_[checkedIndex(index, textCount)].text = text;
+    m_texts[checkedIndex(index, textCount)].text = text;
 }
 
 void ControlModel::setTextVisible(int index, bool visible) {
-    texts_[checkedIndex(index, textCount)].visible = visible;
+    m_texts[checkedIndex(index, textCount)].visible = visible;
 }
 
 void ControlModel::setCaption(int index, std::string_view caption) {
-    labels_[checkedIndex(index, labelCount)].text = caption;
+    m_labels[checkedIndex(index, labelCount)].text = caption;
 }
 
 void ControlModel::setLabelVisible(int index, bool visible) {
-    labels_[checkedIndex(index, labelCount)].visible = visible;
+    m_labels[checkedIndex(index, labelCount)].visible = visible;
 }
 
 void ControlModel::setCommandEnabled(int index, bool enabled) {
-    commandEnabled_[checkedIndex(index, 3)] = enabled;
+    m_commandEnabled[checkedIndex(index, 3)] = enabled;
 }
 
 const std::string& ControlModel::caption(int index) const {
-    return labels_[checkedIndex(index, labelCount)].text;
+    return m_labels[checkedIndex(index, labelCount)].text;
 }
 
 bool ControlModel::textVisible(int index) const {
-    return texts_[checkedIndex(index, textCount)].visible;
+    return m_texts[checkedIndex(index, textCount)].visible;
 }
 
 bool ControlModel::labelVisible(int index) const {
-    return labels_[checkedIndex(index, labelCount)].visible;
+    return m_labels[checkedIndex(index, labelCount)].visible;
 }
 
 bool ControlModel::commandEnabled(int index) const {
-    return commandEnabled_[checkedIndex(index, 3)];
+    return m_commandEnabled[checkedIndex(index, 3)];
 }
 
 void ControlModel::selectOption1() {
-    option1 = true;
-    option2 = false;
+    m_option1 = true;
+    m_option2 = false;
 }
 
 void ControlModel::selectOption2() {
-    option1 = false;
-    option2 = true;
+    m_option1 = false;
+    m_option2 = true;
 }

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QMainWindow>
-#include <QPointer>
-
 #include <array>
 #include <string>
 #include <string_view>
 
-#include "controls.h"
-#include "form_variables.h"
-#include "numbers.h"
+#include <QMainWindow>
+#include <QPointer>
+
+#include "core/controls.h"
+#include "core/form_variables.h"
+#include "core/numbers.h"
 
 class QLabel;
 class QLineEdit;
@@ -17,10 +17,11 @@ class QPushButton;
 class QRadioButton;
 class Form3;
 struct ControlDesign;
+struct MessageBoxDesign;
 
 // The main window: owns the 31 controls and the window's variables, and binds the buttons and
-// menu items to the commands. Construction leaves every control in its design-time state; load()
-// runs the start-up procedure.
+// menu items to the core's commands. Construction leaves every control in its design-time state;
+// load() runs the start-up procedure.
 class Form1 : public QMainWindow, public Controls {
     Q_OBJECT
 
@@ -37,8 +38,8 @@ public:
     // buttons disabled. Runs once, before the window is first shown.
     void load();
 
-    const FormVariables& variables() const { return vars; }
-    const NumberLocale& numberLocale() const { return locale; }
+    const FormVariables& variables() const { return m_vars; }
+    const NumberLocale& numberLocale() const { return m_locale; }
 
     std::string text(int index) const override;
     void setText(int index, std::string_view text) override;
@@ -63,16 +64,16 @@ private:
     void createMenus();
     void createControls();
     QWidget* createControl(const ControlDesign& design, QWidget* client);
-    void showWarning(std::string_view message);
+    int showBox(const MessageBoxDesign& design);
     void endProgram();
 
-    std::array<QLineEdit*, 12> texts{};     // Text(1)..Text(11); index 0 unused
-    std::array<QLabel*, 14> labels{};       // Label(1)..Label(13); index 0 unused
-    std::array<QPushButton*, 6> commands{}; // Command1..Command5; index 0 unused
-    std::array<QRadioButton*, 3> options{}; // Option1, Option2; index 0 unused
+    std::array<QLineEdit*, 12> m_texts{};     // Text(1)..Text(11); index 0 unused
+    std::array<QLabel*, 14> m_labels{};       // Label(1)..Label(13); index 0 unused
+    std::array<QPushButton*, 6> m_commands{}; // Command1..Command5; index 0 unused
+    std::array<QRadioButton*, 3> m_options{}; // Option1, Option2; index 0 unused
 
-    bool contentsCreated = false;
-    FormVariables vars;
-    NumberLocale locale;
-    QPointer<Form3> form3;
+    bool m_contentsCreated = false;
+    FormVariables m_vars;
+    NumberLocale m_locale;
+    QPointer<Form3> m_form3;
 };

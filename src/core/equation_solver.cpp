@@ -1,4 +1,4 @@
-#include "equation_solver.h"
+#include "core/equation_solver.h"
 
 #include <cmath>
 
@@ -8,18 +8,19 @@ struct EquationOutputs {
     std::string status, discriminant, caption1, root1, caption2, root2;
 };
 
+// Every case writes the same six controls.
 void show(Controls& controls, const EquationOutputs& out) {
-    controls.setText(7, out.discriminant);
-    controls.setCaption(1, out.status);
-    controls.setCaption(7, out.caption1);
-    controls.setText(10, out.root1);
-    controls.setCaption(8, out.caption2);
-    controls.setText(11, out.root2);
+    controls.setText(role::determinantBox, out.discriminant);
+    controls.setCaption(role::statusLine, out.status);
+    controls.setCaption(role::firstCaption, out.caption1);
+    controls.setText(role::firstResultBox, out.root1);
+    controls.setCaption(role::secondCaption, out.caption2);
+    controls.setText(role::secondResultBox, out.root2);
 }
 
 EquationOutputs firstDegree(float b, float c, const NumberLocale& locale) {
     if (b != 0)
-        return {"", "", "x1=", StrR4(FpR4(Divide(-double(c), b)), locale), "", ""};
+        return {"", "", "x1=", StrR4(FpR4(divide(-double(c), b)), locale), "", ""};
     if (c != 0)
         return {"Unsolvable Equation", "", "", "", "", ""};
     return {"Undefined Equation", "", "", "", "", ""};
@@ -47,12 +48,12 @@ EquationOutputs twoRealRoots(float a, float b, float c, float D, const NumberLoc
 }
 
 EquationOutputs doubleRoot(float a, float b, float D, const NumberLocale& locale) {
-    const float x1 = FpR4(Divide(-double(b), double(a) + a));
+    const float x1 = FpR4(divide(-double(b), double(a) + a));
     return {"Double root.", Str(D), "x1=", StrR4(x1, locale), "", ""};
 }
 
 EquationOutputs complexRoots(float a, float b, float D, const NumberLocale& locale) {
-    const float real = FpR4(Divide(-double(b), double(a) + a));
+    const float real = FpR4(divide(-double(b), double(a) + a));
     // The imaginary part is a magnitude, so the first root always carries "+".
     const double imaginary = std::fabs(Sqr(std::fabs(double(D))) / (double(a) + a));
     const std::string r = StrR4(real, locale);
@@ -71,7 +72,7 @@ void lisi(SolverContext& form, float& a, float& b, float& c, float& D) {
     a = float(Val(form.controls.text(1)));
     b = float(Val(form.controls.text(2)));
     c = float(Val(form.controls.text(3)));
-    CheckCoefficients({a, b, c});
+    checkCoefficients({a, b, c});
 
     const double discriminant = std::pow(double(b), 2) - (double(a) * 4) * c;
     if (a == 0) {

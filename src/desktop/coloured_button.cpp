@@ -1,4 +1,4 @@
-#include "coloured_button.h"
+#include "desktop/coloured_button.h"
 
 #include <QPainter>
 
@@ -28,7 +28,7 @@ void ColouredButton::setFaceColour(const QColor& colour) {
 }
 
 void ColouredButton::setStackedCaption(bool stacked) {
-    stacked_ = stacked;
+    m_stacked = stacked;
     update();
 }
 
@@ -76,7 +76,7 @@ void ColouredButton::drawCaption(QPainter& painter, bool sunken) const {
     if (sunken)
         area.translate(1, 1);
     QString caption = text();
-    if (stacked_)
+    if (m_stacked)
         caption = caption.split(QString(), Qt::SkipEmptyParts).join(QLatin1Char('\n'));
     const int flags = Qt::AlignCenter | Qt::TextWordWrap;
     painter.setFont(font());

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "form1.h"
+#include "desktop/form1.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

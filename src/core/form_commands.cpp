@@ -1,27 +1,24 @@
-#include "form_commands.h"
+#include "core/form_commands.h"
 
-#include "equation_solver.h"
-#include "system_solver.h"
+#include "core/equation_solver.h"
+#include "core/system_solver.h"
 
 namespace {
 
 constexpr std::string_view noNumericValues = "Check again! No numeric values!";
 
-void emptyResultBoxes(Controls& controls) {
-    for (int index = 7; index <= 11; ++index)
-        controls.setText(index, "");
-}
-
 // A fault inside a solver stops the command: nothing half-written may stay on screen.
-void reportFault(Controls& controls, const ArithmeticFault& fault, const ShowWarning& showWarning) {
-    emptyResultBoxes(controls);
-    controls.setCaption(1, "");
-    controls.setCaption(7, "");
-    controls.setCaption(8, "");
+void reportFault(SolverContext& form, const ArithmeticFault& fault,
+                 const ShowWarning& showWarning) {
+    form.controls.setCaption(role::statusLine, "");
+    clear(form);
     showWarning(fault.what());
 }
 
 } // namespace
+
+// The loops that count with vars.i are the window's own loops, which share its one counter; the
+// loops that count with a local variable stand for steps written out one by one.
 
 void hideControlsOnLoad(Controls& controls, FormVariables& vars) {
     for (vars.i = 1; vars.i <= 13; ++vars.i)
@@ -35,9 +32,9 @@ void hideControlsOnLoad(Controls& controls, FormVariables& vars) {
 void checkLayout(Controls& controls, FormVariables& vars) {
     for (int command = 1; command <= 3; ++command)
         controls.setCommandEnabled(command, true);
-    controls.setCaption(1, "");
-    controls.setCaption(7, "");
-    controls.setCaption(8, "");
+    controls.setCaption(role::statusLine, "");
+    controls.setCaption(role::firstCaption, "");
+    controls.setCaption(role::secondCaption, "");
 
     if (controls.option1Selected()) {
         for (vars.i = 1; vars.i <= 8; ++vars.i)
@@ -92,7 +89,8 @@ void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& loc
         for (vars.i = 1; vars.i <= 3; ++vars.i) {
             if (controls.option1Selected() && !IsNumeric(controls.text(vars.i), locale)) {
                 showWarning(noNumericValues);
-                for (int index : {7, 10, 11})
+                for (int index :
+                     {role::determinantBox, role::firstResultBox, role::secondResultBox})
                     controls.setText(index, "");
                 return;
             }
@@ -103,15 +101,16 @@ void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& loc
         for (vars.i = 1; vars.i <= 6; ++vars.i) {
             if (controls.option2Selected() && controls.text(vars.i).empty()) {
                 showWarning("Fill in a1,a2,...,c2!");
-                controls.setCaption(1, "");
+                controls.setCaption(role::statusLine, "");
                 return;
             }
         }
         for (vars.i = 1; vars.i <= 6; ++vars.i) {
             if (controls.option2Selected() && !IsNumeric(controls.text(vars.i), locale)) {
                 showWarning(noNumericValues);
-                emptyResultBoxes(controls);
-                controls.setCaption(1, "");
+                for (int index = role::determinantBox; index <= role::secondResultBox; ++index)
+                    controls.setText(index, "");
+                controls.setCaption(role::statusLine, "");
                 return;
             }
         }
@@ -119,14 +118,14 @@ void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& loc
             lisi1(form, vars.a1, vars.b1, vars.c1, vars.a2, vars.b2, vars.c2, vars.D, vars.D1,
                   vars.D2);
     } catch (const ArithmeticFault& fault) {
-        reportFault(controls, fault, showWarning);
+        reportFault(form, fault, showWarning);
     }
 }
 
 void clearFields(Controls& controls, FormVariables& vars) {
     for (vars.i = 1; vars.i <= 11; ++vars.i)
         controls.setText(vars.i, "");
-    controls.setCaption(7, "");
-    controls.setCaption(8, "");
-    controls.setCaption(1, "");
+    controls.setCaption(role::firstCaption, "");
+    controls.setCaption(role::secondCaption, "");
+    controls.setCaption(role::statusLine, "");
 }

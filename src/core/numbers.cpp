@@ -1,4 +1,4 @@
-#include "numbers.h"
+#include "core/numbers.h"
 
 #include <algorithm>
 #include <charconv>
@@ -9,13 +9,13 @@
 
 namespace {
 
-const char* FaultMessage(ArithmeticFault::Kind kind) {
+const char* faultMessage(ArithmeticFault::Kind kind) {
     // The user only ever learns of two kinds: an invalid operation reads as an overflow.
     return kind == ArithmeticFault::Kind::DivisionByZero ? "Division by zero" : "Overflow";
 }
 
 // Value of a digit in bases up to 16, or 16 for a character that is no digit at all.
-int DigitValue(char c) {
+int digitValue(char c) {
     if (c >= '0' && c <= '9') {
         return c - '0';
     }
@@ -28,12 +28,12 @@ int DigitValue(char c) {
     return 16;
 }
 
-bool IsDigit(char c, int base) {
-    return DigitValue(c) < base;
+bool isDigit(char c, int base) {
+    return digitValue(c) < base;
 }
 
-std::size_t SkipDigits(std::string_view text, std::size_t pos, int base) {
-    while (pos < text.size() && IsDigit(text[pos], base)) {
+std::size_t skipDigits(std::string_view text, std::size_t pos, int base) {
+    while (pos < text.size() && isDigit(text[pos], base)) {
         ++pos;
     }
     return pos;
@@ -41,7 +41,7 @@ std::size_t SkipDigits(std::string_view text, std::size_t pos, int base) {
 
 // Moves past a separator or symbol of the locale. An empty one (a locale without it) never
 // matches, so a missing thousands separator allows no grouping.
-bool Consume(std::string_view text, std::size_t& pos, std::string_view token) {
+bool consume(std::string_view text, std::size_t& pos, std::string_view token) {
     if (token.empty() || !text.substr(pos).starts_with(token)) {
         return false;
     }
@@ -50,7 +50,7 @@ bool Consume(std::string_view text, std::size_t& pos, std::string_view token) {
 }
 
 // The base named by the letter after "&", or 0 when it names none.
-int RadixOfPrefix(char letter) {
+int radixOfPrefix(char letter) {
     if (letter == 'H' || letter == 'h') {
         return 16;
     }
@@ -61,9 +61,9 @@ int RadixOfPrefix(char letter) {
 }
 
 // from_chars leaves the value alone when the text is out of range; the decimal order of the
-// text says whether that was an overflow or an underflow. The text is in the form ScanDecimal
+// text says whether that was an overflow or an underflow. The text is in the form scanDecimal
 // gives.
-bool IsHuge(std::string_view number) {
+bool isHuge(std::string_view number) {
     const std::size_t exponentAt = number.find('e');
     const std::string_view mantissa = number.substr(0, exponentAt);
     const std::size_t firstNonZero = mantissa.find_first_not_of("0.");
@@ -83,7 +83,7 @@ bool IsHuge(std::string_view number) {
         }
         // Saturate: an exponent this large is out of range whatever the mantissa's length.
         for (; pos < number.size() && exponent < 1'000'000'000'000'000; ++pos) {
-            exponent = exponent * 10 + DigitValue(number[pos]);
+            exponent = exponent * 10 + digitValue(number[pos]);
         }
         if (negative) {
             exponent = -exponent;
@@ -94,21 +94,21 @@ bool IsHuge(std::string_view number) {
 
 // Converts digits, an optional "." and fraction, and an optional "e" exponent, whatever the
 // process locale; a value beyond the double range becomes an infinity, a tiny one zero.
-double ReadDecimal(std::string_view number) {
+double readDecimal(std::string_view number) {
     double value = 0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
-        return IsHuge(number) ? HUGE_VAL : 0.0;
+        return isHuge(number) ? HUGE_VAL : 0.0;
     }
     return value;
 }
 
 // "&H" and "&O" literals: short ones stand for the 16- or 32-bit integer with those bits, so
 // "&HFFFF" is -1; longer ones are plain non-negative values.
-double ReadRadix(std::string_view digits, int base) {
+double readRadix(std::string_view digits, int base) {
     double value = 0;
     for (char c : digits) {
-        value = value * base + DigitValue(c);
+        value = value * base + digitValue(c);
     }
     const std::size_t bitsPerDigit = base == 16 ? 4 : 3;
     const auto fits = [&](std::size_t bits, double largest) {
@@ -125,12 +125,12 @@ double ReadRadix(std::string_view digits, int base) {
 
 // Reads an unsigned decimal number at pos: digits, grouped by the thousands separator, the
 // decimal separator and a fraction, and an exponent with E or D. The number is copied into
-// `number` in the plain form ReadDecimal takes. False when the mantissa has no digit.
-bool ScanDecimal(std::string_view text, std::size_t& pos, std::string_view decimalSeparator,
+// `number` in the plain form readDecimal takes. False when the mantissa has no digit.
+bool scanDecimal(std::string_view text, std::size_t& pos, std::string_view decimalSeparator,
                  std::string_view thousandsSeparator, std::string& number) {
     bool hasDigit = false;
     const auto copyDigits = [&] {
-        const std::size_t end = SkipDigits(text, pos, 10);
+        const std::size_t end = skipDigits(text, pos, 10);
         hasDigit = hasDigit || end > pos;
         number.append(text.substr(pos, end - pos));
         pos = end;
@@ -140,14 +140,14 @@ bool ScanDecimal(std::string_view text, std::size_t& pos, std::string_view decim
     // A thousands separator counts only between two digits of the integer part.
     while (hasDigit) {
         std::size_t next = pos;
-        if (!Consume(text, next, thousandsSeparator) || next >= text.size() ||
-            !IsDigit(text[next], 10)) {
+        if (!consume(text, next, thousandsSeparator) || next >= text.size() ||
+            !isDigit(text[next], 10)) {
             break;
         }
         pos = next;
         copyDigits();
     }
-    if (Consume(text, pos, decimalSeparator)) {
+    if (consume(text, pos, decimalSeparator)) {
         number += '.';
         copyDigits();
     }
@@ -162,7 +162,7 @@ bool ScanDecimal(std::string_view text, std::size_t& pos, std::string_view decim
         if (++next < text.size() && (text[next] == '+' || text[next] == '-')) {
             exponent += text[next++];
         }
-        if (next < text.size() && IsDigit(text[next], 10)) {
+        if (next < text.size() && isDigit(text[next], 10)) {
             number += exponent;
             pos = next;
             copyDigits();
@@ -172,7 +172,7 @@ bool ScanDecimal(std::string_view text, std::size_t& pos, std::string_view decim
 }
 
 // printf's "%.<precision>G" in the C locale; a negative zero is written as zero.
-std::string FormatG(double value, int precision) {
+std::string formatG(double value, int precision) {
     if (value == 0) {
         value = 0;
     }
@@ -187,7 +187,7 @@ std::string FormatG(double value, int precision) {
     return text;
 }
 
-std::string WithDecimalSeparator(std::string text, const std::string& separator) {
+std::string withDecimalSeparator(std::string text, const std::string& separator) {
     if (const std::size_t point = text.find('.'); point != std::string::npos) {
         text.replace(point, 1, separator);
     }
@@ -196,7 +196,8 @@ std::string WithDecimalSeparator(std::string text, const std::string& separator)
 
 } // namespace
 
-ArithmeticFault::ArithmeticFault(Kind kind) : std::runtime_error(FaultMessage(kind)), kind_(kind) {}
+ArithmeticFault::ArithmeticFault(Kind kind)
+    : std::runtime_error(faultMessage(kind)), m_kind(kind) {}
 
 double Val(std::string_view text) {
     // Blanks may stand anywhere, even inside the digits: "1 000" is a thousand.
@@ -210,11 +211,11 @@ double Val(std::string_view text) {
     const std::string_view rest = compact;
 
     if (rest.size() >= 2 && rest[0] == '&') {
-        const int base = RadixOfPrefix(rest[1]);
+        const int base = radixOfPrefix(rest[1]);
         if (base == 0) {
             return 0;
         }
-        return ReadRadix(rest.substr(2, SkipDigits(rest, 2, base) - 2), base);
+        return readRadix(rest.substr(2, skipDigits(rest, 2, base) - 2), base);
     }
 
     std::size_t pos = 0;
@@ -223,10 +224,10 @@ double Val(std::string_view text) {
         ++pos;
     }
     std::string number;
-    if (!ScanDecimal(rest, pos, ".", "", number)) {
+    if (!scanDecimal(rest, pos, ".", "", number)) {
         return 0;
     }
-    const double value = ReadDecimal(number);
+    const double value = readDecimal(number);
     return negative ? -value : value;
 }
 
@@ -238,9 +239,9 @@ bool IsNumeric(std::string_view text, const NumberLocale& locale) {
     text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
 
     if (text.size() >= 2 && text[0] == '&') {
-        const int base = RadixOfPrefix(text[1]);
-        return base != 0 && text.size() > 2 && SkipDigits(text, 2, base) == text.size() &&
-               std::isfinite(ReadRadix(text.substr(2), base));
+        const int base = radixOfPrefix(text[1]);
+        return base != 0 && text.size() > 2 && skipDigits(text, 2, base) == text.size() &&
+               std::isfinite(readRadix(text.substr(2), base));
     }
 
     std::size_t pos = 0;
@@ -250,7 +251,7 @@ bool IsNumeric(std::string_view text, const NumberLocale& locale) {
         }
     };
     const auto currency = [&] {
-        if (!Consume(text, pos, locale.currencySymbol)) {
+        if (!consume(text, pos, locale.currencySymbol)) {
             return false;
         }
         skipBlanks();
@@ -264,19 +265,19 @@ bool IsNumeric(std::string_view text, const NumberLocale& locale) {
     }
     hasCurrency = hasCurrency || currency();
     std::string number;
-    if (!ScanDecimal(text, pos, locale.decimalSeparator, locale.thousandsSeparator, number)) {
+    if (!scanDecimal(text, pos, locale.decimalSeparator, locale.thousandsSeparator, number)) {
         return false;
     }
     if (!hasCurrency) {
         skipBlanks();
-        Consume(text, pos, locale.currencySymbol);
+        consume(text, pos, locale.currencySymbol);
     }
     // A number Val would read as an infinity cannot be used.
-    return pos == text.size() && std::isfinite(ReadDecimal(number));
+    return pos == text.size() && std::isfinite(readDecimal(number));
 }
 
 std::string Str(float number) {
-    std::string text = FormatG(number, 7);
+    std::string text = formatG(number, 7);
     // A blank holds the place of the sign of a non-negative number, and no zero stands
     // before the point.
     const bool negative = text.starts_with('-');
@@ -293,11 +294,11 @@ std::string Str(float number) {
 }
 
 std::string StrR4(float number, const NumberLocale& locale) {
-    return WithDecimalSeparator(FormatG(number, 7), locale.decimalSeparator);
+    return withDecimalSeparator(formatG(number, 7), locale.decimalSeparator);
 }
 
 std::string StrR8(double number, const NumberLocale& locale) {
-    return WithDecimalSeparator(FormatG(number, 15), locale.decimalSeparator);
+    return withDecimalSeparator(formatG(number, 15), locale.decimalSeparator);
 }
 
 float FpR4(double intermediate) {
@@ -320,7 +321,7 @@ double Sqr(double number) {
     return std::sqrt(number);
 }
 
-double Divide(double numerator, double denominator) {
+double divide(double numerator, double denominator) {
     if (denominator == 0) {
         throw ArithmeticFault(numerator == 0 || std::isnan(numerator)
                                   ? ArithmeticFault::Kind::InvalidOperation
@@ -336,7 +337,7 @@ double Divide(double numerator, double denominator) {
     return quotient;
 }
 
-void CheckCoefficients(std::initializer_list<float> coefficients) {
+void checkCoefficients(std::initializer_list<float> coefficients) {
     for (float coefficient : coefficients) {
         if (std::isinf(coefficient)) {
             throw ArithmeticFault(ArithmeticFault::Kind::Overflow);

@@ -19,10 +19,10 @@ class ArithmeticFault : public std::runtime_error {
 public:
     enum class Kind { InvalidOperation, DivisionByZero, Overflow };
     explicit ArithmeticFault(Kind kind);
-    Kind kind() const { return kind_; }
+    Kind kind() const { return m_kind; }
 
 private:
-    Kind kind_;
+    Kind m_kind;
 };
 
 double Val(std::string_view text);
@@ -37,6 +37,6 @@ double Sqr(double number);
 
 // A coefficient typed beyond the Single range is stored as an infinity, from which nothing
 // sensible can be computed: an overflow.
-void CheckCoefficients(std::initializer_list<float> coefficients);
+void checkCoefficients(std::initializer_list<float> coefficients);
 // A quotient formed in double precision; a zero divisor is a division by zero (0/0 invalid).
-double Divide(double numerator, double denominator);
+double divide(double numerator, double denominator);

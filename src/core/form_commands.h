@@ -1,19 +1,16 @@
 #pragma once
 
-#include "controls.h"
-#include "form_variables.h"
-#include "numbers.h"
-
 #include <functional>
 #include <string_view>
 
-// The main window's commands, written against the control operations so that they run on the
-// Qt window and on the plain model alike. Message boxes are the caller's: showWarning shows a
-// modal box titled "Warning" with the warning icon and returns when it is dismissed.
-using ShowWarning = std::function<void(std::string_view text)>;
+#include "core/controls.h"
+#include "core/form_variables.h"
+#include "core/numbers.h"
 
-inline constexpr std::string_view welcomeText =
-    "Welcome to Velmora!\r\nPress INFO for more information";
+// The main window's commands, written against the control operations so that they run on every
+// front-end and on the plain model alike. Message boxes are the caller's: showWarning shows
+// warningBox(text) and returns when it is dismissed.
+using ShowWarning = std::function<void(std::string_view text)>;
 
 // The load procedure after the welcome box: every box and label hidden, the lower buttons disabled.
 void hideControlsOnLoad(Controls& controls, FormVariables& vars);

@@ -14,7 +14,6 @@ public:
 
     // For a face too narrow for any word: one character per line, top to bottom.
     void setStackedCaption(bool stacked);
-    bool stackedCaption() const { return stacked_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -23,5 +22,5 @@ private:
     void drawBevel(QPainter& painter, bool sunken) const;
     void drawCaption(QPainter& painter, bool sunken) const;
 
-    bool stacked_ = false;
+    bool m_stacked = false;
 };

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls.h"
-#include "form_variables.h"
-#include "numbers.h"
+#include "core/controls.h"
+#include "core/form_variables.h"
+#include "core/numbers.h"
 
 // What a solver works on: the window's controls, its variables and the user's number format.
 struct SolverContext {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "controls.h"
-
 #include <array>
 #include <string>
+
+#include "core/controls.h"
 
 // The main window's controls as plain data, in their design-time state: every control visible and
 // enabled, every box empty, the labels empty but the fixed captions "D=", "D1=" and "D2=".
@@ -20,8 +20,8 @@ public:
     void setCaption(int index, std::string_view caption) override;
     void setLabelVisible(int index, bool visible) override;
     void setCommandEnabled(int index, bool enabled) override;
-    bool option1Selected() const override { return option1; }
-    bool option2Selected() const override { return option2; }
+    bool option1Selected() const override { return m_option1; }
+    bool option2Selected() const override { return m_option2; }
 
     const std::string& caption(int index) const;
     bool textVisible(int index) const;
@@ -37,9 +37,9 @@ private:
         std::string text;
         bool visible = true;
     };
-    std::array<Box, textCount + 1> texts_;   // index 0 unused
-    std::array<Box, labelCount + 1> labels_; // index 0 unused
-    std::array<bool, 4> commandEnabled_{true, true, true, true};
-    bool option1 = false;
-    bool option2 = false;
+    std::array<Box, textCount + 1> m_texts;   // index 0 unused
+    std::array<Box, labelCount + 1> m_labels; // index 0 unused
+    std::array<bool, 4> m_commandEnabled{true, true, true, true};
+    bool m_option1 = false;
+    bool m_option2 = false;
 };

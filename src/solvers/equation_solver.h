@@ -1,6 +1,0 @@
-#pragma once
-
-#include "solver_context.h"
-
-// Solves c + b*x = 0 (a = 0) or a*x^2 + b*x + c = 0 from Text(1) to Text(3).
-void lisi(SolverContext& form, float& a, float& b, float& c, float& D);
