@@ -20,7 +20,7 @@ const NumberLocale locales[] = {
 const NumberLocale& english = locales[0];
 
 std::string localeName(const NumberLocale& locale) {
-    return "locale " + quoted(locale.decimalSeparator) + " " + quoted(locale.thousandsSeparator) +
+    return "locale " + quoted(locale.decimalSeparator) + " " + quoted(locale.groupSeparator) +
            " " + quoted(locale.currencySymbol);
 }
 

@@ -11,20 +11,7 @@ shift || true
 targets=("$@")
 [[ ${#targets[@]} -gt 0 ]] || targets=(fuzz_numbers fuzz_equation fuzz_system)
 
-packages=(clang-14 libclang-rt-14-dev cmake ninja-build)
-missing=()
-for package in "${packages[@]}"; do
-    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    [[ "$status" == "install ok installed" ]] || missing+=("$package")
-done
-if [[ ${#missing[@]} -gt 0 ]]; then
-    echo "Installing: ${missing[*]}"
-    sudo=""
-    [[ $(id -u) -eq 0 ]] || sudo="sudo"
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -qq
-    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+scripts/setup-deps.sh fuzz
 
 cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
 cmake --build build-fuzz

@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Velmora need, when missing.
-# Usage: scripts/setup-deps.sh run|test
+# Installs the Debian packages that Velmora needs for one kind of work, when they are missing.
+# Usage: scripts/setup-deps.sh run|test|package|fuzz|web ...
 set -euo pipefail
 
-packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core)
-if [[ "${1:-run}" == test ]]; then
-    packages+=(xvfb xauth qt6-base-private-dev libbenchmark-dev libx11-dev libxtst-dev)
-    # The packaging tests: desktop entry and AppStream validators, cpack's DEB generator with
-    # dpkg-shlibdeps (which needs file), the window probe, and windres for the Windows resource
-    # script (preprocessed by the host's cpp).
-    packages+=(desktop-file-utils appstream dpkg-dev file x11-utils xdotool
-        binutils-mingw-w64-x86-64 cpp)
-fi
+packages=()
+for purpose in "$@"; do
+    case "$purpose" in
+    run) packages+=(g++ cmake ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core) ;;
+    # Building the Debian package: cpack's DEB generator with dpkg-shlibdeps, which needs file.
+    package) packages+=(dpkg-dev file lintian) ;;
+    # The tests: Xvfb for the start-up probe, Qt's private headers for the accessibility test,
+    # the desktop entry and AppStream validators, the window probe, and windres for the Windows
+    # resource script (preprocessed by the host's cpp).
+    test) packages+=(xvfb xauth qt6-base-private-dev libbenchmark-dev libx11-dev libxtst-dev
+        desktop-file-utils appstream x11-utils xdotool binutils-mingw-w64-x86-64 cpp) ;;
+    fuzz) packages+=(clang-14 libclang-rt-14-dev cmake ninja-build) ;;
+    *)
+        echo "setup-deps.sh: unknown purpose '$purpose'" >&2
+        exit 2
+        ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
@@ -21,8 +30,8 @@ done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
 echo "Installing: ${missing[*]}"
-sudo=""
-[[ $(id -u) -eq 0 ]] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# sudo resets the environment, so the front-end setting goes through env.
+apt=(env DEBIAN_FRONTEND=noninteractive apt-get)
+[[ $(id -u) -eq 0 ]] || apt=(sudo "${apt[@]}")
+"${apt[@]}" update -qq
+"${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"

@@ -3,7 +3,7 @@
 # under AddressSanitizer and UndefinedBehaviorSanitizer. Window tests run offscreen.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup-deps.sh test
+scripts/setup-deps.sh run package test
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_BENCH=ON
 cmake --build build

@@ -11,7 +11,7 @@ private slots:
         Form1 form;
         const NumberLocale& locale = form.numberLocale();
         QCOMPARE(QString::fromStdString(locale.decimalSeparator), QString(","));
-        QCOMPARE(QString::fromStdString(locale.thousandsSeparator), QString("."));
+        QCOMPARE(QString::fromStdString(locale.groupSeparator), QString("."));
         QCOMPARE(QString::fromStdString(locale.currencySymbol), QString("€"));
     }
 

@@ -127,7 +127,7 @@ double readRadix(std::string_view digits, int base) {
 // decimal separator and a fraction, and an exponent with E or D. The number is copied into
 // `number` in the plain form readDecimal takes. False when the mantissa has no digit.
 bool scanDecimal(std::string_view text, std::size_t& pos, std::string_view decimalSeparator,
-                 std::string_view thousandsSeparator, std::string& number) {
+                 std::string_view groupSeparator, std::string& number) {
     bool hasDigit = false;
     const auto copyDigits = [&] {
         const std::size_t end = skipDigits(text, pos, 10);
@@ -140,7 +140,7 @@ bool scanDecimal(std::string_view text, std::size_t& pos, std::string_view decim
     // A thousands separator counts only between two digits of the integer part.
     while (hasDigit) {
         std::size_t next = pos;
-        if (!consume(text, next, thousandsSeparator) || next >= text.size() ||
+        if (!consume(text, next, groupSeparator) || next >= text.size() ||
             !isDigit(text[next], 10)) {
             break;
         }
@@ -265,7 +265,7 @@ bool IsNumeric(std::string_view text, const NumberLocale& locale) {
     }
     hasCurrency = hasCurrency || currency();
     std::string number;
-    if (!scanDecimal(text, pos, locale.decimalSeparator, locale.thousandsSeparator, number)) {
+    if (!scanDecimal(text, pos, locale.decimalSeparator, locale.groupSeparator, number)) {
         return false;
     }
     if (!hasCurrency) {

@@ -5,12 +5,15 @@
 #include <string>
 #include <string_view>
 
-// The user's number format, taken from the system locale at start. IsNumeric and the
-// display forms StrR4/StrR8 follow it; Val and Str never do.
+// The user's number format, taken by each front-end from its platform's locale at start.
+// IsNumeric, the reading of a coefficient and the display forms StrR4/StrR8 follow it; Val and
+// Str never do.
 struct NumberLocale {
     std::string decimalSeparator = ".";
-    std::string thousandsSeparator = ",";
+    std::string groupSeparator = ",";
     std::string currencySymbol = "$";
+    int primaryGroupSize = 3;   // digits in the group next to the decimal separator
+    int secondaryGroupSize = 3; // digits in each group before it (2 in Indian English)
 };
 
 // An arithmetic step that the processor would flag: invalid operation, division by zero or
