@@ -1,6 +1,6 @@
 // "run" in the System layout: the input is the texts of a1, b1, c1, a2, b2, c2, separated by NUL
-// bytes. The outcome is worked out here from the Singles that Val gives, by the table of sixteen
-// rules, and compared with what the window shows.
+// bytes. The outcome is worked out here again, independently, from the Singles that Val gives,
+// and compared with what the window shows.
 
 #include <cmath>
 #include <string>
@@ -14,8 +14,8 @@ enum class Outcome { Undefined, Unsolvable, LoneX, LoneY, General };
 struct Expected {
     Outcome outcome = Outcome::Undefined;
     double value = 0; // the unknown of a lone outcome
-    // A step leaves the Single range or divides by zero: a fault may stop the run, and what is
-    // shown otherwise is the implementer's choice.
+    // A step leaves the Single range or divides by zero: a fault may stop the run, and then only
+    // the fault's warning is checked.
     bool extreme = false;
 };
 
@@ -41,7 +41,7 @@ Expected expectedOutcome(float a1, float b1, float c1, float a2, float b2, float
     if (a1 == 0 && b1 == 0 && c1 == 0 && a2 == 0 && b2 == 0 && c2 == 0)
         return {Undefined};
     if (a1 == 0 && a2 == 0 && b1 == 0 && b2 == 0)
-        return {Unsolvable}; // rule 2: c1 or c2 is not 0, or rule 1 had taken it
+        return {Unsolvable}; // c1 or c2 is not 0, or the all-zero system had been taken
     if (a1 == 0 && a2 == 0 && c1 != 0 && c2 != 0 && b1 != 0 && b2 != 0)
         return ratioTest(c1, c2, b1, b2);
     if (b1 == 0 && b2 == 0 && c1 != 0 && c2 != 0 && a1 != 0 && a2 != 0)
@@ -179,7 +179,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case Outcome::Unsolvable:
         require(status == (expected.outcome == Outcome::Undefined ? "Undefined System!"
                                                                   : "Unsolvable System!"),
-                "the status text follows the first rule that holds", detail);
+                "the status text follows the first case that holds", detail);
         requireShown(window, window.emptied({7, 8, 9, 10, 11}, {7, 8}),
                      "a status outcome empties the result area but the status line");
         break;

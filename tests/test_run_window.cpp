@@ -116,7 +116,7 @@ private slots:
         QTest::newRow("empty a2")             << "Option2" << "1|2|3|_|5|6"      << "Fill in a1,a2,...,c2!" << "|||||";
         QTest::newRow("non-numeric c2")       << "Option2" << "1|2|3|4|5|x"      << "Check again! No numeric values!" << "|||||";
         QTest::newRow("D overflow")           << "Option2" << "1E+20|0|0|0|1E+20|0" << "Overflow" << "|||||";
-        QTest::newRow("rule 15 with b2 = 0")  << "Option2" << "1|1E-23|1|1E-23|0|1" << "Division by zero" << "|||||";
+        QTest::newRow("singular system, b2 = 0")<< "Option2" << "1|1E-23|1|1E-23|0|1" << "Division by zero" << "|||||";
         // clang-format on
     }
 

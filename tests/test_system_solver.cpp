@@ -54,27 +54,27 @@ private slots:
         const QString undefined = "Undefined System!|||||";
         const QString unsolvable = "Unsolvable System!|||||";
         // clang-format off
-        QTest::newRow("1: all zero") << "0 0 0 / 0 0 0" << undefined;
-        QTest::newRow("2: no unknowns, c1 not zero") << "0 0 5 / 0 0 0" << unsolvable;
-        QTest::newRow("2: no unknowns, c2 not zero") << "0 0 0 / 0 0 -1" << unsolvable;
-        QTest::newRow("3: equal ratios c1/c2, b1/b2") << "0 2 4 / 0 3 6" << undefined;
-        QTest::newRow("3: unequal ratios") << "0 2 4 / 0 3 5" << unsolvable;
-        QTest::newRow("3: Singles one step apart") << "0 0.1 1 / 0 0.3 3" << unsolvable;
-        QTest::newRow("3: Singles agree") << "0 0.2 0.6 / 0 0.7 2.1" << undefined;
-        QTest::newRow("4: equal ratios c1/c2, a1/a2") << "2 0 4 / 3 0 6" << undefined;
-        QTest::newRow("4: unequal ratios") << "2 0 4 / 3 0 5" << unsolvable;
-        QTest::newRow("5: first row without unknowns") << "0 0 1 / 1 1 1" << unsolvable;
-        QTest::newRow("6: first row all zero") << "0 0 0 / 1 1 1" << undefined;
-        QTest::newRow("9: second row without unknowns") << "1 1 1 / 0 0 2" << unsolvable;
-        QTest::newRow("10: second row all zero") << "1 2 3 / 0 0 0" << undefined;
-        QTest::newRow("13: lone y wants c2 not zero") << "0 0 0 / 0 4 0" << undefined;
-        QTest::newRow("13: lone y wants c1 not zero") << "0 3 0 / 0 0 0" << undefined;
-        QTest::newRow("13: lone x wants c1 not zero") << "3 0 0 / 0 0 0" << undefined;
-        QTest::newRow("13: D = 0, both c zero") << "1 1 0 / 2 2 0" << undefined;
-        QTest::newRow("14: D = 0, c1 zero") << "1 1 0 / 2 2 3" << unsolvable;
-        QTest::newRow("14: D = 0, c2 zero") << "1 1 3 / 2 2 0" << unsolvable;
-        QTest::newRow("15: equal ratios") << "1 1 2 / 2 2 4" << undefined;
-        QTest::newRow("15: unequal ratios") << "1 1 2 / 2 2 5" << unsolvable;
+        QTest::newRow("all coefficients zero") << "0 0 0 / 0 0 0" << undefined;
+        QTest::newRow("no unknowns, c1 not zero") << "0 0 5 / 0 0 0" << unsolvable;
+        QTest::newRow("no unknowns, c2 not zero") << "0 0 0 / 0 0 -1" << unsolvable;
+        QTest::newRow("no x, equal ratios c1/c2 and b1/b2") << "0 2 4 / 0 3 6" << undefined;
+        QTest::newRow("no x, unequal ratios") << "0 2 4 / 0 3 5" << unsolvable;
+        QTest::newRow("no x, ratios one Single step apart") << "0 0.1 1 / 0 0.3 3" << unsolvable;
+        QTest::newRow("no x, ratios agree as Singles") << "0 0.2 0.6 / 0 0.7 2.1" << undefined;
+        QTest::newRow("no y, equal ratios c1/c2 and a1/a2") << "2 0 4 / 3 0 6" << undefined;
+        QTest::newRow("no y, unequal ratios") << "2 0 4 / 3 0 5" << unsolvable;
+        QTest::newRow("first equation without unknowns") << "0 0 1 / 1 1 1" << unsolvable;
+        QTest::newRow("first equation all zero") << "0 0 0 / 1 1 1" << undefined;
+        QTest::newRow("second equation without unknowns") << "1 1 1 / 0 0 2" << unsolvable;
+        QTest::newRow("second equation all zero") << "1 2 3 / 0 0 0" << undefined;
+        QTest::newRow("first all zero, second a y alone with c2 zero") << "0 0 0 / 0 4 0" << undefined;
+        QTest::newRow("second all zero, first a y alone with c1 zero") << "0 3 0 / 0 0 0" << undefined;
+        QTest::newRow("second all zero, first an x alone with c1 zero") << "3 0 0 / 0 0 0" << undefined;
+        QTest::newRow("D = 0, both c zero") << "1 1 0 / 2 2 0" << undefined;
+        QTest::newRow("D = 0, c1 zero") << "1 1 0 / 2 2 3" << unsolvable;
+        QTest::newRow("D = 0, c2 zero") << "1 1 3 / 2 2 0" << unsolvable;
+        QTest::newRow("D = 0, equal ratios") << "1 1 2 / 2 2 4" << undefined;
+        QTest::newRow("D = 0, unequal ratios") << "1 1 2 / 2 2 5" << unsolvable;
         // clang-format on
     }
 
@@ -91,10 +91,10 @@ private slots:
         QTest::addColumn<QString>("coefficients");
         QTest::addColumn<QString>("expected");
         // clang-format off
-        QTest::newRow("7: lone y, c2/b2") << "0 0 0 / 0 4 2" << "|old|old|old||y=0.5";
-        QTest::newRow("8: lone x, c2/a2") << "0 0 0 / 5 0 10" << "|old|old|old|x=2|";
-        QTest::newRow("11: lone y, c1/b1") << "0 3 6 / 0 0 0" << "|old|old|old||y=2";
-        QTest::newRow("12: lone x, c1/a1") << "4 0 2 / 0 0 0" << "|old|old|old|x=0.5|";
+        QTest::newRow("first all zero, lone y = c2/b2") << "0 0 0 / 0 4 2" << "|old|old|old||y=0.5";
+        QTest::newRow("first all zero, lone x = c2/a2") << "0 0 0 / 5 0 10" << "|old|old|old|x=2|";
+        QTest::newRow("second all zero, lone y = c1/b1") << "0 3 6 / 0 0 0" << "|old|old|old||y=2";
+        QTest::newRow("second all zero, lone x = c1/a1") << "4 0 2 / 0 0 0" << "|old|old|old|x=0.5|";
         // clang-format on
     }
 
@@ -124,7 +124,7 @@ private slots:
         QVERIFY(!run.vars.x.has_value());
         solve(run, "0 0 0 / 0 0 0");
         QVERIFY(!run.vars.x.has_value());
-        // Every determinant is computed before the rules, whatever the outcome.
+        // Every determinant is computed before the cases are told apart, whatever the outcome.
         solve(run, "2 0 4 / 3 0 6");
         QCOMPARE(run.vars.D, 0.0f);
         QCOMPARE(run.vars.D1, 0.0f);
