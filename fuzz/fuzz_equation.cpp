@@ -136,8 +136,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const float a = float(Val(texts[0]));
     const float b = float(Val(texts[1]));
     const float c = float(Val(texts[2]));
-    // Where the Single range may be left, an arithmetic fault is allowed and then only its
-    // warning is checked; for ordinary coefficients there must be none.
+    // Where the Single range may be left, an arithmetic fault is allowed and only the absence
+    // of an infinity or a NaN on screen is checked; for ordinary coefficients there must be none.
     const bool finite = std::isfinite(a) && std::isfinite(b) && std::isfinite(c);
     const float D = float(std::pow(double(b), 2) - (double(a) * 4) * c);
     bool extreme = !finite || std::isinf(D);

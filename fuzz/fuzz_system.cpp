@@ -14,8 +14,8 @@ enum class Outcome { Undefined, Unsolvable, LoneX, LoneY, General };
 struct Expected {
     Outcome outcome = Outcome::Undefined;
     double value = 0; // the unknown of a lone outcome
-    // A step leaves the Single range or divides by zero: a fault may stop the run, and then only
-    // the fault's warning is checked.
+    // A step leaves the Single range or divides by zero: a fault may stop the run, and nothing
+    // shown may then be an infinity or a NaN.
     bool extreme = false;
 };
 
