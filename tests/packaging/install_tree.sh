@@ -26,7 +26,8 @@ done
 
 # Nothing else: no test or benchmark program, no static library.
 expected=$(printf '%s\n' usr/bin/Velmora usr/share/applications/velmora.desktop \
-    usr/share/doc/velmora/copyright usr/share/metainfo/org.example.Velmora.metainfo.xml \
+    usr/share/doc/velmora/copyright usr/share/doc/velmora/changelog.gz \
+    usr/share/man/man1/Velmora.1.gz usr/share/metainfo/org.example.Velmora.metainfo.xml \
     usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128}/apps/velmora.png | sort)
 installed=$(cd "$scratch" && find . -type f -printf '%P\n' | sort)
 [[ "$installed" == "$expected" ]] || fail "installed files differ:"$'\n'"$(diff <(echo "$expected") <(echo "$installed") || true)"
