@@ -1,10 +1,10 @@
 #include "core/numbers.h"
 
-#include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <iterator>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
 #include <string>
 
 namespace {
@@ -60,47 +60,36 @@ int radixOfPrefix(char letter) {
     return 0;
 }
 
-// from_chars leaves the value alone when the text is out of range; the decimal order of the
-// text says whether that was an overflow or an underflow. The text is in the form scanDecimal
-// gives.
-bool isHuge(std::string_view number) {
-    const std::size_t exponentAt = number.find('e');
-    const std::string_view mantissa = number.substr(0, exponentAt);
-    const std::size_t firstNonZero = mantissa.find_first_not_of("0.");
-    if (firstNonZero == std::string_view::npos) {
-        return false;
-    }
-    const auto point = static_cast<long long>(std::min(mantissa.find('.'), mantissa.size()));
-    const auto first = static_cast<long long>(firstNonZero);
-    const long long order = first < point ? point - first - 1 : point - first;
+// The C library's conversions follow the thread's locale, and Qt sets the process locale from
+// the user's at start: on a German desktop snprintf would write "0,5" and strtod stop at the ".".
+// While one of these lives, this thread alone uses the "C" locale. newlocale and uselocale are
+// POSIX, in glibc and in Emscripten's musl alike, and snprintf has no variant that takes a locale;
+// the floating-point to_chars and from_chars are missing from Emscripten's libc++.
+class CLocaleScope {
+public:
+    CLocaleScope() : m_previous(uselocale(cLocale())) {}
+    ~CLocaleScope() { uselocale(m_previous); }
+    CLocaleScope(const CLocaleScope&) = delete;
+    CLocaleScope& operator=(const CLocaleScope&) = delete;
 
-    long long exponent = 0;
-    if (exponentAt != std::string_view::npos) {
-        std::size_t pos = exponentAt + 1;
-        const bool negative = number[pos] == '-';
-        if (number[pos] == '-' || number[pos] == '+') {
-            ++pos;
-        }
-        // Saturate: an exponent this large is out of range whatever the mantissa's length.
-        for (; pos < number.size() && exponent < 1'000'000'000'000'000; ++pos) {
-            exponent = exponent * 10 + digitValue(number[pos]);
-        }
-        if (negative) {
-            exponent = -exponent;
-        }
+private:
+    // Made once and kept for the run. Should it ever fail, uselocale of the null locale changes
+    // nothing, and the conversions follow the process locale.
+    static locale_t cLocale() {
+        static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t(0));
+        return locale;
     }
-    return order + exponent > 0;
-}
+
+    locale_t m_previous;
+};
 
 // Converts digits, an optional "." and fraction, and an optional "e" exponent, whatever the
-// process locale; a value beyond the double range becomes an infinity, a tiny one zero.
+// process locale. strtod gives an infinity for a value beyond the double range and zero or the
+// nearest denormal for a tiny one.
 double readDecimal(std::string_view number) {
-    double value = 0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        return isHuge(number) ? HUGE_VAL : 0.0;
-    }
-    return value;
+    const std::string terminated(number);
+    const CLocaleScope cLocale;
+    return std::strtod(terminated.c_str(), nullptr);
 }
 
 // "&H" and "&O" literals: short ones stand for the 16- or 32-bit integer with those bits, so
@@ -177,14 +166,9 @@ std::string formatG(double value, int precision) {
         value = 0;
     }
     char buffer[64];
-    const auto end = std::to_chars(std::begin(buffer), std::end(buffer), value,
-                                   std::chars_format::general, precision)
-                         .ptr;
-    std::string text(std::begin(buffer), end);
-    if (const std::size_t e = text.find('e'); e != std::string::npos) {
-        text[e] = 'E';
-    }
-    return text;
+    const CLocaleScope cLocale;
+    const int length = std::snprintf(buffer, sizeof buffer, "%.*G", precision, value);
+    return std::string(buffer, static_cast<std::size_t>(length));
 }
 
 std::string withDecimalSeparator(std::string text, const std::string& separator) {
