@@ -26,6 +26,7 @@
 
 #include "core/form_commands.h"
 #include "desktop/form1.h"
+#include "window_driver.h"
 
 namespace {
 
@@ -35,70 +36,16 @@ double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// Notes when a widget has been painted.
-class PaintWatch : public QObject {
-public:
-    explicit PaintWatch(QWidget* widget) : QObject(widget) { widget->installEventFilter(this); }
-
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
-// Runs the event loop until the widget has painted: the window's pending updates are then done
-// and flushed, as they are all painted in one pass.
-bool processUntilPainted(PaintWatch& watch) {
-    for (int round = 0; round < 10000 && !watch.painted; ++round)
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-    return watch.painted;
-}
-
-// Closes the next message box once it has painted itself, keeping when that was and its text.
-class BoxCloser : public QObject {
-public:
-    BoxCloser() { qApp->installEventFilter(this); }
-
-    Clock::time_point shownAt{};
-    QString text;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* box = qobject_cast<QMessageBox*>(watched);
-        if (box && event->type() == QEvent::Paint && text.isEmpty()) {
-            shownAt = Clock::now();
-            text = box->text();
-            QTimer::singleShot(0, box, [box] { box->done(QMessageBox::Ok); });
-        }
-        return false;
-    }
-};
-
 // The window as the user has it after the welcome box: loaded, shown, in the given mode.
 class Window {
 public:
-    explicit Window(const char* option) {
-        form = std::make_unique<Form1>();
-        BoxCloser welcome;
-        form->load();
-        form->show();
+    explicit Window(const char* option) : form(startedForm()) {
         activate();
-        child<QRadioButton>(option)->click();
-        child<QAbstractButton>("Command4")->click(); // CHECK!
+        pressCheck(*form, QString::fromLatin1(option));
         settle();
     }
 
-    template <typename Widget> Widget* child(const char* name) const {
-        return form->findChild<Widget*>(QString::fromLatin1(name));
-    }
-
-    QLineEdit* box(int index) const {
-        return form->findChild<QLineEdit*>(QStringLiteral("Text(%1)").arg(index));
-    }
+    QLineEdit* box(int index) const { return textBox(*form, index); }
 
     void type(std::initializer_list<const char*> coefficients) {
         int index = 1;
@@ -110,7 +57,7 @@ public:
     void emptyResults() {
         for (int index = 7; index <= 11; ++index)
             box(index)->clear();
-        child<QLabel>("Label(1)")->clear();
+        label(*form, 1)->clear();
         settle();
     }
 
@@ -126,7 +73,7 @@ public:
             QCoreApplication::processEvents();
     }
 
-    QAbstractButton* run() const { return child<QAbstractButton>("Command1"); }
+    QAbstractButton* run() const { return command(*form, 1); }
 
     std::unique_ptr<Form1> form;
 };
@@ -272,10 +219,10 @@ void longTextClickToWarning(benchmark::State& state) {
         w.activate();
         w.box(1)->setFocus();
         w.settle();
-        BoxCloser closer;
+        BoxAnswer closer(QMessageBox::Ok);
         const auto start = Clock::now();
         QTest::mouseClick(w.run(), Qt::LeftButton);
-        if (closer.text.isEmpty()) {
+        if (!closer.seen) {
             state.SkipWithError("no warning");
             break;
         }
@@ -302,14 +249,14 @@ void longTextClickToSettled(benchmark::State& state) {
             state.SkipWithError("the long box did not get the focus");
             break;
         }
-        BoxCloser closer;
+        BoxAnswer closer(QMessageBox::Ok);
         PaintWatch watch(first);
         const auto start = Clock::now();
         QTest::mouseClick(w.run(), Qt::LeftButton);
         const bool painted = processUntilPainted(watch);
         state.SetIterationTime(secondsSince(start));
-        if (closer.text.isEmpty() || !painted) {
-            state.SkipWithError(closer.text.isEmpty() ? "no warning" : "the box was not repainted");
+        if (!closer.seen || !painted) {
+            state.SkipWithError(!closer.seen ? "no warning" : "the box was not repainted");
             break;
         }
     }

@@ -46,7 +46,8 @@ private slots:
         QVERIFY(!behind.findChild<QWidget*>("Command1"));
         bool builtWhileBoxUp = false;
         {
-            BoxAnswer welcome(QMessageBox::Ok);
+            // Up long enough for the window to be built behind it.
+            BoxAnswer welcome(QMessageBox::Ok, std::chrono::milliseconds(100));
             QTimer probe;
             connect(&probe, &QTimer::timeout, [&] {
                 if (QApplication::activeModalWidget() && behind.findChild<QWidget*>("Command1"))

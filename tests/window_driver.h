@@ -1,8 +1,9 @@
 #pragma once
 
-// Drives the main window in tests as a user would: controls found by their names, message
-// boxes answered from a timer.
+// Drives the windows in tests and benchmarks as a user would: controls found by their names,
+// message boxes answered as soon as they have painted.
 
+#include <chrono>
 #include <memory>
 
 #include <QAbstractButton>
@@ -16,60 +17,69 @@
 
 #include "desktop/form1.h"
 
-// Answers the next message box with one of its buttons and keeps what the box showed.
-class BoxAnswer {
+// Answers the next message box with one of its buttons, once it has painted (and a while later,
+// if asked), and keeps what the box showed and when it was first on screen.
+class BoxAnswer : public QObject {
 public:
-    explicit BoxAnswer(QMessageBox::StandardButton answer) : answer_(answer) {
-        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { answerOpenBox(); });
-        timer_.start(10);
+    explicit BoxAnswer(QMessageBox::StandardButton answer,
+                       std::chrono::milliseconds after = std::chrono::milliseconds(0))
+        : m_answer(answer), m_after(after) {
+        qApp->installEventFilter(this);
     }
 
     bool seen = false;
+    std::chrono::steady_clock::time_point shownAt{};
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QWidget* parent = nullptr;
+    int width = 0;
 
-private:
-    void answerOpenBox() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        timer_.stop();
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (!box || event->type() != QEvent::Paint || seen)
+            return false;
+        shownAt = std::chrono::steady_clock::now();
         seen = true;
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
         buttons = box->standardButtons();
         parent = box->parentWidget();
-        if (QAbstractButton* button = box->button(answer_))
-            button->click();
-        else
-            box->done(-1); // not among its buttons: the comparison of buttons will tell
+        width = box->width();
+        QTimer::singleShot(m_after, box, [box, answer = m_answer] {
+            if (QAbstractButton* button = box->button(answer))
+                button->click();
+            else
+                box->done(-1); // not among its buttons: the comparison of buttons will tell
+        });
+        return false;
     }
 
-    QMessageBox::StandardButton answer_;
-    QTimer timer_;
+private:
+    QMessageBox::StandardButton m_answer;
+    std::chrono::milliseconds m_after;
 };
 
-// A control or menu item of the window, found by its name as the user's tools would.
-template <typename Object = QWidget> Object* control(const Form1& form, const QString& name) {
-    auto* object = form.findChild<Object*>(name);
+// A control or menu item of a window, found by its name as the user's tools would.
+template <typename Object = QWidget> Object* control(const QWidget& window, const QString& name) {
+    auto* object = window.findChild<Object*>(name);
     if (!object)
         qFatal("no control %s", qPrintable(name));
     return object;
 }
 
-inline QLineEdit* textBox(const Form1& form, int index) {
+inline QLineEdit* textBox(const QWidget& form, int index) {
     return control<QLineEdit>(form, QStringLiteral("Text(%1)").arg(index));
 }
 
-inline QLabel* label(const Form1& form, int index) {
+inline QLabel* label(const QWidget& form, int index) {
     return control<QLabel>(form, QStringLiteral("Label(%1)").arg(index));
 }
 
-inline QPushButton* command(const Form1& form, int index) {
+inline QPushButton* command(const QWidget& form, int index) {
     return control<QPushButton>(form, QStringLiteral("Command%1").arg(index));
 }
 
@@ -88,8 +98,31 @@ inline std::unique_ptr<Form1> startedForm() {
     return form;
 }
 
-inline void pressCheck(const Form1& form, const QString& option) {
+inline void pressCheck(const QWidget& form, const QString& option) {
     if (!option.isEmpty())
         QTest::mouseClick(control(form, option), Qt::LeftButton);
     QTest::mouseClick(command(form, 4), Qt::LeftButton);
+}
+
+// Notes when a widget has been painted.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget* widget) : QObject(widget) { widget->installEventFilter(this); }
+
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+};
+
+// Runs the event loop until the widget has painted: the window's pending updates are then done
+// and flushed, as they are all painted in one pass.
+inline bool processUntilPainted(PaintWatch& watch) {
+    for (int round = 0; round < 10000 && !watch.painted; ++round)
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return watch.painted;
 }

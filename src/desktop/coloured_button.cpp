@@ -1,5 +1,6 @@
 #include "desktop/coloured_button.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace {
@@ -30,6 +31,17 @@ void ColouredButton::setFaceColour(const QColor& colour) {
 void ColouredButton::setStackedCaption(bool stacked) {
     m_stacked = stacked;
     update();
+}
+
+void ColouredButton::keyPressEvent(QKeyEvent* event) {
+    // On the desktop Enter presses the button that has the focus, as Space does.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            animateClick();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void ColouredButton::paintEvent(QPaintEvent* /*event*/) {

@@ -16,6 +16,7 @@ public:
     void setStackedCaption(bool stacked);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

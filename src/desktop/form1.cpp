@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
 
 #include "core/form_commands.h"
@@ -55,6 +57,18 @@ protected:
 private:
     std::function<void()> m_task;
 };
+
+// Whether a box shows all of its text: the room between its frame and its margins.
+bool fitsIn(const QLineEdit* box) {
+    QStyleOptionFrame frame;
+    frame.initFrom(box);
+    frame.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box);
+    const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box);
+    const QMargins margins = box->textMargins();
+    constexpr int lineEditMargin = 2; // QLineEdit's own space on either side of the text
+    const int room = contents.width() - margins.left() - margins.right() - 2 * lineEditMargin;
+    return box->fontMetrics().horizontalAdvance(box->text()) <= room;
+}
 
 } // namespace
 
@@ -204,6 +218,8 @@ void Form1::load() {
     box->exec();
     createContents();
     hideControlsOnLoad(*this, m_vars);
+    // The first control in tab order that can take the focus once the boxes are hidden.
+    m_options[1]->setFocus(Qt::OtherFocusReason);
 }
 
 std::string Form1::text(int index) const {
@@ -213,8 +229,12 @@ std::string Form1::text(int index) const {
 void Form1::setText(int index, std::string_view text) {
     QLineEdit* box = m_texts.at(index);
     box->setText(QString::fromUtf8(text));
-    // A result longer than its box reads from its start, not from its end.
+    // A result longer than its box reads from its start, not from its end, and shows whole in
+    // the tooltip and to a screen reader, so that a cut exponent or "*i" is never missed.
     box->setCursorPosition(0);
+    const QString whole = fitsIn(box) ? QString() : box->text();
+    box->setToolTip(whole);
+    box->setAccessibleDescription(whole);
 }
 
 void Form1::setTextVisible(int index, bool visible) {
@@ -243,6 +263,9 @@ bool Form1::option2Selected() const {
 
 void Form1::command4Click() {
     checkLayout(*this, m_vars);
+    // The user starts typing where the tab order starts; with no option chosen there is no box.
+    if (!m_texts[1]->isHidden())
+        m_texts[1]->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::command1Click() {
@@ -264,9 +287,15 @@ void Form1::command5Click() {
     if (!m_form3) {
         m_form3 = new Form3;
     }
-    m_form3->show();
-    m_form3->raise();
-    m_form3->activateWindow();
+    m_form3->bringToFront();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // The program runs on while the information window is open; a minimised one must not be left
+    // as the only thing on the desktop, out of sight.
+    if (m_form3 && m_form3->isMinimized())
+        m_form3->bringToFront();
+    QMainWindow::closeEvent(event);
 }
 
 void Form1::exitClick() {

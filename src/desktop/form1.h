@@ -50,6 +50,9 @@ public:
     bool option1Selected() const override;
     bool option2Selected() const override;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private slots:
     void command4Click(); // "CHECK!"
     void command1Click(); // "run"

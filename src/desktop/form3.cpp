@@ -1,5 +1,6 @@
 #include "desktop/form3.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QEvent>
@@ -12,6 +13,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QUrl>
 
 #include "core/info_window_design.h"
@@ -48,7 +50,11 @@ Form3::Form3() {
     const InfoWindowDesign& design = infoWindowDesign();
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QString::fromLatin1(design.caption));
-    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+    // On X11 a tool window is transient for the application's group, and window managers then
+    // keep it above the main window, covering "exit" and "INFO". There it is a plain window with
+    // only a close button, which the main window can come in front of when clicked.
+    const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    setWindowFlags((x11 ? Qt::Window : Qt::Tool) | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::CustomizeWindowHint);
     // Qt leaves tool windows out of quit-on-last-window-closed; this one must keep the
     // program running after the main window has been closed.
@@ -70,6 +76,11 @@ Form3::Form3() {
     m_text1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_text1->setFont(toFont(design.textFont));
     setColours(m_text1, QPalette::Base, design.background, QPalette::Text, Qt::white);
+    // The white on black is the text's alone: the scroll bar keeps the desktop's colours, or its
+    // arrows would be drawn white on a light button.
+    QPalette desktop = QApplication::palette();
+    desktop.setResolveMask(~QPalette::ResolveMask(0));
+    m_text1->verticalScrollBar()->setPalette(desktop);
 
     m_label1 = new QLabel(QString::fromLatin1(design.linkCaption), this);
     m_label1->setObjectName(QStringLiteral("Label1"));
@@ -102,6 +113,13 @@ Form3::Form3() {
 
     load();
     m_text1->setFocus();
+}
+
+void Form3::bringToFront() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }
 
 void Form3::load() {

@@ -14,6 +14,10 @@ class Form3 : public QWidget {
 public:
     Form3();
 
+    // Shows the window restored from the task bar or the icon it was minimised to, raised over
+    // the other windows and active.
+    void bringToFront();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
