@@ -77,6 +77,19 @@ void onBannerLoaded(val event) {
         form1->form3()->bannerLoaded(event["currentTarget"]);
 }
 
+// Without a service worker (an insecure origin, a private window) the page still works, only not
+// offline: nothing to tell the user.
+void onServiceWorkerRefused(val) {}
+
+// The service worker keeps the page's files, so that it starts without a network next time.
+void registerServiceWorker() {
+    const val serviceWorker = val::global("navigator")["serviceWorker"];
+    if (serviceWorker.isUndefined())
+        return;
+    serviceWorker.call<val>("register", val("sw.js"))
+        .call<void>("catch", val::module_property("onServiceWorkerRefused"));
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(velmora) {
@@ -91,11 +104,13 @@ EMSCRIPTEN_BINDINGS(velmora) {
     emscripten::function("onInfoClose", &onInfoClose);
     emscripten::function("onInfoTitlePointer", &onInfoTitlePointer);
     emscripten::function("onBannerLoaded", &onBannerLoaded);
+    emscripten::function("onServiceWorkerRefused", &onServiceWorkerRefused);
 }
 
 int main() {
     form1 = std::make_unique<PageForm1>();
     form1->load();
+    registerServiceWorker();
     // The page's events keep the program running after main returns.
     return 0;
 }

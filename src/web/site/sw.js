@@ -5,6 +5,7 @@ const files = [
     './', 'index.html', 'velmora.css', 'velmora.js', 'velmora.wasm', 'manifest.webmanifest',
     'banner.gif', 'strip.jpg', 'hand.cur',
     'velmora-16.png', 'velmora-32.png', 'velmora-48.png', 'velmora-64.png', 'velmora-128.png',
+    'velmora-256.png',
 ];
 
 self.addEventListener('install', (event) => {

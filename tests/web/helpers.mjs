@@ -1,0 +1,139 @@
+// Drives Velmora's page in Debian's Chromium, headless, as a user would: a static server for the
+// built site, a browser, a fresh context for each program started, and what a message box shows.
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { extname, join, normalize } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { chromium } from 'playwright-core';
+
+export const siteDir = process.env.VELMORA_SITE
+    ?? fileURLToPath(new URL('../../build-web/site/', import.meta.url));
+
+const types = {
+    '.html': 'text/html; charset=utf-8', '.css': 'text/css', '.js': 'text/javascript',
+    '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json',
+    '.png': 'image/png', '.gif': 'image/gif', '.jpg': 'image/jpeg', '.cur': 'image/x-icon',
+};
+
+// Serves the site on a free port of the loopback address; stop() closes it, as a server gone.
+export async function serveSite(dir = siteDir) {
+    const sockets = new Set();
+    const server = createServer(async (request, response) => {
+        const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+        const file = join(dir, normalize(path.endsWith('/') ? path + 'index.html' : path));
+        try {
+            const body = await readFile(file);
+            response.writeHead(200, {
+                'Content-Type': types[extname(file)] ?? 'application/octet-stream',
+                'Cache-Control': 'no-cache',
+            });
+            response.end(body);
+        } catch {
+            response.writeHead(404);
+            response.end();
+        }
+    });
+    server.on('connection', (socket) => {
+        sockets.add(socket);
+        socket.on('close', () => sockets.delete(socket));
+    });
+    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+    return {
+        url: `http://127.0.0.1:${server.address().port}/`,
+        stop: () => new Promise((resolve) => {
+            for (const socket of sockets) socket.destroy();
+            server.close(resolve);
+        }),
+    };
+}
+
+export function launchBrowser() {
+    // As root (CI) Chromium runs only without its sandbox.
+    const args = process.getuid?.() === 0 ? ['--no-sandbox'] : [];
+    return chromium.launch({ executablePath: '/usr/bin/chromium', headless: true, args });
+}
+
+// A new context (no service worker, no cache) on the page. Every page error, console error and
+// Content-Security-Policy violation is kept in `problems`, which each test expects empty.
+export async function openContext(browser, url, options = {}) {
+    const context = await browser.newContext({ locale: 'en-US', viewport: { width: 800, height: 500 }, ...options });
+    await context.addInitScript(() => {
+        window.velmoraViolations = [];
+        document.addEventListener('securitypolicyviolation',
+            (event) => window.velmoraViolations.push(`${event.violatedDirective} ${event.blockedURI}`));
+    });
+    const page = await context.newPage();
+    const problems = [];
+    page.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
+    page.on('console', (message) => {
+        if (message.type() === 'error') problems.push(`console: ${message.text()}`);
+    });
+    await page.goto(url);
+    return { context, page, problems };
+}
+
+export async function violations(page) {
+    return page.evaluate(() => window.velmoraViolations);
+}
+
+// What the open message box shows.
+export async function readBox(page) {
+    const box = page.locator('dialog[data-name="MessageBox"][open]');
+    await box.waitFor();
+    return box.evaluate((dialog) => ({
+        title: dialog.querySelector('[data-name="title"]').textContent,
+        text: dialog.querySelector('[data-name="text"]').textContent,
+        icon: dialog.dataset.icon,
+        buttons: [...dialog.querySelectorAll('button')].map((button) => button.dataset.name),
+    }));
+}
+
+// Reads the open box, then answers it with one of its buttons.
+export async function answerBox(page, button = 'OK') {
+    const shown = await readBox(page);
+    await page.click(`dialog[data-name="MessageBox"][open] [data-name="${button}"]`);
+    return shown;
+}
+
+// The program started and its welcome box answered: the window as the user first uses it.
+export async function startProgram(browser, url, options = {}) {
+    const opened = await openContext(browser, url, options);
+    await answerBox(opened.page, 'OK');
+    await opened.page.locator('[data-name="Form1"]').waitFor();
+    return opened;
+}
+
+export const control = (page, name) => page.locator(`[data-name="${name}"]`);
+
+export async function pressCheck(page, option) {
+    if (option) await control(page, option).click();
+    await control(page, 'Command4').click();
+}
+
+// Types the coefficients into Text(1), Text(2), …, emptying each box first.
+export async function type(page, boxes) {
+    for (const [index, text] of boxes.entries()) await control(page, `Text(${index + 1})`).fill(text);
+}
+
+// The texts of the result area, by control.
+export async function shown(page) {
+    return page.evaluate(() => {
+        const read = (name) => {
+            const element = document.querySelector(`[data-name="${name}"]`);
+            return element.tagName === 'INPUT' ? element.value : element.textContent;
+        };
+        const names = ['Label(1)', 'Text(7)', 'Text(8)', 'Text(9)', 'Label(7)', 'Text(10)', 'Label(8)', 'Text(11)'];
+        return Object.fromEntries(names.map((name) => [name, read(name)]));
+    });
+}
+
+// Clicks "run" and answers the warning it shows, if any: the warning's text, or ''.
+export async function clickRun(page) {
+    await control(page, 'Command1').click();
+    const box = page.locator('dialog[data-name="MessageBox"][open]');
+    if (await box.count() === 0) return '';
+    const warning = await answerBox(page, 'OK');
+    if (warning.title !== 'Warning' || warning.icon !== 'warning' || warning.buttons.join() !== 'OK')
+        return `unexpected box: ${JSON.stringify(warning)}`;
+    return warning.text;
+}
