@@ -15,6 +15,15 @@ for purpose in "$@"; do
     test) packages+=(xvfb xauth qt6-base-private-dev libbenchmark-dev libx11-dev libxtst-dev
         desktop-file-utils appstream x11-utils xdotool binutils-mingw-w64-x86-64 cpp) ;;
     fuzz) packages+=(clang-14 libclang-rt-14-dev cmake ninja-build) ;;
+    # The page: Emscripten, Python for its icon, g++ for the native run of the conversion table,
+    # Chromium for its tests, the fonts it asks for. Node and npm come from Debian only where
+    # none is installed: Debian's nodejs conflicts with NodeSource's.
+    web)
+        packages+=(emscripten python3 g++ cmake ninja-build chromium fonts-liberation
+            fonts-dejavu-core)
+        command -v node >/dev/null || packages+=(nodejs)
+        command -v npm >/dev/null || packages+=(npm)
+        ;;
     *)
         echo "setup-deps.sh: unknown purpose '$purpose'" >&2
         exit 2

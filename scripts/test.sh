@@ -18,3 +18,4 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=O
 cmake --build build-sanitize
 ctest --test-dir build-sanitize --output-on-failure --timeout 300 --no-tests=error \
     --label-exclude packaging
+scripts/test-web.sh
