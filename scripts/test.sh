@@ -17,5 +17,5 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=O
     -DVELMORA_SANITIZE=ON
 cmake --build build-sanitize
 ctest --test-dir build-sanitize --output-on-failure --timeout 300 --no-tests=error \
-    --label-exclude packaging
+    --label-exclude "packaging|session"
 scripts/test-web.sh

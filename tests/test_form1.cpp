@@ -18,6 +18,7 @@
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "desktop/form1.h"
 #include "window_driver.h"
@@ -73,6 +74,12 @@ private slots:
     void about();
     void fileExitAnsweredNo();
     void info();
+    void firstKeystrokes_data();
+    void firstKeystrokes();
+    void enterPressesButton_data();
+    void enterPressesButton();
+    void cutResultShownWhole_data();
+    void cutResultShownWhole();
 
     // Last: each row ends the program's event loop.
     void endProgram_data();
@@ -647,6 +654,11 @@ void TestForm1::runWarning() {
     QCOMPARE(warning.icon, QMessageBox::Warning);
     QCOMPARE(warning.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(warning.parent, form.get());
+    // Room for the whole title in bold beside the title bar's icon and buttons.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    QVERIFY2(warning.width >= QFontMetrics(titleFont).horizontalAdvance("Warning") + 100,
+             qPrintable(QString::number(warning.width)));
 }
 
 void TestForm1::clearFields() {
@@ -714,7 +726,9 @@ void TestForm1::info() {
         opened.removeAll(window);
     QCOMPARE(opened.size(), 1);
     QPointer<QWidget> first = opened.at(0);
-    QCOMPARE(first->parentWidget(), nullptr); // no owner: the main window stays usable
+    // No owner: the main window stays usable, and can come in front of it.
+    QCOMPARE(first->parentWidget(), nullptr);
+    QCOMPARE(first->windowHandle()->transientParent(), nullptr);
     QVERIFY(form->isVisible());
 
     first->close();
@@ -726,6 +740,87 @@ void TestForm1::info() {
         opened.removeAll(window);
     QCOMPARE(opened.size(), 1);
     opened.at(0)->close();
+}
+
+void TestForm1::firstKeystrokes_data() {
+    QTest::addColumn<QString>("option"); // "-" for the window as first shown, before any CHECK!
+    QTest::addColumn<QString>("focus");
+
+    QTest::newRow("window first shown") << "-" << "Option1";
+    QTest::newRow("CHECK! in Equation") << "Option1" << "Text(1)";
+    QTest::newRow("CHECK! in System") << "Option2" << "Text(1)";
+    QTest::newRow("CHECK! with no option chosen") << "" << "Command4";
+}
+
+void TestForm1::firstKeystrokes() {
+    QFETCH(QString, option);
+    QFETCH(QString, focus);
+
+    auto form = startedForm();
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    if (option != QLatin1String("-"))
+        pressCheck(*form, option);
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+}
+
+void TestForm1::enterPressesButton_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("pressed");
+
+    QTest::newRow("Return") << int(Qt::Key_Return) << true;
+    QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter) << true;
+    QTest::newRow("Space") << int(Qt::Key_Space) << true;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << false;
+}
+
+void TestForm1::enterPressesButton() {
+    QFETCH(int, key);
+    QFETCH(bool, pressed);
+
+    auto form = startedForm();
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QTest::mouseClick(control(*form, QStringLiteral("Option1")), Qt::LeftButton);
+    QPushButton* check = command(*form, 4);
+    check->setFocus();
+    QTest::keyClick(check, Qt::Key(key));
+    // A press lays out the Equation mode, and CHECK! is no default button: nothing else does.
+    QTRY_COMPARE(!textBox(*form, 1)->isHidden(), pressed);
+}
+
+void TestForm1::cutResultShownWhole_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QStringList>("coefficients");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("whole"); // the tooltip, or empty where the text fits
+
+    QTest::newRow("determinant with its exponent cut")
+        << "Option2" << QStringList{"0.1", "0.3", "1", "0.3", "0.9", "3"} << 7
+        << "-8.195639E-09";
+    QTest::newRow("complex root with its *i cut")
+        << "Option1" << QStringList{"3", "1", "1"} << 10 << "-0.1666667+0.552770798392567*i ";
+    QTest::newRow("short root fits") << "Option1" << QStringList{"1", "-3", "2"} << 10 << "";
+}
+
+void TestForm1::cutResultShownWhole() {
+    QFETCH(QString, option);
+    QFETCH(QStringList, coefficients);
+    QFETCH(int, box);
+    QFETCH(QString, whole);
+
+    auto form = startedForm();
+    pressCheck(*form, option);
+    for (int index = 1; index <= coefficients.size(); ++index)
+        QTest::keyClicks(textBox(*form, index), coefficients.at(index - 1));
+    QTest::mouseClick(command(*form, 1), Qt::LeftButton);
+
+    const QLineEdit* result = textBox(*form, box);
+    QCOMPARE(result->toolTip(), whole);
+    QCOMPARE(result->accessibleDescription(), whole);
+    if (!whole.isEmpty())
+        QCOMPARE(result->text(), whole);
 }
 
 void TestForm1::endProgram_data() {
