@@ -72,6 +72,16 @@ void onInfoTitlePointer(val event) {
         form1->form3()->titlePointer(event);
 }
 
+// The welcome box's frame is about to paint; the window is built in the task after the paint.
+void onWelcomeFrame(val) {
+    val::global("setTimeout")(val::module_property("onWelcomePainted"), 0);
+}
+
+void onWelcomePainted() {
+    if (running())
+        form1->createContents();
+}
+
 void onBannerLoaded(val event) {
     if (running() && form1->form3())
         form1->form3()->bannerLoaded(event["currentTarget"]);
@@ -104,6 +114,8 @@ EMSCRIPTEN_BINDINGS(velmora) {
     emscripten::function("onInfoClose", &onInfoClose);
     emscripten::function("onInfoTitlePointer", &onInfoTitlePointer);
     emscripten::function("onBannerLoaded", &onBannerLoaded);
+    emscripten::function("onWelcomeFrame", &onWelcomeFrame);
+    emscripten::function("onWelcomePainted", &onWelcomePainted);
     emscripten::function("onServiceWorkerRefused", &onServiceWorkerRefused);
 }
 

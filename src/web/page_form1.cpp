@@ -48,7 +48,14 @@ void addClass(val element, const char* name) {
 
 } // namespace
 
-PageForm1::PageForm1() : m_locale(browserNumberLocale()) {
+PageForm1::PageForm1() = default;
+
+PageForm1::~PageForm1() = default;
+
+void PageForm1::createContents() {
+    if (!m_window.isNull())
+        return;
+    m_locale = browserNumberLocale();
     const MainWindowDesign& design = mainWindowDesign();
     m_window = page::create("div", design.name);
     addClass(m_window, "form1");
@@ -61,8 +68,6 @@ PageForm1::PageForm1() : m_locale(browserNumberLocale()) {
     page::listen(page::document(), "keydown", "onDocumentKey");
     page::listen(page::document(), "pointerdown", "onDocumentPointer");
 }
-
-PageForm1::~PageForm1() = default;
 
 void PageForm1::createMenus() {
     m_menuBar = page::create("nav");
@@ -175,7 +180,12 @@ val PageForm1::createControl(const ControlDesign& design) {
 }
 
 void PageForm1::load() {
+    // The box comes up first; the window is built behind it once it has painted
+    // (welcomePainted), so that nothing delays the greeting.
+    val::global("requestAnimationFrame")(val::module_property("onWelcomeFrame"));
     showBox(welcomeBox, [this](BoxAnswer) {
+        // Built already behind the box, unless the box was answered before it painted.
+        createContents();
         hideControlsOnLoad(m_controls, m_vars);
         page::setHidden(m_window, false);
     });

@@ -23,6 +23,8 @@ public:
     // The welcome box first; when it is answered, every box and label hidden, the lower buttons
     // disabled, and the window shown.
     void load();
+    // The menus and controls, built while the welcome box is read.
+    void createContents();
     bool hasEnded() const { return m_ended; }
 
     // Events, forwarded from the page by main.cpp.

@@ -1,0 +1,149 @@
+// Velmora's page against a minimal Emscripten page that shows one dialog, in one run of headless
+// Chromium: time from navigation to the welcome box painted and to the window usable, the
+// gzip-compressed size of the page's own files, and the "run" click to results written and to
+// the next frame painted. Medians of many starts, alternating the two pages; nothing fails on a
+// slow machine. Usage: node bench/web/bench.mjs [STARTS]
+import { readdirSync, readFileSync } from 'node:fs';
+import { extname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { gzipSync } from 'node:zlib';
+import { launchBrowser, serveSite, siteDir } from '../../tests/web/helpers.mjs';
+
+const starts = Number(process.argv[2] ?? 20);
+const minimalDir = fileURLToPath(new URL('../../build-web/bench-site/', import.meta.url));
+
+// In each page: when a dialog opens, wait for its paint, answer it, wait until no dialog is open
+// and the main window (if the page has one) shows, and wait for that paint. performance.now()
+// counts from the start of the navigation.
+function watchStart() {
+    const afterPaint = (then) => requestAnimationFrame(() => {
+        const channel = new MessageChannel();
+        channel.port1.onmessage = () => then(performance.now());
+        channel.port2.postMessage(0);
+    });
+    const times = (window.benchTimes = {});
+    const usable = () => !document.querySelector('dialog[open]')
+        && (!document.querySelector('[data-name="Form1"]') || !document.querySelector('[data-name="Form1"]').hidden);
+    const observer = new MutationObserver(() => {
+        const box = document.querySelector('dialog[open]');
+        if (box && times.boxShown === undefined) {
+            times.boxShown = performance.now();
+            afterPaint((painted) => {
+                times.boxPainted = painted;
+                box.querySelector('button').click();
+                if (usable()) afterPaint((ready) => { times.usable = ready; });
+            });
+        }
+    });
+    document.addEventListener('DOMContentLoaded', () => observer.observe(document.body, { subtree: true, childList: true, attributes: true }));
+}
+
+async function timeStart(browser, url) {
+    const context = await browser.newContext({ locale: 'en-US', serviceWorkers: 'block' });
+    await context.addInitScript(watchStart);
+    const page = await context.newPage();
+    await page.goto(url);
+    await page.waitForFunction(() => window.benchTimes?.usable !== undefined);
+    const times = await page.evaluate(() => window.benchTimes);
+    return { times, page, context };
+}
+
+// The "run" click in the page, timed inside it: the listener writes the results before click()
+// returns; the frame that shows them follows.
+async function timeRuns(page, option, boxes, repeats) {
+    return page.evaluate(async ({ option, boxes, repeats }) => {
+        const control = (name) => document.querySelector(`[data-name="${name}"]`);
+        control(option).querySelector('input').click();
+        control('Command4').click();
+        boxes.forEach((text, index) => { control(`Text(${index + 1})`).value = text; });
+        const nextPaint = () => new Promise((resolve) => requestAnimationFrame(() => {
+            const channel = new MessageChannel();
+            channel.port1.onmessage = () => resolve(performance.now());
+            channel.port2.postMessage(0);
+        }));
+        // The cost of a click that reaches an empty listener, for comparison.
+        const plain = document.createElement('button');
+        plain.addEventListener('click', () => {});
+        document.body.append(plain);
+        const samples = { written: [], painted: [], emptyClick: [] };
+        for (let i = 0; i < repeats; ++i) {
+            await nextPaint();
+            const start = performance.now();
+            control('Command1').click();
+            const written = performance.now();
+            const painted = await nextPaint();
+            samples.written.push(written - start);
+            samples.painted.push(painted - start);
+            const before = performance.now();
+            plain.click();
+            samples.emptyClick.push(performance.now() - before);
+        }
+        plain.remove();
+        return samples;
+    }, { option, boxes, repeats });
+}
+
+const median = (values) => {
+    const sorted = [...values].sort((a, b) => a - b);
+    const middle = Math.floor(sorted.length / 2);
+    return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+};
+const ms = (value) => `${value.toFixed(2)} ms`;
+const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
+
+function gzipSizes(dir, isPicture) {
+    const sizes = {};
+    for (const file of readdirSync(dir))
+        if (!isPicture(file)) sizes[file] = gzipSync(readFileSync(join(dir, file)), { level: 9 }).length;
+    return sizes;
+}
+
+const velmora = await serveSite(siteDir);
+const minimal = await serveSite(minimalDir);
+const browser = await launchBrowser();
+try {
+    const results = { velmora: [], minimal: [] };
+    let lastVelmora;
+    for (let round = 0; round < starts; ++round) {
+        for (const [name, server] of [['minimal', minimal], ['velmora', velmora]]) {
+            const start = await timeStart(browser, server.url);
+            results[name].push(start.times);
+            if (name === 'velmora' && round === starts - 1) lastVelmora = start;
+            else await start.context.close();
+        }
+    }
+    const runs = {
+        equation: await timeRuns(lastVelmora.page, 'Option1', ['1', '-3', '2'], 200),
+        system: await timeRuns(lastVelmora.page, 'Option2', ['1', '1', '3', '1', '-1', '1'], 200),
+    };
+    const shown = await lastVelmora.page.evaluate(() => document.querySelector('[data-name="Text(11)"]').value);
+    await lastVelmora.context.close();
+
+    const isPicture = (file) => ['.gif', '.jpg', '.cur', '.png'].includes(extname(file));
+    const pageSizes = gzipSizes(siteDir, isPicture);
+    const minimalSizes = gzipSizes(minimalDir, () => false);
+    const total = (sizes) => Object.values(sizes).reduce((sum, size) => sum + size, 0);
+    const code = pageSizes['velmora.js'] + pageSizes['velmora.wasm'];
+
+    const of = (name, key) => median(results[name].map((times) => times[key]));
+    console.log(`Chromium ${browser.version()}, ${starts} starts of each page, medians`);
+    console.log('');
+    console.log('| measure | Velmora | minimal page | ratio |');
+    console.log('|---|---|---|---|');
+    for (const [label, key] of [['navigation to welcome box painted', 'boxPainted'], ['navigation to window usable', 'usable']])
+        console.log(`| ${label} | ${ms(of('velmora', key))} | ${ms(of('minimal', key))} | ${(of('velmora', key) / of('minimal', key)).toFixed(2)} |`);
+    console.log(`| own files, gzip -9 (pictures apart) | ${kb(total(pageSizes))} | ${kb(total(minimalSizes))} | ${(total(pageSizes) / total(minimalSizes)).toFixed(2)} |`);
+    console.log(`| code: velmora.wasm + velmora.js, gzip -9 | ${kb(code)} (${kb(pageSizes['velmora.wasm'])} + ${kb(pageSizes['velmora.js'])}) | ${kb(minimalSizes['minimal.wasm'] + minimalSizes['minimal.js'])} | |`);
+    console.log('');
+    console.log('| "run" click, 200 clicks each | results written | next frame painted | empty-listener click |');
+    console.log('|---|---|---|---|');
+    for (const [name, samples] of Object.entries(runs))
+        console.log(`| ${name} | ${ms(median(samples.written))} (max ${ms(Math.max(...samples.written))}) | ${ms(median(samples.painted))} | ${ms(median(samples.emptyClick))} |`);
+    console.log('');
+    console.log(`files: ${Object.entries(pageSizes).map(([file, size]) => `${file} ${size}`).join(', ')}`);
+    console.log(`last system shown: y=${shown}`);
+} finally {
+    await browser.close();
+    await velmora.stop();
+    await minimal.stop();
+}
