@@ -1,9 +1,11 @@
 #include <cfloat>
+#include <clocale>
 #include <cmath>
 #include <functional>
 #include <limits>
 #include <string>
 
+#include <QScopeGuard>
 #include <QTest>
 
 #include "core/numbers.h"
@@ -255,6 +257,25 @@ private slots:
         const std::string_view view(text.constData(), static_cast<std::size_t>(text.size()));
         QCOMPARE(Val(view), value);
         QCOMPARE(IsNumeric(view, english()), numeric);
+    }
+
+    // Qt sets the process locale from the user's; the C library must then still write and read
+    // the full stop.
+    void conversionsInAGermanProcess() {
+        const std::string before = std::setlocale(LC_ALL, nullptr);
+        const auto restore = qScopeGuard([&] { std::setlocale(LC_ALL, before.c_str()); });
+        QVERIFY2(std::setlocale(LC_ALL, "de_DE.UTF-8"),
+                 "the C library's de_DE.UTF-8 locale is missing: LOCPATH names the tests' copy");
+        QCOMPARE(std::localeconv()->decimal_point, std::string(","));
+
+        QCOMPARE(QString::fromStdString(Str(0.25f)), QString(" .25"));
+        QCOMPARE(QString::fromStdString(Str(-12345678.0f)), QString("-1.234568E+07"));
+        QCOMPARE(QString::fromStdString(StrR4(0.5f, english())), QString("0.5"));
+        QCOMPARE(QString::fromStdString(StrR8(std::sqrt(2.0), german())),
+                 QString("1,4142135623731"));
+        QCOMPARE(Val("2.5"), 2.5);
+        QCOMPARE(Val("1e400"), infinity());
+        QVERIFY(!IsNumeric("1,5e400", german()));
     }
 
     void str_data() {
