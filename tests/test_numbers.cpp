@@ -5,10 +5,12 @@
 #include <limits>
 #include <string>
 
+#include <QLocale>
 #include <QScopeGuard>
 #include <QTest>
 
 #include "core/numbers.h"
+#include "desktop/system_locale.h"
 
 Q_DECLARE_METATYPE(ArithmeticFault::Kind)
 
@@ -209,6 +211,11 @@ private slots:
         QTest::newRow("sign before the currency") << "-€1,5" << true;
         QTest::newRow("other currency") << "1,5 $" << false;
         QTest::newRow("currency twice") << "€1,5€" << false;
+        QTest::newRow("currency after a no-break space") << "5\u00A0€" << true;
+        QTest::newRow("money as Qt writes it") << "-1.234,50\u00A0€" << true;
+        QTest::newRow("currency, no-break space, number") << "€\u00A05" << true;
+        QTest::newRow("no-break space without currency") << "5\u00A0" << false;
+        QTest::newRow("no-break space between digits") << "1\u00A0234" << false;
     }
 
     void isNumericGerman() { checkIsNumeric(german()); }
@@ -216,7 +223,9 @@ private slots:
     void isNumericOtherSeparators_data() {
         addIsNumericColumns();
         QTest::newRow("narrow no-break space groups") << "1\u202F000,5" << true;
-        QTest::newRow("ordinary blank does not group") << "1 000,5" << false;
+        QTest::newRow("ordinary blank stands for it") << "1 000,5" << true;
+        QTest::newRow("two blanks do not group") << "1  000,5" << false;
+        QTest::newRow("no-break space is another separator") << "1\u00A0000,5" << false;
         QTest::newRow("point is no decimal separator") << "1.5" << false;
     }
 
@@ -259,6 +268,159 @@ private slots:
         QCOMPARE(IsNumeric(view, english()), numeric);
     }
 
+    // The user's number format as the desktop takes it from Qt, group sizes included.
+    void numberLocaleFromQt_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("decimalSeparator");
+        QTest::addColumn<QString>("groupSeparator");
+        QTest::addColumn<QString>("currencySymbol");
+        QTest::addColumn<int>("primaryGroupSize");
+        QTest::addColumn<int>("secondaryGroupSize");
+
+        QTest::newRow("English (US)") << "en_US"
+                                      << "."
+                                      << ","
+                                      << "$" << 3 << 3;
+        QTest::newRow("German") << "de_DE"
+                                << ","
+                                << "."
+                                << "€" << 3 << 3;
+        QTest::newRow("Greek") << "el_GR"
+                               << ","
+                               << "."
+                               << "€" << 3 << 3;
+        QTest::newRow("French") << "fr_FR"
+                                << ","
+                                << "\u202F"
+                                << "€" << 3 << 3;
+        QTest::newRow("Russian") << "ru_RU"
+                                 << ","
+                                 << "\u00A0"
+                                 << "₽" << 3 << 3;
+        QTest::newRow("Indian English") << "en_IN"
+                                        << "."
+                                        << ","
+                                        << "₹" << 3 << 2;
+        QTest::newRow("Polish") << "pl_PL"
+                                << ","
+                                << "\u00A0"
+                                << "zł" << 3 << 3;
+        QTest::newRow("Swedish") << "sv_SE"
+                                 << ","
+                                 << "\u00A0"
+                                 << "kr" << 3 << 3;
+        QTest::newRow("C") << "C"
+                           << "."
+                           << ","
+                           << "" << 3 << 3;
+    }
+
+    void numberLocaleFromQt() {
+        QFETCH(QString, name);
+        const NumberLocale locale = numberLocale(QLocale(name));
+        QTEST(QString::fromStdString(locale.decimalSeparator), "decimalSeparator");
+        QTEST(QString::fromStdString(locale.groupSeparator), "groupSeparator");
+        QTEST(QString::fromStdString(locale.currencySymbol), "currencySymbol");
+        QTEST(locale.primaryGroupSize, "primaryGroupSize");
+        QTEST(locale.secondaryGroupSize, "secondaryGroupSize");
+    }
+
+    // The value of a coefficient text: Val's where Val reads all of it, else the locale's
+    // reading, which must agree with Qt's own reading of the text without its currency symbol.
+    void readCoefficient_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("readBy"); // "Val", "locale", or "" where it is no number
+        QTest::addColumn<double>("value");
+
+        // clang-format off
+        QTest::newRow("English, a thousand") << "en_US" << "1,000" << "locale" << 1000.0;
+        QTest::newRow("English, dollars") << "en_US" << "$5" << "locale" << 5.0;
+        QTest::newRow("English, grouped with a fraction") << "en_US" << "-1,234,567.25" << "locale" << -1234567.25;
+        QTest::newRow("English, exponent after groups") << "en_US" << "1,000e2" << "locale" << 100000.0;
+        QTest::newRow("German, decimal comma") << "de_DE" << "1,5" << "locale" << 1.5;
+        QTest::newRow("German, grouped with a fraction") << "de_DE" << "1.234,5" << "locale" << 1234.5;
+        QTest::newRow("German, money as Qt writes it") << "de_DE" << "-1.234,50\u00A0€" << "locale" << -1234.5;
+        QTest::newRow("German, euro after a blank") << "de_DE" << "5 €" << "locale" << 5.0;
+        QTest::newRow("German, euro first") << "de_DE" << "€-0,25" << "locale" << -0.25;
+        QTest::newRow("German, comma first") << "de_DE" << ",5" << "locale" << 0.5;
+        QTest::newRow("German, exponent") << "de_DE" << "1,5e3" << "locale" << 1500.0;
+        QTest::newRow("Greek, decimal comma") << "el_GR" << "1,5" << "locale" << 1.5;
+        QTest::newRow("Greek, money as Qt writes it") << "el_GR" << "-1.234,50\u00A0€" << "locale" << -1234.5;
+        QTest::newRow("French, -0,5") << "fr_FR" << "-0,5" << "locale" << -0.5;
+        QTest::newRow("French, narrow no-break space") << "fr_FR" << "1\u202F234,5" << "locale" << 1234.5;
+        QTest::newRow("French, a blank stands for it") << "fr_FR" << "1 234 567,5" << "locale" << 1234567.5;
+        QTest::newRow("Russian, -0,5") << "ru_RU" << "-0,5" << "locale" << -0.5;
+        QTest::newRow("Russian, no-break space") << "ru_RU" << "1\u00A0234,5" << "locale" << 1234.5;
+        QTest::newRow("Russian, a blank stands for it") << "ru_RU" << "1 234,5" << "locale" << 1234.5;
+        QTest::newRow("Polish, -0,5") << "pl_PL" << "-0,5" << "locale" << -0.5;
+        QTest::newRow("Swedish, -0,5") << "sv_SE" << "-0,5" << "locale" << -0.5;
+        QTest::newRow("Swedish, kronor") << "sv_SE" << "12,5 kr" << "locale" << 12.5;
+        QTest::newRow("Indian English, ten lakh") << "en_IN" << "10,00,000" << "locale" << 1e6;
+        QTest::newRow("Indian English, a crore") << "en_IN" << "1,00,00,000.5" << "locale" << 10000000.5;
+        QTest::newRow("Indian English, a thousand") << "en_IN" << "1,000" << "locale" << 1000.0;
+        QTest::newRow("Indian English, rupees") << "en_IN" << "₹12,345" << "locale" << 12345.0;
+
+        QTest::newRow("English, 1.5") << "en_US" << "1.5" << "Val" << 1.5;
+        QTest::newRow("German, 1.5") << "de_DE" << "1.5" << "Val" << 1.5;
+        QTest::newRow("German, 1.500 as always") << "de_DE" << "1.500" << "Val" << 1.5;
+        QTest::newRow("French, 1.5") << "fr_FR" << "1.5" << "Val" << 1.5;
+        QTest::newRow("German, hexadecimal") << "de_DE" << "&H10" << "Val" << 16.0;
+        QTest::newRow("German, exponent") << "de_DE" << "2e1" << "Val" << 20.0;
+        QTest::newRow("English, exponent D") << "en_US" << "1D3" << "Val" << 1000.0;
+        QTest::newRow("French, blanks removed") << "fr_FR" << " 1 000 " << "Val" << 1000.0;
+
+        QTest::newRow("English, 1,5") << "en_US" << "1,5" << "" << 0.0;
+        QTest::newRow("English, a misplaced group separator") << "en_US" << "12,34" << "" << 0.0;
+        QTest::newRow("English, a long first group") << "en_US" << "1000,000" << "" << 0.0;
+        QTest::newRow("English, grouped dollars misplaced") << "en_US" << "$1,00" << "" << 0.0;
+        QTest::newRow("German, 1.2.3") << "de_DE" << "1.2.3" << "" << 0.0;
+        QTest::newRow("German, grouped by two") << "de_DE" << "12.34,5" << "" << 0.0;
+        QTest::newRow("German, 1.5 with euro") << "de_DE" << "1.5 €" << "" << 0.0;
+        QTest::newRow("German, exponent D") << "de_DE" << "1,5D3" << "" << 0.0;
+        QTest::newRow("French, a misplaced blank") << "fr_FR" << "1 23,5" << "" << 0.0;
+        QTest::newRow("Russian, narrow no-break space") << "ru_RU" << "1\u202F234,5" << "" << 0.0;
+        QTest::newRow("Indian English, grouped in thousands") << "en_IN" << "1,000,000" << "" << 0.0;
+        QTest::newRow("Indian English, a first group of three") << "en_IN" << "100,000" << "" << 0.0;
+        // clang-format on
+    }
+
+    void readCoefficient() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QString, readBy);
+        QFETCH(double, value);
+        const QLocale qtLocale(name);
+        const std::optional<double> read =
+            ::readCoefficient(text.toStdString(), numberLocale(qtLocale));
+
+        QCOMPARE(read.has_value(), !readBy.isEmpty());
+        if (read)
+            QCOMPARE(*read, value);
+        if (readBy == "Val")
+            QCOMPARE(Val(text.toStdString()), value);
+        if (readBy != "Val") {
+            bool ok = false;
+            const double qtValue =
+                qtLocale.toDouble(QString(text).remove(qtLocale.currencySymbol()), &ok);
+            QCOMPARE(ok, read.has_value());
+            if (ok)
+                QCOMPARE(qtValue, value);
+        }
+    }
+
+    // Beyond the double range there is no number to use, however it is written.
+    void readCoefficientOutOfRange() {
+        const NumberLocale german{",", ".", "€"};
+        QCOMPARE(::readCoefficient("1e400", english()), std::nullopt);
+        QCOMPARE(::readCoefficient("1,5e400", german), std::nullopt);
+        QCOMPARE(::readCoefficient("1e39", english()), std::optional(1e39));
+        QCOMPARE(::readCoefficient("1,5e-400", german), std::optional(0.0));
+        // A text the run command never lets through reads as Val reads it.
+        QCOMPARE(coefficientValue("1,5", english()), 1.0);
+        QCOMPARE(coefficientValue("3x", english()), 3.0);
+    }
+
     // Qt sets the process locale from the user's; the C library must then still write and read
     // the full stop.
     void conversionsInAGermanProcess() {
@@ -276,6 +438,7 @@ private slots:
         QCOMPARE(Val("2.5"), 2.5);
         QCOMPARE(Val("1e400"), infinity());
         QVERIFY(!IsNumeric("1,5e400", german()));
+        QCOMPARE(::readCoefficient("1.234,5", german()), std::optional(1234.5));
     }
 
     void str_data() {

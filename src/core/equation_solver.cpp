@@ -69,9 +69,9 @@ EquationOutputs complexRoots(float a, float b, float D, const NumberLocale& loca
 } // namespace
 
 void lisi(SolverContext& form, float& a, float& b, float& c, float& D) {
-    a = float(Val(form.controls.text(1)));
-    b = float(Val(form.controls.text(2)));
-    c = float(Val(form.controls.text(3)));
+    a = float(coefficientValue(form.controls.text(1), form.locale));
+    b = float(coefficientValue(form.controls.text(2), form.locale));
+    c = float(coefficientValue(form.controls.text(3), form.locale));
     checkCoefficients({a, b, c});
 
     const double discriminant = std::pow(double(b), 2) - (double(a) * 4) * c;

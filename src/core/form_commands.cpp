@@ -86,8 +86,11 @@ void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& loc
                 return;
             }
         }
+        // A text IsNumeric takes in the user's format but no reading makes sense of, such as
+        // "1,5" in English, is no number: the solvers would read another one from it.
         for (vars.i = 1; vars.i <= 3; ++vars.i) {
-            if (controls.option1Selected() && !IsNumeric(controls.text(vars.i), locale)) {
+            if (controls.option1Selected() && (!IsNumeric(controls.text(vars.i), locale) ||
+                                               !readCoefficient(controls.text(vars.i), locale))) {
                 showWarning(noNumericValues);
                 for (int index :
                      {role::determinantBox, role::firstResultBox, role::secondResultBox})
@@ -106,7 +109,8 @@ void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& loc
             }
         }
         for (vars.i = 1; vars.i <= 6; ++vars.i) {
-            if (controls.option2Selected() && !IsNumeric(controls.text(vars.i), locale)) {
+            if (controls.option2Selected() && (!IsNumeric(controls.text(vars.i), locale) ||
+                                               !readCoefficient(controls.text(vars.i), locale))) {
                 showWarning(noNumericValues);
                 for (int index = role::determinantBox; index <= role::secondResultBox; ++index)
                     controls.setText(index, "");

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <locale.h>
+#include <optional>
 #include <string>
 
 namespace {
@@ -112,31 +113,107 @@ double readRadix(std::string_view digits, int base) {
     return value;
 }
 
-// Reads an unsigned decimal number at pos: digits, grouped by the thousands separator, the
-// decimal separator and a fraction, and an exponent with E or D. The number is copied into
-// `number` in the plain form readDecimal takes. False when the mantissa has no digit.
-bool scanDecimal(std::string_view text, std::size_t& pos, std::string_view decimalSeparator,
-                 std::string_view groupSeparator, std::string& number) {
+// The no-break spaces a locale may write between digits or beside its currency symbol: U+00A0
+// and the narrow U+202F, in UTF-8.
+constexpr std::string_view noBreakSpace = "\xC2\xA0";
+constexpr std::string_view narrowNoBreakSpace = "\xE2\x80\xAF";
+
+// Moves past blanks, tabs and no-break spaces, which may stand beside a currency symbol.
+void skipBlanks(std::string_view text, std::size_t& pos) {
+    while (pos < text.size()) {
+        if (text[pos] == ' ' || text[pos] == '\t') {
+            ++pos;
+        } else if (!consume(text, pos, noBreakSpace) && !consume(text, pos, narrowNoBreakSpace)) {
+            return;
+        }
+    }
+}
+
+// Moves past a group separator. Where the locale groups with a no-break space, which no keyboard
+// types by default, a plain space stands for it.
+bool consumeGroupSeparator(std::string_view text, std::size_t& pos, std::string_view separator) {
+    if (consume(text, pos, separator)) {
+        return true;
+    }
+    if ((separator == noBreakSpace || separator == narrowNoBreakSpace) && pos < text.size() &&
+        text[pos] == ' ') {
+        ++pos;
+        return true;
+    }
+    return false;
+}
+
+// How a number text in the user's format is read.
+struct NumberForm {
+    std::string_view decimalSeparator;
+    std::string_view groupSeparator;
+    // The locale's group sizes, checked when `strictGroups` is set: the group next to the
+    // decimal separator has `primaryGroupSize` digits, each one before it `secondaryGroupSize`,
+    // the first one at most that many. Otherwise a separator may stand between any two digits
+    // of the integer part.
+    bool strictGroups = false;
+    int primaryGroupSize = 0;
+    int secondaryGroupSize = 0;
+    std::string_view exponentLetters = "EeDd";
+};
+
+NumberForm looseForm(const NumberLocale& locale) {
+    return {.decimalSeparator = locale.decimalSeparator, .groupSeparator = locale.groupSeparator};
+}
+
+// As the locale itself reads a number: groups where it puts them, and the exponent letter E.
+NumberForm localeForm(const NumberLocale& locale) {
+    return {.decimalSeparator = locale.decimalSeparator,
+            .groupSeparator = locale.groupSeparator,
+            .strictGroups = true,
+            .primaryGroupSize = locale.primaryGroupSize,
+            .secondaryGroupSize =
+                locale.secondaryGroupSize > 0 ? locale.secondaryGroupSize : locale.primaryGroupSize,
+            .exponentLetters = "Ee"};
+}
+
+// Reads an unsigned decimal number at pos: digits, grouped by the group separator, the decimal
+// separator and a fraction, and an exponent. The number is appended to `number` in the plain
+// form readDecimal takes. False when the mantissa has no digit, or its groups are not the
+// locale's where they must be.
+bool scanDecimal(std::string_view text, std::size_t& pos, const NumberForm& form,
+                 std::string& number) {
     bool hasDigit = false;
     const auto copyDigits = [&] {
         const std::size_t end = skipDigits(text, pos, 10);
         hasDigit = hasDigit || end > pos;
         number.append(text.substr(pos, end - pos));
+        const std::size_t count = end - pos;
         pos = end;
+        return count;
     };
 
-    copyDigits();
-    // A thousands separator counts only between two digits of the integer part.
+    std::size_t group = copyDigits();
+    const std::size_t firstGroup = group;
+    bool grouped = false;
+    bool innerGroupsFit = true;
+    // A group separator counts only between two digits of the integer part.
     while (hasDigit) {
         std::size_t next = pos;
-        if (!consume(text, next, groupSeparator) || next >= text.size() ||
+        if (!consumeGroupSeparator(text, next, form.groupSeparator) || next >= text.size() ||
             !isDigit(text[next], 10)) {
             break;
         }
+        // A group read after a separator and followed by another is an inner one.
+        innerGroupsFit =
+            innerGroupsFit && (!grouped || group == std::size_t(form.secondaryGroupSize));
+        grouped = true;
         pos = next;
-        copyDigits();
+        group = copyDigits();
     }
-    if (consume(text, pos, decimalSeparator)) {
+    // "1,234,567" and the Indian "12,34,567" as the locale writes them, not "1,5" or "1234,567".
+    if (form.strictGroups && grouped &&
+        !(innerGroupsFit && form.primaryGroupSize > 0 &&
+          group == std::size_t(form.primaryGroupSize) &&
+          firstGroup <= std::size_t(form.secondaryGroupSize))) {
+        return false;
+    }
+    if (consume(text, pos, form.decimalSeparator)) {
         number += '.';
         copyDigits();
     }
@@ -146,7 +223,7 @@ bool scanDecimal(std::string_view text, std::size_t& pos, std::string_view decim
 
     // An exponent letter without digits after it is not part of the number.
     std::size_t next = pos;
-    if (next < text.size() && std::string_view("EeDd").find(text[next]) != std::string_view::npos) {
+    if (next < text.size() && form.exponentLetters.find(text[next]) != std::string_view::npos) {
         std::string exponent = "e";
         if (++next < text.size() && (text[next] == '+' || text[next] == '-')) {
             exponent += text[next++];
@@ -158,6 +235,91 @@ bool scanDecimal(std::string_view text, std::size_t& pos, std::string_view decim
         }
     }
     return true;
+}
+
+// Reads a whole number text in the user's format, without the blanks around it: the currency
+// symbol may come before or after the sign, or after the number, with blanks or no-break spaces
+// between it and the number. The signed number goes to `number` in the plain form readDecimal
+// takes. False when the text is anything else.
+bool scanNumberText(std::string_view text, const NumberLocale& locale, const NumberForm& form,
+                    std::string& number) {
+    std::size_t pos = 0;
+    const auto currency = [&] {
+        if (!consume(text, pos, locale.currencySymbol)) {
+            return false;
+        }
+        skipBlanks(text, pos);
+        return true;
+    };
+
+    bool hasCurrency = currency();
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        number += text[pos++];
+    }
+    hasCurrency = hasCurrency || currency();
+    if (!scanDecimal(text, pos, form, number)) {
+        return false;
+    }
+    if (!hasCurrency) {
+        std::size_t next = pos;
+        skipBlanks(text, next);
+        if (consume(text, next, locale.currencySymbol)) {
+            pos = next;
+        }
+    }
+    return pos == text.size();
+}
+
+// The text without the blanks and tabs around it.
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// What Val reads, and whether it read the whole text rather than a leading part of it.
+struct ValReading {
+    double value = 0;
+    bool whole = false;
+};
+
+ValReading readVal(std::string_view text) {
+    // Blanks may stand anywhere, even inside the digits: "1 000" is a thousand.
+    std::string compact;
+    compact.reserve(text.size());
+    for (char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n') {
+            compact += c;
+        }
+    }
+    const std::string_view rest = compact;
+
+    if (rest.size() >= 2 && rest[0] == '&') {
+        const int base = radixOfPrefix(rest[1]);
+        if (base == 0) {
+            return {};
+        }
+        const std::size_t end = skipDigits(rest, 2, base);
+        return {readRadix(rest.substr(2, end - 2), base), end > 2 && end == rest.size()};
+    }
+
+    std::size_t pos = 0;
+    const bool negative = rest.starts_with('-');
+    if (negative || rest.starts_with('+')) {
+        ++pos;
+    }
+    std::string number;
+    if (!scanDecimal(rest, pos, NumberForm{".", ""}, number)) {
+        return {};
+    }
+    const double value = readDecimal(number);
+    return {negative ? -value : value, pos == rest.size()};
+}
+
+std::optional<double> finiteOrNone(double value) {
+    return std::isfinite(value) ? std::optional(value) : std::nullopt;
 }
 
 // printf's "%.<precision>G" in the C locale; a negative zero is written as zero.
@@ -184,80 +346,36 @@ ArithmeticFault::ArithmeticFault(Kind kind)
     : std::runtime_error(faultMessage(kind)), m_kind(kind) {}
 
 double Val(std::string_view text) {
-    // Blanks may stand anywhere, even inside the digits: "1 000" is a thousand.
-    std::string compact;
-    compact.reserve(text.size());
-    for (char c : text) {
-        if (c != ' ' && c != '\t' && c != '\n') {
-            compact += c;
-        }
-    }
-    const std::string_view rest = compact;
-
-    if (rest.size() >= 2 && rest[0] == '&') {
-        const int base = radixOfPrefix(rest[1]);
-        if (base == 0) {
-            return 0;
-        }
-        return readRadix(rest.substr(2, skipDigits(rest, 2, base) - 2), base);
-    }
-
-    std::size_t pos = 0;
-    const bool negative = rest.starts_with('-');
-    if (negative || rest.starts_with('+')) {
-        ++pos;
-    }
-    std::string number;
-    if (!scanDecimal(rest, pos, ".", "", number)) {
-        return 0;
-    }
-    const double value = readDecimal(number);
-    return negative ? -value : value;
+    return readVal(text).value;
 }
 
 bool IsNumeric(std::string_view text, const NumberLocale& locale) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return false;
-    }
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-
+    text = trimmed(text);
     if (text.size() >= 2 && text[0] == '&') {
         const int base = radixOfPrefix(text[1]);
         return base != 0 && text.size() > 2 && skipDigits(text, 2, base) == text.size() &&
                std::isfinite(readRadix(text.substr(2), base));
     }
-
-    std::size_t pos = 0;
-    const auto skipBlanks = [&] {
-        while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) {
-            ++pos;
-        }
-    };
-    const auto currency = [&] {
-        if (!consume(text, pos, locale.currencySymbol)) {
-            return false;
-        }
-        skipBlanks();
-        return true;
-    };
-
-    // The currency symbol may come before or after the sign, or after the number.
-    bool hasCurrency = currency();
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        ++pos;
-    }
-    hasCurrency = hasCurrency || currency();
     std::string number;
-    if (!scanDecimal(text, pos, locale.decimalSeparator, locale.groupSeparator, number)) {
-        return false;
-    }
-    if (!hasCurrency) {
-        skipBlanks();
-        consume(text, pos, locale.currencySymbol);
-    }
     // A number Val would read as an infinity cannot be used.
-    return pos == text.size() && std::isfinite(readDecimal(number));
+    return !text.empty() && scanNumberText(text, locale, looseForm(locale), number) &&
+           std::isfinite(readDecimal(number));
+}
+
+std::optional<double> readCoefficient(std::string_view text, const NumberLocale& locale) {
+    // Every text Val reads to its end keeps the value it has always had, "1.500" in German too.
+    if (const ValReading val = readVal(text); val.whole) {
+        return finiteOrNone(val.value);
+    }
+    std::string number;
+    if (!scanNumberText(trimmed(text), locale, localeForm(locale), number)) {
+        return std::nullopt;
+    }
+    return finiteOrNone(readDecimal(number));
+}
+
+double coefficientValue(std::string_view text, const NumberLocale& locale) {
+    return readCoefficient(text, locale).value_or(Val(text));
 }
 
 std::string Str(float number) {

@@ -1,18 +1,19 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 // The user's number format, taken by each front-end from its platform's locale at start.
 // IsNumeric, the reading of a coefficient and the display forms StrR4/StrR8 follow it; Val and
-// Str never do.
+// Str never do. Texts are UTF-8; an empty separator or symbol is one the locale does not have.
 struct NumberLocale {
     std::string decimalSeparator = ".";
     std::string groupSeparator = ",";
     std::string currencySymbol = "$";
-    int primaryGroupSize = 3;   // digits in the group next to the decimal separator
+    int primaryGroupSize = 3;   // digits in the group next to the decimal separator; 0: no groups
     int secondaryGroupSize = 3; // digits in each group before it (2 in Indian English)
 };
 
@@ -30,6 +31,15 @@ private:
 
 double Val(std::string_view text);
 bool IsNumeric(std::string_view text, const NumberLocale& locale);
+// The number a coefficient text means: Val's value where Val reads the whole text (blanks
+// apart), else the number in the user's format, with the locale's decimal separator, its groups
+// where it puts them and its currency symbol. None where neither reading takes the whole text,
+// or where the number is beyond the double range. The run command takes a box only when both
+// IsNumeric and this accept it.
+std::optional<double> readCoefficient(std::string_view text, const NumberLocale& locale);
+// What a solver reads from a coefficient box: readCoefficient's value, or, for a text the run
+// command never lets through, Val's reading of its leading part as before.
+double coefficientValue(std::string_view text, const NumberLocale& locale);
 std::string Str(float number);
 std::string StrR4(float number, const NumberLocale& locale);
 std::string StrR8(double number, const NumberLocale& locale);

@@ -107,12 +107,12 @@ void show(SolverContext& form, const SystemOutcome& outcome, float D, float D1, 
 void lisi1(SolverContext& form, float& a1, float& b1, float& c1, float& a2, float& b2, float& c2,
            float& D, float& D1, float& D2) {
     const Controls& controls = form.controls;
-    a1 = float(Val(controls.text(1)));
-    b1 = float(Val(controls.text(2)));
-    c1 = float(Val(controls.text(3)));
-    a2 = float(Val(controls.text(4)));
-    b2 = float(Val(controls.text(5)));
-    c2 = float(Val(controls.text(6)));
+    a1 = float(coefficientValue(controls.text(1), form.locale));
+    b1 = float(coefficientValue(controls.text(2), form.locale));
+    c1 = float(coefficientValue(controls.text(3), form.locale));
+    a2 = float(coefficientValue(controls.text(4), form.locale));
+    b2 = float(coefficientValue(controls.text(5), form.locale));
+    c2 = float(coefficientValue(controls.text(6), form.locale));
     checkCoefficients({a1, b1, c1, a2, b2, c2});
 
     D = determinant(b2, a1, a2, b1);

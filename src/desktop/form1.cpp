@@ -27,14 +27,13 @@
 #include "desktop/design_style.h"
 #include "desktop/form3.h"
 #include "desktop/message_box.h"
+#include "desktop/system_locale.h"
 
 namespace {
 
 // The user's number format, read once when the window is created.
 NumberLocale systemNumberLocale() {
-    const QLocale system = QLocale::system();
-    return {system.decimalPoint().toStdString(), system.groupSeparator().toStdString(),
-            system.currencySymbol().toStdString()};
+    return numberLocale(QLocale::system());
 }
 
 // Runs a task once, after a widget has painted itself for the first time and the picture has

@@ -1,0 +1,119 @@
+#include <algorithm>
+#include <clocale>
+#include <vector>
+
+#include <QLocale>
+#include <QTest>
+
+#include "window_driver.h"
+
+// Coefficients typed into the real window in the user's number format. CTest runs this once in
+// each locale of the table below, named by LC_ALL; the rows of the other locales are left out.
+class TestLocaleReading : public QObject {
+    Q_OBJECT
+
+private:
+    struct Row {
+        const char* locale;
+        const char* name;
+        QStringList boxes; // a, b, c of an equation, or the six coefficients of a system
+        const char* warning;
+        QStringList shown; // Text(7) to Text(11)
+    };
+
+    static const std::vector<Row>& table() {
+        const char* noNumber = "Check again! No numeric values!";
+        // clang-format off
+        static const std::vector<Row> rows{
+            {"en_US", "a thousand grouped", {"0", "1,000", "-1"}, "", {"", "", "", "0.001", ""}},
+            {"en_US", "dollars", {"0", "1", "$5"}, "", {"", "", "", "-5", ""}},
+            {"en_US", "1.5 as always", {"0", "1", "1.5"}, "", {"", "", "", "-1.5", ""}},
+            {"en_US", "1,5 is no number", {"0", "2", "1,5"}, noNumber, {"", "", "", "", ""}},
+            {"en_US", "a system with grouped thousands", {"1,000", "0", "2,000", "0", "1", "1"}, "",
+             {" 1000", " 2000", " 1000", "2", "1"}},
+
+            {"de_DE", "decimal comma", {"0", "1", "1,5"}, "", {"", "", "", "-1,5", ""}},
+            {"de_DE", "grouped with a fraction", {"0", "1", "1.234,5"}, "", {"", "", "", "-1234,5", ""}},
+            {"de_DE", "money as Qt writes it", {"0", "1", "-1.234,50\u00A0€"}, "", {"", "", "", "1234,5", ""}},
+            {"de_DE", "1.500 as always", {"0", "1", "1.500"}, "", {"", "", "", "-1,5", ""}},
+            {"de_DE", "a full stop read as ever", {"1", "1", "0.0625"}, "",
+             {" .75", "", "", "-0,0669872981077807", "-0,933012701892219"}},
+            {"de_DE", "1.2.3 is no number", {"1.2.3", "1", "1"}, noNumber, {"", "", "", "", ""}},
+            {"de_DE", "a system with decimal commas", {"1,5", "0", "3", "0", "2", "1"}, "",
+             {" 3", " 6", " 1.5", "2", "0,5"}},
+
+            {"el_GR", "decimal comma", {"0", "1", "1,5"}, "", {"", "", "", "-1,5", ""}},
+            {"el_GR", "money as Qt writes it", {"0", "1", "-1.234,50\u00A0€"}, "", {"", "", "", "1234,5", ""}},
+
+            {"fr_FR", "c = -0,5", {"2", "1", "-0,5"}, "",
+             {" 5", "", "", "0,309016994374947", "-0,809016994374947"}},
+            {"fr_FR", "a blank for the narrow no-break space", {"0", "1", "1 234,5"}, "",
+             {"", "", "", "-1234,5", ""}},
+            {"fr_FR", "0.5 is no number here", {"1", "1", "0.5"}, noNumber, {"", "", "", "", ""}},
+
+            {"ru_RU", "c = -0,5", {"2", "1", "-0,5"}, "",
+             {" 5", "", "", "0,309016994374947", "-0,809016994374947"}},
+            {"ru_RU", "roubles", {"0", "2", "1\u00A0234,5\u00A0₽"}, "", {"", "", "", "-617,25", ""}},
+
+            {"en_IN", "ten lakh", {"0", "10,00,000", "-1"}, "", {"", "", "", "1E-06", ""}},
+            {"en_IN", "grouped in thousands is no number", {"1", "1,000,000", "1"}, noNumber,
+             {"", "", "", "", ""}},
+        };
+        // clang-format on
+        return rows;
+    }
+
+    // Types a text key by key, as a keyboard of the locale would, "€" and the no-break space too.
+    static void type(QLineEdit* box, const QString& text) {
+        for (const QChar c : text) {
+            if (c.unicode() < 0x80)
+                QTest::keyClick(box, c.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+
+    static bool hasRows(const QString& locale) {
+        return std::ranges::any_of(table(), [&](const Row& row) { return locale == row.locale; });
+    }
+
+private slots:
+    // Without rows, or with the C library in another locale, this run would test nothing new.
+    void runsInALocaleOfTheTable() {
+        const QString locale = QLocale::system().name();
+        QVERIFY2(hasRows(locale), qPrintable("no rows for the locale " + locale));
+        QVERIFY2(QString(std::setlocale(LC_NUMERIC, nullptr)).startsWith(locale),
+                 "the C library's locale is missing: LOCPATH names the tests' copy");
+    }
+
+    void typedInTheUsersFormat_data() {
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QStringList>("shown");
+        const QString locale = QLocale::system().name();
+        for (const Row& row : table())
+            if (locale == row.locale)
+                QTest::newRow(row.name) << row.boxes << row.warning << row.shown;
+    }
+
+    void typedInTheUsersFormat() {
+        QFETCH(QStringList, boxes);
+        auto form = startedForm();
+        pressCheck(*form, boxes.size() == 3 ? "Option1" : "Option2");
+        for (int index = 1; index <= boxes.size(); ++index)
+            type(textBox(*form, index), boxes[index - 1]);
+        for (int index = 1; index <= boxes.size(); ++index)
+            QCOMPARE(textBox(*form, index)->text(), boxes[index - 1]);
+
+        BoxAnswer warning(QMessageBox::Ok);
+        QTest::mouseClick(command(*form, 1), Qt::LeftButton);
+        QTEST(warning.text, "warning");
+        QStringList shown;
+        for (int index = 7; index <= 11; ++index)
+            shown << textBox(*form, index)->text();
+        QTEST(shown, "shown");
+    }
+};
+
+QTEST_MAIN(TestLocaleReading)
+#include "test_locale_reading.moc"
