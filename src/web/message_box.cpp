@@ -22,10 +22,10 @@ const char* iconName(MessageIcon icon) {
     return "none";
 }
 
-val button(const char* name, const char* accessKey) {
+// Yes and No show their access keys, their first letters, underlined, as the desktop's box does.
+val button(const char* name, bool accessKey) {
     val element = page::create("button", name);
     element.set("type", "button");
-    // The access key underlined, as the desktop's box shows it, without changing the text.
     if (accessKey) {
         val key = page::create("u");
         page::setText(key, std::string(name).substr(0, 1));
@@ -61,11 +61,11 @@ void MessageBoxes::show(const MessageBoxDesign& design, OnAnswer onAnswer) {
     buttons["classList"].call<void>("add", val("buttons"));
     val first = val::null();
     if (design.buttons == MessageButtons::YesNo) {
-        first = button("Yes", "Y");
+        first = button("Yes", true);
         page::append(buttons, first);
-        page::append(buttons, button("No", "N"));
+        page::append(buttons, button("No", true));
     } else {
-        first = button("OK", nullptr);
+        first = button("OK", false);
         page::append(buttons, first);
     }
     page::append(m_dialog, title);

@@ -17,11 +17,6 @@ std::string px(double pixels) {
     return std::to_string(static_cast<int>(pixels)) + "px";
 }
 
-// The pictures stand in the site's folder under their own file names.
-std::string pictureUrl(const char* file) {
-    return std::string(file);
-}
-
 } // namespace
 
 PageForm3::PageForm3(val mainWindow) {
@@ -70,7 +65,7 @@ PageForm3::PageForm3(val mainWindow) {
     label1.set("tabIndex", -1);
     page::place(label1, design.linkPlace);
     page::setFont(label1, design.linkFont);
-    label1["style"].set("cursor", "url(" + pictureUrl(design.cursorFile) + ") 12 1, pointer");
+    label1["style"].set("cursor", "url(" + std::string(design.cursorFile) + ") 12 1, pointer");
     page::append(client, label1);
 
     // The banner still, as its first frame: an <img> would play it.
@@ -81,10 +76,10 @@ PageForm3::PageForm3(val mainWindow) {
     page::append(client, m_image1);
     val banner = val::global("Image").new_();
     page::listen(banner, "load", "onBannerLoaded");
-    banner.set("src", pictureUrl(design.bannerFile));
+    banner.set("src", design.bannerFile);
 
     val image2 = page::create("img", "Image2");
-    image2.set("src", pictureUrl(design.stripFile));
+    image2.set("src", design.stripFile);
     image2.set("alt", "");
     image2.set("draggable", false);
     page::place(image2, design.stripPlace);
@@ -125,8 +120,7 @@ void PageForm3::titlePointer(val event) {
     const double x = event["clientX"].as<double>();
     const double y = event["clientY"].as<double>();
     if (type == "pointerdown") {
-        if (!event["target"]["classList"].call<bool>("contains", val("titlebar")) &&
-            event["target"]["tagName"].as<std::string>() == "BUTTON")
+        if (event["target"]["tagName"].as<std::string>() == "BUTTON")
             return; // the close button
         m_dragging = true;
         m_dragX = x - m_panel["offsetLeft"].as<double>();
