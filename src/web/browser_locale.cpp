@@ -60,11 +60,20 @@ NumberLocale browserNumberLocale() {
         else if (part.type == "integer")
             groups.push_back(static_cast<int>(part.value.size()));
     }
-    if (groups.size() >= 2)
+    if (groups.size() >= 2) {
         locale.primaryGroupSize = groups.back();
-    if (groups.size() >= 3)
-        locale.secondaryGroupSize = groups[groups.size() - 2];
+        // The first group may be shorter, or longer, than the ones between.
+        locale.secondaryGroupSize =
+            groups.size() > 2 ? groups[groups.size() - 2] : locale.primaryGroupSize;
+    } else {
+        // A language that groups no digits.
+        locale.groupSeparator.clear();
+        locale.primaryGroupSize = 0;
+        locale.secondaryGroupSize = 0;
+    }
 
+    // A region missing from the table has no currency symbol to accept.
+    locale.currencySymbol.clear();
     const val region = intl["Locale"].new_(language).call<val>("maximize")["region"];
     if (region.isString()) {
         const std::string code = region.as<std::string>();

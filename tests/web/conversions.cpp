@@ -1,7 +1,8 @@
 // Runs a table of number conversions through the core and prints every result, one line each,
 // so that the desktop build and the browser build can be compared line by line.
 // Usage: conversions TABLE
-// A row is LOCALE <tab> CONVERSION <tab> INPUT; the output repeats it and adds the result.
+// A row is LOCALE <tab> CONVERSION <tab> INPUT; the output repeats it and adds the result: a
+// text in brackets, a value's bits, true or false, or "none" where a coefficient has no value.
 // Numbers given to Str, StrR4, StrR8 and FpR4 are read with strtod, so hexadecimal forms
 // ("0x1.6a09e667f3bcdp+0") name a value exactly.
 
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "core/numbers.h"
@@ -23,8 +25,10 @@ NumberLocale localeNamed(const std::string& name) {
         return {",", ".", "\u20ac", 3, 3};
     if (name == "fr")
         return {",", "\u202f", "\u20ac", 3, 3};
-    if (name == "hi")
+    if (name == "in") // Indian English: groups of two before the last three
         return {".", ",", "\u20b9", 3, 2};
+    if (name == "plain") // no groups, no currency
+        return {".", "", "", 0, 0};
     return {}; // "en"
 }
 
@@ -81,6 +85,12 @@ std::string convert(const std::string& conversion, const std::string& input,
             return "[" + StrR8(number, locale) + "]";
         if (conversion == "FpR4")
             return bits(FpR4(number));
+        if (conversion == "readCoefficient") {
+            const std::optional<double> value = readCoefficient(input, locale);
+            return value ? bits(*value) : "none";
+        }
+        if (conversion == "coefficientValue")
+            return bits(coefficientValue(input, locale));
     } catch (const ArithmeticFault& fault) {
         return std::string("fault: ") + fault.what();
     }

@@ -90,13 +90,41 @@ test('a German browser: numbers shown with the decimal comma', async () => {
         await type(page, ['1', '1', '1']);
         await clickRun(page);
         assert.equal((await shown(page))['Text(10)'], '-0,5+0,866025403784439*i ');
-        // A text that is no number in German either.
-        await type(page, ['1', '1', '1,2,3']);
+        // Typed with the decimal comma, groups and the euro sign, read as typed.
+        await type(page, ['0', '1,5', '-1.234,50\u00a0€']);
+        assert.equal(await clickRun(page), '');
+        assert.equal((await shown(page))['Text(10)'], '823');
+        // A text that is no number in German.
+        await type(page, ['1', '1', '1.2.3']);
         assert.equal(await clickRun(page), 'Check again! No numeric values!');
         assert.deepEqual(program.problems, []);
         assert.deepEqual(await violations(page), []);
     } finally {
         await context.close();
+        await server.stop();
+    }
+});
+
+test('an Indian English browser: groups of two before the last three; an English one takes no decimal comma', async () => {
+    const server = await serveSite();
+    try {
+        for (const [locale, boxes, warning, root] of [
+            ['en-IN', ['0', '1,00,000', '-2,50,000.5'], '', '2.500005'],
+            ['en-US', ['0', '2', '1,5'], 'Check again! No numeric values!', ''],
+            ['en-US', ['0', '1,000', '-$2,500'], '', '2.5'],
+        ]) {
+            const program = await startProgram(browser, server.url, { locale });
+            try {
+                await pressCheck(program.page, 'Option1');
+                await type(program.page, boxes);
+                assert.equal(await clickRun(program.page), warning, `${locale} ${boxes}`);
+                assert.equal((await shown(program.page))['Text(10)'], root, `${locale} ${boxes}`);
+                assert.deepEqual(program.problems, []);
+            } finally {
+                await program.context.close();
+            }
+        }
+    } finally {
         await server.stop();
     }
 });

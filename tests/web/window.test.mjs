@@ -291,7 +291,7 @@ describe('menus and boxes', () => {
         assert.equal((await answerBox(page, 'No')).title, 'Quit');
     });
 
-    test('File > Exit answered No, or Escape, changes nothing', async () => {
+    test('File > Exit answered No, Escape or N changes nothing', async () => {
         const { page } = await start();
         await pressCheck(page, 'Option1');
         await type(page, ['1', '-3', '2']);
@@ -305,6 +305,12 @@ describe('menus and boxes', () => {
         await control(page, 'Exit').click();
         await readBox(page);
         await page.keyboard.press('Escape');
+        await page.locator('dialog').waitFor({ state: 'detached' });
+        // N, the access key of No.
+        await page.keyboard.press('Alt+f');
+        await page.keyboard.press('e');
+        await readBox(page);
+        await page.keyboard.press('n');
         await page.locator('dialog').waitFor({ state: 'detached' });
         assert.equal(await control(page, 'Text(10)').inputValue(), '2');
         assert.equal(await control(page, 'Form1').isVisible(), true);
