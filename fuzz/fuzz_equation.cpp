@@ -1,6 +1,6 @@
 // "run" in the Equation layout: the input is the texts of a, b and c, separated by NUL bytes.
-// What the window shows is checked against the equation worked out here from the Singles that
-// Val gives.
+// What the window shows is checked against the equation worked out here from the Singles of the
+// numbers the texts mean.
 
 #include <cmath>
 #include <string>
@@ -133,9 +133,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
-    const float a = float(Val(texts[0]));
-    const float b = float(Val(texts[1]));
-    const float c = float(Val(texts[2]));
+    const std::vector<float> used = requireMeantValues(window, texts);
+    const float a = used[0];
+    const float b = used[1];
+    const float c = used[2];
     // Where the Single range may be left, an arithmetic fault is allowed and only the absence
     // of an infinity or a NaN on screen is checked; for ordinary coefficients there must be none.
     const bool finite = std::isfinite(a) && std::isfinite(b) && std::isfinite(c);

@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "core/numbers.h"
@@ -12,16 +13,20 @@
 namespace {
 
 const NumberLocale locales[] = {
-    {".", ",", "$"},
-    {",", ".", "\xe2\x82\xac"},            // German: "1.234,5 €"
-    {",", "\xe2\x80\xaf", "\xe2\x82\xac"}, // French: a narrow no-break space groups the digits
-    {",", "", "kr"},                       // a locale that groups no digits
+    {".", ",", "$", 3, 3},
+    {",", ".", "\xe2\x82\xac", 3, 3}, // German: "1.234,5 €"
+    {",", "\xe2\x80\xaf", "\xe2\x82\xac", 3,
+     3},                                     // French: a narrow no-break space groups the digits
+    {",", "", "kr", 0, 0},                   // a locale that groups no digits
+    {".", ",", "\xe2\x82\xb9", 3, 2},        // Indian English: "12,34,567.5"
+    {",", "\xc2\xa0", "\xe2\x82\xbd", 3, 3}, // Russian: a no-break space groups the digits
 };
 const NumberLocale& english = locales[0];
 
 std::string localeName(const NumberLocale& locale) {
-    return "locale " + quoted(locale.decimalSeparator) + " " + quoted(locale.groupSeparator) +
-           " " + quoted(locale.currencySymbol);
+    return "locale " + quoted(locale.decimalSeparator) + " " + quoted(locale.groupSeparator) + " " +
+           quoted(locale.currencySymbol) + " " + std::to_string(locale.primaryGroupSize) + "/" +
+           std::to_string(locale.secondaryGroupSize);
 }
 
 double readOrFail(std::string_view text) {
@@ -102,6 +107,36 @@ void checkDouble(double value, const NumberLocale& locale) {
     require(isClose(read, value, 1e-14, 0), "StrR8 read back is d to 15 digits",
             [&] { return about() + " reads " + number(read); });
     require(IsNumeric(r8, locale), "a shown StrR8 text passes IsNumeric in its own locale", about);
+    const std::optional<double> coefficient = readCoefficient(r8, locale);
+    require(coefficient && isClose(*coefficient, value, 1e-14, 0),
+            "a shown StrR8 text typed back is d to 15 digits", [&] {
+                return about() + " reads " +
+                       (coefficient ? number(*coefficient) : std::string("no number"));
+            });
+}
+
+// The reading of a coefficient against the number the text means, worked out apart from it: a
+// text the run command takes is read as that number, and a numeric text that means a number is
+// taken.
+void checkCoefficient(std::string_view text, bool numeric, const NumberLocale& locale) {
+    std::optional<double> read;
+    try {
+        read = readCoefficient(text, locale);
+    } catch (const std::exception& error) {
+        require(false, "readCoefficient never throws",
+                [&] { return quoted(text) + ": " + error.what(); });
+    }
+    const std::optional<double> meant = meantValue(text, locale);
+    const auto about = [&] {
+        return quoted(text) + " reads " + (read ? number(*read) : std::string("no number")) +
+               ", means " + (meant ? number(*meant) : std::string("no number")) + ", " +
+               localeName(locale);
+    };
+    if (numeric && read)
+        require(meant && *meant == *read, "an accepted coefficient is the number its text means",
+                about);
+    if (numeric && meant)
+        require(read.has_value(), "a numeric text that means a number is accepted", about);
 }
 
 // Val against the C library's reader, on texts IsNumeric accepts in the English locale that use
@@ -144,6 +179,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (&locale == &english)
             compareWithStrtod(text, value);
     }
+    checkCoefficient(text, numeric, locale);
 
     // The number the user typed, as the solvers store it.
     if (std::isfinite(float(value)))

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -125,6 +126,175 @@ inline std::string withFullStop(std::string text, std::string_view separator) {
     return text;
 }
 
+namespace meaning {
+
+inline bool isDigits(std::string_view text, std::string_view digits = "0123456789") {
+    return !text.empty() && text.find_first_not_of(digits) == std::string_view::npos;
+}
+
+// An optional sign, then digits with at most one point (a digit on at least one side), then
+// optionally an exponent letter, a sign and digits: the whole of a plain number text.
+inline bool isPlainNumber(std::string_view text, std::string_view exponentLetters) {
+    if (text.starts_with('+') || text.starts_with('-'))
+        text.remove_prefix(1);
+    const std::size_t exponentAt = text.find_first_of(exponentLetters);
+    std::string_view mantissa = text.substr(0, exponentAt);
+    if (exponentAt != std::string_view::npos) {
+        std::string_view exponent = text.substr(exponentAt + 1);
+        if (exponent.starts_with('+') || exponent.starts_with('-'))
+            exponent.remove_prefix(1);
+        if (!isDigits(exponent))
+            return false;
+    }
+    const std::size_t point = mantissa.find('.');
+    if (point == std::string_view::npos)
+        return isDigits(mantissa);
+    const std::string_view whole = mantissa.substr(0, point), fraction = mantissa.substr(point + 1);
+    return (whole.empty() || isDigits(whole)) && (fraction.empty() || isDigits(fraction)) &&
+           !(whole.empty() && fraction.empty());
+}
+
+// Whether Val reads the whole text: with its blanks, tabs and line feeds taken out, it is a
+// "&H" or "&O" number, or a plain number whose exponent letter may also be D.
+inline bool valReadsAll(std::string_view text) {
+    std::string compact;
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n')
+            compact += c;
+    const std::string_view rest = compact;
+    if (rest.starts_with("&H") || rest.starts_with("&h"))
+        return isDigits(rest.substr(2), "0123456789ABCDEFabcdef");
+    if (rest.starts_with("&O") || rest.starts_with("&o"))
+        return isDigits(rest.substr(2), "01234567");
+    return isPlainNumber(rest, "EeDd");
+}
+
+inline bool isBlank(std::string_view text, std::size_t pos, std::size_t& length) {
+    for (std::string_view blank : {" ", "\t", "\xc2\xa0", "\xe2\x80\xaf"})
+        if (text.substr(pos).starts_with(blank)) {
+            length = blank.size();
+            return true;
+        }
+    return false;
+}
+
+inline std::string_view withoutLeadingBlanks(std::string_view text) {
+    for (std::size_t length = 0; !text.empty() && isBlank(text, 0, length);)
+        text.remove_prefix(length);
+    return text;
+}
+
+inline std::string_view withoutTrailingBlanks(std::string_view text) {
+    for (bool found = true; found;) {
+        found = false;
+        for (std::string_view blank : {" ", "\t", "\xc2\xa0", "\xe2\x80\xaf"})
+            if (text.ends_with(blank)) {
+                text.remove_suffix(blank.size());
+                found = true;
+            }
+    }
+    return text;
+}
+
+// The number of a text in the locale's form, once the currency symbol is taken away: the integer
+// part split at the group separators (or blanks standing for no-break spaces) into groups of the
+// locale's sizes, the decimal separator, a fraction, an exponent with E.
+inline std::optional<std::string> plainLocaleNumber(std::string body, const NumberLocale& locale) {
+    std::string sign;
+    if (body.starts_with('+') || body.starts_with('-')) {
+        sign = body.substr(0, 1);
+        body.erase(0, 1);
+    }
+    std::string exponent;
+    if (const std::size_t at = body.find_first_of("Ee"); at != std::string::npos) {
+        exponent = "e" + body.substr(at + 1);
+        body.resize(at);
+    }
+    std::string integer = body, fraction;
+    bool hasPoint = false;
+    if (const std::size_t at = body.find(locale.decimalSeparator);
+        !locale.decimalSeparator.empty() && at != std::string::npos) {
+        integer = body.substr(0, at);
+        fraction = body.substr(at + locale.decimalSeparator.size());
+        hasPoint = true;
+    }
+
+    // The groups of the integer part, from the first.
+    std::vector<std::string> groups(1);
+    const bool noBreakGroups =
+        locale.groupSeparator == "\xc2\xa0" || locale.groupSeparator == "\xe2\x80\xaf";
+    for (std::size_t pos = 0; pos < integer.size();) {
+        if (!locale.groupSeparator.empty() &&
+            integer.compare(pos, locale.groupSeparator.size(), locale.groupSeparator) == 0) {
+            groups.emplace_back();
+            pos += locale.groupSeparator.size();
+        } else if (noBreakGroups && integer[pos] == ' ') {
+            groups.emplace_back();
+            ++pos;
+        } else {
+            groups.back() += integer[pos++];
+        }
+    }
+    std::string digits;
+    for (const std::string& group : groups) {
+        if (groups.size() > 1 && !isDigits(group))
+            return std::nullopt;
+        digits += group;
+    }
+    if (groups.size() > 1) {
+        const std::size_t primary = std::size_t(locale.primaryGroupSize);
+        const std::size_t secondary =
+            locale.secondaryGroupSize > 0 ? std::size_t(locale.secondaryGroupSize) : primary;
+        if (primary == 0 || groups.back().size() != primary || groups.front().size() > secondary)
+            return std::nullopt;
+        for (std::size_t index = 1; index + 1 < groups.size(); ++index)
+            if (groups[index].size() != secondary)
+                return std::nullopt;
+    }
+    const std::string plain = sign + digits + (hasPoint ? "." : "") + fraction + exponent;
+    if (!isPlainNumber(plain, "e"))
+        return std::nullopt;
+    return plain;
+}
+
+} // namespace meaning
+
+// What a coefficient text means, worked out here apart from the program's own reading: where Val
+// reads the whole text, Val's value, as it has always been; otherwise the number in the locale's
+// form with its currency symbol before or after the sign or after the number. None where it is
+// neither, or beyond the double range.
+inline std::optional<double> meantValue(std::string_view text, const NumberLocale& locale) {
+    using namespace meaning;
+    if (valReadsAll(text)) {
+        const double value = Val(text);
+        return std::isfinite(value) ? std::optional(value) : std::nullopt;
+    }
+    std::string_view rest = text;
+    while (rest.starts_with(' ') || rest.starts_with('\t'))
+        rest.remove_prefix(1);
+    while (rest.ends_with(' ') || rest.ends_with('\t'))
+        rest.remove_suffix(1);
+
+    const std::string_view symbol = locale.currencySymbol;
+    std::string body;
+    if (!symbol.empty() && rest.starts_with(symbol)) {
+        body = withoutLeadingBlanks(rest.substr(symbol.size()));
+    } else if (!symbol.empty() && rest.size() > 1 && (rest[0] == '+' || rest[0] == '-') &&
+               rest.substr(1).starts_with(symbol)) {
+        body = std::string(1, rest[0]) +
+               std::string(withoutLeadingBlanks(rest.substr(1 + symbol.size())));
+    } else if (!symbol.empty() && rest.ends_with(symbol)) {
+        body = withoutTrailingBlanks(rest.substr(0, rest.size() - symbol.size()));
+    } else {
+        body = rest;
+    }
+    const std::optional<std::string> plain = plainLocaleNumber(body, locale);
+    if (!plain)
+        return std::nullopt;
+    const double value = std::strtod(plain->c_str(), nullptr);
+    return std::isfinite(value) ? std::optional(value) : std::nullopt;
+}
+
 // The main window on the plain model, laid out for one mode by "CHECK!", with the coefficient
 // boxes typed in and the result area holding what an earlier command left, so that a run's
 // writes and non-writes both show.
@@ -132,7 +302,7 @@ class FuzzWindow {
 public:
     static constexpr std::string_view stale = "stale";
 
-    FuzzWindow(bool system, const std::vector<std::string>& texts) {
+    FuzzWindow(bool system, const std::vector<std::string>& texts) : system_(system) {
         hideControlsOnLoad(controls, vars);
         if (system)
             controls.selectOption2();
@@ -142,7 +312,9 @@ public:
         for (std::size_t index = 0; index < texts.size(); ++index) {
             controls.setText(int(index) + 1, texts[index]);
             anyEmpty = anyEmpty || texts[index].empty();
-            allNumeric = allNumeric && IsNumeric(texts[index], locale);
+            // The run command's check: numeric in the user's format, and a number to read.
+            allNumeric = allNumeric && IsNumeric(texts[index], locale) &&
+                         readCoefficient(texts[index], locale).has_value();
         }
         for (int index = 7; index <= 11; ++index)
             controls.setText(index, stale);
@@ -173,6 +345,13 @@ public:
                 require(controls.caption(index) == before_.caption(index),
                         "no caption changes but Label(1), Label(7) and Label(8)",
                         [&] { return describe(); });
+    }
+
+    // The coefficients the run stored, in the order of their boxes.
+    std::vector<float> coefficientsUsed() const {
+        if (system_)
+            return {vars.a1, vars.b1, vars.c1, vars.a2, vars.b2, vars.c2};
+        return {vars.a, vars.b, vars.c};
     }
 
     std::string warning() const { return warnings.empty() ? std::string() : warnings.front(); }
@@ -214,8 +393,26 @@ private:
         return true;
     }
 
+    bool system_;
     ControlModel before_;
 };
+
+// After a run that passed every box: each coefficient the solver stored is the number its text
+// means, as a Single. Returns them, in the order of their boxes.
+inline std::vector<float> requireMeantValues(const FuzzWindow& window,
+                                             const std::vector<std::string>& texts) {
+    const std::vector<float> used = window.coefficientsUsed();
+    for (std::size_t index = 0; index < used.size(); ++index) {
+        const std::optional<double> meant = meantValue(texts[index], window.locale);
+        require(meant && float(*meant) == used[index], "the value used is the value the text means",
+                [&] {
+                    return "Text(" + std::to_string(index + 1) + ") " + quoted(texts[index]) +
+                           " means " + (meant ? number(*meant) : std::string("no number")) +
+                           ", used " + number(used[index]) + "\n" + window.describe();
+                });
+    }
+    return used;
+}
 
 // Reads a number the program showed in a box: it must have the shape of its text form and read
 // back as a finite value.

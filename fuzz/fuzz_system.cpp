@@ -128,10 +128,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
+    const std::vector<float> used = requireMeantValues(window, texts);
     float coefficients[6];
     bool finite = true;
     for (int index = 0; index < 6; ++index) {
-        coefficients[index] = float(Val(texts[index]));
+        coefficients[index] = used[index];
         finite = finite && std::isfinite(coefficients[index]);
     }
     const auto [a1, b1, c1, a2, b2, c2] = coefficients;
