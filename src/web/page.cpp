@@ -85,8 +85,4 @@ std::string nameOf(val event) {
     return event["currentTarget"]["dataset"]["name"].as<std::string>();
 }
 
-std::string actionOf(val event) {
-    return event["currentTarget"]["dataset"]["action"].as<std::string>();
-}
-
 } // namespace page

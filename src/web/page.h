@@ -30,8 +30,7 @@ void setAlignment(emscripten::val element, Alignment alignment);
 void listen(emscripten::val target, const char* event, const char* handler);
 void unlisten(emscripten::val target, const char* event, const char* handler);
 
-// The control the event was bound to, by its data-name, or by its data-action.
+// The data-name of the element the event's listener is on.
 std::string nameOf(emscripten::val event);
-std::string actionOf(emscripten::val event);
 
 } // namespace page
