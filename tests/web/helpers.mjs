@@ -1,6 +1,8 @@
 // Drives Velmora's page in Debian's Chromium, headless, as a user would: a static server for the
 // built site, a browser, a fresh context for each program started, and what a message box shows.
+import assert from 'node:assert/strict';
 import { createServer } from 'node:http';
+import { after, afterEach, before } from 'node:test';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -136,4 +138,31 @@ export async function clickRun(page) {
     if (warning.title !== 'Warning' || warning.icon !== 'warning' || warning.buttons.join() !== 'OK')
         return `unexpected box: ${JSON.stringify(warning)}`;
     return warning.text;
+}
+
+// The hooks a file of page tests shares: one server and one browser for the file, and after each
+// test no page error, console error or policy violation in the program it started.
+export function usePage() {
+    const session = { server: undefined, browser: undefined, program: undefined };
+    before(async () => {
+        session.server = await serveSite();
+        session.browser = await launchBrowser();
+    });
+    after(async () => {
+        await session.browser.close();
+        await session.server.stop();
+    });
+    afterEach(async () => {
+        const { program } = session;
+        if (!program) return;
+        session.program = undefined;
+        assert.deepEqual(program.problems, []);
+        if (!program.page.isClosed()) assert.deepEqual(await violations(program.page), []);
+        await program.context.close();
+    });
+    session.start = async (options) =>
+        (session.program = await startProgram(session.browser, session.server.url, options));
+    session.open = async () =>
+        (session.program = await openContext(session.browser, session.server.url));
+    return session;
 }

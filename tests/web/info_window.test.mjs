@@ -1,7 +1,7 @@
 // "INFO": the information window as a panel over the page, its help text, link and pictures.
-import { after, afterEach, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { control, launchBrowser, serveSite, startProgram, violations } from './helpers.mjs';
+import { control, usePage } from './helpers.mjs';
 
 const helpText = '----Tolvek presents: Velmora!----\r\n    \r\nThis program is a basic Velmora.\r\n    \r\n'
     + 'You can solve a first degree equation: c+bx=0.\r\n    \r\nA second degree equation: a*x^2+b*x+c=0.\r\n'
@@ -9,20 +9,7 @@ const helpText = '----Tolvek presents: Velmora!----\r\n    \r\nThis program is a
     + "Select 'Equation' or 'System' and press CHECK to start the program!\r\n           \r\n"
     + 'See Readme.nfo for more details.';
 
-let server, browser, program;
-before(async () => {
-    server = await serveSite();
-    browser = await launchBrowser();
-});
-after(async () => {
-    await browser.close();
-    await server.stop();
-});
-afterEach(async () => {
-    assert.deepEqual(program.problems, []);
-    assert.deepEqual(await violations(program.page), []);
-    await program.context.close();
-});
+const session = usePage();
 
 // Places within the panel's client area, in CSS pixels: the design's twips / 15.
 const places = {
@@ -30,8 +17,7 @@ const places = {
 };
 
 test('INFO shows one panel "Information" with the help text, focused, and the controls at their places', async () => {
-    program = await startProgram(browser, server.url);
-    const { page } = program;
+    const { page } = await session.start();
     for (let press = 0; press < 3; ++press) await control(page, 'Command5').click();
     assert.equal(await page.locator('[data-name="Form3"]').count(), 1);
     const panel = control(page, 'Form3');
@@ -61,8 +47,7 @@ test('INFO shows one panel "Information" with the help text, focused, and the co
 });
 
 test('the panel moves by its title bar, and closed, the next INFO creates it anew', async () => {
-    program = await startProgram(browser, server.url);
-    const { page } = program;
+    const { page } = await session.start();
     await control(page, 'Command5').click();
     const title = control(page, 'Form3').locator('.titlebar span');
     const before = await control(page, 'Form3').boundingBox();
@@ -82,8 +67,7 @@ test('the panel moves by its title bar, and closed, the next INFO creates it ane
 });
 
 test('the link opens the maker\'s page in a new tab, on each click, with the hand cursor', async () => {
-    program = await startProgram(browser, server.url);
-    const { page, context } = program;
+    const { page, context } = await session.start();
     const opened = [];
     await context.route('https://tolvek.example.org/**', (route) => route.fulfill({ body: 'page', contentType: 'text/plain' }));
     context.on('page', (tab) => opened.push(tab));
@@ -93,7 +77,7 @@ test('the link opens the maker\'s page in a new tab, on each click, with the han
     assert.deepEqual(await link.evaluate((a) => [a.href, a.target, a.rel, a.tabIndex]),
         ['https://tolvek.example.org/', '_blank', 'noopener noreferrer', -1]);
     assert.match(await link.evaluate((a) => getComputedStyle(a).cursor), /^url\(".*\/hand\.cur"\) 12 1, pointer$/);
-    assert.equal((await page.request.get(new URL('hand.cur', server.url).href)).status(), 200);
+    assert.equal((await page.request.get(new URL('hand.cur', session.server.url).href)).status(), 200);
     for (let click = 1; click <= 2; ++click) {
         await link.click();
         await page.waitForTimeout(200);
@@ -108,8 +92,7 @@ test('the link opens the maker\'s page in a new tab, on each click, with the han
 });
 
 test('the pictures: the banner still at its own size, the strip stretched', async () => {
-    program = await startProgram(browser, server.url);
-    const { page } = program;
+    const { page } = await session.start();
     await control(page, 'Command5').click();
     await page.waitForFunction(() => {
         const canvas = document.querySelector('[data-name="Image1"]');

@@ -1,31 +1,14 @@
 // The main window on the page: what only a browser shows. Places and sizes against the design,
 // the tab order, the welcome box, the layouts of "CHECK!", the warnings, "clear fields", the
 // menus and their boxes, "exit", and the page under its Content-Security-Policy.
-import { after, afterEach, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-    answerBox, clickRun, control, launchBrowser, openContext, pressCheck, readBox, serveSite, shown,
-    startProgram, type, violations,
+    answerBox, clickRun, control, pressCheck, readBox, shown, type, usePage, violations,
 } from './helpers.mjs';
 
-let server, browser, program;
-before(async () => {
-    server = await serveSite();
-    browser = await launchBrowser();
-});
-after(async () => {
-    await browser.close();
-    await server.stop();
-});
-afterEach(async () => {
-    if (!program) return;
-    assert.deepEqual(program.problems, []);
-    if (!program.page.isClosed()) assert.deepEqual(await violations(program.page), []);
-    await program.context.close();
-    program = undefined;
-});
-
-const start = async (options) => (program = await startProgram(browser, server.url, options));
+const session = usePage();
+const start = session.start;
 
 // Every control's place and size in CSS pixels within the client area: the design's twips / 15.
 const places = {
@@ -164,8 +147,7 @@ describe('main window', () => {
     });
 
     test('the welcome box comes first; then no box or label shows and the lower buttons are disabled', async () => {
-        program = await openContext(browser, server.url);
-        const { page } = program;
+        const { page } = await session.open();
         assert.deepEqual(await readBox(page), {
             title: 'Velmora', text: 'Welcome to Velmora!\r\nPress INFO for more information', icon: 'none', buttons: ['OK'],
         });
@@ -341,8 +323,7 @@ describe('menus and boxes', () => {
     });
 
     test('the Content-Security-Policy is in force: inline script and eval are refused and reported', async () => {
-        program = await openContext(browser, server.url);
-        const { page } = program;
+        const { page } = await session.open();
         await readBox(page);
         await page.evaluate(() => {
             const script = document.createElement('script');
@@ -355,6 +336,6 @@ describe('menus and boxes', () => {
         assert.deepEqual((await violations(page)).sort(), ['script-src-elem inline', 'script-src eval'].sort());
         // These were provoked on purpose: the page's own run had none.
         await page.evaluate(() => { window.velmoraViolations = []; });
-        program.problems.splice(0);
+        session.program.problems.splice(0);
     });
 });
