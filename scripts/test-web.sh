@@ -11,5 +11,6 @@ c++ -std=c++20 -O2 -Wall -Wextra -Wpedantic -Isrc tests/web/conversions.cpp src/
     -o build-web/native-tools/conversions
 
 cd tests/web
+../../scripts/check-node.sh
 npm ci --no-audit --no-fund
 node --test --test-concurrency=1

@@ -4,5 +4,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 scripts/build-web.sh >/dev/null
-(cd tests/web && npm ci --no-audit --no-fund >/dev/null)
+(cd tests/web && ../../scripts/check-node.sh && npm ci --no-audit --no-fund >/dev/null)
 exec node bench/web/bench.mjs "${1:-20}"
