@@ -25,30 +25,28 @@ struct Window {
 void lisiTwoRealRoots(benchmark::State& state) {
     Window w{"1", "-2", "-1"};
     for (auto _ : state)
-        lisi(w.form, w.vars.a, w.vars.b, w.vars.c, w.vars.D);
+        lisi(w.form);
     benchmark::DoNotOptimize(w.controls.text(10));
 }
 
 void lisiComplexRoots(benchmark::State& state) {
     Window w{"1", "1", "1"};
     for (auto _ : state)
-        lisi(w.form, w.vars.a, w.vars.b, w.vars.c, w.vars.D);
+        lisi(w.form);
     benchmark::DoNotOptimize(w.controls.text(10));
 }
 
 void lisi1GeneralSolution(benchmark::State& state) {
     Window w{"1", "1", "3", "1", "-1", "1"};
-    FormVariables& v = w.vars;
     for (auto _ : state)
-        lisi1(w.form, v.a1, v.b1, v.c1, v.a2, v.b2, v.c2, v.D, v.D1, v.D2);
+        lisi1(w.form);
     benchmark::DoNotOptimize(w.controls.text(11));
 }
 
 void lisi1RatioTest(benchmark::State& state) {
     Window w{"1", "1", "2", "2", "2", "4"};
-    FormVariables& v = w.vars;
     for (auto _ : state)
-        lisi1(w.form, v.a1, v.b1, v.c1, v.a2, v.b2, v.c2, v.D, v.D1, v.D2);
+        lisi1(w.form);
     benchmark::DoNotOptimize(w.controls.caption(1));
 }
 

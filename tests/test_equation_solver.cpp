@@ -19,7 +19,7 @@ private:
         run.controls.setText(2, b.toStdString());
         run.controls.setText(3, c.toStdString());
         SolverContext form{run.controls, run.vars, run.locale};
-        lisi(form, run.vars.a, run.vars.b, run.vars.c, run.vars.D);
+        lisi(form);
     }
 
     static QString text(const Run& run, int index) {

@@ -20,8 +20,7 @@ private:
         for (int index = 1; index <= 6; ++index)
             run.controls.setText(index, parts[index - 1].toStdString());
         SolverContext form{run.controls, run.vars, run.locale};
-        FormVariables& v = run.vars;
-        lisi1(form, v.a1, v.b1, v.c1, v.a2, v.b2, v.c2, v.D, v.D1, v.D2);
+        lisi1(form);
     }
 
     // The result area as one line: status | D D1 D2 | caption x | caption y.

@@ -68,7 +68,11 @@ EquationOutputs complexRoots(float a, float b, float D, const NumberLocale& loca
 
 } // namespace
 
-void lisi(SolverContext& form, float& a, float& b, float& c, float& D) {
+void lisi(SolverContext& form) {
+    float& a = form.vars.a;
+    float& b = form.vars.b;
+    float& c = form.vars.c;
+    float& D = form.vars.D;
     a = float(coefficientValue(form.controls.text(1), form.locale));
     b = float(coefficientValue(form.controls.text(2), form.locale));
     c = float(coefficientValue(form.controls.text(3), form.locale));

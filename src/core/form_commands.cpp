@@ -99,7 +99,7 @@ void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& loc
             }
         }
         if (controls.option1Selected())
-            lisi(form, vars.a, vars.b, vars.c, vars.D);
+            lisi(form);
 
         for (vars.i = 1; vars.i <= 6; ++vars.i) {
             if (controls.option2Selected() && controls.text(vars.i).empty()) {
@@ -119,8 +119,7 @@ void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& loc
             }
         }
         if (controls.option2Selected())
-            lisi1(form, vars.a1, vars.b1, vars.c1, vars.a2, vars.b2, vars.c2, vars.D, vars.D1,
-                  vars.D2);
+            lisi1(form);
     } catch (const ArithmeticFault& fault) {
         reportFault(form, fault, showWarning);
     }

@@ -104,8 +104,10 @@ void show(SolverContext& form, const SystemOutcome& outcome, float D, float D1, 
 
 } // namespace
 
-void lisi1(SolverContext& form, float& a1, float& b1, float& c1, float& a2, float& b2, float& c2,
-           float& D, float& D1, float& D2) {
+void lisi1(SolverContext& form) {
+    FormVariables& v = form.vars;
+    float &a1 = v.a1, &b1 = v.b1, &c1 = v.c1, &a2 = v.a2, &b2 = v.b2, &c2 = v.c2;
+    float &D = v.D, &D1 = v.D1, &D2 = v.D2;
     const Controls& controls = form.controls;
     a1 = float(coefficientValue(controls.text(1), form.locale));
     b1 = float(coefficientValue(controls.text(2), form.locale));
