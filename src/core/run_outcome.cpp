@@ -1,0 +1,65 @@
+#include "core/run_outcome.h"
+
+#include <cmath>
+
+namespace {
+
+std::string_view trimmedText(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// Why the run command refuses a text, in words a pupil can act on.
+std::string refusalReason(std::string_view text, const NumberLocale& locale) {
+    const std::string_view body = trimmedText(text);
+    if (body.empty())
+        return "it holds only blanks";
+    if (std::isinf(Val(body)))
+        return "it is beyond the largest number the program can hold";
+    if (IsNumeric(body, locale))
+        return "its separators are not where your number format puts them, so it could be read "
+               "as more than one number";
+    // The longest start that is a number tells the pupil where the number stops.
+    for (std::size_t length = body.size() - 1; length > 0; --length) {
+        const std::string_view start = trimmedText(body.substr(0, length));
+        if (!start.empty() && IsNumeric(start, locale) && readCoefficient(start, locale)) {
+            return "only its start \"" + std::string(start) + "\" is a number; \"" +
+                   std::string(trimmedText(body.substr(length))) + "\" is not part of one";
+        }
+    }
+    return "it does not start with a number";
+}
+
+} // namespace
+
+RunOutcome warningOutcome(RunOutcome::Mode mode, const std::vector<std::string>& texts,
+                          const NumberLocale& locale) {
+    RunOutcome outcome;
+    outcome.mode = mode;
+    outcome.texts = texts;
+    outcome.locale = locale;
+    // As the run command checks: every box for emptiness first, then every box for a number.
+    for (std::size_t index = 0; index < texts.size(); ++index) {
+        if (texts[index].empty())
+            outcome.refused.push_back({int(index) + 1, texts[index], "it is empty", {}});
+    }
+    if (!outcome.refused.empty()) {
+        outcome.warning = RunOutcome::Warning::EmptyBoxes;
+        return outcome;
+    }
+    for (std::size_t index = 0; index < texts.size(); ++index) {
+        const std::string& text = texts[index];
+        if (!IsNumeric(text, locale) || !readCoefficient(text, locale))
+            outcome.refused.push_back({int(index) + 1, text, refusalReason(text, locale), {}});
+    }
+    if (!outcome.refused.empty())
+        outcome.warning = RunOutcome::Warning::NotANumber;
+    return outcome;
+}
+
+void recordFault(RunOutcome& outcome, ArithmeticFault::Kind kind) {
+    outcome.warning = RunOutcome::Warning::Fault;
+    outcome.fault = kind;
+}
