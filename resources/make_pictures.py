@@ -534,22 +534,34 @@ def make_cursor():
 # Application icon: a yellow-to-orange V on a black field
 
 ICON_SIZES = (16, 32, 48, 64, 128)
+# The page's icons: browsers want 192 and 512 pixels to install it, and a maskable one that
+# they may crop to any shape.
+WEB_ICON_SIZES = (192, 256, 512)
+MASKABLE_SIZE = 512
 V_SHAPE = [(0.10, 0.15), (0.35, 0.15), (0.50, 0.60), (0.65, 0.15), (0.90, 0.15), (0.61, 0.87),
            (0.39, 0.87)]
 
 
-def icon_rgba(size):
-    """Drawn 8 times larger and reduced, so small sizes keep smooth edges."""
-    scale = 8
+def icon_rgba(size, maskable=False):
+    """Drawn 8 times larger (4 from 256 pixels on, already smooth) and reduced, so small sizes
+    keep smooth edges. A maskable icon fills its square and keeps the V inside the central
+    circle of 80 % of its width, which every mask shape leaves whole."""
+    scale = 8 if size < 256 else 4
     big = size * scale
     field = Image.new("L", (big, big), 0)
-    ImageDraw.Draw(field).rounded_rectangle((0, 0, big - 1, big - 1), radius=big // 8, fill=255)
+    if maskable:
+        field.paste(255, (0, 0, big, big))
+    else:
+        ImageDraw.Draw(field).rounded_rectangle((0, 0, big - 1, big - 1), radius=big // 8, fill=255)
     letter = Image.new("L", (big, big), 0)
-    ImageDraw.Draw(letter).polygon([(x * big, y * big) for x, y in V_SHAPE], fill=255)
+    shape = maskable_v() if maskable else V_SHAPE
+    ImageDraw.Draw(letter).polygon([(x * big, y * big) for x, y in shape], fill=255)
     top, bottom = (255, 236, 40), (255, 112, 0)
+    # Yellow at the V's top to orange at its foot.
+    first, last = min(y for _, y in shape), max(y for _, y in shape)
     shade = Image.new("RGB", (1, big))
     for y in range(big):
-        t = min(1.0, max(0.0, (y / big - 0.15) / 0.72))
+        t = min(1.0, max(0.0, (y / big - first) / (last - first)))
         shade.putpixel((0, y), tuple(round(a + (b - a) * t) for a, b in zip(top, bottom)))
     shade = shade.resize((big, big))
     image = Image.new("RGBA", (big, big), (0, 0, 0, 0))
@@ -557,6 +569,27 @@ def icon_rgba(size):
     image.paste(shade, mask=letter)
     image.putalpha(field)
     return image.resize((size, size), Image.LANCZOS if size > 32 else Image.BOX)
+
+
+def maskable_v():
+    """The V shrunk about its box's centre and moved to the icon's centre, so that its farthest
+    corner lies at 36 % of the width from the centre, inside the 40 % safe circle."""
+    xs, ys = [x for x, _ in V_SHAPE], [y for _, y in V_SHAPE]
+    cx, cy = (min(xs) + max(xs)) / 2, (min(ys) + max(ys)) / 2
+    reach = max(math.hypot(x - cx, y - cy) for x, y in V_SHAPE)
+    shrink = 0.36 / reach
+    shape = [(0.5 + (x - cx) * shrink, 0.5 + (y - cy) * shrink) for x, y in V_SHAPE]
+    assert all(math.hypot(x - 0.5, y - 0.5) <= 0.4 for x, y in shape)
+    return shape
+
+
+def make_web_icons():
+    folder = HERE / "icons" / "web"
+    folder.mkdir(parents=True, exist_ok=True)
+    for size in WEB_ICON_SIZES:
+        icon_rgba(size).save(folder / f"velmora-{size}.png", optimize=True)
+    icon_rgba(MASKABLE_SIZE, maskable=True).save(folder / f"velmora-maskable-{MASKABLE_SIZE}.png",
+                                                 optimize=True)
 
 
 def make_icon():
@@ -594,3 +627,4 @@ if __name__ == "__main__":
     make_strip()
     make_cursor()
     make_icon()
+    make_web_icons()

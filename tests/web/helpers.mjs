@@ -18,21 +18,36 @@ const types = {
 };
 
 // Serves the site on a free port of the loopback address; stop() closes it, as a server gone.
-export async function serveSite(dir = siteDir) {
+// Options: `cacheControl`, the Cache-Control header (a string, or a function of the path);
+// `drop(path)`, true to close the connection on that request, as a network gone mid-download.
+// `requests` lists what was asked: path, status, bytes sent and whether it was conditional;
+// serve(dir) serves another folder from then on, as a new build put on the server.
+export async function serveSite(dir = siteDir, options = {}) {
+    const { cacheControl = 'no-cache', drop = () => false } = options;
+    let root = dir;
+    const requests = [];
     const sockets = new Set();
     const server = createServer(async (request, response) => {
         const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-        const file = join(dir, normalize(path.endsWith('/') ? path + 'index.html' : path));
+        const asked = { path, status: 0, bytes: 0, conditional: 'if-none-match' in request.headers || 'if-modified-since' in request.headers };
+        requests.push(asked);
+        if (drop(path)) {
+            request.socket.destroy();
+            return;
+        }
+        const file = join(root, normalize(path.endsWith('/') ? path + 'index.html' : path));
         try {
             const body = await readFile(file);
             response.writeHead(200, {
                 'Content-Type': types[extname(file)] ?? 'application/octet-stream',
-                'Cache-Control': 'no-cache',
+                'Cache-Control': typeof cacheControl === 'function' ? cacheControl(path) : cacheControl,
             });
             response.end(body);
+            Object.assign(asked, { status: 200, bytes: body.length });
         } catch {
             response.writeHead(404);
             response.end();
+            asked.status = 404;
         }
     });
     server.on('connection', (socket) => {
@@ -42,6 +57,8 @@ export async function serveSite(dir = siteDir) {
     await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
     return {
         url: `http://127.0.0.1:${server.address().port}/`,
+        requests,
+        serve: (newDir) => { root = newDir; },
         stop: () => new Promise((resolve) => {
             for (const socket of sockets) socket.destroy();
             server.close(resolve);

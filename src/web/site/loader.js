@@ -1,0 +1,118 @@
+// Starts Velmora: fetches and compiles the program's WebAssembly while its JavaScript loads, says
+// in words when either cannot be had, registers the service worker that keeps the page for
+// offline use, and offers a new version once it is ready. The page's Content-Security-Policy
+// allows no inline script, hence this file. Its two files are named by the page's preload links.
+(() => {
+    'use strict';
+    const programUrl = document.querySelector('link[rel="preload"][as="script"]').href;
+    const wasmUrl = document.querySelector('link[rel="preload"][as="fetch"]').href;
+    let failed = false;
+
+    function showFailure(text) {
+        if (failed) return;
+        failed = true;
+        const message = document.createElement('p');
+        message.className = 'failed';
+        message.setAttribute('role', 'alert');
+        message.append(text, ' ');
+        const again = document.createElement('a');
+        again.href = location.href;
+        again.textContent = 'Try again';
+        message.append(again);
+        document.body.prepend(message);
+    }
+    const notLoaded = 'Velmora could not be loaded: its program did not arrive, or this browser '
+        + 'could not run it.';
+    const cannotRun = 'Velmora cannot run in this browser: it needs WebAssembly, which this '
+        + 'browser does not offer or has switched off.';
+
+    function compile() {
+        return fetch(wasmUrl, { credentials: 'same-origin' }).then((response) => {
+            if (!response.ok) throw new Error(`${wasmUrl}: HTTP ${response.status}`);
+            // Compiled while it downloads, where the server names its type.
+            return WebAssembly.compileStreaming
+                && (response.headers.get('Content-Type') ?? '').startsWith('application/wasm')
+                ? WebAssembly.compileStreaming(response)
+                : response.arrayBuffer().then((bytes) => WebAssembly.compile(bytes));
+        });
+    }
+
+    function start() {
+        const compiled = compile();
+        compiled.catch(() => showFailure(notLoaded));
+        // Emscripten's runtime calls this instead of fetching the WebAssembly by itself.
+        window.Module = {
+            instantiateWasm(imports, receive) {
+                compiled
+                    .then((module) => WebAssembly.instantiate(module, imports)
+                        .then((instance) => receive(instance, module)))
+                    .catch(() => showFailure(notLoaded));
+                return {};
+            },
+        };
+        const script = document.createElement('script');
+        script.src = programUrl;
+        script.addEventListener('error', () => showFailure(notLoaded));
+        document.head.append(script);
+        return compiled;
+    }
+
+    // A new build's worker waits; the page offers it in one line, and reloads once it has taken
+    // over, so that the new build's files are used together.
+    function offer(registration) {
+        if (document.querySelector('.update')) return;
+        const line = document.createElement('div');
+        line.className = 'update';
+        line.setAttribute('role', 'status');
+        const button = document.createElement('button');
+        button.type = 'button';
+        button.textContent = 'Use the new version';
+        line.append('A new version of Velmora is ready. ', button);
+        button.addEventListener('click', () => {
+            button.disabled = true;
+            let reloading = false;
+            navigator.serviceWorker.addEventListener('controllerchange', () => {
+                if (reloading) return;
+                reloading = true;
+                location.reload();
+            });
+            registration.waiting?.postMessage('take');
+        });
+        document.body.prepend(line);
+    }
+
+    function watch(registration) {
+        // Only while a worker controls the page: the first one installed is no new version.
+        const offerWaiting = () => {
+            if (registration.waiting && navigator.serviceWorker.controller) offer(registration);
+        };
+        offerWaiting();
+        registration.addEventListener('updatefound', () => {
+            const worker = registration.installing;
+            worker?.addEventListener('statechange', () => {
+                if (worker.state === 'installed') offerWaiting();
+            });
+        });
+    }
+
+    // Without a service worker (an insecure origin, a private window) the page still works, only
+    // not offline: nothing to tell the user. The worker keeps the files the page has downloaded,
+    // so it is registered after them, to find them in the HTTP cache. Registering sw.js again
+    // gives the same registration.
+    function registerWorker(compiled) {
+        if (!('serviceWorker' in navigator)) return;
+        const loaded = new Promise((resolve) => {
+            if (document.readyState === 'complete') resolve();
+            else window.addEventListener('load', resolve, { once: true });
+        });
+        Promise.all([loaded, compiled])
+            .then(() => navigator.serviceWorker.register('sw.js'))
+            .then(watch, () => {});
+    }
+
+    if (typeof WebAssembly !== 'object') {
+        showFailure(cannotRun);
+        return;
+    }
+    registerWorker(start());
+})();
