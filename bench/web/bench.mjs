@@ -1,17 +1,18 @@
 // Velmora's page against a minimal Emscripten page that shows one dialog, in one run of headless
 // Chromium: time from navigation to the welcome box painted and to the window usable, the
-// gzip-compressed size of the page's own files, and the "run" click to results written and to
-// the next frame painted. Medians of many starts, with the quartiles between brackets; the two
+// gzip-compressed size of the page's own files, the "run" click to results written and to
+// the next frame painted, and a megabyte pasted into a box, then "run" to its warning (as the
+// desktop's bench_run_window times them). Medians of many starts, with the quartiles between brackets; the two
 // pages alternate, each round in the other order; nothing fails on a slow machine.
-// Usage: node bench/web/bench.mjs [STARTS]
+// Usage: node bench/web/bench.mjs [STARTS]; VELMORA_SITE names the built site, whose build folder
+// holds the minimal page's bench-site/.
 import { readdirSync, readFileSync } from 'node:fs';
 import { extname, join } from 'node:path';
-import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
 import { launchBrowser, serveSite, siteDir } from '../../tests/web/helpers.mjs';
 
 const starts = Number(process.argv[2] ?? 20);
-const minimalDir = fileURLToPath(new URL('../../build-web/bench-site/', import.meta.url));
+const minimalDir = join(siteDir, '..', 'bench-site');
 
 // In each page: when a dialog opens, wait for its paint, answer it, wait until no dialog is open
 // and the main window (if the page has one) shows, and wait for that paint. performance.now()
@@ -93,6 +94,47 @@ async function timeRuns(page, option, boxes, repeats) {
     }, { option, boxes, repeats });
 }
 
+// A megabyte of letters or of digits pasted into the first box of the equation, to the next frame
+// painted; then "run", to its warning box open and to that box painted; the box answered.
+async function timePastes(page, unit, repeats) {
+    return page.evaluate(async ({ unit, repeats }) => {
+        const control = (name) => document.querySelector(`[data-name="${name}"]`);
+        const nextPaint = () => new Promise((resolve) => requestAnimationFrame(() => {
+            const channel = new MessageChannel();
+            channel.port1.onmessage = () => resolve(performance.now());
+            channel.port2.postMessage(0);
+        }));
+        control('Option1').querySelector('input').click();
+        control('Command4').click();
+        control('Text(2)').value = '-3';
+        control('Text(3)').value = '2';
+        const text = unit.repeat((1 << 20) / unit.length);
+        const samples = { pasted: [], warned: [], warningPainted: [] };
+        let warning = '';
+        for (let i = 0; i < repeats; ++i) {
+            const box = control('Text(1)');
+            box.value = '';
+            box.focus();
+            await nextPaint();
+            let start = performance.now();
+            // What a paste does: the text inserted where the caret is, with its input event.
+            document.execCommand('insertText', false, text);
+            samples.pasted.push(await nextPaint() - start);
+            if (box.value.length !== text.length) throw new Error('the paste did not reach the box');
+            start = performance.now();
+            control('Command1').click();
+            const dialog = document.querySelector('dialog[open]');
+            samples.warned.push(performance.now() - start);
+            samples.warningPainted.push(await nextPaint() - start);
+            if (!dialog) throw new Error('no warning');
+            warning = dialog.querySelector('[data-name="text"]').textContent;
+            dialog.querySelector('button').click();
+            await nextPaint();
+        }
+        return { ...samples, warning };
+    }, { unit, repeats });
+}
+
 const median = (values) => {
     const sorted = [...values].sort((a, b) => a - b);
     const middle = Math.floor(sorted.length / 2);
@@ -134,13 +176,20 @@ try {
         system: await timeRuns(lastVelmora.page, 'Option2', ['1', '1', '3', '1', '-1', '1'], 200),
     };
     const shown = await lastVelmora.page.evaluate(() => document.querySelector('[data-name="Text(11)"]').value);
+    const pastes = {
+        'letters': await timePastes(lastVelmora.page, 'abcdefghij', 10),
+        'digits': await timePastes(lastVelmora.page, '1234567890', 10),
+    };
     await lastVelmora.context.close();
 
     const isPicture = (file) => ['.gif', '.jpg', '.cur', '.png'].includes(extname(file));
     const pageSizes = gzipSizes(siteDir, isPicture);
     const minimalSizes = gzipSizes(minimalDir, () => false);
     const total = (sizes) => Object.values(sizes).reduce((sum, size) => sum + size, 0);
-    const code = pageSizes['velmora.js'] + pageSizes['velmora.wasm'];
+    // The program's files carry their content's hash in their names.
+    const named = (pattern) => Object.keys(pageSizes).find((file) => pattern.test(file));
+    const [programJs, programWasm] = [named(/^velmora\.\w+\.js$/), named(/^velmora\.\w+\.wasm$/)];
+    const code = pageSizes[programJs] + pageSizes[programWasm];
 
     const of = (name, key) => median(results[name].map((times) => times[key]));
     const spread = (name, key) => quartiles(results[name].map((times) => times[key]))
@@ -157,12 +206,18 @@ try {
     for (const [label, key] of measures)
         console.log(`| ${label} | ${ms(of('velmora', key))} [${spread('velmora', key)}] | ${ms(of('minimal', key))} [${spread('minimal', key)}] | ${(of('velmora', key) / of('minimal', key)).toFixed(2)} |`);
     console.log(`| own files, gzip -9 (pictures apart) | ${kb(total(pageSizes))} | ${kb(total(minimalSizes))} | ${(total(pageSizes) / total(minimalSizes)).toFixed(2)} |`);
-    console.log(`| code: velmora.wasm + velmora.js, gzip -9 | ${kb(code)} (${kb(pageSizes['velmora.wasm'])} + ${kb(pageSizes['velmora.js'])}) | ${kb(minimalSizes['minimal.wasm'] + minimalSizes['minimal.js'])} | |`);
+    console.log(`| code: velmora.wasm + velmora.js, gzip -9 | ${kb(code)} (${kb(pageSizes[programWasm])} + ${kb(pageSizes[programJs])}) | ${kb(minimalSizes['minimal.wasm'] + minimalSizes['minimal.js'])} | |`);
     console.log('');
     console.log('| "run" click, 200 clicks each | results written | next frame painted | empty-listener click |');
     console.log('|---|---|---|---|');
     for (const [name, samples] of Object.entries(runs))
         console.log(`| ${name} | ${ms(median(samples.written))} (max ${ms(Math.max(...samples.written))}) | ${ms(median(samples.painted))} | ${ms(median(samples.emptyClick))} |`);
+    console.log('');
+    console.log('| 1 MB pasted into a box, 10 times each | paste to next frame | "run" to warning open | "run" to warning painted |');
+    console.log('|---|---|---|---|');
+    for (const [name, samples] of Object.entries(pastes))
+        console.log(`| ${name} | ${ms(median(samples.pasted))} | ${ms(median(samples.warned))} | ${ms(median(samples.warningPainted))} |`);
+    console.log(`warnings: ${[...new Set(Object.values(pastes).map((samples) => samples.warning))].join(' / ')}`);
     console.log('');
     console.log(`files: ${Object.entries(pageSizes).map(([file, size]) => `${file} ${size}`).join(', ')}`);
     console.log(`last system shown: y=${shown}`);
