@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include "core/control_model.h"
+#include "core/figure.h"
+#include "core/working.h"
 #include "core/equation_solver.h"
 #include "core/system_solver.h"
 
@@ -50,6 +52,19 @@ void lisi1RatioTest(benchmark::State& state) {
     benchmark::DoNotOptimize(w.controls.caption(1));
 }
 
+// Opening the working: the lines, the exact forms (a 63-bit radicand with two large prime
+// factors for the square factors) and the graph, from one run's outcome.
+void workingAndFigure(benchmark::State& state) {
+    Window w{"1", "1", "-2305842968250555832"};
+    RunOutcome outcome;
+    w.form.outcome = &outcome;
+    lisi(w.form);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(makeWorking(outcome));
+        benchmark::DoNotOptimize(makeFigure(outcome));
+    }
+}
+
 void strR8(benchmark::State& state) {
     const NumberLocale locale;
     double value = std::sqrt(2.0);
@@ -65,5 +80,6 @@ BENCHMARK(lisiTwoRealRoots);
 BENCHMARK(lisiComplexRoots);
 BENCHMARK(lisi1GeneralSolution);
 BENCHMARK(lisi1RatioTest);
+BENCHMARK(workingAndFigure)->Unit(benchmark::kMicrosecond);
 BENCHMARK(strR8);
 BENCHMARK_MAIN();

@@ -389,14 +389,12 @@ SquareSplit splitSquares(std::uint64_t n) {
     return split;
 }
 
-Surd Surd::of(const Rational& u, const Rational& v, std::int64_t radicand) {
-    if (radicand == 0 || v.num == 0)
+namespace {
+
+// u + v*sqrt(r) for a square-free r, negative for an imaginary part.
+Surd combine(const Rational& u, const Rational& scaled, std::int64_t r) {
+    if (r == 0 || scaled.num == 0)
         return {u.num, 0, u.den, 0};
-    const SquareSplit split = splitSquares(radicand < 0 ? std::uint64_t(-radicand)
-                                                        : std::uint64_t(radicand));
-    const Rational scaled = v * Rational(narrow(split.root));
-    const std::int64_t r = radicand < 0 ? -std::int64_t(split.squareFree)
-                                        : std::int64_t(split.squareFree);
     if (r == 1) {
         const Rational sum = u + scaled;
         return {sum.num, 0, sum.den, 0};
@@ -411,6 +409,18 @@ Surd Surd::of(const Rational& u, const Rational& v, std::int64_t radicand) {
     b /= WideInt(g);
     c /= WideInt(g);
     return {narrow(a), narrow(b), narrow(c), r};
+}
+
+} // namespace
+
+Surd Surd::of(const Rational& u, const Rational& v, std::int64_t radicand) {
+    if (radicand == 0 || v.num == 0)
+        return {u.num, 0, u.den, 0};
+    const SquareSplit split = splitSquares(radicand < 0 ? std::uint64_t(-radicand)
+                                                        : std::uint64_t(radicand));
+    const std::int64_t r = radicand < 0 ? -std::int64_t(split.squareFree)
+                                        : std::int64_t(split.squareFree);
+    return combine(u, v * Rational(narrow(split.root)), r);
 }
 
 long double Surd::real() const {
@@ -453,7 +463,7 @@ ExactRoots exactRoots(const Rational& a, const Rational& b, const Rational& c) {
     const Rational vertex = -b / twiceA;
     const Rational& D = roots.discriminant;
     if (D.num == 0) {
-        roots.first = roots.second = Surd::of(vertex, 0, 0);
+        roots.first = roots.second = combine(vertex, 0, 0);
         return roots;
     }
     // sqrt(p/q) = sqrt(p*q)/q, but p*q may not fit: the square factors of p and q are taken
@@ -470,7 +480,8 @@ ExactRoots exactRoots(const Rational& a, const Rational& b, const Rational& c) {
     if (D.num < 0 && factor.num < 0)
         factor = -factor; // the first root carries the positive imaginary part
     const std::int64_t signedRadicand = D.num < 0 ? -radicand : radicand;
-    roots.first = Surd::of(vertex, factor, signedRadicand);
-    roots.second = Surd::of(vertex, -factor, signedRadicand);
+    // The radicand is square-free already: it is not factored again.
+    roots.first = combine(vertex, factor, signedRadicand);
+    roots.second = combine(vertex, -factor, signedRadicand);
     return roots;
 }

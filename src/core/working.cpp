@@ -586,7 +586,6 @@ void systemWorking(const RunOutcome& o, Writer& out) {
         return;
 
     // The results.
-    std::optional<Rational> exactX, exactY;
     const auto lone = [&](const char* name, const char* formula, float p, float q,
                           const Rational& ep, const Rational& eq, float value) {
         std::optional<std::string> form;
