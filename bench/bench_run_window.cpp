@@ -24,7 +24,7 @@
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
-#include "core/form_commands.h"
+#include "core/conversation.h"
 #include "desktop/form1.h"
 #include "window_driver.h"
 
@@ -262,19 +262,22 @@ void longTextClickToSettled(benchmark::State& state) {
     }
 }
 
-// The same command without the box: the checks of the boxes up to the warning text.
+// The same command in the core alone, without a window: the checks of the boxes up to the
+// warning in the reply.
 void longTextRunCommandToWarning(benchmark::State& state) {
-    Window w("Option1");
-    w.type({"", "-3", "2"});
-    w.box(1)->setText(longText(state));
-    w.settle();
-    FormVariables vars = w.form->variables();
+    Conversation conversation;
+    conversation.choose(1);
+    conversation.edit(2, "-3");
+    conversation.edit(3, "2");
+    conversation.edit(1, longText(state).toStdString());
     std::string warning;
     for (auto _ : state) {
         const auto start = Clock::now();
-        runCommand(*w.form, vars, w.form->numberLocale(),
-                   [&warning](std::string_view text) { warning = text; });
+        const Reply reply = conversation.command(Command::Run);
         state.SetIterationTime(secondsSince(start));
+        if (const auto* box = std::get_if<show::Box>(&reply.back()))
+            warning = box->text;
+        conversation.answer(BoxButton::Ok);
     }
     state.SetLabel(warning);
 }

@@ -27,7 +27,7 @@ namespace {
 
 const QColor apricot(255, 224, 192);
 const QColor lightGreen(192, 255, 192);
-const QColor white(255, 255, 255);
+const QColor whiteFace(255, 255, 255);
 
 QList<QWidget*> visibleTopLevelWindows() {
     QList<QWidget*> windows;
@@ -366,7 +366,7 @@ void TestForm1::colours() {
     QApplication::setStyle(QStyleFactory::create(style));
     {
         Form1 form;
-        form.setCommandEnabled(1, false); // a greyed "run" keeps its white face
+        form.render(show::CommandEnabled{1, false}); // a greyed "run" keeps its white face
         const QImage client = form.centralWidget()->grab().toImage();
         const qreal ratio = client.devicePixelRatio();
         QCOMPARE(client.size(), QSize(554, 376) * ratio);
@@ -377,9 +377,9 @@ void TestForm1::colours() {
         QCOMPARE(at(93, 43), apricot);   // right end of "Equation"
         QCOMPARE(at(510, 200), apricot); // empty status line
         QCOMPARE(at(32, 5), lightGreen); // "CHECK!"
-        QCOMPARE(at(128, 325), white);   // "run", disabled
-        QCOMPARE(at(240, 325), white);   // "clear fields"
-        QCOMPARE(at(352, 325), white);   // "exit"
+        QCOMPARE(at(128, 325), whiteFace);   // "run", disabled
+        QCOMPARE(at(240, 325), whiteFace);   // "clear fields"
+        QCOMPARE(at(352, 325), whiteFace);   // "exit"
     }
     QApplication::setStyle(previous);
 }
@@ -452,10 +452,10 @@ void TestForm1::designState() {
         QVERIFY(!option->isChecked());
         QVERIFY(option->autoExclusive());
     }
-    QVERIFY(!form.option1Selected());
-    QVERIFY(!form.option2Selected());
+    QVERIFY(!form.conversation().window().option1Selected());
+    QVERIFY(!form.conversation().window().option2Selected());
 
-    const FormVariables& vars = form.variables();
+    const FormVariables& vars = form.conversation().variables();
     for (float value : {vars.a, vars.b, vars.c, vars.D, vars.a1, vars.b1, vars.c1, vars.a2, vars.b2,
                         vars.c2, vars.D1, vars.D2, vars.y})
         QCOMPARE(value, 0.0f);
@@ -485,30 +485,29 @@ void TestForm1::controlIndices() {
     QFETCH(QString, name);
 
     Form1 form;
-    Controls& controls = form;
+    Renderer& window = form;
     QWidget* widget = control(form, name);
     const std::string greek = "\xce\xb1=\xce\xb2 -1.5"; // "α=β -1.5" in UTF-8
     if (kind == QLatin1String("text")) {
-        controls.setText(index, greek);
+        window.render(show::Text{index, greek, ""});
         QCOMPARE(qobject_cast<QLineEdit*>(widget)->text(), QStringLiteral("α=β -1.5"));
-        QCOMPARE(controls.text(index), greek);
         // A written text reads from its start, however long it is.
         QCOMPARE(qobject_cast<QLineEdit*>(widget)->cursorPosition(), 0);
-        controls.setTextVisible(index, false);
+        window.render(show::TextVisible{index, false});
         QVERIFY(widget->isHidden());
-        controls.setTextVisible(index, true);
+        window.render(show::TextVisible{index, true});
         QVERIFY(!widget->isHidden());
     } else if (kind == QLatin1String("label")) {
-        controls.setCaption(index, greek);
+        window.render(show::Caption{index, greek});
         QCOMPARE(qobject_cast<QLabel*>(widget)->text(), QStringLiteral("α=β -1.5"));
-        controls.setLabelVisible(index, false);
+        window.render(show::LabelVisible{index, false});
         QVERIFY(widget->isHidden());
-        controls.setLabelVisible(index, true);
+        window.render(show::LabelVisible{index, true});
         QVERIFY(!widget->isHidden());
     } else {
-        controls.setCommandEnabled(index, false);
+        window.render(show::CommandEnabled{index, false});
         QVERIFY(!widget->isEnabled());
-        controls.setCommandEnabled(index, true);
+        window.render(show::CommandEnabled{index, true});
         QVERIFY(widget->isEnabled());
     }
 }
@@ -524,7 +523,8 @@ void TestForm1::loadProcedure() {
              QStringLiteral("Welcome to Velmora!\r\nPress INFO for more information"));
     QCOMPARE(welcome.icon, QMessageBox::NoIcon);
     QCOMPARE(welcome.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QVERIFY(!form.isVisible()); // the box comes before the window
+    QVERIFY(!welcome.visibleWindows.contains("Form1")); // the box comes before the window
+    QVERIFY(form.isVisible());
 
     for (int index = 1; index <= 11; ++index)
         QVERIFY(textBox(form, index)->isHidden());
@@ -539,7 +539,7 @@ void TestForm1::loadProcedure() {
     QVERIFY(!control(form, QStringLiteral("Option1"))->isHidden());
     QVERIFY(!control(form, QStringLiteral("Option2"))->isHidden());
     // The load loops counted with the window's own counter, the last one up to 11.
-    QCOMPARE(form.variables().i, std::int16_t{12});
+    QCOMPARE(form.conversation().variables().i, std::int16_t{12});
 }
 
 void TestForm1::optionButtonsExclusive() {
@@ -550,14 +550,14 @@ void TestForm1::optionButtonsExclusive() {
     QTest::mouseClick(system, Qt::LeftButton);
     QVERIFY(system->isChecked());
     QVERIFY(!equation->isChecked());
-    QVERIFY(form->option2Selected());
-    QVERIFY(!form->option1Selected());
+    QVERIFY(form->conversation().window().option2Selected());
+    QVERIFY(!form->conversation().window().option1Selected());
 
     QTest::mouseClick(equation, Qt::LeftButton);
     QVERIFY(equation->isChecked());
     QVERIFY(!system->isChecked());
-    QVERIFY(form->option1Selected());
-    QVERIFY(!form->option2Selected());
+    QVERIFY(form->conversation().window().option1Selected());
+    QVERIFY(!form->conversation().window().option2Selected());
 
     // Choosing a mode alone lays nothing out.
     for (int index = 1; index <= 11; ++index)

@@ -1,100 +1,118 @@
+#include <algorithm>
 #include <vector>
 
 #include <QMap>
 #include <QTest>
 
-#include "core/control_model.h"
-#include "core/form_commands.h"
+#include "core/conversation.h"
 
 // The window's commands on the plain model: layouts, input warnings and what they empty.
 class TestFormCommands : public QObject {
     Q_OBJECT
 
 private:
+    // The window as a front-end drives it: events into the conversation, every reply rendered,
+    // every box answered with OK (or as told).
     struct Window {
-        ControlModel controls;
-        FormVariables vars;
-        NumberLocale locale;
+        Conversation conversation;
         std::vector<std::string> warnings;
+        std::vector<Reply> replies; // the replies of the last command, the box's answer last
 
-        void run() {
-            runCommand(controls, vars, locale,
-                       [this](std::string_view text) { warnings.emplace_back(text); });
+        Window() { play(conversation.load()); }
+
+        void play(Reply reply, BoxButton button = BoxButton::Ok) {
+            replies.clear();
+            for (;;) {
+                replies.push_back(reply);
+                if (reply.empty() || !std::holds_alternative<show::Box>(reply.back()))
+                    return;
+                const auto& box = std::get<show::Box>(reply.back());
+                if (box.title == "Warning")
+                    warnings.push_back(box.text);
+                reply = conversation.answer(button);
+            }
         }
-        void type(std::initializer_list<const char*> texts) {
-            int index = 1;
-            for (const char* text : texts)
-                controls.setText(index++, text);
+        void command(Command command, std::string_view origin = {}) {
+            play(conversation.command(command, origin));
         }
+        void run() { command(Command::Run); }
+        void choose(int option) { conversation.choose(option); }
+        void type(const QStringList& texts) {
+            for (int index = 1; index <= texts.size(); ++index)
+                conversation.edit(index, texts[index - 1].toStdString());
+        }
+        const ControlModel& controls() const { return conversation.window(); }
         QString lastWarning() const {
             return warnings.empty() ? QString() : QString::fromStdString(warnings.back());
         }
-        QString text(int index) const { return QString::fromStdString(controls.text(index)); }
-        QString caption(int index) const { return QString::fromStdString(controls.caption(index)); }
+        QString text(int index) const { return QString::fromStdString(controls().text(index)); }
+        QString caption(int index) const {
+            return QString::fromStdString(controls().caption(index));
+        }
         // Visible boxes and labels as "T1 T2 ... L1 ...", for comparing layouts at a glance.
         QString visible() const {
             QStringList shown;
             for (int index = 1; index <= 11; ++index)
-                if (controls.textVisible(index))
+                if (controls().textVisible(index))
                     shown << QString("T%1").arg(index);
             for (int index = 1; index <= 13; ++index)
-                if (controls.labelVisible(index))
+                if (controls().labelVisible(index))
                     shown << QString("L%1").arg(index);
             return shown.join(' ');
         }
     };
 
-    static void startEquation(Window& w) {
-        hideControlsOnLoad(w.controls, w.vars);
-        w.controls.selectOption1();
-        checkLayout(w.controls, w.vars);
-    }
-    static void startSystem(Window& w) {
-        hideControlsOnLoad(w.controls, w.vars);
-        w.controls.selectOption2();
-        checkLayout(w.controls, w.vars);
+    static void start(Window& w, int option) {
+        w.choose(option);
+        w.command(Command::Check);
     }
 
-    // Lays out the mode over the results of an earlier run, types the coefficients and clicks
+    // Lays out the mode over a result area that every earlier result has filled (a system solved,
+    // then an equation with complex roots without "CHECK!"), types the coefficients and clicks
     // "run".
     static void runAfterEarlierResults(Window& w, bool system, const QStringList& typed) {
-        system ? startSystem(w) : startEquation(w);
+        start(w, 2);
+        w.type({"1", "1", "3", "1", "-1", "1"});
+        w.run();
+        w.choose(1);
+        w.type({"1", "2", "5"});
+        w.run();
         for (int index = 7; index <= 11; ++index)
-            w.controls.setText(index, "old");
+            QVERIFY(!w.text(index).isEmpty());
         for (int index : {1, 7, 8})
-            w.controls.setCaption(index, "old");
-        for (int index = 1; index <= typed.size(); ++index)
-            w.controls.setText(index, typed[index - 1].toStdString());
+            QVERIFY(!w.caption(index).isEmpty());
+        w.choose(system ? 2 : 1);
+        w.type(typed);
         w.run();
     }
 
 private slots:
     void load() {
         Window w;
-        hideControlsOnLoad(w.controls, w.vars);
         QCOMPARE(w.visible(), QString());
         for (int command = 1; command <= 3; ++command)
-            QVERIFY(!w.controls.commandEnabled(command));
-        QCOMPARE(w.vars.i, std::int16_t(12));
+            QVERIFY(!w.controls().commandEnabled(command));
+        QCOMPARE(w.conversation.variables().i, std::int16_t(12));
+        QVERIFY(w.controls().windowShown());
+        QCOMPARE(w.controls().focus(), std::string("Option1"));
     }
 
     void checkWithoutOption() {
         Window w;
-        hideControlsOnLoad(w.controls, w.vars);
-        w.controls.setCaption(1, "old");
-        checkLayout(w.controls, w.vars);
+        w.command(Command::Check);
         for (int command = 1; command <= 3; ++command)
-            QVERIFY(w.controls.commandEnabled(command));
+            QVERIFY(w.controls().commandEnabled(command));
         QCOMPARE(w.visible(), QString());
-        QCOMPARE(w.caption(1), QString());
+        QCOMPARE(w.controls().focus(), std::string("Option1")); // no box to type in
         // and "run" then does nothing at all
         w.run();
         QVERIFY(w.warnings.empty());
+        QVERIFY(w.replies.front().empty());
     }
 
     void layouts() {
         Window w;
-        startSystem(w);
+        start(w, 2);
         QCOMPARE(w.visible(), QString("T1 T2 T3 T4 T5 T6 T7 T8 T9 T10 T11 L1 L2 L3 L4 L5 L6 L7 L8 "
                                       "L9 L10 L11 L12 L13"));
         QCOMPARE(w.caption(6), QString("a1*x+b1*y=c1\r\na2*x+b2*y=c2"));
@@ -102,20 +120,21 @@ private slots:
         for (int index : {2, 3, 4, 9, 10, 11, 5, 12, 13})
             captions << w.caption(index);
         QCOMPARE(captions.join(' '), QString("a1= b1= c1= a2= b2= c2= D= D1= D2="));
+        QCOMPARE(w.controls().focus(), std::string("Text(1)"));
 
-        for (int index = 1; index <= 11; ++index)
-            w.controls.setText(index, "typed");
-        w.controls.setCaption(1, "status");
-        w.controls.setCaption(7, "x=");
-        w.controls.setCaption(8, "y=");
-        w.controls.selectOption1();
-        checkLayout(w.controls, w.vars);
+        w.type({"1", "1", "3", "1", "-1", "1"});
+        w.run();
+        w.choose(1);
+        w.type({"1", "2", "5"});
+        w.run();
+        w.command(Command::Check);
         QCOMPARE(w.visible(), QString("T1 T2 T3 T7 T10 T11 L1 L2 L3 L4 L5 L6 L7 L8"));
         QCOMPARE(w.caption(6), QString("a*x^2+b*x+c=0"));
         QCOMPARE(w.caption(2) + w.caption(3) + w.caption(4), QString("a=b=c="));
         for (int index = 1; index <= 11; ++index)
             QCOMPARE(w.text(index), QString()); // hidden boxes emptied too
         QCOMPARE(w.caption(1) + w.caption(7) + w.caption(8), QString());
+        QCOMPARE(w.controls().focus(), std::string("Text(1)"));
     }
 
     void warnings_data() {
@@ -152,6 +171,12 @@ private slots:
 
         QCOMPARE(int(w.warnings.size()), 1);
         QTEST(w.lastWarning(), "warning");
+        // The box comes first, and what the command empties is shown once it is answered.
+        QCOMPARE(int(w.replies.size()), 2);
+        QCOMPARE(int(w.replies[0].size()), 1);
+        // After the box the focus goes back to "run", and nothing more is announced.
+        QCOMPARE(w.controls().focus(), std::string("Command1"));
+        QVERIFY(!std::holds_alternative<show::Announcement>(w.replies[1].back()));
         QStringList emptied;
         for (int index = 7; index <= 11; ++index)
             if (w.text(index).isEmpty())
@@ -166,12 +191,12 @@ private slots:
 
     void runFollowsTheSelectedOption() {
         Window w;
-        startSystem(w);
+        start(w, 2);
         w.type({"1", "1", "3", "1", "-1", "1"});
         w.run();
         QCOMPARE(w.text(8), QString("-4"));
         // Equation chosen without "CHECK!": only a, b, c are checked and solved.
-        w.controls.selectOption1();
+        w.choose(1);
         w.run();
         QVERIFY(w.warnings.empty());
         QCOMPARE(w.caption(1), QString("No real roots. Comlpex roots:"));
@@ -180,9 +205,9 @@ private slots:
         QCOMPARE(w.text(9), QString("-2"));
 
         Window e;
-        startEquation(e);
+        start(e, 1);
         e.type({"1", "2", "3"});
-        e.controls.selectOption2();
+        e.choose(2);
         e.run();
         QCOMPARE(e.lastWarning(), QString("Fill in a1,a2,...,c2!"));
     }
@@ -212,6 +237,10 @@ private slots:
 
         QCOMPARE(int(w.warnings.size()), 1);
         QTEST(w.lastWarning(), "warning");
+        // The results are emptied first, then the box says why.
+        QCOMPARE(int(w.replies.size()), 2);
+        QVERIFY(w.replies[0].size() > 1);
+        QCOMPARE(w.replies[1], Reply{show::Focus{"Command1"}});
         for (int index = 7; index <= 11; ++index)
             QCOMPARE(w.text(index), QString());
         for (int index : {1, 7, 8})
@@ -318,7 +347,7 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QStringList, typed);
         Window w;
-        w.locale = numberLocale(locale);
+        w.conversation.setNumberLocale(numberLocale(locale));
         runAfterEarlierResults(w, false, typed);
 
         QCOMPARE(int(w.warnings.size()), w.lastWarning().isEmpty() ? 0 : 1);
@@ -328,15 +357,103 @@ private slots:
         QTEST(w.text(11), "root2");
     }
 
+    // What a screen reader hears after a run: the status line and the results, once.
+    void announcements_data() {
+        QTest::addColumn<bool>("system");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("sentence");
+        // clang-format off
+        QTest::newRow("two real roots")
+            << false << QStringList{"1", "-3", "2"} << "Two real roots. D= 1, x1= 2, x2= 1";
+        QTest::newRow("first degree")
+            << false << QStringList{"0", "2", "-4"} << "x1= 2";
+        QTest::newRow("complex roots")
+            << false << QStringList{"1", "2", "5"} << "No real roots. Comlpex roots: D= -16, x1= -1+2*i, x2= -1-2*i";
+        QTest::newRow("unsolvable equation")
+            << false << QStringList{"0", "0", "5"} << "Unsolvable Equation";
+        QTest::newRow("system solved")
+            << true << QStringList{"1", "1", "3", "1", "-1", "1"} << "D= -2, D1= -4, D2= -2, x= 2, y= 1";
+        QTest::newRow("undefined system")
+            << true << QStringList{"0", "0", "0", "0", "0", "0"} << "Undefined System!";
+        // clang-format on
+    }
+
+    void announcements() {
+        QFETCH(bool, system);
+        QFETCH(QStringList, typed);
+        Window w;
+        start(w, system ? 2 : 1);
+        w.type(typed);
+        w.run();
+        const Reply& reply = w.replies.front();
+        QCOMPARE(int(std::ranges::count_if(reply, [](const Effect& effect) {
+                     return std::holds_alternative<show::Announcement>(effect);
+                 })),
+                 1);
+        QTEST(QString::fromStdString(std::get<show::Announcement>(reply.back()).text), "sentence");
+    }
+
+    // A result wider than its box offers its whole text; one that fits offers none.
+    void cutResultsOfferTheirWholeText() {
+        Window w;
+        start(w, 1);
+        w.type({"1", "1", "1"});
+        w.run();
+        QCOMPARE(w.controls().wholeText(10), std::string("-0.5+0.866025403784439*i "));
+        QCOMPARE(w.controls().wholeText(7), std::string());
+        w.type({"1", "-3", "2"});
+        w.run();
+        QCOMPARE(w.controls().wholeText(10), std::string());
+    }
+
+    void menusAndTheEnd_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("ended");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("exit ends at once") << int(Command::Exit) << 0 << true << "";
+        QTest::newRow("File > Exit, Yes") << int(Command::FileExit) << int(BoxButton::Yes) << true << "";
+        QTest::newRow("File > Exit, No: the focus goes back")
+            << int(Command::FileExit) << int(BoxButton::No) << false << "Text(2)";
+        QTest::newRow("Help > About: the focus goes back")
+            << int(Command::HelpAbout) << int(BoxButton::Ok) << false << "Text(2)";
+    }
+
+    void menusAndTheEnd() {
+        QFETCH(int, command);
+        QFETCH(int, button);
+        Window w;
+        start(w, 1);
+        w.play(w.conversation.command(Command(command), "Text(2)"), BoxButton(button));
+        QTEST(w.controls().ended(), "ended");
+        QTEST(QString::fromStdString(w.controls().focus()), "focus");
+        if (w.controls().ended()) {
+            QCOMPARE(w.replies.back().back(),
+                     Effect(show::End{"Velmora has ended.", "Start it again"}));
+            // Nothing answers any more.
+            QVERIFY(w.conversation.command(Command::Check).empty());
+            QVERIFY(w.conversation.windowClosed().empty());
+        }
+    }
+
+    // The main window closed while the information window is open brings that one back.
+    void infoWindowOutlivesTheMainWindow() {
+        Window w;
+        QVERIFY(w.conversation.windowClosed().empty());
+        w.command(Command::Info);
+        QCOMPARE(w.replies.front(), Reply{show::InfoWindow{}});
+        QCOMPARE(w.conversation.windowClosed(), Reply{show::InfoWindowBack{}});
+        w.conversation.infoWindowClosed();
+        QVERIFY(w.conversation.windowClosed().empty());
+    }
+
     void clearFieldsKeepsTheLayout() {
         Window w;
-        startEquation(w);
-        for (int index = 1; index <= 11; ++index)
-            w.controls.setText(index, "x");
-        for (int index : {1, 7, 8})
-            w.controls.setCaption(index, "x");
+        start(w, 1);
+        w.type({"1", "2", "5"});
+        w.run();
         const QString layout = w.visible();
-        clearFields(w.controls, w.vars);
+        w.command(Command::ClearFields);
         for (int index = 1; index <= 11; ++index)
             QCOMPARE(w.text(index), QString());
         QCOMPARE(w.caption(1) + w.caption(7) + w.caption(8), QString());

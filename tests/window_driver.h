@@ -35,6 +35,7 @@ public:
     QMessageBox::StandardButtons buttons;
     QWidget* parent = nullptr;
     int width = 0;
+    QStringList visibleWindows; // the other windows on screen while the box was
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -49,6 +50,9 @@ protected:
         buttons = box->standardButtons();
         parent = box->parentWidget();
         width = box->width();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window != box && window->isVisible())
+                visibleWindows << window->objectName();
         QTimer::singleShot(m_after, box, [box, answer = m_answer] {
             if (QAbstractButton* button = box->button(answer))
                 button->click();

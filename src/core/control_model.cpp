@@ -13,9 +13,10 @@ int checkedIndex(int index, int last) {
 } // namespace
 
 ControlModel::ControlModel() {
-    m_labels[5].text = "D=";
-    m_labels[12].text = "D1=";
-    m_labels[13].text = "D2=";
+    m_commandEnabled.fill(true);
+    for (const ControlDesign& row : mainWindowDesign().controls)
+        if (row.kind == ControlKind::Label)
+            m_labels.at(row.index).text = row.caption;
 }
 
 std::string ControlModel::text(int index) const {
@@ -23,7 +24,9 @@ std::string ControlModel::text(int index) const {
 }
 
 void ControlModel::setText(int index, std::string_view text) {
-    m_texts[checkedIndex(index, textCount)].text = text;
+    Box& box = m_texts[checkedIndex(index, textCount)];
+    box.text = text;
+    box.whole.clear();
 }
 
 void ControlModel::setTextVisible(int index, bool visible) {
@@ -39,7 +42,7 @@ void ControlModel::setLabelVisible(int index, bool visible) {
 }
 
 void ControlModel::setCommandEnabled(int index, bool enabled) {
-    m_commandEnabled[checkedIndex(index, 3)] = enabled;
+    m_commandEnabled[checkedIndex(index, commandCount)] = enabled;
 }
 
 const std::string& ControlModel::caption(int index) const {
@@ -55,7 +58,11 @@ bool ControlModel::labelVisible(int index) const {
 }
 
 bool ControlModel::commandEnabled(int index) const {
-    return m_commandEnabled[checkedIndex(index, 3)];
+    return m_commandEnabled[checkedIndex(index, commandCount)];
+}
+
+const std::string& ControlModel::wholeText(int index) const {
+    return m_texts[checkedIndex(index, textCount)].whole;
 }
 
 void ControlModel::selectOption1() {
@@ -66,4 +73,52 @@ void ControlModel::selectOption1() {
 void ControlModel::selectOption2() {
     m_option1 = false;
     m_option2 = true;
+}
+
+void ControlModel::render(const show::Text& text) {
+    setText(text.index, text.text);
+    m_texts[text.index].whole = text.whole;
+}
+
+void ControlModel::render(const show::TextVisible& visible) {
+    setTextVisible(visible.index, visible.visible);
+}
+
+void ControlModel::render(const show::Caption& caption) {
+    setCaption(caption.index, caption.caption);
+}
+
+void ControlModel::render(const show::LabelVisible& visible) {
+    setLabelVisible(visible.index, visible.visible);
+}
+
+void ControlModel::render(const show::CommandEnabled& enabled) {
+    setCommandEnabled(enabled.index, enabled.enabled);
+}
+
+// A box takes the focus while it is open; the reply to its answer says where it goes next.
+void ControlModel::render(const show::Box& /*box*/) {
+    m_focus.clear();
+}
+
+void ControlModel::render(const show::Focus& focus) {
+    m_focus = focus.control;
+}
+
+void ControlModel::render(const show::Announcement& announcement) {
+    m_announcement = announcement.text;
+}
+
+void ControlModel::render(const show::Window& /*window*/) {
+    m_windowShown = true;
+}
+
+void ControlModel::render(const show::InfoWindow& /*info*/) {}
+
+void ControlModel::render(const show::InfoWindowBack& /*back*/) {}
+
+void ControlModel::render(const show::End& /*end*/) {
+    m_ended = true;
+    m_windowShown = false;
+    m_focus.clear();
 }

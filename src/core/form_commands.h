@@ -7,9 +7,9 @@
 #include "core/form_variables.h"
 #include "core/numbers.h"
 
-// The main window's commands, written against the control operations so that they run on every
-// front-end and on the plain model alike. Message boxes are the caller's: showWarning shows
-// warningBox(text) and returns when it is dismissed.
+// The main window's procedures, written against the control operations. The conversation runs
+// them against a recorder of what to show: showWarning puts the warning box into the reply at
+// that point, and what the procedure writes after it is shown once the box is answered.
 using ShowWarning = std::function<void(std::string_view text)>;
 
 // The load procedure after the welcome box: every box and label hidden, the lower buttons disabled.

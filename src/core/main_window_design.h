@@ -2,12 +2,23 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 #include "core/design.h"
 
 // The main window as it is designed: what each control is, where it stands, what it shows before
 // any procedure runs.
 enum class ControlKind { InputBox, ResultBox, Label, OptionButton, PushButton };
+
+// What the user can ask of the main window, by button or menu item: each front-end sends the
+// command of the control that was used, and the core answers it.
+enum class Command { None, Run, ClearFields, Exit, Check, Info, FileExit, HelpAbout };
+
+// Text(1)..Text(11), Label(1)..Label(13), Command1..Command5, Option1 and Option2.
+inline constexpr int textCount = 11;
+inline constexpr int labelCount = 13;
+inline constexpr int commandCount = 5;
+inline constexpr int optionCount = 2;
 
 struct ControlDesign {
     const char* name; // the objectName, "Text(7)", "Command4"
@@ -21,6 +32,7 @@ struct ControlDesign {
     // A push button in the coloured style paints its face in this colour; without one it keeps
     // the system's button colour.
     std::optional<Rgb> face;
+    Command command; // push buttons only
 
     // A face taller than wide ("INFO") has no room for a word: its caption reads top to bottom,
     // one character to a line.
@@ -32,6 +44,7 @@ struct MenuDesign {
     const char* caption; // "&File", the ampersand before the access key
     const char* itemName;
     const char* itemCaption;
+    Command command;
 };
 
 struct MainWindowDesign {
@@ -45,6 +58,10 @@ struct MainWindowDesign {
 };
 
 const MainWindowDesign& mainWindowDesign();
+
+// The names tools and tests find the controls by: "Text(7)", "Label(1)".
+std::string textName(int index);
+std::string labelName(int index);
 
 // The caption standing beside each box, as pairs of Text and Label indices: "a=" beside Text(1).
 struct BoxCaption {

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QIcon>
 #include <QLabel>
@@ -20,9 +21,7 @@
 #include <QStyleOptionFrame>
 #include <QTimer>
 
-#include "core/form_commands.h"
 #include "core/main_window_design.h"
-#include "core/message_boxes.h"
 #include "desktop/coloured_button.h"
 #include "desktop/design_style.h"
 #include "desktop/form3.h"
@@ -30,11 +29,6 @@
 #include "desktop/system_locale.h"
 
 namespace {
-
-// The user's number format, read once when the window is created.
-NumberLocale systemNumberLocale() {
-    return numberLocale(QLocale::system());
-}
 
 // Runs a task once, after a widget has painted itself for the first time and the picture has
 // gone to the screen.
@@ -57,22 +51,29 @@ private:
     std::function<void()> m_task;
 };
 
-// Whether a box shows all of its text: the room between its frame and its margins.
-bool fitsIn(const QLineEdit* box) {
+// The room for text in a box: its width between its frame and its margins.
+int textRoom(const QLineEdit* box) {
     QStyleOptionFrame frame;
     frame.initFrom(box);
     frame.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box);
     const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box);
     const QMargins margins = box->textMargins();
     constexpr int lineEditMargin = 2; // QLineEdit's own space on either side of the text
-    const int room = contents.width() - margins.left() - margins.right() - 2 * lineEditMargin;
-    return box->fontMetrics().horizontalAdvance(box->text()) <= room;
+    return contents.width() - margins.left() - margins.right() - 2 * lineEditMargin;
+}
+
+BoxButton answerOf(int button) {
+    if (button == QMessageBox::Yes)
+        return BoxButton::Yes;
+    return button == QMessageBox::No ? BoxButton::No : BoxButton::Ok;
 }
 
 } // namespace
 
 Form1::Form1(QWidget* parent, Construction construction)
-    : QMainWindow(parent), m_locale(systemNumberLocale()) {
+    : QMainWindow(parent), m_conversation(this) {
+    // The user's number format, read once when the window is created.
+    m_conversation.setNumberLocale(numberLocale(QLocale::system()));
     const MainWindowDesign& design = mainWindowDesign();
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QString::fromLatin1(design.caption));
@@ -101,18 +102,20 @@ void Form1::createContents() {
 Form1::~Form1() = default;
 
 void Form1::createMenus() {
-    static constexpr std::array itemClicks{&Form1::exitClick, &Form1::aboutClick};
-    const auto& menus = mainWindowDesign().menus;
-    for (std::size_t index = 0; index < menus.size(); ++index) {
-        const MenuDesign& design = menus[index];
+    for (const MenuDesign& design : mainWindowDesign().menus) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(design.caption));
         menu->setObjectName(QString::fromLatin1(design.name));
         QAction* item = menu->addAction(QString::fromLatin1(design.itemCaption));
         item->setObjectName(QString::fromLatin1(design.itemName));
-        connect(item, &QAction::triggered, this, itemClicks.at(index));
+        connect(item, &QAction::triggered, this, [this, command = design.command] {
+            // A box the item shows gives the focus back to the control that had it.
+            const QWidget* focused = QApplication::focusWidget();
+            const std::string origin =
+                focused && isAncestorOf(focused) ? focused->objectName().toStdString() : "";
+            play(m_conversation.command(command, origin));
+        });
     }
 }
-
 void Form1::createControls() {
     // The client area: the menu bar stays in the desktop's own font and colours.
     auto* client = new QWidget(this);
@@ -162,6 +165,10 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
         plain.setStyleStrategy(QFont::PreferNoShaping);
         box->setFont(plain);
         box->setReadOnly(design.kind == ControlKind::ResultBox);
+        if (design.kind == ControlKind::InputBox)
+            connect(box, &QLineEdit::textChanged, this, [this, index = design.index](const QString& text) {
+                m_conversation.edit(index, text.toStdString());
+            });
         m_texts.at(design.index) = box;
         return box;
     }
@@ -187,7 +194,10 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
         look.setColor(QPalette::Window, toColour(mainWindowDesign().background));
         option->setPalette(look);
         option->setAutoFillBackground(true);
-        m_options.at(design.index) = option;
+        connect(option, &QRadioButton::toggled, this, [this, index = design.index](bool checked) {
+            if (checked)
+                m_conversation.choose(index);
+        });
         return option;
     }
     case ControlKind::PushButton:
@@ -201,117 +211,107 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
     button->setAutoDefault(false);
     button->setDefault(false);
     m_commands.at(design.index) = button;
-    static constexpr std::array clicks{&Form1::command1Click, &Form1::command2Click,
-                                       &Form1::command3Click, &Form1::command4Click,
-                                       &Form1::command5Click};
-    connect(button, &QPushButton::clicked, this, clicks.at(design.index - 1));
+    connect(button, &QPushButton::clicked, this,
+            [this, command = design.command] { play(m_conversation.command(command)); });
     return button;
 }
 
 void Form1::load() {
-    const std::unique_ptr<QMessageBox> box = messageBox(welcomeBox, nullptr);
-    // A window constructed without its contents builds them while the user reads the box, once
-    // the box is on screen; a box answered before it ever painted leaves them to be built here.
-    if (!m_contentsCreated)
-        new AfterFirstPaint(box.get(), [this] { createContents(); });
-    box->exec();
-    createContents();
-    hideControlsOnLoad(*this, m_vars);
-    // The first control in tab order that can take the focus once the boxes are hidden.
-    m_options[1]->setFocus(Qt::OtherFocusReason);
+    play(m_conversation.load());
 }
 
-std::string Form1::text(int index) const {
-    return m_texts.at(index)->text().toStdString();
+void Form1::play(const Reply& reply) {
+    ::render(reply, *this);
 }
 
-void Form1::setText(int index, std::string_view text) {
-    QLineEdit* box = m_texts.at(index);
-    box->setText(QString::fromUtf8(text));
-    // A result longer than its box reads from its start, not from its end, and shows whole in
-    // the tooltip and to a screen reader, so that a cut exponent or "*i" is never missed.
+void Form1::render(const show::Text& text) {
+    QLineEdit* box = m_texts.at(text.index);
+    box->setText(QString::fromUtf8(text.text));
+    // A result reads from its start, not from its end; a cut one shows whole in the tooltip and
+    // to a screen reader.
     box->setCursorPosition(0);
-    const QString whole = fitsIn(box) ? QString() : box->text();
+    const QString whole = QString::fromUtf8(text.whole);
     box->setToolTip(whole);
     box->setAccessibleDescription(whole);
 }
 
-void Form1::setTextVisible(int index, bool visible) {
-    m_texts.at(index)->setVisible(visible);
+void Form1::render(const show::TextVisible& visible) {
+    m_texts.at(visible.index)->setVisible(visible.visible);
 }
 
-void Form1::setCaption(int index, std::string_view caption) {
-    m_labels.at(index)->setText(QString::fromUtf8(caption));
+void Form1::render(const show::Caption& caption) {
+    m_labels.at(caption.index)->setText(QString::fromUtf8(caption.caption));
 }
 
-void Form1::setLabelVisible(int index, bool visible) {
-    m_labels.at(index)->setVisible(visible);
+void Form1::render(const show::LabelVisible& visible) {
+    m_labels.at(visible.index)->setVisible(visible.visible);
 }
 
-void Form1::setCommandEnabled(int index, bool enabled) {
-    m_commands.at(index)->setEnabled(enabled);
+void Form1::render(const show::CommandEnabled& enabled) {
+    m_commands.at(enabled.index)->setEnabled(enabled.enabled);
 }
 
-bool Form1::option1Selected() const {
-    return m_options[1]->isChecked();
+void Form1::render(const show::Box& box) {
+    // Before the window is shown the box stands alone: the welcome box.
+    const std::unique_ptr<QMessageBox> shown = messageBox(box.design(), isVisible() ? this : nullptr);
+    // A window constructed without its contents builds them while the user reads the box, once
+    // the box is on screen; a box answered before it ever painted leaves them to be built here.
+    if (!m_contentsCreated)
+        new AfterFirstPaint(shown.get(), [this] { createContents(); });
+    const int button = shown->exec();
+    createContents();
+    play(m_conversation.answer(answerOf(button)));
 }
 
-bool Form1::option2Selected() const {
-    return m_options[2]->isChecked();
+void Form1::render(const show::Focus& focus) {
+    if (auto* control = findChild<QWidget*>(QString::fromStdString(focus.control)))
+        control->setFocus(Qt::OtherFocusReason);
 }
 
-void Form1::command4Click() {
-    checkLayout(*this, m_vars);
-    // The user starts typing where the tab order starts; with no option chosen there is no box.
-    if (!m_texts[1]->isHidden())
-        m_texts[1]->setFocus(Qt::OtherFocusReason);
+void Form1::render(const show::Announcement& announcement) {
+    // Qt 6.4 has no announcement of its own: the status line's description carries the sentence,
+    // and its change is sent as screen readers hear a live status line change.
+    QLabel* status = m_labels.at(role::statusLine);
+    status->setAccessibleDescription(QString::fromUtf8(announcement.text));
+    QAccessibleEvent changed(status, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
-void Form1::command1Click() {
-    runCommand(*this, m_vars, m_locale,
-               [this](std::string_view message) { showBox(warningBox(message)); });
+void Form1::render(const show::Window& /*window*/) {
+    show();
 }
 
-void Form1::command2Click() {
-    clearFields(*this, m_vars);
-}
-
-void Form1::command3Click() {
-    endProgram();
-}
-
-void Form1::command5Click() {
+void Form1::render(const show::InfoWindow& /*info*/) {
     // One information window at a time, without an owner; closing it destroys it, and the next
     // press creates it anew.
     if (!m_form3) {
         m_form3 = new Form3;
+        connect(m_form3, &QObject::destroyed, this, [this] { m_conversation.infoWindowClosed(); });
     }
     m_form3->bringToFront();
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
-    // The program runs on while the information window is open; a minimised one must not be left
-    // as the only thing on the desktop, out of sight.
+void Form1::render(const show::InfoWindowBack& /*back*/) {
     if (m_form3 && m_form3->isMinimized())
         m_form3->bringToFront();
-    QMainWindow::closeEvent(event);
 }
 
-void Form1::exitClick() {
-    if (showBox(quitBox) == QMessageBox::Yes)
-        endProgram();
-}
-
-void Form1::aboutClick() {
-    showBox(aboutBox);
-}
-
-int Form1::showBox(const MessageBoxDesign& design) {
-    return messageBox(design, this)->exec();
-}
-
-void Form1::endProgram() {
-    // At once and without asking: every window goes, the information window too.
+void Form1::render(const show::End& /*end*/) {
+    // Every window goes, the information window too.
     QApplication::closeAllWindows();
     QCoreApplication::exit(0);
+}
+
+int Form1::textWidth(int textIndex, std::string_view text) const {
+    const QLineEdit* box = m_texts.at(textIndex);
+    return box->fontMetrics().horizontalAdvance(QString::fromUtf8(text));
+}
+
+int Form1::room(int textIndex) const {
+    return textRoom(m_texts.at(textIndex));
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    play(m_conversation.windowClosed());
+    QMainWindow::closeEvent(event);
 }
