@@ -1,6 +1,7 @@
 // Number texts: the first byte picks a locale, the rest is a text typed into a box; the leading
 // bytes of that text are also taken as the bits of a Single and of a double to be written out.
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstring>
@@ -117,15 +118,31 @@ void checkDouble(double value, const NumberLocale& locale) {
 
 // The reading of a coefficient against the number the text means, worked out apart from it: a
 // text the run command takes is read as that number, and a numeric text that means a number is
-// taken.
+// taken. A text that Val reads to its end as one number and the locale as another means neither
+// for sure, and is refused.
 void checkCoefficient(std::string_view text, bool numeric, const NumberLocale& locale) {
     std::optional<double> read;
+    CoefficientReading reading;
     try {
         read = readCoefficient(text, locale);
+        reading = coefficientReading(text, locale);
     } catch (const std::exception& error) {
         require(false, "readCoefficient never throws",
                 [&] { return quoted(text) + ": " + error.what(); });
     }
+    require(read.has_value() == (reading.verdict == CoefficientReading::Verdict::Number),
+            "readCoefficient reads what coefficientReading takes", [&] { return quoted(text); });
+    if (reading.verdict == CoefficientReading::Verdict::Ambiguous) {
+        require(meaning::valReadsAll(text) && reading.byVal && *reading.byVal == Val(text) &&
+                    reading.inLocale && *reading.inLocale != *reading.byVal,
+                "an ambiguous text has Val's whole reading and another",
+                [&] { return quoted(text) + ", " + localeName(locale); });
+        return;
+    }
+    // The meaning worked out here knows only the ASCII minus, and no direction marks.
+    for (std::string_view other : {"\xE2\x88\x92", "\xE2\x80\x8E", "\xE2\x80\x8F", "\xD8\x9C"})
+        if (text.find(other) != std::string_view::npos)
+            return;
     const std::optional<double> meant = meantValue(text, locale);
     const auto about = [&] {
         return quoted(text) + " reads " + (read ? number(*read) : std::string("no number")) +
@@ -135,14 +152,25 @@ void checkCoefficient(std::string_view text, bool numeric, const NumberLocale& l
     if (numeric && read)
         require(meant && *meant == *read, "an accepted coefficient is the number its text means",
                 about);
-    if (numeric && meant)
+    // A group separator after a lone zero makes no group ("0.125" is no German thousand), which
+    // the meaning worked out here does not know.
+    const std::size_t first = text.find_first_of("0123456789");
+    const std::size_t zeros =
+        first == std::string_view::npos ? first : text.find_first_not_of('0', first);
+    const bool groupAfterZero =
+        zeros != std::string_view::npos && zeros > first &&
+        (text.substr(zeros).starts_with(locale.groupSeparator) || text[zeros] == ' ') &&
+        !locale.groupSeparator.empty();
+    if (numeric && meant && !groupAfterZero)
         require(read.has_value(), "a numeric text that means a number is accepted", about);
 }
 
 // Val against the C library's reader, on texts IsNumeric accepts in the English locale that use
-// none of the forms only one of them knows: grouping, currency, "&H"/"&O" and the exponent "D".
+// none of the forms only one of them knows: grouping, currency, "&H"/"&O", the exponent "D", and
+// the minus sign U+2212 and direction marks, which IsNumeric takes as a locale writes them.
 void compareWithStrtod(std::string_view text, double value) {
-    if (text.find_first_of(",$&Dd\t") != std::string_view::npos)
+    if (text.find_first_of(",$&Dd\t") != std::string_view::npos ||
+        std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; }))
         return;
     const std::string plain(text);
     char* end = nullptr;

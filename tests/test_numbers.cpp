@@ -5,14 +5,20 @@
 #include <limits>
 #include <string>
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocale>
 #include <QScopeGuard>
 #include <QTest>
 
+#include "core/number_locale.h"
 #include "core/numbers.h"
 #include "desktop/system_locale.h"
 
 Q_DECLARE_METATYPE(ArithmeticFault::Kind)
+Q_DECLARE_METATYPE(CoefficientReading::Verdict)
 
 // The number conversions, each with the texts the user types or sees written out.
 class TestNumbers : public QObject {
@@ -31,6 +37,42 @@ private:
     }
 
     static double infinity() { return std::numeric_limits<double>::infinity(); }
+
+    static QStringList symbolsOf(const NumberLocale& locale) {
+        QStringList symbols;
+        if (!locale.currencySymbol.empty())
+            symbols << QString::fromStdString(locale.currencySymbol);
+        for (const std::string& symbol : locale.otherCurrencySymbols)
+            symbols << QString::fromStdString(symbol);
+        return symbols;
+    }
+
+    static const QJsonObject& localeTable() {
+        static const QJsonObject table = [] {
+            QFile file(VELMORA_LOCALE_ROWS);
+            if (!file.open(QIODevice::ReadOnly))
+                qFatal("cannot read %s", VELMORA_LOCALE_ROWS);
+            return QJsonDocument::fromJson(file.readAll()).object();
+        }();
+        return table;
+    }
+
+    // What the browser's Intl says of a locale, as the table keeps it.
+    static std::optional<LocaleFacts> browserFacts(const QString& tag) {
+        for (const QJsonValue& value : localeTable()["locales"].toArray()) {
+            const QJsonArray entry = value.toArray();
+            if (entry[0].toString() != tag)
+                continue;
+            const auto text = [&](int index) { return entry[index].toString().toStdString(); };
+            return LocaleFacts{.language = tag.section('-', 0, 0).toStdString(),
+                               .region = tag.section('-', 1, 1).toStdString(),
+                               .decimalSeparator = text(1),
+                               .groupSeparator = text(2),
+                               .written = text(3),
+                               .money = LocaleFacts::Money{text(4), text(5)}};
+        }
+        return std::nullopt;
+    }
 
     static void addIsNumericColumns() {
         QTest::addColumn<QString>("text");
@@ -216,6 +258,11 @@ private slots:
         QTest::newRow("currency, no-break space, number") << "€\u00A05" << true;
         QTest::newRow("no-break space without currency") << "5\u00A0" << false;
         QTest::newRow("no-break space between digits") << "1\u00A0234" << false;
+        QTest::newRow("the minus sign U+2212") << "\u22121,5" << true;
+        QTest::newRow("direction marks around sign and symbol")
+            << "\u200F\u200E-1,5\u00A0\u200F€" << true;
+        QTest::newRow("Arabic letter mark") << "\u061C-2" << true;
+        QTest::newRow("a right quote groups no German number") << "1\u2019000" << false;
     }
 
     void isNumericGerman() { checkIsNumeric(german()); }
@@ -230,6 +277,35 @@ private slots:
     }
 
     void isNumericOtherSeparators() { checkIsNumeric(NumberLocale{",", "\u202F", "€"}); }
+
+    // Austrian money is grouped with the full stop, plain numbers with a no-break space.
+    void isNumericMoneyOtherwise_data() {
+        addIsNumericColumns();
+        QTest::newRow("money's groups") << "€ 1.234,50" << true;
+        QTest::newRow("plain groups") << "1\u00A0234,5" << true;
+        QTest::newRow("a blank for the no-break space") << "1 234,5" << true;
+        QTest::newRow("money's groups without the symbol") << "1.234,5" << true;
+        QTest::newRow("plain and money's groups mixed") << "1.234\u00A0567,5" << false;
+        QTest::newRow("an apostrophe") << "1'234,5" << false;
+    }
+
+    void isNumericMoneyOtherwise() {
+        checkIsNumeric(NumberLocale{",", "\u00A0", "€", 3, 3, {}, ",", "."});
+    }
+
+    // Swiss German groups with the apostrophe or U+2019, whichever a platform names.
+    void isNumericApostrophes_data() {
+        addIsNumericColumns();
+        QTest::newRow("apostrophe") << "1'234.5" << true;
+        QTest::newRow("right quote") << "1\u2019234.5" << true;
+        QTest::newRow("left quote") << "1\u2018234.5" << false;
+        QTest::newRow("francs first, then the sign") << "CHF-1'234.50" << true;
+    }
+
+    void isNumericApostrophes() {
+        checkIsNumeric(NumberLocale{".", "\u2019", "CHF"});
+        checkIsNumeric(NumberLocale{".", "'", "CHF"});
+    }
 
     void isNumericWithoutGrouping_data() {
         addIsNumericColumns();
@@ -268,51 +344,35 @@ private slots:
         QCOMPARE(IsNumeric(view, english()), numeric);
     }
 
-    // The user's number format as the desktop takes it from Qt, group sizes included.
+    // The user's number format as the desktop takes it from Qt, group sizes included; the
+    // currency symbols come from the core's table by region, money's separators where Qt cannot
+    // tell from the core's table too.
     void numberLocaleFromQt_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("decimalSeparator");
         QTest::addColumn<QString>("groupSeparator");
-        QTest::addColumn<QString>("currencySymbol");
+        QTest::addColumn<QStringList>("currencySymbols");
         QTest::addColumn<int>("primaryGroupSize");
         QTest::addColumn<int>("secondaryGroupSize");
+        QTest::addColumn<QString>("money"); // decimal and group separators, where they differ
 
-        QTest::newRow("English (US)") << "en_US"
-                                      << "."
-                                      << ","
-                                      << "$" << 3 << 3;
-        QTest::newRow("German") << "de_DE"
-                                << ","
-                                << "."
-                                << "€" << 3 << 3;
-        QTest::newRow("Greek") << "el_GR"
-                               << ","
-                               << "."
-                               << "€" << 3 << 3;
-        QTest::newRow("French") << "fr_FR"
-                                << ","
-                                << "\u202F"
-                                << "€" << 3 << 3;
-        QTest::newRow("Russian") << "ru_RU"
-                                 << ","
-                                 << "\u00A0"
-                                 << "₽" << 3 << 3;
-        QTest::newRow("Indian English") << "en_IN"
-                                        << "."
-                                        << ","
-                                        << "₹" << 3 << 2;
-        QTest::newRow("Polish") << "pl_PL"
-                                << ","
-                                << "\u00A0"
-                                << "zł" << 3 << 3;
-        QTest::newRow("Swedish") << "sv_SE"
-                                 << ","
-                                 << "\u00A0"
-                                 << "kr" << 3 << 3;
-        QTest::newRow("C") << "C"
-                           << "."
-                           << ","
-                           << "" << 3 << 3;
+        // clang-format off
+        QTest::newRow("English (US)") << "en_US" << "." << "," << QStringList{"$", "US$"} << 3 << 3 << "";
+        QTest::newRow("German") << "de_DE" << "," << "." << QStringList{"€"} << 3 << 3 << "";
+        QTest::newRow("Austrian German") << "de_AT" << "," << "\u00A0" << QStringList{"€"} << 3 << 3 << ",.";
+        QTest::newRow("Swiss German") << "de_CH" << "." << "\u2019" << QStringList{"CHF"} << 3 << 3 << "";
+        QTest::newRow("Swiss French") << "fr_CH" << "," << "\u202F" << QStringList{"CHF"} << 3 << 3 << ".\u202F";
+        QTest::newRow("Greek") << "el_GR" << "," << "." << QStringList{"€"} << 3 << 3 << "";
+        QTest::newRow("French") << "fr_FR" << "," << "\u202F" << QStringList{"€"} << 3 << 3 << "";
+        QTest::newRow("Russian") << "ru_RU" << "," << "\u00A0" << QStringList{"₽"} << 3 << 3 << "";
+        QTest::newRow("Indian English") << "en_IN" << "." << "," << QStringList{"₹"} << 3 << 2 << "";
+        QTest::newRow("Polish") << "pl_PL" << "," << "\u00A0" << QStringList{"zł"} << 3 << 3 << "";
+        QTest::newRow("Spanish, a long first group in Qt") << "es_ES" << "," << "." << QStringList{"€"} << 3 << 3 << "";
+        QTest::newRow("Swedish") << "sv_SE" << "," << "\u00A0" << QStringList{"kr"} << 3 << 3 << "";
+        QTest::newRow("Croatian, the euro") << "hr_HR" << "," << "." << QStringList{"€"} << 3 << 3 << "";
+        QTest::newRow("Ukrainian, both symbols") << "uk_UA" << "," << "\u00A0" << QStringList{"₴", "грн"} << 3 << 3 << "";
+        QTest::newRow("C") << "C" << "." << "," << QStringList{} << 3 << 3 << "";
+        // clang-format on
     }
 
     void numberLocaleFromQt() {
@@ -320,9 +380,103 @@ private slots:
         const NumberLocale locale = numberLocale(QLocale(name));
         QTEST(QString::fromStdString(locale.decimalSeparator), "decimalSeparator");
         QTEST(QString::fromStdString(locale.groupSeparator), "groupSeparator");
-        QTEST(QString::fromStdString(locale.currencySymbol), "currencySymbol");
+        QTEST(symbolsOf(locale), "currencySymbols");
         QTEST(locale.primaryGroupSize, "primaryGroupSize");
         QTEST(locale.secondaryGroupSize, "secondaryGroupSize");
+        QTEST(QString::fromStdString(locale.moneyDecimalSeparator + locale.moneyGroupSeparator),
+              "money");
+    }
+
+    // The rule both front-ends share: group sizes from the locale's own writing of a long number,
+    // currency symbols by region, money's separators kept only where they differ.
+    void numberLocaleFromFacts_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("decimalSeparator");
+        QTest::addColumn<QString>("groupSeparator");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("money"); // as the front-end hands it over; "?" where it cannot tell
+        QTest::addColumn<QString>("groupRead"); // the group separator kept
+        QTest::addColumn<int>("primaryGroupSize");
+        QTest::addColumn<int>("secondaryGroupSize");
+        QTest::addColumn<QStringList>("currencySymbols");
+        QTest::addColumn<QString>("moneyRead");
+
+        // clang-format off
+        QTest::newRow("groups of three") << "en" << "US" << "." << "," << "1,234,567,890.5" << ".," << "," << 3 << 3 << QStringList{"$", "US$"} << "";
+        QTest::newRow("Indian groups") << "hi" << "IN" << "." << "," << "1,23,45,67,890.5" << ".," << "," << 3 << 2 << QStringList{"₹"} << "";
+        QTest::newRow("a long first group") << "es" << "ES" << "," << "." << "1234.567.890,5" << ",." << "." << 3 << 3 << QStringList{"€"} << "";
+        QTest::newRow("two groups only") << "xx" << "" << "." << "," << "1234567,890.5" << "" << "," << 3 << 3 << QStringList{} << "";
+        QTest::newRow("no groups: no separator") << "en" << "US" << "." << "," << "1234567890.5" << "" << "" << 0 << 0 << QStringList{"$", "US$"} << "";
+        QTest::newRow("no groups, no decimals written") << "xx" << "ZZ" << "." << " " << "1234567890" << "" << "" << 0 << 0 << QStringList{} << "";
+        QTest::newRow("money otherwise, from the browser") << "de" << "AT" << "," << "\u00A0" << "1\u00A0234\u00A0567\u00A0890,5" << ",." << "\u00A0" << 3 << 3 << QStringList{"€"} << ",.";
+        QTest::newRow("money otherwise, from the table") << "de" << "AT" << "," << "\u00A0" << "1\u00A0234\u00A0567\u00A0890,5" << "?" << "\u00A0" << 3 << 3 << QStringList{"€"} << ",.";
+        QTest::newRow("the browser's word over the table's") << "de" << "AT" << "," << "\u00A0" << "1\u00A0234\u00A0567\u00A0890,5" << ",\u00A0" << "\u00A0" << 3 << 3 << QStringList{"€"} << "";
+        QTest::newRow("German in Austria's neighbour") << "de" << "DE" << "," << "." << "1.234.567.890,5" << "?" << "." << 3 << 3 << QStringList{"€"} << "";
+        QTest::newRow("the euro in Croatia") << "hr" << "HR" << "," << "." << "1.234.567.890,5" << ",." << "." << 3 << 3 << QStringList{"€"} << "";
+        QTest::newRow("hryvnia both ways") << "uk" << "UA" << "," << "\u00A0" << "1\u00A0234\u00A0567\u00A0890,5" << ",\u00A0" << "\u00A0" << 3 << 3 << QStringList{"₴", "грн"} << "";
+        QTest::newRow("an unknown region") << "xx" << "XX" << "." << "," << "1,234,567,890.5" << "" << "," << 3 << 3 << QStringList{} << "";
+        // clang-format on
+    }
+
+    void numberLocaleFromFacts() {
+        QFETCH(QString, language);
+        QFETCH(QString, region);
+        QFETCH(QString, decimalSeparator);
+        QFETCH(QString, groupSeparator);
+        QFETCH(QString, written);
+        QFETCH(QString, money);
+        LocaleFacts facts{.language = language.toStdString(),
+                          .region = region.toStdString(),
+                          .decimalSeparator = decimalSeparator.toStdString(),
+                          .groupSeparator = groupSeparator.toStdString(),
+                          .written = written.toStdString(),
+                          .money = std::nullopt};
+        if (money != "?")
+            facts.money = LocaleFacts::Money{money.left(1).toStdString(), money.mid(1).toStdString()};
+        const NumberLocale locale = ::numberLocale(facts);
+        QCOMPARE(QString::fromStdString(locale.decimalSeparator), decimalSeparator);
+        QTEST(QString::fromStdString(locale.groupSeparator), "groupRead");
+        QTEST(locale.primaryGroupSize, "primaryGroupSize");
+        QTEST(locale.secondaryGroupSize, "secondaryGroupSize");
+        QTEST(symbolsOf(locale), "currencySymbols");
+        QTEST(QString::fromStdString(locale.moneyDecimalSeparator + locale.moneyGroupSeparator),
+              "moneyRead");
+    }
+
+    // The shared table of texts as users of forty locales write them, read with the format each
+    // front-end makes: from Qt's data, as the desktop does, and from the browser's facts kept in
+    // the table, as the page does. Both must read every row as the number meant, or refuse it.
+    void localeRows_data() {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<double>("meant");
+        const QJsonArray rows = localeTable()["rows"].toArray();
+        QVERIFY(rows.size() > 100);
+        for (const QJsonValue& value : rows) {
+            const QJsonArray row = value.toArray();
+            const QString tag = row[0].toString(), text = row[1].toString();
+            QTest::addRow("%s %s", qPrintable(tag), qPrintable(text))
+                << tag << text << row[2].isString() << row[2].toDouble();
+        }
+    }
+
+    void localeRows() {
+        QFETCH(QString, tag);
+        QFETCH(QString, text);
+        QFETCH(bool, refused);
+        QFETCH(double, meant);
+        const std::string typed = text.toStdString();
+        const std::optional<LocaleFacts> browser = browserFacts(tag);
+        QVERIFY2(browser, "the locale is missing from the table's locales");
+        for (const NumberLocale& locale : {numberLocale(QLocale(tag)), ::numberLocale(*browser)}) {
+            const std::optional<double> read = ::readCoefficient(typed, locale);
+            const bool taken = IsNumeric(typed, locale) && read;
+            QCOMPARE(!taken, refused);
+            if (taken)
+                QCOMPARE(*read, meant);
+        }
     }
 
     // The value of a coefficient text: Val's where Val reads all of it, else the locale's
@@ -330,7 +484,9 @@ private slots:
     void readCoefficient_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("readBy"); // "Val", "locale", or "" where it is no number
+        // "Val", "locale", "ambiguous" (with the locale's reading as the value), or "" where it
+        // is no number
+        QTest::addColumn<QString>("readBy");
         QTest::addColumn<double>("value");
 
         // clang-format off
@@ -363,7 +519,13 @@ private slots:
 
         QTest::newRow("English, 1.5") << "en_US" << "1.5" << "Val" << 1.5;
         QTest::newRow("German, 1.5") << "de_DE" << "1.5" << "Val" << 1.5;
-        QTest::newRow("German, 1.500 as always") << "de_DE" << "1.500" << "Val" << 1.5;
+        QTest::newRow("German, 0.125") << "de_DE" << "0.125" << "Val" << 0.125;
+        QTest::newRow("German, 1.000,5") << "de_DE" << "1.000,5" << "locale" << 1000.5;
+        QTest::newRow("German, 1.500 two ways") << "de_DE" << "1.500" << "ambiguous" << 1500.0;
+        QTest::newRow("German, 1.000 two ways") << "de_DE" << "1.000" << "ambiguous" << 1000.0;
+        QTest::newRow("German, Str's 1.125 two ways") << "de_DE" << " 1.125" << "ambiguous" << 1125.0;
+        QTest::newRow("German, 2.469 two ways") << "de_DE" << "2.469" << "ambiguous" << 2469.0;
+        QTest::newRow("English, 1.000 one way") << "en_US" << "1.000" << "Val" << 1.0;
         QTest::newRow("French, 1.5") << "fr_FR" << "1.5" << "Val" << 1.5;
         QTest::newRow("German, hexadecimal") << "de_DE" << "&H10" << "Val" << 16.0;
         QTest::newRow("German, exponent") << "de_DE" << "2e1" << "Val" << 20.0;
@@ -391,15 +553,22 @@ private slots:
         QFETCH(QString, readBy);
         QFETCH(double, value);
         const QLocale qtLocale(name);
-        const std::optional<double> read =
-            ::readCoefficient(text.toStdString(), numberLocale(qtLocale));
+        const std::string typed = text.toStdString();
+        const CoefficientReading reading = coefficientReading(typed, numberLocale(qtLocale));
+        const std::optional<double> read = ::readCoefficient(typed, numberLocale(qtLocale));
 
-        QCOMPARE(read.has_value(), !readBy.isEmpty());
+        QCOMPARE(read.has_value(), readBy == "Val" || readBy == "locale");
         if (read)
             QCOMPARE(*read, value);
         if (readBy == "Val")
-            QCOMPARE(Val(text.toStdString()), value);
-        if (readBy != "Val") {
+            QCOMPARE(Val(typed), value);
+        if (readBy == "ambiguous") {
+            // Both readings are told, for a caller to show why the text was refused.
+            QCOMPARE(reading.verdict, CoefficientReading::Verdict::Ambiguous);
+            QCOMPARE(reading.byVal, std::optional(Val(typed)));
+            QCOMPARE(reading.inLocale, std::optional(value));
+        }
+        if (readBy == "locale" || readBy.isEmpty()) {
             bool ok = false;
             const double qtValue =
                 qtLocale.toDouble(QString(text).remove(qtLocale.currencySymbol()), &ok);
@@ -407,6 +576,31 @@ private slots:
             if (ok)
                 QCOMPARE(qtValue, value);
         }
+    }
+
+    void readingVerdicts_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<CoefficientReading::Verdict>("verdict");
+        QTest::addColumn<bool>("byVal");
+        QTest::addColumn<bool>("inLocale");
+
+        using Verdict = CoefficientReading::Verdict;
+        QTest::newRow("both agree") << "1000" << Verdict::Number << true << true;
+        QTest::newRow("only Val") << "1.5" << Verdict::Number << true << false;
+        QTest::newRow("only the locale") << "1,5" << Verdict::Number << false << true;
+        QTest::newRow("both, apart") << "1.000" << Verdict::Ambiguous << true << true;
+        QTest::newRow("neither") << "1,5,3" << Verdict::NoNumber << false << false;
+        QTest::newRow("both, too large") << "1e400" << Verdict::OutOfRange << true << true;
+        QTest::newRow("the locale's, too large") << "1,5e400" << Verdict::OutOfRange << false << true;
+        QTest::newRow("apart, one too large") << "1.797e308" << Verdict::Ambiguous << true << true;
+    }
+
+    void readingVerdicts() {
+        QFETCH(QString, text);
+        const CoefficientReading reading = coefficientReading(text.toStdString(), german());
+        QTEST(reading.verdict, "verdict");
+        QTEST(reading.byVal.has_value(), "byVal");
+        QTEST(reading.inLocale.has_value(), "inLocale");
     }
 
     // Beyond the double range there is no number to use, however it is written.

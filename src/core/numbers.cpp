@@ -1,5 +1,6 @@
 #include "core/numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -7,6 +8,7 @@
 #include <locale.h>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -157,19 +159,88 @@ struct NumberForm {
     std::string_view exponentLetters = "EeDd";
 };
 
-NumberForm looseForm(const NumberLocale& locale) {
-    return {.decimalSeparator = locale.decimalSeparator, .groupSeparator = locale.groupSeparator};
+// The separators of one way the locale writes numbers: plain, or as money.
+struct Separators {
+    std::string_view decimal, group;
+};
+
+NumberForm looseForm(const Separators& separators) {
+    return {.decimalSeparator = separators.decimal, .groupSeparator = separators.group};
 }
 
 // As the locale itself reads a number: groups where it puts them, and the exponent letter E.
-NumberForm localeForm(const NumberLocale& locale) {
-    return {.decimalSeparator = locale.decimalSeparator,
-            .groupSeparator = locale.groupSeparator,
+NumberForm localeForm(const NumberLocale& locale, const Separators& separators) {
+    return {.decimalSeparator = separators.decimal,
+            .groupSeparator = separators.group,
             .strictGroups = true,
             .primaryGroupSize = locale.primaryGroupSize,
             .secondaryGroupSize =
                 locale.secondaryGroupSize > 0 ? locale.secondaryGroupSize : locale.primaryGroupSize,
             .exponentLetters = "Ee"};
+}
+
+// U+2212 MINUS SIGN, which ICU writes in Swedish, Finnish or Croatian; the direction marks
+// (U+200E, U+200F, U+061C) it puts around signs and symbols in Hebrew; and U+2019, which Swiss
+// German groups with as often as with the apostrophe. In UTF-8.
+constexpr std::string_view minusSign = "\xE2\x88\x92";
+constexpr std::string_view directionMarks[] = {"\xE2\x80\x8E", "\xE2\x80\x8F", "\xD8\x9C"};
+constexpr std::string_view rightQuote = "\xE2\x80\x99";
+
+// An apostrophe separator is read as "'" whichever of the two the locale names.
+std::string_view asRead(std::string_view separator) {
+    return separator == rightQuote ? std::string_view("'") : separator;
+}
+
+// The ways the locale writes numbers: plain, and as money where that differs.
+std::vector<Separators> separatorsOf(const NumberLocale& locale) {
+    std::vector<Separators> ways{{locale.decimalSeparator, asRead(locale.groupSeparator)}};
+    if (!locale.moneyDecimalSeparator.empty() &&
+        (locale.moneyDecimalSeparator != locale.decimalSeparator ||
+         asRead(locale.moneyGroupSeparator) != ways[0].group))
+        ways.push_back({locale.moneyDecimalSeparator, asRead(locale.moneyGroupSeparator)});
+    return ways;
+}
+
+// The text as the locale's reading takes it: direction marks dropped, U+2212 as "-", and U+2019
+// as "'" where the locale groups with an apostrophe, so that a text typed on a keyboard and one
+// copied from the locale's own formatting read alike.
+std::string localeText(std::string_view text, const NumberLocale& locale) {
+    const bool apostrophes =
+        asRead(locale.groupSeparator) == "'" || asRead(locale.moneyGroupSeparator) == "'";
+    std::string plain;
+    plain.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::string_view rest = text.substr(pos);
+        if (rest.starts_with(minusSign)) {
+            plain += '-';
+            pos += minusSign.size();
+        } else if (apostrophes && rest.starts_with(rightQuote)) {
+            plain += '\'';
+            pos += rightQuote.size();
+        } else if (const auto mark =
+                       std::find_if(std::begin(directionMarks), std::end(directionMarks),
+                                    [&](std::string_view m) { return rest.starts_with(m); });
+                   mark != std::end(directionMarks)) {
+            pos += mark->size();
+        } else {
+            plain += text[pos++];
+        }
+    }
+    return plain;
+}
+
+// Moves past one of the locale's currency symbols, the longest that stands at pos.
+bool consumeCurrency(std::string_view text, std::size_t& pos, const NumberLocale& locale) {
+    std::size_t longest = 0;
+    const auto tryOne = [&](std::string_view symbol) {
+        if (!symbol.empty() && symbol.size() > longest && text.substr(pos).starts_with(symbol))
+            longest = symbol.size();
+    };
+    tryOne(locale.currencySymbol);
+    for (const std::string& symbol : locale.otherCurrencySymbols)
+        tryOne(symbol);
+    pos += longest;
+    return longest > 0;
 }
 
 // Reads an unsigned decimal number at pos: digits, grouped by the group separator, the decimal
@@ -188,8 +259,12 @@ bool scanDecimal(std::string_view text, std::size_t& pos, const NumberForm& form
         return count;
     };
 
+    const std::size_t start = pos;
     std::size_t group = copyDigits();
     const std::size_t firstGroup = group;
+    // "0.125" is no grouped number in German: nobody writes a group after a lone zero.
+    const bool zeroFirst =
+        group > 0 && text.substr(start, group).find_first_not_of('0') == std::string_view::npos;
     bool grouped = false;
     bool innerGroupsFit = true;
     // A group separator counts only between two digits of the integer part.
@@ -208,7 +283,7 @@ bool scanDecimal(std::string_view text, std::size_t& pos, const NumberForm& form
     }
     // "1,234,567" and the Indian "12,34,567" as the locale writes them, not "1,5" or "1234,567".
     if (form.strictGroups && grouped &&
-        !(innerGroupsFit && form.primaryGroupSize > 0 &&
+        !(innerGroupsFit && !zeroFirst && form.primaryGroupSize > 0 &&
           group == std::size_t(form.primaryGroupSize) &&
           firstGroup <= std::size_t(form.secondaryGroupSize))) {
         return false;
@@ -245,7 +320,7 @@ bool scanNumberText(std::string_view text, const NumberLocale& locale, const Num
                     std::string& number) {
     std::size_t pos = 0;
     const auto currency = [&] {
-        if (!consume(text, pos, locale.currencySymbol)) {
+        if (!consumeCurrency(text, pos, locale)) {
             return false;
         }
         skipBlanks(text, pos);
@@ -263,7 +338,7 @@ bool scanNumberText(std::string_view text, const NumberLocale& locale, const Num
     if (!hasCurrency) {
         std::size_t next = pos;
         skipBlanks(text, next);
-        if (consume(text, next, locale.currencySymbol)) {
+        if (consumeCurrency(text, next, locale)) {
             pos = next;
         }
     }
@@ -318,10 +393,6 @@ ValReading readVal(std::string_view text) {
     return {negative ? -value : value, pos == rest.size()};
 }
 
-std::optional<double> finiteOrNone(double value) {
-    return std::isfinite(value) ? std::optional(value) : std::nullopt;
-}
-
 // printf's "%.<precision>G" in the C locale; a negative zero is written as zero.
 std::string formatG(double value, int precision) {
     if (value == 0) {
@@ -350,28 +421,62 @@ double Val(std::string_view text) {
 }
 
 bool IsNumeric(std::string_view text, const NumberLocale& locale) {
-    text = trimmed(text);
-    if (text.size() >= 2 && text[0] == '&') {
-        const int base = radixOfPrefix(text[1]);
-        return base != 0 && text.size() > 2 && skipDigits(text, 2, base) == text.size() &&
-               std::isfinite(readRadix(text.substr(2), base));
+    const std::string normal = localeText(text, locale);
+    const std::string_view number = trimmed(normal);
+    if (number.size() >= 2 && number[0] == '&') {
+        const int base = radixOfPrefix(number[1]);
+        return base != 0 && number.size() > 2 && skipDigits(number, 2, base) == number.size() &&
+               std::isfinite(readRadix(number.substr(2), base));
     }
-    std::string number;
     // A number Val would read as an infinity cannot be used.
-    return !text.empty() && scanNumberText(text, locale, looseForm(locale), number) &&
-           std::isfinite(readDecimal(number));
+    // (Emscripten's libc++ has no std::ranges algorithms.)
+    const std::vector<Separators> ways = separatorsOf(locale);
+    return !number.empty() && std::any_of(ways.begin(), ways.end(), [&](const Separators& way) {
+        std::string plain;
+        return scanNumberText(number, locale, looseForm(way), plain) &&
+               std::isfinite(readDecimal(plain));
+    });
+}
+
+CoefficientReading coefficientReading(std::string_view text, const NumberLocale& locale) {
+    using Verdict = CoefficientReading::Verdict;
+    CoefficientReading reading;
+    if (const ValReading val = readVal(text); val.whole)
+        reading.byVal = val.value;
+    // Plain and money separators could, in some locale, make two numbers of one text.
+    bool localeDisagrees = false;
+    const std::string normal = localeText(text, locale);
+    for (const Separators& way : separatorsOf(locale)) {
+        std::string number;
+        if (!scanNumberText(trimmed(normal), locale, localeForm(locale, way), number))
+            continue;
+        const double value = readDecimal(number);
+        localeDisagrees = localeDisagrees || (reading.inLocale && *reading.inLocale != value);
+        reading.inLocale = reading.inLocale.value_or(value);
+    }
+
+    if (!reading.byVal && !reading.inLocale)
+        return reading;
+    if (localeDisagrees ||
+        (reading.byVal && reading.inLocale && *reading.byVal != *reading.inLocale)) {
+        reading.verdict = Verdict::Ambiguous;
+        return reading;
+    }
+    const double value = reading.byVal ? *reading.byVal : *reading.inLocale;
+    if (!std::isfinite(value)) {
+        reading.verdict = Verdict::OutOfRange;
+        return reading;
+    }
+    reading.verdict = Verdict::Number;
+    reading.value = value;
+    return reading;
 }
 
 std::optional<double> readCoefficient(std::string_view text, const NumberLocale& locale) {
-    // Every text Val reads to its end keeps the value it has always had, "1.500" in German too.
-    if (const ValReading val = readVal(text); val.whole) {
-        return finiteOrNone(val.value);
-    }
-    std::string number;
-    if (!scanNumberText(trimmed(text), locale, localeForm(locale), number)) {
+    const CoefficientReading reading = coefficientReading(text, locale);
+    if (reading.verdict != CoefficientReading::Verdict::Number)
         return std::nullopt;
-    }
-    return finiteOrNone(readDecimal(number));
+    return reading.value;
 }
 
 double coefficientValue(std::string_view text, const NumberLocale& locale) {

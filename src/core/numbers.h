@@ -5,16 +5,24 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
-// The user's number format, taken by each front-end from its platform's locale at start.
-// IsNumeric, the reading of a coefficient and the display forms StrR4/StrR8 follow it; Val and
-// Str never do. Texts are UTF-8; an empty separator or symbol is one the locale does not have.
+// The user's number format, made by numberLocale (core/number_locale.h) from what each front-end
+// learns of its platform's locale at start. IsNumeric, the reading of a coefficient and the
+// display forms StrR4/StrR8 follow it; Val and Str never do. Texts are UTF-8; an empty separator
+// or symbol is one the locale does not have.
 struct NumberLocale {
     std::string decimalSeparator = ".";
     std::string groupSeparator = ",";
     std::string currencySymbol = "$";
     int primaryGroupSize = 3;   // digits in the group next to the decimal separator; 0: no groups
     int secondaryGroupSize = 3; // digits in each group before it (2 in Indian English)
+    // Symbols read as well as currencySymbol: Ukrainians write both "₴" and "грн".
+    std::vector<std::string> otherCurrencySymbols = {};
+    // Where the locale writes money with other separators than plain numbers (Austrian
+    // "€ 1.234,50" beside "1 234,5"), those; empty where it does not.
+    std::string moneyDecimalSeparator = {};
+    std::string moneyGroupSeparator = {};
 };
 
 // An arithmetic step that the processor would flag: invalid operation, division by zero or
@@ -31,10 +39,27 @@ private:
 
 double Val(std::string_view text);
 bool IsNumeric(std::string_view text, const NumberLocale& locale);
-// The number a coefficient text means: Val's value where Val reads the whole text (blanks
-// apart), else the number in the user's format, with the locale's decimal separator, its groups
-// where it puts them and its currency symbol. None where neither reading takes the whole text,
-// or where the number is beyond the double range. The run command takes a box only when both
+// How a coefficient text reads. It is read both ways: in the user's format (its decimal
+// separator, its groups where they stand, its currency, and "−" or direction marks as its own
+// formatting writes them) and by Val, where Val reads the whole text (blanks apart). One reading,
+// or two that agree, give the number; two that disagree, as "1.000" in German (a thousand, or
+// Val's 1), leave the text ambiguous: nothing is solved with a number the user may not have
+// meant.
+struct CoefficientReading {
+    enum class Verdict {
+        Number,     // `value` is the number meant
+        Ambiguous,  // both readings take the whole text and give different numbers
+        NoNumber,   // neither reading takes the whole text
+        OutOfRange, // the one number it reads is beyond the double range
+    };
+    Verdict verdict = Verdict::NoNumber;
+    std::optional<double> inLocale; // the number in the user's format, where that reads it all
+    std::optional<double> byVal;    // Val's value, where Val reads it all
+    double value = 0;               // the number taken: only with Verdict::Number
+};
+CoefficientReading coefficientReading(std::string_view text, const NumberLocale& locale);
+// The number a coefficient text means: coefficientReading's value, or none where the text is
+// ambiguous, no number or beyond the double range. The run command takes a box only when both
 // IsNumeric and this accept it.
 std::optional<double> readCoefficient(std::string_view text, const NumberLocale& locale);
 // What a solver reads from a coefficient box: readCoefficient's value, or, for a text the run

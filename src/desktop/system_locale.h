@@ -1,9 +1,12 @@
 #pragma once
 
-#include "core/numbers.h"
+#include "core/number_locale.h"
 
 class QLocale;
 
-// The user's number format as the core reads and writes it, from a Qt locale: its decimal and
-// group separators, its currency symbol and the sizes of its digit groups.
+// What Qt says of a locale's numbers: its separators, its region and its own writing of a long
+// number, from which the core makes the user's number format.
+LocaleFacts localeFacts(const QLocale& locale);
+
+// The user's number format for a Qt locale.
 NumberLocale numberLocale(const QLocale& locale);

@@ -1,7 +1,6 @@
 #include "web/browser_locale.h"
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include <emscripten/val.h>
@@ -9,25 +8,6 @@
 using emscripten::val;
 
 namespace {
-
-// Intl names a language's number format but not the currency of its region: the regions most
-// pupils are in, by their currency code. Intl then gives the symbol the language writes for it.
-struct RegionCurrency {
-    std::string_view region, currency;
-};
-constexpr RegionCurrency regionCurrencies[] = {
-    {"US", "USD"}, {"GB", "GBP"}, {"IE", "EUR"}, {"CA", "CAD"}, {"AU", "AUD"}, {"NZ", "NZD"},
-    {"IN", "INR"}, {"ZA", "ZAR"}, {"DE", "EUR"}, {"AT", "EUR"}, {"CH", "CHF"}, {"LI", "CHF"},
-    {"FR", "EUR"}, {"BE", "EUR"}, {"LU", "EUR"}, {"NL", "EUR"}, {"IT", "EUR"}, {"ES", "EUR"},
-    {"PT", "EUR"}, {"GR", "EUR"}, {"CY", "EUR"}, {"FI", "EUR"}, {"EE", "EUR"}, {"LV", "EUR"},
-    {"LT", "EUR"}, {"SK", "EUR"}, {"SI", "EUR"}, {"HR", "EUR"}, {"MT", "EUR"}, {"SE", "SEK"},
-    {"NO", "NOK"}, {"DK", "DKK"}, {"IS", "ISK"}, {"PL", "PLN"}, {"CZ", "CZK"}, {"HU", "HUF"},
-    {"RO", "RON"}, {"BG", "BGN"}, {"RS", "RSD"}, {"UA", "UAH"}, {"RU", "RUB"}, {"TR", "TRY"},
-    {"IL", "ILS"}, {"EG", "EGP"}, {"SA", "SAR"}, {"AE", "AED"}, {"BR", "BRL"}, {"MX", "MXN"},
-    {"AR", "ARS"}, {"CL", "CLP"}, {"CO", "COP"}, {"PE", "PEN"}, {"JP", "JPY"}, {"CN", "CNY"},
-    {"TW", "TWD"}, {"HK", "HKD"}, {"KR", "KRW"}, {"SG", "SGD"}, {"ID", "IDR"}, {"TH", "THB"},
-    {"VN", "VND"}, {"PH", "PHP"}, {"MY", "MYR"}, {"PK", "PKR"}, {"NG", "NGN"}, {"KE", "KES"},
-};
 
 struct Part {
     std::string type, value;
@@ -42,52 +22,42 @@ std::vector<Part> formatToParts(const val& format, double number) {
     return parts;
 }
 
+std::string partOf(const std::vector<Part>& parts, const std::string& type) {
+    for (const Part& part : parts)
+        if (part.type == type)
+            return part.value;
+    return {};
+}
+
 } // namespace
 
-NumberLocale browserNumberLocale() {
-    NumberLocale locale;
+LocaleFacts browserLocaleFacts() {
     const val language = val::global("navigator")["language"];
     const val intl = val::global("Intl");
+    LocaleFacts facts;
 
-    // A number with four groups shows the separators and both group sizes: "1,234,567,890.5",
-    // or "1,23,45,67,890.5" where the groups before the last are of two digits.
-    std::vector<int> groups;
-    for (const Part& part : formatToParts(intl["NumberFormat"].new_(language), 1234567890.5)) {
-        if (part.type == "decimal")
-            locale.decimalSeparator = part.value;
-        else if (part.type == "group")
-            locale.groupSeparator = part.value;
-        else if (part.type == "integer")
-            groups.push_back(static_cast<int>(part.value.size()));
-    }
-    if (groups.size() >= 2) {
-        locale.primaryGroupSize = groups.back();
-        // The first group may be shorter, or longer, than the ones between.
-        locale.secondaryGroupSize =
-            groups.size() > 2 ? groups[groups.size() - 2] : locale.primaryGroupSize;
-    } else {
-        // A language that groups no digits.
-        locale.groupSeparator.clear();
-        locale.primaryGroupSize = 0;
-        locale.secondaryGroupSize = 0;
-    }
+    const val locale = intl["Locale"].new_(language).call<val>("maximize");
+    facts.language = locale["language"].as<std::string>();
+    if (locale["region"].isString())
+        facts.region = locale["region"].as<std::string>();
 
-    // A region missing from the table has no currency symbol to accept.
-    locale.currencySymbol.clear();
-    const val region = intl["Locale"].new_(language).call<val>("maximize")["region"];
-    if (region.isString()) {
-        const std::string code = region.as<std::string>();
-        for (const RegionCurrency& entry : regionCurrencies) {
-            if (entry.region != code)
-                continue;
-            val options = val::object();
-            options.set("style", "currency");
-            options.set("currency", std::string(entry.currency));
-            for (const Part& part : formatToParts(intl["NumberFormat"].new_(language, options), 1))
-                if (part.type == "currency")
-                    locale.currencySymbol = part.value;
-            break;
-        }
-    }
-    return locale;
+    const std::vector<Part> plain =
+        formatToParts(intl["NumberFormat"].new_(language), 1234567890.5);
+    facts.decimalSeparator = partOf(plain, "decimal");
+    facts.groupSeparator = partOf(plain, "group");
+    for (const Part& part : plain)
+        facts.written += part.value;
+
+    // Money in any currency with cents shows the separators the language writes money with.
+    val options = val::object();
+    options.set("style", "currency");
+    options.set("currency", "EUR");
+    const std::vector<Part> money =
+        formatToParts(intl["NumberFormat"].new_(language, options), 1234567.5);
+    facts.money = LocaleFacts::Money{partOf(money, "decimal"), partOf(money, "group")};
+    return facts;
+}
+
+NumberLocale browserNumberLocale() {
+    return numberLocale(browserLocaleFacts());
 }

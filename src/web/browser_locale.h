@@ -1,7 +1,10 @@
 #pragma once
 
-#include "core/numbers.h"
+#include "core/number_locale.h"
 
-// The user's number format, from the browser's language (navigator.language) through Intl:
-// the separators and group sizes of its number format, and the symbol of its region's currency.
+// What the browser's Intl says of the user's language (navigator.language): its separators,
+// plain and as money, its region and its own writing of a long number.
+LocaleFacts browserLocaleFacts();
+
+// The user's number format in the browser.
 NumberLocale browserNumberLocale();
