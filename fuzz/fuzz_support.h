@@ -340,7 +340,7 @@ public:
         for (int index = 1; index <= 6; ++index)
             require(controls.text(index) == before_.text(index),
                     "the coefficient boxes are never changed", [&] { return describe(); });
-        for (int index = 1; index <= ControlModel::labelCount; ++index)
+        for (int index = 1; index <= labelCount; ++index)
             if (index != 1 && index != 7 && index != 8)
                 require(controls.caption(index) == before_.caption(index),
                         "no caption changes but Label(1), Label(7) and Label(8)",

@@ -6,9 +6,8 @@ cd "$(dirname "$0")/.."
 scripts/build-web.sh
 
 # The desktop's build of the same conversions, to compare with the browser's under Node.
-mkdir -p build-web/native-tools
-c++ -std=c++20 -O2 -Wall -Wextra -Wpedantic -Isrc tests/web/conversions.cpp src/core/*.cpp \
-    -o build-web/native-tools/conversions
+cmake -S . -B build-web/native -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_CORE_ONLY=ON >/dev/null
+cmake --build build-web/native --target velmora_conversions
 
 cd tests/web
 ../../scripts/check-node.sh

@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <vector>
 
-#include <QMap>
 #include <QTest>
 
 #include "core/conversation.h"
@@ -250,111 +249,6 @@ private slots:
         w.run();
         QCOMPARE(int(w.warnings.size()), 1);
         QVERIFY(!w.text(10).isEmpty());
-    }
-
-    // The user's number format, as the desktop takes it from each locale.
-    static NumberLocale numberLocale(const QString& name) {
-        static const QMap<QString, NumberLocale> locales{
-            {"en_US", {".", ",", "$", 3, 3}},        {"de_DE", {",", ".", "€", 3, 3}},
-            {"el_GR", {",", ".", "€", 3, 3}},        {"fr_FR", {",", "\u202F", "€", 3, 3}},
-            {"ru_RU", {",", "\u00A0", "₽", 3, 3}}, {"en_IN", {".", ",", "₹", 3, 2}},
-            {"pl_PL", {",", "\u00A0", "zł", 3, 3}},  {"sv_SE", {",", "\u00A0", "kr", 3, 3}},
-        };
-        return locales.value(name);
-    }
-
-    // An equation is solved with the number the user typed in the user's format, or not at all.
-    void localeOfTheUser_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QStringList>("typed");
-        QTest::addColumn<QString>("warning");
-        QTest::addColumn<QString>("discriminant");
-        QTest::addColumn<QString>("root1");
-        QTest::addColumn<QString>("root2");
-
-        const QString noNumber = "Check again! No numeric values!";
-        // clang-format off
-        QTest::newRow("English, a thousand grouped")
-            << "en_US" << QStringList{"0", "1,000", "-1"} << "" << "" << "0.001" << "";
-        QTest::newRow("English, dollars")
-            << "en_US" << QStringList{"0", "1", "$5"} << "" << "" << "-5" << "";
-        QTest::newRow("English, dollars after the sign, a million grouped")
-            << "en_US" << QStringList{"0", "-$1,000,000", "1"} << "" << "" << "1E-06" << "";
-        QTest::newRow("German, decimal comma")
-            << "de_DE" << QStringList{"0", "1", "1,5"} << "" << "" << "-1,5" << "";
-        QTest::newRow("German, grouped with a fraction")
-            << "de_DE" << QStringList{"0", "1", "1.234,5"} << "" << "" << "-1234,5" << "";
-        QTest::newRow("German, money as Qt writes it")
-            << "de_DE" << QStringList{"0", "1", "-1.234,50\u00A0€"} << "" << "" << "1234,5" << "";
-        QTest::newRow("German, euro after a no-break space")
-            << "de_DE" << QStringList{"0", "1", "5\u00A0€"} << "" << "" << "-5" << "";
-        QTest::newRow("German, euro after a blank")
-            << "de_DE" << QStringList{"0", "1", "5 €"} << "" << "" << "-5" << "";
-        QTest::newRow("Greek, money as Qt writes it")
-            << "el_GR" << QStringList{"0", "1", "-1.234,50\u00A0€"} << "" << "" << "1234,5" << "";
-        QTest::newRow("French, c = -0,5")
-            << "fr_FR" << QStringList{"2", "1", "-0,5"} << "" << " 5" << "0,309016994374947" << "-0,809016994374947";
-        QTest::newRow("French, a blank for the narrow no-break space")
-            << "fr_FR" << QStringList{"0", "1", "1 234,5"} << "" << "" << "-1234,5" << "";
-        QTest::newRow("French, the narrow no-break space")
-            << "fr_FR" << QStringList{"0", "1", "1\u202F234,5"} << "" << "" << "-1234,5" << "";
-        QTest::newRow("Russian, c = -0,5")
-            << "ru_RU" << QStringList{"2", "1", "-0,5"} << "" << " 5" << "0,309016994374947" << "-0,809016994374947";
-        QTest::newRow("Russian, roubles")
-            << "ru_RU" << QStringList{"0", "2", "1\u00A0234,5\u00A0₽"} << "" << "" << "-617,25" << "";
-        QTest::newRow("Polish, c = -0,5")
-            << "pl_PL" << QStringList{"2", "1", "-0,5"} << "" << " 5" << "0,309016994374947" << "-0,809016994374947";
-        QTest::newRow("Swedish, c = -0,5")
-            << "sv_SE" << QStringList{"2", "1", "-0,5"} << "" << " 5" << "0,309016994374947" << "-0,809016994374947";
-        QTest::newRow("Indian English, ten lakh")
-            << "en_IN" << QStringList{"0", "10,00,000", "-1"} << "" << "" << "1E-06" << "";
-        QTest::newRow("Indian English, a thousand")
-            << "en_IN" << QStringList{"0", "1,000", "-1"} << "" << "" << "0.001" << "";
-
-        // Every text Val reads to its end keeps its value, in every locale.
-        QTest::newRow("German, 1.5 as always")
-            << "de_DE" << QStringList{"0", "1", "1.5"} << "" << "" << "-1,5" << "";
-        QTest::newRow("German, 1.500 as always")
-            << "de_DE" << QStringList{"0", "1", "1.500"} << "" << "" << "-1,5" << "";
-        QTest::newRow("French, 2e1 as always")
-            << "fr_FR" << QStringList{"0", "1", "2e1"} << "" << "" << "-20" << "";
-        QTest::newRow("English, hexadecimal")
-            << "en_US" << QStringList{"0", "1", "&H10"} << "" << "" << "-16" << "";
-        QTest::newRow("English, exponent")
-            << "en_US" << QStringList{"0", "1", "2e1"} << "" << "" << "-20" << "";
-        QTest::newRow("Indian English, 1.5 as always")
-            << "en_IN" << QStringList{"0", "1", "1.5"} << "" << "" << "-1.5" << "";
-
-        // Texts the locale takes as numeric but no reading makes a number of.
-        QTest::newRow("English, 1,5 is no number")
-            << "en_US" << QStringList{"0", "2", "1,5"} << noNumber << "" << "" << "";
-        QTest::newRow("English, a misplaced group separator")
-            << "en_US" << QStringList{"1", "12,34", "1"} << noNumber << "" << "" << "";
-        QTest::newRow("German, 1.2.3")
-            << "de_DE" << QStringList{"1.2.3", "1", "1"} << noNumber << "" << "" << "";
-        QTest::newRow("German, grouped by two")
-            << "de_DE" << QStringList{"1", "12.34,5", "1"} << noNumber << "" << "" << "";
-        QTest::newRow("Indian English, grouped in thousands")
-            << "en_IN" << QStringList{"1", "1,000,000", "1"} << noNumber << "" << "" << "";
-        QTest::newRow("French, a misplaced blank")
-            << "fr_FR" << QStringList{"1", "1 23,5", "1"} << noNumber << "" << "" << "";
-        QTest::newRow("French, the full stop is no decimal separator")
-            << "fr_FR" << QStringList{"1", "1", "0.5"} << noNumber << "" << "" << "";
-        // clang-format on
-    }
-
-    void localeOfTheUser() {
-        QFETCH(QString, locale);
-        QFETCH(QStringList, typed);
-        Window w;
-        w.conversation.setNumberLocale(numberLocale(locale));
-        runAfterEarlierResults(w, false, typed);
-
-        QCOMPARE(int(w.warnings.size()), w.lastWarning().isEmpty() ? 0 : 1);
-        QTEST(w.lastWarning(), "warning");
-        QTEST(w.text(7), "discriminant");
-        QTEST(w.text(10), "root1");
-        QTEST(w.text(11), "root2");
     }
 
     // What a screen reader hears after a run: the status line and the results, once.

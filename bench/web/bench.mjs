@@ -66,7 +66,7 @@ async function timeRuns(page, option, boxes, repeats) {
         const control = (name) => document.querySelector(`[data-name="${name}"]`);
         control(option).querySelector('input').click();
         control('Command4').click();
-        boxes.forEach((text, index) => { control(`Text(${index + 1})`).value = text; });
+        boxes.forEach((text, index) => { control(`Text(${index + 1})`).value = text; control(`Text(${index + 1})`).dispatchEvent(new Event('input')); });
         const nextPaint = () => new Promise((resolve) => requestAnimationFrame(() => {
             const channel = new MessageChannel();
             channel.port1.onmessage = () => resolve(performance.now());
@@ -106,14 +106,14 @@ async function timePastes(page, unit, repeats) {
         }));
         control('Option1').querySelector('input').click();
         control('Command4').click();
-        control('Text(2)').value = '-3';
-        control('Text(3)').value = '2';
+        control('Text(2)').value = '-3'; control('Text(2)').dispatchEvent(new Event('input'));
+        control('Text(3)').value = '2'; control('Text(3)').dispatchEvent(new Event('input'));
         const text = unit.repeat((1 << 20) / unit.length);
         const samples = { pasted: [], warned: [], warningPainted: [] };
         let warning = '';
         for (let i = 0; i < repeats; ++i) {
             const box = control('Text(1)');
-            box.value = '';
+            box.value = ''; box.dispatchEvent(new Event('input'));
             box.focus();
             await nextPaint();
             let start = performance.now();

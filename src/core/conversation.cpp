@@ -128,7 +128,7 @@ Reply Conversation::run() {
     runCommand(window, m_vars, m_locale, [&window](std::string_view text) {
         window.reply.push_back(show::Box{warningBox(text)});
     });
-    if (std::ranges::any_of(window.reply, showsBox)) {
+    if (std::any_of(window.reply.begin(), window.reply.end(), showsBox)) {
         // After a warning nothing more is said: the box speaks for itself.
         window.reply.push_back(show::Focus{m_boxOrigin});
         return deliver(std::move(window.reply));
@@ -174,7 +174,7 @@ void Conversation::choose(int option) {
 }
 
 Reply Conversation::deliver(Reply reply) {
-    const auto box = std::ranges::find_if(reply, showsBox);
+    const auto box = std::find_if(reply.begin(), reply.end(), showsBox);
     if (box != reply.end()) {
         m_afterBox.assign(std::next(box), reply.end());
         reply.erase(std::next(box), reply.end());

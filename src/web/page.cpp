@@ -73,16 +73,8 @@ void setAlignment(val element, Alignment alignment) {
     element["style"].set("textAlign", align);
 }
 
-void listen(val target, const char* event, const char* handler) {
-    target.call<void>("addEventListener", std::string(event), val::module_property(handler));
-}
-
-void unlisten(val target, const char* event, const char* handler) {
-    target.call<void>("removeEventListener", std::string(event), val::module_property(handler));
-}
-
-std::string nameOf(val event) {
-    return event["currentTarget"]["dataset"]["name"].as<std::string>();
+void addClass(val element, const char* name) {
+    element["classList"].call<void>("add", val(name));
 }
 
 } // namespace page

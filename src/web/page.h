@@ -25,12 +25,6 @@ std::string cssColour(Rgb colour);
 // The design's families with a generic sans-serif last, at the design's point size.
 void setFont(emscripten::val element, const FontDesign& font);
 void setAlignment(emscripten::val element, Alignment alignment);
-
-// Calls the program's exported function `handler` (see main.cpp) with each such event.
-void listen(emscripten::val target, const char* event, const char* handler);
-void unlisten(emscripten::val target, const char* event, const char* handler);
-
-// The data-name of the element the event's listener is on.
-std::string nameOf(emscripten::val event);
+void addClass(emscripten::val element, const char* name);
 
 } // namespace page

@@ -3,8 +3,6 @@
 #include <cctype>
 #include <string_view>
 
-#include "core/form_commands.h"
-#include "core/main_window_design.h"
 #include "web/browser_locale.h"
 #include "web/page.h"
 #include "web/page_form3.h"
@@ -42,86 +40,130 @@ char pressedLetter(val event) {
     return key.size() == 1 ? static_cast<char>(std::tolower(key[0])) : '\0';
 }
 
-void addClass(val element, const char* name) {
-    element["classList"].call<void>("add", val(name));
+val byName(val within, std::string_view name) {
+    return within.call<val>("querySelector", "[data-name=\"" + std::string(name) + "\"]");
+}
+
+double cssPixels(val style, const char* property) {
+    return val::global("parseFloat")(style[property]).as<double>();
 }
 
 } // namespace
 
-PageForm1::PageForm1() = default;
+PageForm1::PageForm1() : m_conversation(this) {}
 
 PageForm1::~PageForm1() = default;
+
+void PageForm1::listen(val target, const char* type, PageCallback::Callback callback) {
+    m_listeners.push_back(std::make_unique<Listener>(target, type, std::move(callback)));
+}
+
+void PageForm1::play(const Reply& reply) {
+    ::render(reply, *this);
+}
+
+void PageForm1::load() {
+    // The box comes up first; the window is built once the page is idle after the box's first
+    // paint (35 ms here, most of it Intl's first use), so that a key or a click on the box is
+    // not kept waiting behind it. Safari has no requestIdleCallback.
+    m_welcomeIdle = std::make_unique<PageCallback>([this](val) { createContents(); });
+    m_welcomeFrame = std::make_unique<PageCallback>([this](val) {
+        const val window = val::global("window");
+        if (window["requestIdleCallback"].isUndefined())
+            window.call<void>("setTimeout", m_welcomeIdle->function(), 0);
+        else
+            window.call<void>("requestIdleCallback", m_welcomeIdle->function());
+    });
+    val::global("requestAnimationFrame")(m_welcomeFrame->function());
+    play(m_conversation.load());
+}
 
 void PageForm1::createContents() {
     if (!m_window.isNull())
         return;
-    m_locale = browserNumberLocale();
+    m_conversation.setNumberLocale(browserNumberLocale());
     const MainWindowDesign& design = mainWindowDesign();
     m_window = page::create("div", design.name);
-    addClass(m_window, "form1");
+    page::addClass(m_window, "form1");
     // Shown when the welcome box has been answered.
     page::setHidden(m_window, true);
     page::document().set("title", design.caption);
     createMenus();
     createControls();
+    // What a screen reader hears after a run, said once, politely.
+    m_announcer = page::create("div");
+    page::addClass(m_announcer, "announcer");
+    m_announcer.call<void>("setAttribute", val("role"), val("status"));
+    m_announcer.call<void>("setAttribute", val("aria-live"), val("polite"));
+    page::append(m_window, m_announcer);
     page::append(page::document()["body"], m_window);
-    page::listen(page::document(), "keydown", "onDocumentKey");
-    page::listen(page::document(), "pointerdown", "onDocumentPointer");
+    listen(page::document(), "keydown", [this](val e) { keyPressed(e); });
+    listen(page::document(), "pointerdown", [this](val e) {
+        if (m_openMenu >= 0 && !m_menuBar.call<bool>("contains", e["target"]))
+            closeMenus();
+    });
 }
 
 void PageForm1::createMenus() {
     m_menuBar = page::create("nav");
-    addClass(m_menuBar, "menubar");
-    for (const MenuDesign& design : mainWindowDesign().menus) {
+    page::addClass(m_menuBar, "menubar");
+    const auto& menus = mainWindowDesign().menus;
+    for (std::size_t index = 0; index < menus.size(); ++index) {
+        const MenuDesign& design = menus[index];
         val menu = page::create("div");
-        addClass(menu, "menu");
+        page::addClass(menu, "menu");
         val title = captionWithAccessKey(page::create("button", design.name), design.caption);
         title.set("type", "button");
         // The menus are reached with their access keys, not with Tab.
         title.set("tabIndex", -1);
-        page::listen(title, "click", "onMenuButton");
+        listen(title, "click", [this, index](val) {
+            if (m_openMenu == int(index))
+                closeMenus();
+            else
+                openMenu(index);
+        });
         val popup = page::create("div");
-        addClass(popup, "popup");
+        page::addClass(popup, "popup");
         popup.set("role", "menu");
         page::setHidden(popup, true);
         val item =
             captionWithAccessKey(page::create("button", design.itemName), design.itemCaption);
         item.set("type", "button");
         item.call<void>("setAttribute", val("role"), val("menuitem"));
-        page::listen(item, "click", "onMenuItem");
+        listen(item, "click", [this, command = design.command](val) {
+            closeMenus();
+            play(m_conversation.command(command, m_focusBeforeMenu));
+        });
         page::append(popup, item);
         page::append(menu, title);
         page::append(menu, popup);
         page::append(m_menuBar, menu);
+        m_menuTitles.push_back(title);
     }
     page::append(m_window, m_menuBar);
 }
 
 void PageForm1::createControls() {
     const MainWindowDesign& design = mainWindowDesign();
-    m_client = page::create("div");
-    addClass(m_client, "client");
-    page::place(m_client, {0, 0, design.clientWidth, design.clientHeight});
-    m_client["style"].set("background", page::cssColour(design.background));
-    page::setFont(m_client, design.font);
+    val client = page::create("div");
+    page::addClass(client, "client");
+    page::place(client, {0, 0, design.clientWidth, design.clientHeight});
+    client["style"].set("background", page::cssColour(design.background));
+    page::setFont(client, design.font);
     for (const ControlDesign& row : design.controls) {
         val control = createControl(row);
         page::place(control, row.place);
         if (row.font.pointSize != design.font.pointSize || row.font.bold != design.font.bold)
             page::setFont(control, row.font);
-        page::append(m_client, control);
+        page::append(client, control);
     }
     // A screen reader names each box after the caption beside it.
     for (const BoxCaption& pair : boxCaptions) {
-        const std::string label = "Label(" + std::to_string(pair.label) + ")";
         const std::string id = "label-" + std::to_string(pair.label);
-        val caption = m_client.call<val>("querySelector", "[data-name=\"" + label + "\"]");
-        caption.set("id", id);
-        m_client
-            .call<val>("querySelector", "[data-name=\"Text(" + std::to_string(pair.text) + ")\"]")
-            .call<void>("setAttribute", val("aria-labelledby"), val(id));
+        m_labels.at(pair.label).set("id", id);
+        m_texts.at(pair.text).call<void>("setAttribute", val("aria-labelledby"), val(id));
     }
-    page::append(m_window, m_client);
+    page::append(m_window, client);
 }
 
 val PageForm1::createControl(const ControlDesign& design) {
@@ -131,207 +173,229 @@ val PageForm1::createControl(const ControlDesign& design) {
     case ControlKind::InputBox:
     case ControlKind::ResultBox: {
         val box = page::create("input", design.name);
-        addClass(box, "box");
+        page::addClass(box, "box");
         box.set("type", "text");
         box.set("tabIndex", tabIndex);
         box.set("autocomplete", "off");
         box.set("spellcheck", false);
         // Read-only: the user can focus, select and copy a result, not change it.
         box.set("readOnly", design.kind == ControlKind::ResultBox);
-        m_controls.bindText(design.index, box);
+        if (design.kind == ControlKind::InputBox)
+            listen(box, "input", [this, box, index = design.index](val) {
+                m_conversation.edit(index, box["value"].as<std::string>());
+            });
+        m_texts.at(design.index) = box;
         return box;
     }
     case ControlKind::Label: {
         val label = page::create("div", design.name);
-        addClass(label, "label");
+        page::addClass(label, "label");
         page::setText(label, design.caption);
         page::setAlignment(label, design.alignment);
-        m_controls.bindLabel(design.index, label);
+        m_labels.at(design.index) = label;
         return label;
     }
     case ControlKind::OptionButton: {
         // One exclusive group: the two share the name "mode".
         val option = page::create("label", design.name);
-        addClass(option, "option");
+        page::addClass(option, "option");
         val radio = page::create("input");
         radio.set("type", "radio");
         radio.set("name", "mode");
         radio.set("tabIndex", tabIndex);
         page::append(option, radio);
         page::append(option, val(std::string(design.caption)));
-        m_controls.bindOption(design.index, radio);
+        listen(radio, "change", [this, index = design.index](val) { m_conversation.choose(index); });
         return option;
     }
     case ControlKind::PushButton:
         break;
     }
     val button = page::create("button", design.name);
-    addClass(button, "command");
+    page::addClass(button, "command");
     button.set("type", "button");
     button.set("tabIndex", tabIndex);
     page::setText(button, design.caption);
     if (design.face)
         button["style"].set("backgroundColor", page::cssColour(*design.face));
     if (design.stackedCaption())
-        addClass(button, "stacked");
-    page::listen(button, "click", "onCommandClick");
-    m_controls.bindCommand(design.index, button);
+        page::addClass(button, "stacked");
+    listen(button, "click",
+           [this, command = design.command](val) { play(m_conversation.command(command)); });
+    m_commands.at(design.index) = button;
     return button;
 }
 
-void PageForm1::load() {
-    // The box comes up first; the window is built behind it once it has painted
-    // (welcomePainted), so that nothing delays the greeting.
-    val::global("requestAnimationFrame")(val::module_property("onWelcomeFrame"));
-    showBox(welcomeBox, [this](BoxAnswer) {
-        // Built already behind the box, unless the box was answered before it painted.
-        createContents();
-        hideControlsOnLoad(m_controls, m_vars);
-        page::setHidden(m_window, false);
-    });
-}
-
-void PageForm1::commandClicked(const std::string& name) {
-    if (name == "Command1")
-        command1Click();
-    else if (name == "Command2")
-        command2Click();
-    else if (name == "Command3")
-        command3Click();
-    else if (name == "Command4")
-        command4Click();
-    else if (name == "Command5")
-        command5Click();
-}
-
-void PageForm1::menuButtonClicked(const std::string& name) {
-    if (m_openMenu == name)
-        closeMenus();
-    else
-        openMenu(name);
-}
-
-void PageForm1::menuItemClicked(const std::string& name) {
-    closeMenus();
-    if (name == "Exit")
-        exitClick();
-    else if (name == "About")
-        aboutClick();
-}
-
 void PageForm1::keyPressed(val event) {
-    if (m_ended || m_boxes.isOpen())
+    if (m_boxes.isOpen())
         return;
+    const std::string key = event["key"].as<std::string>();
     const char letter = pressedLetter(event);
     const bool alt = event["altKey"].as<bool>();
-    for (const MenuDesign& menu : mainWindowDesign().menus) {
-        if (!m_openMenu.empty()) {
-            // An open menu takes its item's access key, with or without Alt.
-            if (m_openMenu == menu.name && letter == accessKey(menu.itemCaption)) {
+    const auto& menus = mainWindowDesign().menus;
+    if (m_openMenu < 0) {
+        for (std::size_t index = 0; index < menus.size(); ++index) {
+            if (alt && letter == accessKey(menus[index].caption)) {
                 event.call<void>("preventDefault");
-                menuItemClicked(menu.itemName);
+                openMenu(index);
                 return;
             }
-        } else if (alt && letter == accessKey(menu.caption)) {
-            event.call<void>("preventDefault");
-            openMenu(menu.name);
-            return;
         }
-    }
-    if (!m_openMenu.empty() && event["key"].as<std::string>() == "Escape")
-        closeMenus();
-}
-
-void PageForm1::pointerPressed(val event) {
-    if (m_openMenu.empty())
         return;
-    if (!m_menuBar.call<bool>("contains", event["target"]))
+    }
+    // In an open menu, as on the desktop: its item's access key, with or without Alt; the
+    // arrows to the next or previous menu; Escape back to the menu's title; Tab out.
+    const int count = int(menus.size());
+    if (letter == accessKey(menus[m_openMenu].itemCaption)) {
+        event.call<void>("preventDefault");
+        byName(m_menuBar, menus[m_openMenu].itemName).call<void>("click");
+    } else if (key == "ArrowRight" || key == "ArrowLeft") {
+        event.call<void>("preventDefault");
+        openMenu((m_openMenu + (key == "ArrowRight" ? 1 : count - 1)) % count);
+    } else if (key == "ArrowDown" || key == "ArrowUp") {
+        // One item a menu: it keeps the focus.
+        event.call<void>("preventDefault");
+        byName(m_menuBar, menus[m_openMenu].itemName).call<void>("focus");
+    } else if (key == "Escape") {
+        event.call<void>("preventDefault");
+        const val title = m_menuTitles.at(m_openMenu);
         closeMenus();
+        title.call<void>("focus");
+    } else if (key == "Tab") {
+        closeMenus();
+    }
 }
 
-void PageForm1::openMenu(const std::string& name) {
+void PageForm1::openMenu(std::size_t menu) {
+    if (m_openMenu < 0) {
+        // Where a box the menu's item shows gives the focus back.
+        const val focused = page::document()["activeElement"];
+        const val named = focused.isNull() ? focused : focused.call<val>("closest", val("[data-name]"));
+        m_focusBeforeMenu = !named.isNull() && m_window.call<bool>("contains", named) &&
+                                    !m_menuBar.call<bool>("contains", named)
+                                ? named["dataset"]["name"].as<std::string>()
+                                : "";
+    }
     closeMenus();
-    val title = m_menuBar.call<val>("querySelector", "[data-name=\"" + name + "\"]");
-    val popup = title["nextElementSibling"];
+    const val title = m_menuTitles.at(menu);
+    const val popup = title["nextElementSibling"];
     page::setHidden(popup, false);
-    title["classList"].call<void>("add", val("open"));
+    page::addClass(title, "open");
     popup["firstElementChild"].call<void>("focus");
-    m_openMenu = name;
+    m_openMenu = int(menu);
 }
 
 void PageForm1::closeMenus() {
-    val popups = m_menuBar.call<val>("querySelectorAll", val(".popup"));
-    for (int i = 0; i < popups["length"].as<int>(); ++i) {
-        page::setHidden(popups[i], true);
-        popups[i]["previousElementSibling"]["classList"].call<void>("remove", val("open"));
+    for (const val& title : m_menuTitles) {
+        page::setHidden(title["nextElementSibling"], true);
+        title["classList"].call<void>("remove", val("open"));
     }
-    m_openMenu.clear();
+    m_openMenu = -1;
 }
 
-void PageForm1::showBox(const MessageBoxDesign& design, MessageBoxes::OnAnswer onAnswer) {
-    m_controls.holdWrites();
-    m_boxes.show(design, [this, onAnswer = std::move(onAnswer)](BoxAnswer answer) {
-        m_controls.releaseWrites();
-        if (onAnswer)
-            onAnswer(answer);
+void PageForm1::render(const show::Text& text) {
+    val box = m_texts.at(text.index);
+    box.set("value", text.text);
+    // A result reads from its start, not from its end; a cut one offers its whole text as a
+    // tooltip and to a screen reader.
+    box.set("scrollLeft", 0);
+    if (text.whole.empty()) {
+        box.call<void>("removeAttribute", val("title"));
+        box.call<void>("removeAttribute", val("aria-description"));
+    } else {
+        box.call<void>("setAttribute", val("title"), val(text.whole));
+        box.call<void>("setAttribute", val("aria-description"), val(text.whole));
+    }
+}
+
+void PageForm1::render(const show::TextVisible& visible) {
+    page::setHidden(m_texts.at(visible.index), !visible.visible);
+}
+
+void PageForm1::render(const show::Caption& caption) {
+    page::setText(m_labels.at(caption.index), caption.caption);
+}
+
+void PageForm1::render(const show::LabelVisible& visible) {
+    page::setHidden(m_labels.at(visible.index), !visible.visible);
+}
+
+void PageForm1::render(const show::CommandEnabled& enabled) {
+    m_commands.at(enabled.index).set("disabled", !enabled.enabled);
+}
+
+void PageForm1::render(const show::Box& box) {
+    m_boxes.show(box.design(), [this](BoxButton button) {
+        // The welcome box may be answered before the window was built behind it.
+        createContents();
+        play(m_conversation.answer(button));
     });
 }
 
-void PageForm1::command1Click() {
-    runCommand(m_controls, m_vars, m_locale,
-               [this](std::string_view message) { showBox(warningBox(message)); });
+void PageForm1::render(const show::Focus& focus) {
+    val control = byName(m_window, focus.control);
+    if (control.isNull())
+        return;
+    // An option button's name is on its label; the radio inside takes the focus.
+    if (control["tagName"].as<std::string>() == "LABEL")
+        control = control["firstElementChild"];
+    control.call<void>("focus");
 }
 
-void PageForm1::command2Click() {
-    clearFields(m_controls, m_vars);
+void PageForm1::render(const show::Announcement& announcement) {
+    // Emptied first, so that the same sentence twice is still spoken twice.
+    page::setText(m_announcer, "");
+    page::setText(m_announcer, announcement.text);
 }
 
-void PageForm1::command3Click() {
-    endProgram();
+void PageForm1::render(const show::Window& /*window*/) {
+    page::setHidden(m_window, false);
 }
 
-void PageForm1::command4Click() {
-    checkLayout(m_controls, m_vars);
-}
-
-void PageForm1::command5Click() {
+void PageForm1::render(const show::InfoWindow& /*info*/) {
     // One information window at a time; closing it destroys it, and the next press creates it
     // anew.
     if (!m_form3)
-        m_form3 = std::make_unique<PageForm3>(m_window);
+        m_form3 = std::make_unique<PageForm3>(m_window, [this] {
+            m_form3.reset();
+            m_conversation.infoWindowClosed();
+            // Back to the button that opened it.
+            render(show::Focus{"Command5"});
+        });
     m_form3->raise();
 }
 
-void PageForm1::form3Closed() {
-    m_form3.reset();
-}
+// A page has no close box: the main window never closes while the information window is open.
+void PageForm1::render(const show::InfoWindowBack& /*back*/) {}
 
-void PageForm1::exitClick() {
-    showBox(quitBox, [this](BoxAnswer answer) {
-        if (answer == BoxAnswer::Yes)
-            endProgram();
-    });
-}
-
-void PageForm1::aboutClick() {
-    showBox(aboutBox);
-}
-
-void PageForm1::endProgram() {
+void PageForm1::render(const show::End& end) {
     // A page cannot close itself: every window goes, and one line says so.
-    m_ended = true;
     m_boxes.remove();
     m_form3.reset();
-    page::unlisten(page::document(), "keydown", "onDocumentKey");
-    page::unlisten(page::document(), "pointerdown", "onDocumentPointer");
+    m_listeners.clear();
     m_window.call<void>("remove");
     val ended = page::create("p");
-    ended["classList"].call<void>("add", val("ended"));
-    page::append(ended, val(std::string("Velmora has ended. ")));
+    page::addClass(ended, "ended");
+    page::append(ended, val(end.line + " "));
     val again = page::create("a");
     again.set("href", "./");
-    page::setText(again, "Start it again");
+    page::setText(again, end.startAgain);
     page::append(ended, again);
     page::append(page::document()["body"], ended);
     page::document().set("title", "Velmora");
+}
+
+int PageForm1::textWidth(int textIndex, std::string_view text) const {
+    val box = m_texts.at(textIndex);
+    if (m_measure.isNull())
+        m_measure = page::create("canvas").call<val>("getContext", val("2d"));
+    m_measure.set("font", val::global("getComputedStyle")(box)["font"]);
+    return m_measure.call<val>("measureText", std::string(text))["width"].as<int>();
+}
+
+int PageForm1::room(int textIndex) const {
+    val box = m_texts.at(textIndex);
+    const val style = val::global("getComputedStyle")(box);
+    return box["clientWidth"].as<int>() - int(cssPixels(style, "paddingLeft")) -
+           int(cssPixels(style, "paddingRight"));
 }

@@ -2,66 +2,71 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <emscripten/val.h>
 
-#include "core/form_variables.h"
-#include "core/numbers.h"
+#include "core/conversation.h"
+#include "core/main_window_design.h"
+#include "core/renderer.h"
+#include "core/text_measure.h"
+#include "web/listener.h"
 #include "web/message_box.h"
-#include "web/page_controls.h"
 
-struct ControlDesign;
 class PageForm3;
 
-// The main window on the page: its menus and 31 controls, built from the design table, bound to
-// the core's commands. load() runs the start-up procedure.
-class PageForm1 {
+// The main window on the page: its menus and 31 controls, built from the design table. Each
+// event goes to the core's conversation, and the page draws what the reply shows.
+class PageForm1 : public Renderer, public TextMeasure {
 public:
     PageForm1();
-    ~PageForm1();
+    ~PageForm1() override;
 
-    // The welcome box first; when it is answered, every box and label hidden, the lower buttons
-    // disabled, and the window shown.
+    // The welcome box first; the window is built behind it and shown when it is answered.
     void load();
-    // The menus and controls, built while the welcome box is read.
-    void createContents();
-    bool hasEnded() const { return m_ended; }
 
-    // Events, forwarded from the page by main.cpp.
-    void commandClicked(const std::string& name);
-    void menuButtonClicked(const std::string& name);
-    void menuItemClicked(const std::string& name);
-    void keyPressed(emscripten::val event);
-    void pointerPressed(emscripten::val event);
-    MessageBoxes& boxes() { return m_boxes; }
-    PageForm3* form3() { return m_form3.get(); }
-    void form3Closed();
+    void render(const show::Text& text) override;
+    void render(const show::TextVisible& visible) override;
+    void render(const show::Caption& caption) override;
+    void render(const show::LabelVisible& visible) override;
+    void render(const show::CommandEnabled& enabled) override;
+    void render(const show::Box& box) override;
+    void render(const show::Focus& focus) override;
+    void render(const show::Announcement& announcement) override;
+    void render(const show::Window& window) override;
+    void render(const show::InfoWindow& info) override;
+    void render(const show::InfoWindowBack& back) override;
+    void render(const show::End& end) override;
+
+    int textWidth(int textIndex, std::string_view text) const override;
+    int room(int textIndex) const override;
 
 private:
+    void createContents();
     void createMenus();
     void createControls();
     emscripten::val createControl(const ControlDesign& design);
-    void openMenu(const std::string& name);
+    void listen(emscripten::val target, const char* type, PageCallback::Callback callback);
+    void play(const Reply& reply);
+    void keyPressed(emscripten::val event);
+    void openMenu(std::size_t menu);
     void closeMenus();
-    void showBox(const MessageBoxDesign& design, MessageBoxes::OnAnswer onAnswer = {});
 
-    void command1Click(); // "run"
-    void command2Click(); // "clear fields"
-    void command3Click(); // "exit"
-    void command4Click(); // "CHECK!"
-    void command5Click(); // "INFO"
-    void exitClick();     // File > Exit
-    void aboutClick();    // Help > About
-    void endProgram();
-
+    Conversation m_conversation;
     emscripten::val m_window = emscripten::val::null();
     emscripten::val m_menuBar = emscripten::val::null();
-    emscripten::val m_client = emscripten::val::null();
-    std::string m_openMenu;
-    PageControls m_controls;
+    emscripten::val m_announcer = emscripten::val::null();
+    // By index; index 0 unused.
+    std::vector<emscripten::val> m_texts{textCount + 1, emscripten::val::null()};
+    std::vector<emscripten::val> m_labels{labelCount + 1, emscripten::val::null()};
+    std::vector<emscripten::val> m_commands{commandCount + 1, emscripten::val::null()};
+    std::vector<emscripten::val> m_menuTitles;
+    std::vector<std::unique_ptr<Listener>> m_listeners;
+    std::unique_ptr<PageCallback> m_welcomeFrame;
+    std::unique_ptr<PageCallback> m_welcomeIdle;
+    mutable emscripten::val m_measure = emscripten::val::null(); // a canvas's 2D context
+    int m_openMenu = -1;
+    std::string m_focusBeforeMenu;
     MessageBoxes m_boxes;
-    FormVariables m_vars;
-    NumberLocale m_locale;
     std::unique_ptr<PageForm3> m_form3;
-    bool m_ended = false;
 };

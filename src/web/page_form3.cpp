@@ -9,41 +9,45 @@ using emscripten::val;
 
 namespace {
 
-void addClass(val element, const char* name) {
-    element["classList"].call<void>("add", val(name));
-}
-
 std::string px(double pixels) {
     return std::to_string(static_cast<int>(pixels)) + "px";
 }
 
 } // namespace
 
-PageForm3::PageForm3(val mainWindow) {
+PageForm3::PageForm3(val mainWindow, std::function<void()> onClose)
+    : m_onClose(std::move(onClose)) {
     const InfoWindowDesign& design = infoWindowDesign();
     m_panel = page::create("section", design.name);
-    addClass(m_panel, "form3");
+    page::addClass(m_panel, "form3");
     m_panel.call<void>("setAttribute", val("role"), val("dialog"));
     m_panel.call<void>("setAttribute", val("aria-label"), val(design.caption));
 
     val titleBar = page::create("div");
-    addClass(titleBar, "titlebar");
+    page::addClass(titleBar, "titlebar");
     val caption = page::create("span");
     page::setText(caption, design.caption);
     val close = page::create("button");
     close.set("type", "button");
-    close.set("tabIndex", -1);
+    // After the help text in the tab order, so that the keyboard can always leave the panel.
+    close.set("tabIndex", 33);
     close.call<void>("setAttribute", val("aria-label"), val("Close"));
     page::setText(close, "\u00d7");
-    page::listen(close, "click", "onInfoClose");
+    listen(close, "click", [this](val) { m_onClose(); });
     page::append(titleBar, caption);
     page::append(titleBar, close);
     for (const char* event : {"pointerdown", "pointermove", "pointerup", "pointercancel"})
-        page::listen(titleBar, event, "onInfoTitlePointer");
+        listen(titleBar, event, [this](val e) { titlePointer(e); });
+    listen(m_panel, "keydown", [this](val e) {
+        if (e["key"].as<std::string>() == "Escape") {
+            e.call<void>("preventDefault");
+            m_onClose();
+        }
+    });
     page::append(m_panel, titleBar);
 
     val client = page::create("div");
-    addClass(client, "client");
+    page::addClass(client, "client");
     page::place(client, {0, 0, design.clientWidth, design.clientHeight});
     client["style"].set("background", page::cssColour(design.background));
 
@@ -75,7 +79,10 @@ PageForm3::PageForm3(val mainWindow) {
     m_image1.set("height", page::toPixels(design.bannerPlace.height));
     page::append(client, m_image1);
     val banner = val::global("Image").new_();
-    page::listen(banner, "load", "onBannerLoaded");
+    m_bannerLoad = std::make_unique<Listener>(banner, "load", [this](val e) {
+        m_image1.call<val>("getContext", val("2d"))
+            .call<void>("drawImage", e["currentTarget"], 0, 0);
+    });
     banner.set("src", design.bannerFile);
 
     val image2 = page::create("img", "Image2");
@@ -92,8 +99,13 @@ PageForm3::PageForm3(val mainWindow) {
     const val window = mainWindow.call<val>("getBoundingClientRect");
     const double width = m_panel["offsetWidth"].as<double>();
     const double height = m_panel["offsetHeight"].as<double>();
-    const double left = window["left"].as<double>() + (window["width"].as<double>() - width) / 2;
-    const double top = window["top"].as<double>() + (window["height"].as<double>() - height) / 2;
+    // Placed in the page, not on the screen, so that a panel larger than a zoomed view scrolls
+    // with it and its close button can always be reached.
+    const val view = val::global("window");
+    const double left = view["scrollX"].as<double>() + window["left"].as<double>() +
+                        (window["width"].as<double>() - width) / 2;
+    const double top = view["scrollY"].as<double>() + window["top"].as<double>() +
+                       (window["height"].as<double>() - height) / 2;
     m_panel["style"].set("left", px(left < 0 ? 0 : left));
     m_panel["style"].set("top", px(top < 0 ? 0 : top));
 
@@ -109,9 +121,26 @@ void PageForm3::load() {
     page::setText(m_text1, helpText());
 }
 
+void PageForm3::listen(val target, const char* type, PageCallback::Callback callback) {
+    m_listeners.push_back(std::make_unique<Listener>(target, type, std::move(callback)));
+}
+
 void PageForm3::raise() {
     // The panel last among the page's elements stands in front.
     page::append(page::document()["body"], m_panel);
+    // Wherever it was dragged or the page zoomed, it comes back whole, its title bar first.
+    const val window = val::global("window");
+    const double room = window["innerWidth"].as<double>() - m_panel["offsetWidth"].as<double>();
+    const double height = window["innerHeight"].as<double>() - m_panel["offsetHeight"].as<double>();
+    const double scrollX = window["scrollX"].as<double>();
+    const double scrollY = window["scrollY"].as<double>();
+    const auto within = [](double value, double low, double high) {
+        return value > high ? (high < low ? low : high) : (value < low ? low : value);
+    };
+    m_panel["style"].set("left", px(within(m_panel["offsetLeft"].as<double>(), scrollX,
+                                           scrollX + room)));
+    m_panel["style"].set("top", px(within(m_panel["offsetTop"].as<double>(), scrollY,
+                                          scrollY + height)));
     m_text1.call<void>("focus");
 }
 
@@ -133,8 +162,4 @@ void PageForm3::titlePointer(val event) {
     } else if (type == "pointerup" || type == "pointercancel") {
         m_dragging = false;
     }
-}
-
-void PageForm3::bannerLoaded(val image) {
-    m_image1.call<val>("getContext", val("2d")).call<void>("drawImage", image, 0, 0);
 }

@@ -8,7 +8,7 @@ import { fileURLToPath } from 'node:url';
 
 const here = (path) => fileURLToPath(new URL(path, import.meta.url));
 const table = here('conversions.tsv');
-const native = process.env.VELMORA_NATIVE_CONVERSIONS ?? here('../../build-web/native-tools/conversions');
+const native = process.env.VELMORA_NATIVE_CONVERSIONS ?? here('../../build-web/native/tools/conversions');
 const browser = process.env.VELMORA_NODE_CONVERSIONS ?? here('../../build-web/tools/conversions.js');
 
 const rows = readFileSync(table, 'utf8').split('\n').filter((line) => line && !line.startsWith('#'));

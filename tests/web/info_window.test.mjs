@@ -124,3 +124,30 @@ test('the pictures: the banner still at its own size, the strip stretched', asyn
         [image.complete, image.naturalWidth, image.naturalHeight, image.getBoundingClientRect().width, image.getBoundingClientRect().height]);
     assert.deepEqual(strip, [true, 55, 171, 23, 171]);
 });
+
+test('the keyboard leaves the panel: Tab reaches its close button, Escape closes it; INFO brings it back whole', async () => {
+    const { page } = await session.start();
+    await control(page, 'Command5').click();
+    const panel = control(page, 'Form3');
+    await page.keyboard.press('Tab');
+    assert.equal(await page.evaluate(() => document.activeElement.getAttribute('aria-label')), 'Close');
+    await page.keyboard.press('Shift+Tab');
+    await page.keyboard.press('Escape');
+    assert.equal(await panel.count(), 0);
+    assert.equal(await page.evaluate(() => document.activeElement.dataset.name), 'Command5');
+
+    // Dragged far off the page to the lower right, then INFO again.
+    await control(page, 'Command5').click();
+    const title = panel.locator('.titlebar span');
+    const box = await title.boundingBox();
+    await page.mouse.move(box.x + 5, box.y + 5);
+    await page.mouse.down();
+    await page.mouse.move(box.x + 3000, box.y + 3000);
+    await page.mouse.up();
+    await control(page, 'Command5').click();
+    const placed = await panel.evaluate((element) => {
+        const rect = element.getBoundingClientRect();
+        return rect.left >= 0 && rect.top >= 0 && rect.right <= innerWidth && rect.bottom <= innerHeight;
+    });
+    assert.ok(placed, 'the panel is whole on the screen');
+});

@@ -74,10 +74,10 @@ function browserFacts(tags) {
 // Types each text as c of 0x² - x + c = 0 and presses "run": the warning, if any, and the root.
 function runEach(texts) {
     const box = (name) => document.querySelector(`[data-name="${name}"]`);
-    box('Text(1)').value = '0';
-    box('Text(2)').value = '-1';
+    box('Text(1)').value = '0'; box('Text(1)').dispatchEvent(new Event('input'));
+    box('Text(2)').value = '-1'; box('Text(2)').dispatchEvent(new Event('input'));
     return texts.map((text) => {
-        box('Text(3)').value = text;
+        box('Text(3)').value = text; box('Text(3)').dispatchEvent(new Event('input'));
         box('Command1').click();
         const dialog = document.querySelector('dialog[data-name="MessageBox"][open]');
         const warning = dialog ? dialog.querySelector('[data-name="text"]').textContent : '';
@@ -143,7 +143,7 @@ function shownTexts(equations) {
     const box = (name) => document.querySelector(`[data-name="${name}"]`);
     const texts = [];
     for (const coefficients of equations) {
-        coefficients.forEach((text, index) => { box(`Text(${index + 1})`).value = text; });
+        coefficients.forEach((text, index) => { box(`Text(${index + 1})`).value = text; box(`Text(${index + 1})`).dispatchEvent(new Event('input')); });
         box('Command1').click();
         for (const name of ['Text(7)', 'Text(10)', 'Text(11)']) {
             const text = box(name).value;

@@ -247,6 +247,56 @@ describe('main window', () => {
     });
 });
 
+describe('focus, announcements and cut results', () => {
+    const focused = (page) => page.evaluate(() => document.activeElement.closest('[data-name]')?.dataset.name ?? document.activeElement.tagName);
+    const announced = (page) => page.locator('.announcer[role="status"][aria-live="polite"]').textContent();
+
+    test('the focus starts on Equation, goes to the first box after CHECK! and back to run after a warning', async () => {
+        const { page } = await start();
+        assert.equal(await focused(page), 'Option1');
+        await pressCheck(page, 'Option1');
+        assert.equal(await focused(page), 'Text(1)');
+        await type(page, ['1', '', '2']);
+        await control(page, 'Command1').click();
+        // A click beside the box's buttons, then Enter: still answered.
+        await page.locator('dialog [data-name="text"]').click();
+        await page.keyboard.press('Enter');
+        await page.locator('dialog').waitFor({ state: 'detached' });
+        assert.equal(await focused(page), 'Command1');
+    });
+
+    test('one announcement a run, none after a warning; a cut result offers its whole text', async () => {
+        const { page } = await start();
+        await pressCheck(page, 'Option1');
+        await type(page, ['1', '1', '1']);
+        assert.equal(await clickRun(page), '');
+        assert.equal(await announced(page), 'No real roots. Comlpex roots: D= -3, x1= -0.5+0.866025403784439*i, x2= -0.5-0.866025403784439*i');
+        assert.equal(await control(page, 'Text(10)').getAttribute('title'), '-0.5+0.866025403784439*i ');
+        assert.equal(await control(page, 'Text(10)').getAttribute('aria-description'), '-0.5+0.866025403784439*i ');
+        assert.equal(await control(page, 'Text(7)').getAttribute('title'), null);
+        await type(page, ['1', '-3', '2']);
+        assert.equal(await clickRun(page), '');
+        assert.equal(await announced(page), 'Two real roots. D= 1, x1= 2, x2= 1');
+        assert.equal(await control(page, 'Text(10)').getAttribute('title'), null);
+        await type(page, ['1', '-3', 'x']);
+        assert.equal(await clickRun(page), 'Check again! No numeric values!');
+        assert.equal(await announced(page), 'Two real roots. D= 1, x1= 2, x2= 1');
+    });
+
+    test('warnings are alert dialogs named by their title and described by their text', async () => {
+        const { page } = await start();
+        await pressCheck(page, 'Option1');
+        await control(page, 'Command1').click();
+        const dialog = page.locator('dialog[open]');
+        assert.equal(await dialog.getAttribute('role'), 'alertdialog');
+        const names = await dialog.evaluate((box) => [
+            document.getElementById(box.getAttribute('aria-labelledby')).textContent,
+            document.getElementById(box.getAttribute('aria-describedby')).textContent]);
+        assert.deepEqual(names, ['Warning', 'Fill in a,b,c!']);
+        await answerBox(page, 'OK');
+    });
+});
+
 describe('menus and boxes', () => {
     test('Help > About shows the About box', async () => {
         const { page } = await start();

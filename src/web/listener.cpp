@@ -1,0 +1,31 @@
+#include "web/listener.h"
+
+#include <utility>
+
+#include <emscripten/bind.h>
+
+using emscripten::val;
+
+PageCallback::PageCallback(Callback callback) : m_callback(std::move(callback)) {
+    m_function = val::module_property("onPageCallback")
+                     .call<val>("bind", val::null(), val(reinterpret_cast<std::uintptr_t>(this)));
+}
+
+void PageCallback::dispatch(std::uintptr_t callback, val argument) {
+    // A copy: the callback may destroy the object that holds it (a panel's close button).
+    const Callback call = reinterpret_cast<PageCallback*>(callback)->m_callback;
+    call(std::move(argument));
+}
+
+Listener::Listener(val target, std::string type, Callback callback)
+    : PageCallback(std::move(callback)), m_target(std::move(target)), m_type(std::move(type)) {
+    m_target.call<void>("addEventListener", m_type, function());
+}
+
+Listener::~Listener() {
+    m_target.call<void>("removeEventListener", m_type, function());
+}
+
+EMSCRIPTEN_BINDINGS(velmora_page_callback) {
+    emscripten::function("onPageCallback", &PageCallback::dispatch);
+}
