@@ -334,8 +334,9 @@ public:
     // Runs "run" and checks what holds whatever the outcome: one warning at most, the coefficient
     // boxes as typed, and no caption changed but the status line and the two result captions.
     void run() {
-        runCommand(controls, vars, locale,
-                   [this](std::string_view text) { warnings.emplace_back(text); });
+        runCommand(
+            controls, vars, locale,
+            [this](std::string_view text) { warnings.emplace_back(text); }, outcome);
         require(warnings.size() <= 1, "at most one warning per run", [&] { return describe(); });
         for (int index = 1; index <= 6; ++index)
             require(controls.text(index) == before_.text(index),
@@ -380,6 +381,7 @@ public:
     bool anyEmpty = false;  // a coefficient box left empty
     bool allNumeric = true; // every coefficient box passes IsNumeric
     std::vector<std::string> warnings;
+    RunOutcome outcome;
 
 private:
     bool holdsEverywhere(std::initializer_list<int> boxes, std::initializer_list<int> labels,

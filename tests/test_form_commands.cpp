@@ -341,6 +341,40 @@ private slots:
         QVERIFY(w.conversation.windowClosed().empty());
     }
 
+    // The working opens from the first run on and follows every later run, warning and layout.
+    void workingFollowsTheRuns() {
+        Window w;
+        start(w, 1);
+        w.command(Command::ShowWorking);
+        QVERIFY(w.replies.front().empty()); // nothing to show before the first run
+        QVERIFY(!w.controls().workingEnabled());
+        w.type({"1", "-3", "2"});
+        w.run();
+        QVERIFY(w.controls().workingEnabled());
+        QVERIFY(w.controls().workingText().empty()); // not open yet
+        w.command(Command::ShowWorking);
+        const QString solved = QString::fromStdString(w.controls().workingText());
+        QVERIFY2(solved.contains("D = b² - 4·a·c") || solved.contains("D ="), qPrintable(solved));
+        QVERIFY2(solved.contains("x1") && solved.contains("2"), qPrintable(solved));
+
+        w.type({"1", "-3", "x"});
+        w.run();
+        // The warning first; the working follows with the answer.
+        QCOMPARE(int(w.replies.size()), 2);
+        QVERIFY(std::holds_alternative<show::Box>(w.replies[0].back()));
+        QVERIFY(std::ranges::any_of(w.replies[1], [](const Effect& effect) {
+            return std::holds_alternative<show::Working>(effect);
+        }));
+        QVERIFY2(QString::fromStdString(w.controls().workingText()).contains("\"x\""),
+                 w.controls().workingText().c_str());
+
+        w.command(Command::Check);
+        QVERIFY(QString::fromStdString(w.controls().workingText()).startsWith("Nothing is solved yet"));
+        w.conversation.workingWindowClosed();
+        w.run();
+        QVERIFY(QString::fromStdString(w.controls().workingText()).startsWith("Nothing is solved yet"));
+    }
+
     void clearFieldsKeepsTheLayout() {
         Window w;
         start(w, 1);

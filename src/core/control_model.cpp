@@ -117,6 +117,14 @@ void ControlModel::render(const show::InfoWindow& /*info*/) {}
 
 void ControlModel::render(const show::InfoWindowBack& /*back*/) {}
 
+void ControlModel::render(const show::Working& working) {
+    m_workingText = working.text;
+}
+
+void ControlModel::render(const show::WorkingItem& item) {
+    m_workingEnabled = item.enabled;
+}
+
 void ControlModel::render(const show::End& /*end*/) {
     m_ended = true;
     m_windowShown = false;

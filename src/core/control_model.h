@@ -39,6 +39,9 @@ public:
     const std::string& lastAnnouncement() const { return m_announcement; }
     bool windowShown() const { return m_windowShown; }
     bool ended() const { return m_ended; }
+    // The "Working" window's text as last shown, and whether its menu item can be chosen.
+    const std::string& workingText() const { return m_workingText; }
+    bool workingEnabled() const { return m_workingEnabled; }
 
     void render(const show::Text& text) override;
     void render(const show::TextVisible& visible) override;
@@ -51,6 +54,8 @@ public:
     void render(const show::Window& window) override;
     void render(const show::InfoWindow& info) override;
     void render(const show::InfoWindowBack& back) override;
+    void render(const show::Working& working) override;
+    void render(const show::WorkingItem& item) override;
     void render(const show::End& end) override;
 
 private:
@@ -68,4 +73,6 @@ private:
     std::string m_announcement;
     bool m_windowShown = false;
     bool m_ended = false;
+    std::string m_workingText;
+    bool m_workingEnabled = false;
 };

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/figure.h"
 #include "core/form_commands.h"
 #include "core/message_boxes.h"
+#include "core/working.h"
 
 namespace {
 
@@ -93,6 +95,8 @@ Reply Conversation::command(Command command, std::string_view origin) {
         return run();
     case Command::Check:
         checkLayout(window, m_vars);
+        m_lastRun = RunOutcome{};
+        followWithWorking(window.reply);
         // The user starts typing where the tab order starts; with no option chosen there is no
         // box to type in.
         if (m_window.option1Selected() || m_window.option2Selected())
@@ -100,6 +104,8 @@ Reply Conversation::command(Command command, std::string_view origin) {
         break;
     case Command::ClearFields:
         clearFields(window, m_vars);
+        m_lastRun = RunOutcome{};
+        followWithWorking(window.reply);
         break;
     case Command::Exit:
         // At once and without asking.
@@ -113,6 +119,12 @@ Reply Conversation::command(Command command, std::string_view origin) {
         m_question = Question::Quit;
         window.reply.push_back(show::Box{quitBox});
         break;
+    case Command::ShowWorking:
+        if (m_window.workingEnabled()) {
+            m_workingOpen = true;
+            followWithWorking(window.reply);
+        }
+        break;
     case Command::HelpAbout:
         window.reply.push_back(show::Box{aboutBox});
         window.reply.push_back(show::Focus{m_boxOrigin});
@@ -125,16 +137,21 @@ Reply Conversation::command(Command command, std::string_view origin) {
 
 Reply Conversation::run() {
     Recorder window(m_window, m_measure);
-    runCommand(window, m_vars, m_locale, [&window](std::string_view text) {
-        window.reply.push_back(show::Box{warningBox(text)});
-    });
+    runCommand(
+        window, m_vars, m_locale,
+        [&window](std::string_view text) { window.reply.push_back(show::Box{warningBox(text)}); },
+        m_lastRun);
+    if (window.reply.empty())
+        return {}; // no mode chosen: nothing was solved
+    // From the first run on, the working can be opened.
+    if (!m_window.workingEnabled())
+        window.reply.push_back(show::WorkingItem{true});
+    followWithWorking(window.reply);
     if (std::any_of(window.reply.begin(), window.reply.end(), showsBox)) {
         // After a warning nothing more is said: the box speaks for itself.
         window.reply.push_back(show::Focus{m_boxOrigin});
         return deliver(std::move(window.reply));
     }
-    if (window.reply.empty())
-        return {}; // no mode chosen: nothing was solved
     Reply reply = deliver(std::move(window.reply));
     show::Announcement sentence{announcement()};
     m_window.render(sentence);
@@ -154,6 +171,11 @@ Reply Conversation::answer(BoxButton button) {
             rest = {show::Focus{m_boxOrigin}};
     }
     return deliver(std::move(rest));
+}
+
+void Conversation::followWithWorking(Reply& reply) const {
+    if (m_workingOpen)
+        reply.push_back(show::Working{makeWorking(m_lastRun).text(), makeFigure(m_lastRun)});
 }
 
 Reply Conversation::windowClosed() {
@@ -188,7 +210,8 @@ std::string Conversation::announcement() const {
     std::string sentence = m_window.caption(role::statusLine);
     std::string results;
     for (const BoxCaption& pair : boxCaptions) {
-        const std::string_view shown = trimmed(m_window.text(pair.text));
+        const std::string text = m_window.text(pair.text);
+        const std::string_view shown = trimmed(text);
         if (pair.text < role::determinantBox || !m_window.textVisible(pair.text) || shown.empty())
             continue;
         results += results.empty() ? "" : ", ";

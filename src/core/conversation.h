@@ -8,6 +8,7 @@
 #include "core/main_window_design.h"
 #include "core/numbers.h"
 #include "core/reply.h"
+#include "core/run_outcome.h"
 #include "core/text_measure.h"
 
 // The main window's side of every exchange with the user. Each event goes in as one call and
@@ -33,6 +34,7 @@ public:
     // The main window's close box.
     Reply windowClosed();
     void infoWindowClosed() { m_infoOpen = false; }
+    void workingWindowClosed() { m_workingOpen = false; }
 
     // The user's edits, as they happen.
     void edit(int textIndex, std::string_view text);
@@ -52,6 +54,8 @@ private:
     // the model up to what is shown.
     Reply deliver(Reply reply);
     std::string announcement() const;
+    // The working of the last run, for the "Working" window where it is open.
+    void followWithWorking(Reply& reply) const;
 
     EstimatedMeasure m_estimate;
     const TextMeasure& m_measure;
@@ -63,4 +67,6 @@ private:
     std::string m_boxOrigin;
     bool m_boxOpen = false;
     bool m_infoOpen = false;
+    RunOutcome m_lastRun; // its mode is None until a run, and again after CHECK! or clear fields
+    bool m_workingOpen = false;
 };

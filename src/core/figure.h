@@ -9,28 +9,33 @@
 // that the desktop's painter and the page's SVG draw the same picture without a transformation.
 struct FigurePoint {
     double x = 0, y = 0;
+    friend bool operator==(const FigurePoint&, const FigurePoint&) = default;
 };
 
 struct FigureTick {
     FigurePoint at; // where the tick meets its axis
     bool onXAxis = true;
+    friend bool operator==(const FigureTick&, const FigureTick&) = default;
 };
 
 // A text centred in its box; no two boxes of a figure overlap.
 struct FigureLabel {
     double left = 0, top = 0, width = 0, height = 0;
     std::string text;
+    friend bool operator==(const FigureLabel&, const FigureLabel&) = default;
 };
 
 struct FigureCurve {
     std::vector<FigurePoint> points; // one polyline
     int series = 0;                  // 0: the parabola, the line or the first line; 1: the second
+    friend bool operator==(const FigureCurve&, const FigureCurve&) = default;
 };
 
 struct FigureMark {
     enum class Kind { Root, Vertex, Intersection };
     FigurePoint at;
     Kind kind = Kind::Root;
+    friend bool operator==(const FigureMark&, const FigureMark&) = default;
 };
 
 struct Figure {
@@ -51,6 +56,7 @@ struct Figure {
     std::string alternative;         // what a screen reader reads for the graph
 
     FigurePoint toView(double x, double y) const;
+    friend bool operator==(const Figure&, const Figure&) = default;
 };
 
 Figure makeFigure(const RunOutcome& outcome);

@@ -1,5 +1,8 @@
 #include "core/form_commands.h"
 
+#include <string>
+#include <vector>
+
 #include "core/equation_solver.h"
 #include "core/system_solver.h"
 
@@ -10,9 +13,18 @@ constexpr std::string_view noNumericValues = "Check again! No numeric values!";
 // A fault inside a solver stops the command: nothing half-written may stay on screen.
 void reportFault(SolverContext& form, const ArithmeticFault& fault,
                  const ShowWarning& showWarning) {
+    recordFault(*form.outcome, fault.kind());
     form.controls.setCaption(role::statusLine, "");
     clear(form);
     showWarning(fault.what());
+}
+
+// The boxes of a mode as typed, Text(1) on.
+std::vector<std::string> boxTexts(const Controls& controls, int count) {
+    std::vector<std::string> texts;
+    for (int index = 1; index <= count; ++index)
+        texts.push_back(controls.text(index));
+    return texts;
 }
 
 } // namespace
@@ -74,14 +86,16 @@ void checkLayout(Controls& controls, FormVariables& vars) {
 }
 
 void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& locale,
-                const ShowWarning& showWarning) {
-    SolverContext form{controls, vars, locale};
+                const ShowWarning& showWarning, RunOutcome& outcome) {
+    SolverContext form{controls, vars, locale, &outcome};
+    using Mode = RunOutcome::Mode;
     try {
         // Every box of the mode is checked for emptiness before any is checked for a number;
         // the option buttons are read afresh at every step, as the user may have switched mode
         // without pressing "CHECK!".
         for (vars.i = 1; vars.i <= 3; ++vars.i) {
             if (controls.option1Selected() && controls.text(vars.i).empty()) {
+                outcome = warningOutcome(Mode::Equation, boxTexts(controls, 3), locale);
                 showWarning("Fill in a,b,c!");
                 return;
             }
@@ -91,6 +105,7 @@ void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& loc
         for (vars.i = 1; vars.i <= 3; ++vars.i) {
             if (controls.option1Selected() && (!IsNumeric(controls.text(vars.i), locale) ||
                                                !readCoefficient(controls.text(vars.i), locale))) {
+                outcome = warningOutcome(Mode::Equation, boxTexts(controls, 3), locale);
                 showWarning(noNumericValues);
                 for (int index :
                      {role::determinantBox, role::firstResultBox, role::secondResultBox})
@@ -103,6 +118,7 @@ void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& loc
 
         for (vars.i = 1; vars.i <= 6; ++vars.i) {
             if (controls.option2Selected() && controls.text(vars.i).empty()) {
+                outcome = warningOutcome(Mode::System, boxTexts(controls, 6), locale);
                 showWarning("Fill in a1,a2,...,c2!");
                 controls.setCaption(role::statusLine, "");
                 return;
@@ -111,6 +127,7 @@ void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& loc
         for (vars.i = 1; vars.i <= 6; ++vars.i) {
             if (controls.option2Selected() && (!IsNumeric(controls.text(vars.i), locale) ||
                                                !readCoefficient(controls.text(vars.i), locale))) {
+                outcome = warningOutcome(Mode::System, boxTexts(controls, 6), locale);
                 showWarning(noNumericValues);
                 for (int index = role::determinantBox; index <= role::secondResultBox; ++index)
                     controls.setText(index, "");

@@ -6,6 +6,7 @@
 #include "core/controls.h"
 #include "core/form_variables.h"
 #include "core/numbers.h"
+#include "core/run_outcome.h"
 
 // The main window's procedures, written against the control operations. The conversation runs
 // them against a recorder of what to show: showWarning puts the warning box into the reply at
@@ -16,8 +17,9 @@ using ShowWarning = std::function<void(std::string_view text)>;
 void hideControlsOnLoad(Controls& controls, FormVariables& vars);
 // "CHECK!": lays out the mode of the selected option button.
 void checkLayout(Controls& controls, FormVariables& vars);
-// "run": checks the boxes of the selected mode and solves.
+// "run": checks the boxes of the selected mode and solves. outcome: what the run came to, for
+// the working; left as it was when no mode is chosen.
 void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& locale,
-                const ShowWarning& showWarning);
+                const ShowWarning& showWarning, RunOutcome& outcome);
 // "clear fields"
 void clearFields(Controls& controls, FormVariables& vars);

@@ -12,7 +12,7 @@ enum class ControlKind { InputBox, ResultBox, Label, OptionButton, PushButton };
 
 // What the user can ask of the main window, by button or menu item: each front-end sends the
 // command of the control that was used, and the core answers it.
-enum class Command { None, Run, ClearFields, Exit, Check, Info, FileExit, HelpAbout };
+enum class Command { None, Run, ClearFields, Exit, Check, Info, FileExit, HelpAbout, ShowWorking };
 
 // Text(1)..Text(11), Label(1)..Label(13), Command1..Command5, Option1 and Option2.
 inline constexpr int textCount = 11;
@@ -58,6 +58,17 @@ struct MainWindowDesign {
 };
 
 const MainWindowDesign& mainWindowDesign();
+
+// The one item the status line and every result box add to their context menus, and the status
+// line's tooltip that says it is there.
+struct ContextMenuDesign {
+    const char* itemName;
+    const char* itemCaption;
+    Command command;
+    const char* statusTooltip;
+};
+inline constexpr ContextMenuDesign workingMenu{"ShowWorking", "Show working", Command::ShowWorking,
+                                               "Right-click for the working: how this came out"};
 
 // The names tools and tests find the controls by: "Text(7)", "Label(1)".
 std::string textName(int index);

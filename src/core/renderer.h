@@ -19,6 +19,8 @@ public:
     virtual void render(const show::Window& window) = 0;
     virtual void render(const show::InfoWindow& info) = 0;
     virtual void render(const show::InfoWindowBack& back) = 0;
+    virtual void render(const show::Working& working) = 0;
+    virtual void render(const show::WorkingItem& item) = 0;
     virtual void render(const show::End& end) = 0;
 };
 

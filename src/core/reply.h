@@ -4,6 +4,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/figure.h"
 #include "core/message_boxes.h"
 
 // What the program shows in answer to one event, in the order it does it. Each front-end
@@ -77,6 +78,18 @@ struct InfoWindow {
 struct InfoWindowBack {
     friend bool operator==(const InfoWindowBack&, const InfoWindowBack&) = default;
 };
+// The "Working" window, opened if it is not, with how the last run came out: its text and its
+// graph. It follows every later run while it is open.
+struct Working {
+    std::string text;
+    Figure figure;
+    friend bool operator==(const Working&, const Working&) = default;
+};
+// Whether the context menus' "Show working" can be chosen: not before the first run.
+struct WorkingItem {
+    bool enabled;
+    friend bool operator==(const WorkingItem&, const WorkingItem&) = default;
+};
 // The program has ended. A front-end that cannot close itself shows the line and a way to start
 // again.
 struct End {
@@ -89,7 +102,8 @@ struct End {
 
 using Effect = std::variant<show::Text, show::TextVisible, show::Caption, show::LabelVisible,
                             show::CommandEnabled, show::Box, show::Focus, show::Announcement,
-                            show::Window, show::InfoWindow, show::InfoWindowBack, show::End>;
+                            show::Window, show::InfoWindow, show::InfoWindowBack, show::Working,
+                            show::WorkingItem, show::End>;
 using Reply = std::vector<Effect>;
 
 enum class BoxButton { Ok, Yes, No };

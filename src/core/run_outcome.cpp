@@ -18,9 +18,12 @@ std::string refusalReason(std::string_view text, const NumberLocale& locale) {
         return "it holds only blanks";
     if (std::isinf(Val(body)))
         return "it is beyond the largest number the program can hold";
+    const CoefficientReading reading = coefficientReading(body, locale);
+    if (reading.verdict == CoefficientReading::Verdict::Ambiguous)
+        return "it reads as two different numbers: in your number format and with the full stop "
+               "as the decimal point";
     if (IsNumeric(body, locale))
-        return "its separators are not where your number format puts them, so it could be read "
-               "as more than one number";
+        return "its separators are not where your number format puts them";
     // The longest start that is a number tells the pupil where the number stops.
     for (std::size_t length = body.size() - 1; length > 0; --length) {
         const std::string_view start = trimmedText(body.substr(0, length));
@@ -51,8 +54,14 @@ RunOutcome warningOutcome(RunOutcome::Mode mode, const std::vector<std::string>&
     }
     for (std::size_t index = 0; index < texts.size(); ++index) {
         const std::string& text = texts[index];
-        if (!IsNumeric(text, locale) || !readCoefficient(text, locale))
-            outcome.refused.push_back({int(index) + 1, text, refusalReason(text, locale), {}});
+        if (IsNumeric(text, locale) && readCoefficient(text, locale))
+            continue;
+        // A text with two readings shows both, so that the pupil sees what each would mean.
+        std::vector<std::string> readings;
+        const CoefficientReading reading = coefficientReading(text, locale);
+        if (reading.verdict == CoefficientReading::Verdict::Ambiguous)
+            readings = {StrR8(*reading.inLocale, NumberLocale{}), StrR8(*reading.byVal, NumberLocale{})};
+        outcome.refused.push_back({int(index) + 1, text, refusalReason(text, locale), readings});
     }
     if (!outcome.refused.empty())
         outcome.warning = RunOutcome::Warning::NotANumber;

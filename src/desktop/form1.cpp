@@ -296,6 +296,10 @@ void Form1::render(const show::InfoWindowBack& /*back*/) {
         m_form3->bringToFront();
 }
 
+void Form1::render(const show::Working& /*working*/) {}
+
+void Form1::render(const show::WorkingItem& /*item*/) {}
+
 void Form1::render(const show::End& /*end*/) {
     // Every window goes, the information window too.
     QApplication::closeAllWindows();

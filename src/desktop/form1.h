@@ -50,6 +50,8 @@ public:
     void render(const show::Window& window) override;
     void render(const show::InfoWindow& info) override;
     void render(const show::InfoWindowBack& back) override;
+    void render(const show::Working& working) override;
+    void render(const show::WorkingItem& item) override;
     void render(const show::End& end) override;
 
     int textWidth(int textIndex, std::string_view text) const override;

@@ -368,6 +368,10 @@ void PageForm1::render(const show::InfoWindow& /*info*/) {
 // A page has no close box: the main window never closes while the information window is open.
 void PageForm1::render(const show::InfoWindowBack& /*back*/) {}
 
+void PageForm1::render(const show::Working& /*working*/) {}
+
+void PageForm1::render(const show::WorkingItem& /*item*/) {}
+
 void PageForm1::render(const show::End& end) {
     // A page cannot close itself: every window goes, and one line says so.
     m_boxes.remove();
