@@ -2,10 +2,13 @@
 
 #include <cctype>
 #include <string_view>
+#include <utility>
 
 #include "web/browser_locale.h"
+#include "web/context_menu.h"
 #include "web/page.h"
 #include "web/page_form3.h"
+#include "web/page_working.h"
 
 using emscripten::val;
 
@@ -150,6 +153,13 @@ void PageForm1::createControls() {
     page::place(client, {0, 0, design.clientWidth, design.clientHeight});
     client["style"].set("background", page::cssColour(design.background));
     page::setFont(client, design.font);
+    m_contextMenu = std::make_unique<ContextMenu>(m_window, [this](const std::string& origin,
+                                                                   val returnFocus) {
+        m_workingReturn = returnFocus;
+        m_raiseWorking = true;
+        play(m_conversation.command(workingMenu.command, origin));
+        m_raiseWorking = false;
+    });
     for (const ControlDesign& row : design.controls) {
         val control = createControl(row);
         page::place(control, row.place);
@@ -180,6 +190,8 @@ val PageForm1::createControl(const ControlDesign& design) {
         box.set("spellcheck", false);
         // Read-only: the user can focus, select and copy a result, not change it.
         box.set("readOnly", design.kind == ControlKind::ResultBox);
+        if (design.kind == ControlKind::ResultBox)
+            m_contextMenu->attach(box);
         if (design.kind == ControlKind::InputBox)
             listen(box, "input", [this, box, index = design.index](val) {
                 m_conversation.edit(index, box["value"].as<std::string>());
@@ -192,6 +204,11 @@ val PageForm1::createControl(const ControlDesign& design) {
         page::addClass(label, "label");
         page::setText(label, design.caption);
         page::setAlignment(label, design.alignment);
+        // The status line: its context menu offers the working, and its tooltip says so.
+        if (design.index == 1) {
+            label.set("title", workingMenu.statusTooltip);
+            m_contextMenu->attach(label);
+        }
         m_labels.at(design.index) = label;
         return label;
     }
@@ -368,14 +385,33 @@ void PageForm1::render(const show::InfoWindow& /*info*/) {
 // A page has no close box: the main window never closes while the information window is open.
 void PageForm1::render(const show::InfoWindowBack& /*back*/) {}
 
-void PageForm1::render(const show::Working& /*working*/) {}
+void PageForm1::render(const show::Working& working) {
+    // One panel; it follows each run while open, and comes to the front only when asked for.
+    const bool raise = m_raiseWorking || !m_working;
+    if (!m_working)
+        m_working = std::make_unique<PageWorking>(m_window, [this] {
+            m_working.reset();
+            m_conversation.workingWindowClosed();
+            // Back to where the working was asked for.
+            const val back = std::exchange(m_workingReturn, val::null());
+            if (!back.isNull() && !back.isUndefined())
+                back.call<void>("focus");
+        });
+    m_working->show(working);
+    if (raise)
+        m_working->raise();
+}
 
-void PageForm1::render(const show::WorkingItem& /*item*/) {}
+void PageForm1::render(const show::WorkingItem& item) {
+    m_contextMenu->setWorkingEnabled(item.enabled);
+}
 
 void PageForm1::render(const show::End& end) {
     // A page cannot close itself: every window goes, and one line says so.
     m_boxes.remove();
     m_form3.reset();
+    m_working.reset();
+    m_contextMenu.reset();
     m_listeners.clear();
     m_window.call<void>("remove");
     val ended = page::create("p");

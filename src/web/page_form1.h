@@ -13,7 +13,9 @@
 #include "web/listener.h"
 #include "web/message_box.h"
 
+class ContextMenu;
 class PageForm3;
+class PageWorking;
 
 // The main window on the page: its menus and 31 controls, built from the design table. Each
 // event goes to the core's conversation, and the page draws what the reply shows.
@@ -71,4 +73,9 @@ private:
     std::string m_focusBeforeMenu;
     MessageBoxes m_boxes;
     std::unique_ptr<PageForm3> m_form3;
+    // The status line's and the result boxes' context menu, and the working it opens.
+    std::unique_ptr<ContextMenu> m_contextMenu;
+    std::unique_ptr<PageWorking> m_working;
+    emscripten::val m_workingReturn = emscripten::val::null(); // where closing it goes back to
+    bool m_raiseWorking = false; // the working was asked for, not following a run
 };

@@ -1,0 +1,246 @@
+#include "web/context_menu.h"
+
+#include <cmath>
+
+#include "core/main_window_design.h"
+#include "web/page.h"
+
+using emscripten::val;
+
+namespace {
+
+// A finger held this long without moving further than this is a long press.
+constexpr int longPressMs = 500;
+constexpr double longPressSlack = 10;
+
+std::string px(double pixels) {
+    return std::to_string(static_cast<int>(pixels)) + "px";
+}
+
+bool isTextBox(val control) {
+    return control["tagName"].as<std::string>() == "INPUT";
+}
+
+} // namespace
+
+void copyToClipboard(const std::string& text, val field) {
+    const val clipboard = val::global("navigator")["clipboard"];
+    if (clipboard.isUndefined()) {
+        if (field.isNull())
+            return;
+        if (field["selectionStart"].strictlyEquals(field["selectionEnd"]))
+            field.call<void>("select");
+        page::document().call<bool>("execCommand", val("copy"));
+        return;
+    }
+    // A refused write (no permission, the page not focused) leaves the clipboard as it was; the
+    // handler lives as long as the page, so a late answer never reaches a gone object.
+    static PageCallback ignored([](val) {});
+    clipboard.call<val>("writeText", text).call<void>("catch", ignored.function());
+}
+
+ContextMenu::ContextMenu(val parent, ShowWorking showWorking)
+    : m_showWorking(std::move(showWorking)) {
+    m_popup = page::create("div", "ContextMenu");
+    page::addClass(m_popup, "contextmenu");
+    m_popup.call<void>("setAttribute", val("role"), val("menu"));
+    page::setHidden(m_popup, true);
+    m_copy = addItem("Copy", "Copy");
+    m_selectAll = addItem("SelectAll", "Select All");
+    m_working = addItem(workingMenu.itemName, workingMenu.itemCaption);
+    setWorkingEnabled(false);
+    // A press on an item keeps the focus where it is (Safari would take it off the menu and
+    // close it before the click).
+    listen(m_popup, "mousedown", [](val e) { e.call<void>("preventDefault"); });
+    listen(m_popup, "contextmenu", [](val e) { e.call<void>("preventDefault"); });
+    listen(m_popup, "keydown", [this](val e) { menuKey(e); });
+    listen(m_popup, "focusout", [this](val e) {
+        const val to = e["relatedTarget"];
+        if (to.isNull() || !m_popup.call<bool>("contains", to))
+            close(false);
+    });
+    listen(page::document(), "pointerdown", [this](val e) {
+        if (isOpen() && !m_popup.call<bool>("contains", e["target"]))
+            close(false);
+    });
+    listen(val::global("window"), "resize", [this](val) { close(false); });
+    m_pressTimer = std::make_unique<PageCallback>([this](val) {
+        m_timer = 0;
+        const val control = m_pressControl;
+        m_pressControl = val::null();
+        if (!control.isNull())
+            open(control, m_pressX, m_pressY);
+    });
+    page::append(parent, m_popup);
+}
+
+ContextMenu::~ContextMenu() {
+    cancelPress();
+    m_popup.call<void>("remove");
+}
+
+void ContextMenu::listen(val target, const char* type, PageCallback::Callback callback) {
+    m_listeners.push_back(std::make_unique<Listener>(target, type, std::move(callback)));
+}
+
+val ContextMenu::addItem(const char* name, const char* caption) {
+    val item = page::create("button", name);
+    item.set("type", "button");
+    item.call<void>("setAttribute", val("role"), val("menuitem"));
+    // Reached with the arrows, not with Tab.
+    item.set("tabIndex", -1);
+    page::setText(item, caption);
+    listen(item, "click", [this, item](val) { choose(item); });
+    page::append(m_popup, item);
+    return item;
+}
+
+void ContextMenu::attach(val control) {
+    listen(control, "contextmenu", [this, control](val e) {
+        e.call<void>("preventDefault");
+        // Already opened by the keyboard or a long press.
+        if (isOpen() && m_control.strictlyEquals(control))
+            return;
+        open(control, e["clientX"].as<double>(), e["clientY"].as<double>());
+    });
+    listen(control, "keydown", [this, control](val e) {
+        const std::string key = e["key"].as<std::string>();
+        if (key != "ContextMenu" && !(key == "F10" && e["shiftKey"].as<bool>()))
+            return;
+        e.call<void>("preventDefault");
+        const val rect = control.call<val>("getBoundingClientRect");
+        open(control, rect["left"].as<double>(), rect["bottom"].as<double>());
+    });
+    for (const char* type : {"pointerdown", "pointermove", "pointerup", "pointercancel"})
+        listen(control, type, [this, control](val e) {
+            if (e["pointerType"].as<std::string>() != "touch")
+                return;
+            if (e["type"].as<std::string>() == "pointerdown") {
+                cancelPress();
+                m_pressControl = control;
+                m_pressId = e["pointerId"].as<int>();
+                m_pressX = e["clientX"].as<double>();
+                m_pressY = e["clientY"].as<double>();
+                m_timer = val::global("setTimeout")(m_pressTimer->function(), longPressMs).as<int>();
+            } else {
+                touch(e);
+            }
+        });
+}
+
+void ContextMenu::touch(val event) {
+    if (m_pressControl.isNull() || event["pointerId"].as<int>() != m_pressId)
+        return;
+    if (event["type"].as<std::string>() == "pointermove") {
+        const double dx = event["clientX"].as<double>() - m_pressX;
+        const double dy = event["clientY"].as<double>() - m_pressY;
+        if (std::hypot(dx, dy) <= longPressSlack)
+            return;
+    }
+    cancelPress();
+}
+
+void ContextMenu::cancelPress() {
+    if (m_timer != 0)
+        val::global("clearTimeout")(m_timer);
+    m_timer = 0;
+    m_pressControl = val::null();
+}
+
+void ContextMenu::setWorkingEnabled(bool enabled) {
+    m_workingEnabled = enabled;
+    m_working.call<void>("setAttribute", val("aria-disabled"), val(enabled ? "false" : "true"));
+}
+
+void ContextMenu::open(val control, double x, double y) {
+    cancelPress();
+    if (!isOpen()) {
+        const val focused = page::document()["activeElement"];
+        // A box takes the focus back itself; the status line cannot have it, so the focus goes
+        // back where it was.
+        m_focusBefore = control["tabIndex"].as<int>() >= 0 ? control : focused;
+    }
+    m_control = control;
+    const bool textBox = isTextBox(control);
+    page::setHidden(m_copy, !textBox);
+    page::setHidden(m_selectAll, !textBox);
+    page::setHidden(m_popup, false);
+    // At the pointer, kept on the screen.
+    const val view = val::global("window");
+    const double room = view["innerWidth"].as<double>() - m_popup["offsetWidth"].as<double>();
+    const double height = view["innerHeight"].as<double>() - m_popup["offsetHeight"].as<double>();
+    m_popup["style"].set("left", px(std::fmax(0, std::fmin(x, room))));
+    m_popup["style"].set("top", px(std::fmax(0, std::fmin(y, height))));
+    m_popup.call<val>("querySelector", val("button:not([hidden])")).call<void>("focus");
+}
+
+void ContextMenu::close(bool restoreFocus) {
+    if (!isOpen())
+        return;
+    m_control = val::null();
+    const val before = m_focusBefore;
+    m_focusBefore = val::null();
+    page::setHidden(m_popup, true);
+    if (restoreFocus && !before.isNull() && !before.isUndefined())
+        before.call<void>("focus");
+}
+
+void ContextMenu::choose(val item) {
+    if (!isOpen())
+        return;
+    const val control = m_control;
+    const val returnFocus = m_focusBefore;
+    if (item.strictlyEquals(m_working)) {
+        if (!m_workingEnabled)
+            return;
+        close(true);
+        m_showWorking(control["dataset"]["name"].as<std::string>(), returnFocus);
+        return;
+    }
+    close(true);
+    if (item.strictlyEquals(m_selectAll)) {
+        control.call<void>("select");
+        return;
+    }
+    // Copy: what is selected in the box, or all of it.
+    const std::string value = control["value"].as<std::string>();
+    const val start = control["selectionStart"];
+    const val end = control["selectionEnd"];
+    std::string text = value;
+    if (start.isNumber() && end.isNumber() && start.as<int>() < end.as<int>())
+        text = control["value"].call<std::string>("substring", start, end);
+    copyToClipboard(text, control);
+}
+
+void ContextMenu::menuKey(val event) {
+    const std::string key = event["key"].as<std::string>();
+    if (key == "Escape") {
+        event.call<void>("preventDefault");
+        event.call<void>("stopPropagation");
+        close(true);
+        return;
+    }
+    if (key == "Tab") {
+        // Back to the control, from where Tab goes on.
+        close(true);
+        return;
+    }
+    if (key != "ArrowDown" && key != "ArrowUp" && key != "Home" && key != "End")
+        return;
+    event.call<void>("preventDefault");
+    const val items = m_popup.call<val>("querySelectorAll", val("button:not([hidden])"));
+    const int count = items["length"].as<int>();
+    if (count == 0)
+        return;
+    int at = 0;
+    for (int index = 0; index < count; ++index)
+        if (items[index].strictlyEquals(page::document()["activeElement"]))
+            at = index;
+    if (key == "ArrowDown")
+        at = (at + 1) % count;
+    else if (key == "ArrowUp")
+        at = (at + count - 1) % count;
+    else
+        at = key == "Home" ? 0 : count - 1;
+    items[at].call<void>("focus");
+}

@@ -1,0 +1,257 @@
+#include "web/page_working.h"
+
+#include <cstdio>
+#include <string>
+
+#include "core/working_window_design.h"
+#include "web/context_menu.h"
+#include "web/page.h"
+
+using emscripten::val;
+
+namespace {
+
+// After the main window's 31 and the information panel's two, in the order they stand.
+constexpr int textTabIndex = 34, copyTabIndex = 35, closeTabIndex = 36;
+constexpr double markRadius = 4, tickHalf = 3;
+
+std::string px(double pixels) {
+    return std::to_string(static_cast<int>(pixels)) + "px";
+}
+
+std::string number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
+val svg(const char* tag) {
+    return page::document().call<val>("createElementNS", val("http://www.w3.org/2000/svg"),
+                                      val(tag));
+}
+
+void set(val element, const char* attribute, const std::string& value) {
+    element.call<void>("setAttribute", val(attribute), val(value));
+}
+
+void set(val element, const char* attribute, double value) {
+    set(element, attribute, number(value));
+}
+
+val line(double x1, double y1, double x2, double y2, const char* className) {
+    val element = svg("line");
+    set(element, "x1", x1);
+    set(element, "y1", y1);
+    set(element, "x2", x2);
+    set(element, "y2", y2);
+    set(element, "class", className);
+    return element;
+}
+
+val text(double x, double y, const std::string& content, const char* className) {
+    val element = svg("text");
+    set(element, "x", x);
+    set(element, "y", y);
+    set(element, "class", className);
+    element.set("textContent", content);
+    return element;
+}
+
+const char* markClass(FigureMark::Kind kind) {
+    switch (kind) {
+    case FigureMark::Kind::Vertex:
+        return "mark vertex";
+    case FigureMark::Kind::Intersection:
+        return "mark intersection";
+    case FigureMark::Kind::Root:
+        break;
+    }
+    return "mark root";
+}
+
+} // namespace
+
+PageWorking::PageWorking(val mainWindow, std::function<void()> onClose)
+    : m_onClose(std::move(onClose)) {
+    const WorkingWindowDesign& design = workingWindowDesign;
+    m_panel = page::create("section", design.name);
+    page::addClass(m_panel, "working");
+    m_panel.call<void>("setAttribute", val("role"), val("dialog"));
+    m_panel.call<void>("setAttribute", val("aria-label"), val(design.caption));
+
+    val titleBar = page::create("div");
+    page::addClass(titleBar, "titlebar");
+    val caption = page::create("span");
+    page::setText(caption, design.caption);
+    val close = page::create("button");
+    close.set("type", "button");
+    close.set("tabIndex", closeTabIndex);
+    close.call<void>("setAttribute", val("aria-label"), val("Close"));
+    page::setText(close, "\u00d7");
+    listen(close, "click", [this](val) { m_onClose(); });
+    page::append(titleBar, caption);
+    page::append(titleBar, close);
+    for (const char* event : {"pointerdown", "pointermove", "pointerup", "pointercancel"})
+        listen(titleBar, event, [this](val e) { titlePointer(e); });
+    listen(m_panel, "keydown", [this](val e) {
+        if (e["key"].as<std::string>() == "Escape") {
+            e.call<void>("preventDefault");
+            m_onClose();
+        }
+    });
+    page::append(m_panel, titleBar);
+
+    val body = page::create("div");
+    page::addClass(body, "body");
+    // Read-only: scroll, select and copy, never change.
+    m_text = page::create("textarea", design.textName);
+    m_text.set("readOnly", true);
+    m_text.set("tabIndex", textTabIndex);
+    m_text.set("spellcheck", false);
+    m_text.call<void>("setAttribute", val("aria-label"), val(design.caption));
+    m_text["style"].set("width", px(design.textWidth));
+    m_text["style"].set("height", px(design.textHeight));
+    page::append(body, m_text);
+
+    val picture = page::create("figure");
+    m_graph = svg("svg");
+    set(m_graph, "data-name", design.graphName);
+    set(m_graph, "role", "img");
+    page::append(picture, m_graph);
+    // Why a line is missing from a graph that is drawn.
+    m_note = page::create("figcaption");
+    page::setHidden(m_note, true);
+    page::append(picture, m_note);
+    page::append(body, picture);
+    page::append(m_panel, body);
+
+    val buttons = page::create("div");
+    page::addClass(buttons, "buttons");
+    val copy = page::create("button", design.copyName);
+    copy.set("type", "button");
+    copy.set("tabIndex", copyTabIndex);
+    page::setText(copy, design.copyCaption);
+    listen(copy, "click", [this](val) {
+        copyToClipboard(m_text["value"].as<std::string>(), m_text);
+    });
+    page::append(buttons, copy);
+    page::append(m_panel, buttons);
+    page::append(page::document()["body"], m_panel);
+
+    // Over the middle of the main window, in the page's coordinates so that a panel larger than
+    // a zoomed view scrolls with it, kept on the page.
+    const val window = mainWindow.call<val>("getBoundingClientRect");
+    const val view = val::global("window");
+    const double left = view["scrollX"].as<double>() + window["left"].as<double>() +
+                        (window["width"].as<double>() - m_panel["offsetWidth"].as<double>()) / 2;
+    const double top = view["scrollY"].as<double>() + window["top"].as<double>() +
+                       (window["height"].as<double>() - m_panel["offsetHeight"].as<double>()) / 2;
+    m_panel["style"].set("left", px(left < 0 ? 0 : left));
+    m_panel["style"].set("top", px(top < 0 ? 0 : top));
+}
+
+PageWorking::~PageWorking() {
+    m_panel.call<void>("remove");
+}
+
+void PageWorking::listen(val target, const char* type, PageCallback::Callback callback) {
+    m_listeners.push_back(std::make_unique<Listener>(target, type, std::move(callback)));
+}
+
+void PageWorking::show(const show::Working& working) {
+    m_text.set("value", working.text);
+    m_text.set("scrollTop", 0);
+    drawGraph(working.figure);
+}
+
+void PageWorking::drawGraph(const Figure& figure) {
+    m_graph.call<void>("replaceChildren");
+    set(m_graph, "viewBox", "0 0 " + number(figure.width) + " " + number(figure.height));
+    set(m_graph, "width", figure.width);
+    set(m_graph, "height", figure.height);
+    set(m_graph, "aria-label", figure.alternative);
+    set(m_graph, "font-size", figure.fontSize);
+
+    val frame = svg("rect");
+    set(frame, "width", figure.width);
+    set(frame, "height", figure.height);
+    set(frame, "class", "plane");
+    page::append(m_graph, frame);
+
+    const bool noteBelow = figure.drawn && !figure.note.empty();
+    page::setText(m_note, noteBelow ? figure.note : "");
+    page::setHidden(m_note, !noteBelow);
+    if (!figure.drawn) {
+        val note = text(figure.width / 2, figure.height / 2, figure.note, "note");
+        page::append(m_graph, note);
+        return;
+    }
+
+    page::append(m_graph, line(0, figure.xAxisAt, figure.width, figure.xAxisAt, "axis"));
+    page::append(m_graph, line(figure.yAxisAt, 0, figure.yAxisAt, figure.height, "axis"));
+    for (const FigureTick& tick : figure.ticks) {
+        const FigurePoint at = tick.at;
+        page::append(m_graph, tick.onXAxis
+                                  ? line(at.x, at.y - tickHalf, at.x, at.y + tickHalf, "axis")
+                                  : line(at.x - tickHalf, at.y, at.x + tickHalf, at.y, "axis"));
+    }
+    for (const FigureCurve& curve : figure.curves) {
+        std::string points;
+        for (const FigurePoint& point : curve.points)
+            points += number(point.x) + "," + number(point.y) + " ";
+        val polyline = svg("polyline");
+        set(polyline, "points", points);
+        set(polyline, "class", "curve series" + std::to_string(curve.series));
+        page::append(m_graph, polyline);
+    }
+    for (const FigureMark& mark : figure.marks) {
+        val circle = svg("circle");
+        set(circle, "cx", mark.at.x);
+        set(circle, "cy", mark.at.y);
+        set(circle, "r", markRadius);
+        set(circle, "class", markClass(mark.kind));
+        page::append(m_graph, circle);
+    }
+    for (const FigureLabel& label : figure.labels)
+        page::append(m_graph, text(label.left + label.width / 2, label.top + label.height / 2,
+                                   label.text, "label"));
+}
+
+void PageWorking::raise() {
+    // The panel last among the page's elements stands in front.
+    page::append(page::document()["body"], m_panel);
+    // Wherever it was dragged or the page zoomed, it comes back whole, its title bar first.
+    const val window = val::global("window");
+    const double room = window["innerWidth"].as<double>() - m_panel["offsetWidth"].as<double>();
+    const double height = window["innerHeight"].as<double>() - m_panel["offsetHeight"].as<double>();
+    const double scrollX = window["scrollX"].as<double>();
+    const double scrollY = window["scrollY"].as<double>();
+    const auto within = [](double value, double low, double high) {
+        return value > high ? (high < low ? low : high) : (value < low ? low : value);
+    };
+    m_panel["style"].set("left", px(within(m_panel["offsetLeft"].as<double>(), scrollX,
+                                           scrollX + room)));
+    m_panel["style"].set("top", px(within(m_panel["offsetTop"].as<double>(), scrollY,
+                                          scrollY + height)));
+    m_text.call<void>("focus");
+}
+
+void PageWorking::titlePointer(val event) {
+    const std::string type = event["type"].as<std::string>();
+    const double x = event["clientX"].as<double>();
+    const double y = event["clientY"].as<double>();
+    if (type == "pointerdown") {
+        if (event["target"]["tagName"].as<std::string>() == "BUTTON")
+            return; // the close button
+        m_dragging = true;
+        m_dragX = x - m_panel["offsetLeft"].as<double>();
+        m_dragY = y - m_panel["offsetTop"].as<double>();
+        event["currentTarget"].call<void>("setPointerCapture", event["pointerId"]);
+        event.call<void>("preventDefault");
+    } else if (type == "pointermove" && m_dragging) {
+        m_panel["style"].set("left", px(x - m_dragX));
+        m_panel["style"].set("top", px(y - m_dragY < 0 ? 0 : y - m_dragY));
+    } else if (type == "pointerup" || type == "pointercancel") {
+        m_dragging = false;
+    }
+}
