@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -16,7 +17,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTimer>
@@ -27,6 +30,7 @@
 #include "desktop/form3.h"
 #include "desktop/message_box.h"
 #include "desktop/system_locale.h"
+#include "desktop/working_window.h"
 
 namespace {
 
@@ -99,7 +103,13 @@ void Form1::createContents() {
     createControls();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The working follows this window's runs and goes with it.
+    if (m_working) {
+        disconnect(m_working, nullptr, this, nullptr);
+        delete m_working.data();
+    }
+}
 
 void Form1::createMenus() {
     for (const MenuDesign& design : mainWindowDesign().menus) {
@@ -165,10 +175,18 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
         plain.setStyleStrategy(QFont::PreferNoShaping);
         box->setFont(plain);
         box->setReadOnly(design.kind == ControlKind::ResultBox);
-        if (design.kind == ControlKind::InputBox)
+        if (design.kind == ControlKind::InputBox) {
             connect(box, &QLineEdit::textChanged, this, [this, index = design.index](const QString& text) {
                 m_conversation.edit(index, text.toStdString());
             });
+        } else {
+            // A result box keeps the standard menu of a read-only box (Copy, Select All) and adds
+            // the working.
+            box->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(box, &QWidget::customContextMenuRequested, this, [this, box](const QPoint& pos) {
+                showContextMenu(box, box->createStandardContextMenu(), pos);
+            });
+        }
         m_texts.at(design.index) = box;
         return box;
     }
@@ -181,6 +199,13 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
                    QApplication::palette().color(QPalette::ButtonText));
         label->setAutoFillBackground(true);
         label->setFocusPolicy(Qt::NoFocus);
+        if (design.index == role::statusLine) {
+            // The status line says how the run came out; its menu offers how it came to that.
+            label->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(label, &QWidget::customContextMenuRequested, this, [this, label](const QPoint& pos) {
+                showContextMenu(label, new QMenu(label), pos);
+            });
+        }
         m_labels.at(design.index) = label;
         return label;
     }
@@ -214,6 +239,24 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
     connect(button, &QPushButton::clicked, this,
             [this, command = design.command] { play(m_conversation.command(command)); });
     return button;
+}
+
+void Form1::showContextMenu(QWidget* control, QMenu* menu, const QPoint& pos) {
+    if (!menu->isEmpty())
+        menu->addSeparator();
+    QAction* item = menu->addAction(QString::fromLatin1(workingMenu.itemCaption));
+    item->setObjectName(QString::fromLatin1(workingMenu.itemName));
+    item->setEnabled(m_workingEnabled);
+    connect(item, &QAction::triggered, this, [this] {
+        play(m_conversation.command(workingMenu.command));
+        // Asked for, the window comes to the front, also where it was already open behind.
+        if (m_working)
+            m_working->bringToFront();
+    });
+    // The control may go while its menu is open, at the end of the program, and the menu with it.
+    const QPointer<QMenu> guard(menu);
+    menu->exec(control->mapToGlobal(pos));
+    delete guard.data();
 }
 
 void Form1::load() {
@@ -296,9 +339,33 @@ void Form1::render(const show::InfoWindowBack& /*back*/) {
         m_form3->bringToFront();
 }
 
-void Form1::render(const show::Working& /*working*/) {}
+void Form1::render(const show::Working& working) {
+    // One working window at a time, without an owner; closing it destroys it, and the next
+    // "Show working" creates it anew, placed beside the main window where the screen has room.
+    if (!m_working) {
+        m_working = new WorkingWindow;
+        connect(m_working, &QObject::destroyed, this, [this] { m_conversation.workingWindowClosed(); });
+        m_working->showWorking(working);
+        m_working->adjustSize();
+        const QRect main = frameGeometry();
+        QPoint place(main.right() + 8, main.top());
+        if (const QScreen* screen = this->screen()) {
+            const QRect room = screen->availableGeometry();
+            place.setX(std::max(room.left(), std::min(place.x(), room.right() - m_working->width())));
+            place.setY(std::max(room.top(), std::min(place.y(), room.bottom() - m_working->height())));
+        }
+        m_working->move(place);
+        m_working->show();
+        return;
+    }
+    m_working->showWorking(working);
+}
 
-void Form1::render(const show::WorkingItem& /*item*/) {}
+void Form1::render(const show::WorkingItem& item) {
+    m_workingEnabled = item.enabled;
+    m_labels.at(role::statusLine)->setToolTip(
+        item.enabled ? QString::fromLatin1(workingMenu.statusTooltip) : QString());
+}
 
 void Form1::render(const show::End& /*end*/) {
     // Every window goes, the information window too.
@@ -318,4 +385,7 @@ int Form1::room(int textIndex) const {
 void Form1::closeEvent(QCloseEvent* event) {
     play(m_conversation.windowClosed());
     QMainWindow::closeEvent(event);
+    // The working has nothing to follow once the main window has gone.
+    if (m_working && event->isAccepted())
+        m_working->close();
 }

@@ -17,6 +17,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class Form3;
+class QMenu;
+class WorkingWindow;
 struct ControlDesign;
 
 // The main window: builds the controls from the design table, sends each event to the core's
@@ -66,6 +68,9 @@ private:
     void createControls();
     QWidget* createControl(const ControlDesign& design, QWidget* client);
     void play(const Reply& reply);
+    // The status line's and the result boxes' context menu: the control's own items, if it has
+    // any, and "Show working".
+    void showContextMenu(QWidget* control, QMenu* menu, const QPoint& pos);
 
     std::array<QLineEdit*, textCount + 1> m_texts{};         // index 0 unused
     std::array<QLabel*, labelCount + 1> m_labels{};          // index 0 unused
@@ -74,4 +79,6 @@ private:
     bool m_contentsCreated = false;
     Conversation m_conversation;
     QPointer<Form3> m_form3;
+    QPointer<WorkingWindow> m_working;
+    bool m_workingEnabled = false;
 };

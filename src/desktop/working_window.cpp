@@ -1,0 +1,69 @@
+#include "desktop/working_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "core/working_window_design.h"
+#include "desktop/figure_view.h"
+
+WorkingWindow::WorkingWindow() {
+    const WorkingWindowDesign& design = workingWindowDesign;
+    setObjectName(QString::fromLatin1(design.name));
+    setWindowTitle(QString::fromLatin1(design.caption));
+    // As for the information window: on X11 a tool window would be kept above the main window by
+    // the window manager, covering the boxes the user reads the working beside.
+    const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    setWindowFlags((x11 ? Qt::Window : Qt::Tool) | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::CustomizeWindowHint);
+    // The working belongs to the main window's runs: alone on screen it keeps nothing running.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QString::fromLatin1(design.textName));
+    m_text->setReadOnly(true);
+    // Read-only still lets the user scroll, select and copy a part, from the keyboard too.
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_text->setFixedSize(design.textWidth, design.textHeight);
+    // Tab moves on to the graph and the button rather than being typed.
+    m_text->setTabChangesFocus(true);
+
+    m_graph = new FigureView(this);
+    m_graph->setObjectName(QString::fromLatin1(design.graphName));
+
+    m_copy = new QPushButton(QString::fromLatin1(design.copyCaption), this);
+    m_copy->setObjectName(QString::fromLatin1(design.copyName));
+    m_copy->setAutoDefault(false);
+    connect(m_copy, &QPushButton::clicked, this, &WorkingWindow::copy);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(m_text, 0, 0, Qt::AlignTop);
+    layout->addWidget(m_graph, 0, 1, Qt::AlignTop);
+    layout->addWidget(m_copy, 1, 0, Qt::AlignLeft);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(m_text, m_graph);
+    setTabOrder(m_graph, m_copy);
+    m_text->setFocus();
+}
+
+void WorkingWindow::showWorking(const show::Working& working) {
+    m_text->setPlainText(QString::fromStdString(working.text));
+    m_graph->setFigure(working.figure);
+}
+
+void WorkingWindow::bringToFront() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void WorkingWindow::copy() {
+    QApplication::clipboard()->setText(m_text->toPlainText());
+}

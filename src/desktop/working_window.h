@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+#include "core/reply.h"
+
+class QPlainTextEdit;
+class QPushButton;
+class FigureView;
+
+// The "Working" window: how the last run came out, in words beside its graph, and a button that
+// copies the words. Like the information window it has no owner, is modeless and is destroyed
+// when closed; while it is open the main window shows every later run in it.
+class WorkingWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    WorkingWindow();
+
+    void showWorking(const show::Working& working);
+    // Restored if minimised, raised over the other windows and active.
+    void bringToFront();
+
+private:
+    void copy();
+
+    QPlainTextEdit* m_text;
+    FigureView* m_graph;
+    QPushButton* m_copy;
+};
