@@ -1,5 +1,6 @@
 #include "core/main_window_design.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -87,4 +88,61 @@ std::string labelName(int index) {
 
 const MainWindowDesign& mainWindowDesign() {
     return design;
+}
+
+namespace {
+
+bool isCaption(const ControlDesign& row) {
+    return row.kind == Label && std::any_of(boxCaptions.begin(), boxCaptions.end(),
+                                            [&](BoxCaption pair) { return pair.label == row.index; });
+}
+
+const ControlDesign* captionOf(const ControlDesign& box) {
+    for (BoxCaption pair : boxCaptions)
+        if ((box.kind == InputBox || box.kind == ResultBox) && pair.text == box.index)
+            for (const ControlDesign& row : design.controls)
+                if (row.kind == Label && row.index == pair.label)
+                    return &row;
+    return nullptr;
+}
+
+using Section = bool (*)(const ControlDesign&);
+
+// The column's sections, top to bottom; each takes its controls in the design's tab order.
+constexpr Section sections[] = {
+    [](const ControlDesign& row) { return row.kind == OptionButton || row.command == Check; },
+    // The heading that names the layout ("Equation", "System") leads its boxes.
+    [](const ControlDesign& row) { return row.kind == Label && row.font.bold && !isCaption(row); },
+    [](const ControlDesign& row) { return row.kind == InputBox; },
+    [](const ControlDesign& row) {
+        return row.command == Run || row.command == ClearFields || row.command == Exit;
+    },
+    // The status line.
+    [](const ControlDesign& row) { return row.kind == Label && !isCaption(row); },
+    [](const ControlDesign& row) { return row.kind == ResultBox; },
+    [](const ControlDesign&) { return true; },
+};
+
+} // namespace
+
+std::vector<const char*> narrowColumn() {
+    std::vector<const ControlDesign*> byTab;
+    for (const ControlDesign& row : design.controls)
+        byTab.push_back(&row);
+    std::stable_sort(byTab.begin(), byTab.end(), [](const ControlDesign* a, const ControlDesign* b) {
+        return a->tabIndex < b->tabIndex;
+    });
+    std::vector<const char*> column;
+    const auto add = [&](const ControlDesign& row) {
+        if (std::find(column.begin(), column.end(), row.name) == column.end())
+            column.push_back(row.name);
+    };
+    for (Section belongs : sections)
+        for (const ControlDesign* row : byTab)
+            if (belongs(*row)) {
+                if (const ControlDesign* caption = captionOf(*row))
+                    add(*caption);
+                add(*row);
+            }
+    return column;
 }

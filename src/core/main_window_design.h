@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/design.h"
 
@@ -92,3 +93,9 @@ inline constexpr std::array<BoxCaption, 11> boxCaptions{{
     {10, 7},
     {11, 8},
 }};
+
+// Where the screen is narrower than the window, its controls stand in one column, in the order a
+// pupil uses them: the option buttons and CHECK!, the heading and the coefficient boxes, run,
+// clear fields and exit, the status line, the results, then whatever is left (INFO). Every box
+// follows the caption that stands beside it. Names, every control once.
+std::vector<const char*> narrowColumn();

@@ -47,6 +47,19 @@ val byName(val within, std::string_view name) {
     return within.call<val>("querySelector", "[data-name=\"" + std::string(name) + "\"]");
 }
 
+// iOS's decimal pad has no minus sign: there the boxes keep the full keyboard. An iPad asks for
+// the desktop's pages and says it is a Mac, one with a touch screen.
+bool decimalPadLacksMinus() {
+    const val navigator = val::global("navigator");
+    const std::string agent = navigator["userAgent"].as<std::string>();
+    const val platform = navigator["platform"];
+    const val touchPoints = navigator["maxTouchPoints"];
+    return agent.find("iPhone") != std::string::npos || agent.find("iPad") != std::string::npos ||
+           agent.find("iPod") != std::string::npos ||
+           (platform.isString() && platform.as<std::string>() == "MacIntel" &&
+            touchPoints.isNumber() && touchPoints.as<int>() > 1);
+}
+
 double cssPixels(val style, const char* property) {
     return val::global("parseFloat")(style[property]).as<double>();
 }
@@ -100,6 +113,15 @@ void PageForm1::createContents() {
     m_announcer.call<void>("setAttribute", val("aria-live"), val("polite"));
     page::append(m_window, m_announcer);
     page::append(page::document()["body"], m_window);
+    // Narrower than the window (a phone, a zoomed page): the style sheet stands the controls in
+    // one column.
+    const val narrow = val::global("window").call<val>(
+        "matchMedia",
+        val("(max-width: " + std::to_string(page::toPixels(design.clientWidth) - 1) + "px)"));
+    m_window["classList"].call<void>("toggle", val("narrow"), narrow["matches"]);
+    listen(narrow, "change", [this](val e) {
+        m_window["classList"].call<void>("toggle", val("narrow"), e["matches"]);
+    });
     listen(page::document(), "keydown", [this](val e) { keyPressed(e); });
     listen(page::document(), "pointerdown", [this](val e) {
         if (m_openMenu >= 0 && !m_menuBar.call<bool>("contains", e["target"]))
@@ -171,8 +193,19 @@ void PageForm1::createControls() {
     for (const BoxCaption& pair : boxCaptions) {
         const std::string id = "label-" + std::to_string(pair.label);
         m_labels.at(pair.label).set("id", id);
+        page::addClass(m_labels.at(pair.label), "caption");
         m_texts.at(pair.text).call<void>("setAttribute", val("aria-labelledby"), val(id));
     }
+    // A phone's number keyboard, with its minus sign and decimal separator; every other text
+    // the reading takes can still be typed.
+    if (!decimalPadLacksMinus())
+        for (const ControlDesign& row : design.controls)
+            if (row.kind == ControlKind::InputBox)
+                m_texts.at(row.index).set("inputMode", "decimal");
+    // Each control's place in the column of a narrow window.
+    const std::vector<const char*> column = narrowColumn();
+    for (std::size_t place = 0; place < column.size(); ++place)
+        byName(client, column[place])["style"].set("order", int(place));
     page::append(m_window, client);
 }
 

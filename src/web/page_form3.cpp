@@ -72,16 +72,22 @@ PageForm3::PageForm3(val mainWindow, std::function<void()> onClose)
     label1["style"].set("cursor", "url(" + std::string(design.cursorFile) + ") 12 1, pointer");
     page::append(client, label1);
 
-    // The banner still, as its first frame: an <img> would play it.
+    // The banner still, as its first frame: an <img> would play it. Drawn at the screen's
+    // pixels, so that a phone or a zoomed page shows it as sharp as the image allows.
     m_image1 = page::create("canvas", "Image1");
     page::place(m_image1, design.bannerPlace);
-    m_image1.set("width", page::toPixels(design.bannerPlace.width));
-    m_image1.set("height", page::toPixels(design.bannerPlace.height));
+    const double ratio = val::global("window")["devicePixelRatio"].as<double>();
+    m_image1.set("width", static_cast<int>(page::toPixels(design.bannerPlace.width) * ratio + 0.5));
+    m_image1.set("height",
+                 static_cast<int>(page::toPixels(design.bannerPlace.height) * ratio + 0.5));
     page::append(client, m_image1);
     val banner = val::global("Image").new_();
-    m_bannerLoad = std::make_unique<Listener>(banner, "load", [this](val e) {
+    m_bannerLoad = std::make_unique<Listener>(banner, "load", [this, ratio](val e) {
+        const val image = e["currentTarget"];
+        // At its own size, each of its pixels over ratio × ratio of the screen's.
         m_image1.call<val>("getContext", val("2d"))
-            .call<void>("drawImage", e["currentTarget"], 0, 0);
+            .call<void>("drawImage", image, 0, 0, image["naturalWidth"].as<double>() * ratio,
+                        image["naturalHeight"].as<double>() * ratio);
     });
     banner.set("src", design.bannerFile);
 
