@@ -81,6 +81,22 @@ private slots:
         QCOMPARE(status->text(), QString("Double root."));
         QVERIFY(events.contains({status, QAccessible::NameChanged}));
         QCOMPARE(spokenName(status), QString("Double root."));
+        // The whole run as one sentence, sent once.
+        QCOMPARE(events.count({status, QAccessible::DescriptionChanged}), 1);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(status);
+        QCOMPARE(face->text(QAccessible::Description), QString("Double root. D= 0, x1= -1"));
+    }
+
+    void aCutResultOffersItsWholeText() {
+        auto form = startedForm();
+        pressCheck(*form, "Option1");
+        for (int index = 1; index <= 3; ++index)
+            QTest::keyClicks(textBox(*form, index), "1");
+        QTest::mouseClick(command(*form, 1), Qt::LeftButton);
+        const QString whole("-0.5+0.866025403784439*i ");
+        QCOMPARE(textBox(*form, 10)->toolTip(), whole);
+        QCOMPARE(textBox(*form, 10)->accessibleDescription(), whole);
+        QCOMPARE(textBox(*form, 7)->toolTip(), QString()); // "-3" fits
     }
 };
 
