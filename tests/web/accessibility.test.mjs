@@ -1,0 +1,117 @@
+// What a screen reader is given: Chromium's own accessibility tree (through the DevTools
+// protocol), read for the controls, the warning box, the information panel and the sentence
+// spoken after a run.
+import { describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { clickRun, control, pressCheck, type, usePage } from './helpers.mjs';
+
+const session = usePage();
+
+// Chromium's accessibility tree of the page, read by CSS selector: role, name, description, the
+// states asked for and the text inside; null for what the tree leaves out (hidden, ignored).
+async function accessibilityTree(page) {
+    const cdp = await page.context().newCDPSession(page);
+    const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+    const byId = new Map(nodes.map((node) => [node.nodeId, node]));
+    const byElement = new Map(nodes.filter((node) => node.backendDOMNodeId).map((node) => [node.backendDOMNodeId, node]));
+    const text = (node) => node.role?.value === 'StaticText'
+        ? node.name.value
+        : (node.childIds ?? []).map((id) => byId.get(id)).filter(Boolean).map(text).join('');
+    const { root } = await cdp.send('DOM.getDocument', { depth: 0 });
+    return async (selector) => {
+        const { nodeId } = await cdp.send('DOM.querySelector', { nodeId: root.nodeId, selector });
+        assert.ok(nodeId, `${selector} on the page`);
+        const { node: element } = await cdp.send('DOM.describeNode', { nodeId });
+        const node = byElement.get(element.backendNodeId);
+        if (!node || node.ignored) return null;
+        const property = (name) => node.properties?.find((entry) => entry.name === name)?.value.value;
+        return {
+            role: node.role.value, name: node.name?.value ?? '', description: node.description?.value ?? '',
+            checked: property('checked'), readonly: property('readonly'), modal: property('modal'), text: text(node),
+        };
+    };
+}
+
+const named = (read) => read && [read.role, read.name];
+
+describe('the accessibility tree', () => {
+    const layouts = [
+        {
+            option: 'Option1', boxes: ['1', '-3', '2'],
+            names: {
+                'Text(1)': ['textbox', 'a='], 'Text(2)': ['textbox', 'b='], 'Text(3)': ['textbox', 'c='],
+                'Text(4)': null, 'Text(5)': null, 'Text(6)': null,
+                'Text(7)': ['textbox', 'D='], 'Text(8)': null, 'Text(9)': null,
+                'Text(10)': ['textbox', 'x1='], 'Text(11)': ['textbox', 'x2='],
+            },
+            announced: 'Two real roots. D= 1, x1= 2, x2= 1',
+        },
+        {
+            option: 'Option2', boxes: ['1', '1', '3', '1', '-1', '1'],
+            names: {
+                'Text(1)': ['textbox', 'a1='], 'Text(2)': ['textbox', 'b1='], 'Text(3)': ['textbox', 'c1='],
+                'Text(4)': ['textbox', 'a2='], 'Text(5)': ['textbox', 'b2='], 'Text(6)': ['textbox', 'c2='],
+                'Text(7)': ['textbox', 'D='], 'Text(8)': ['textbox', 'D1='], 'Text(9)': ['textbox', 'D2='],
+                'Text(10)': ['textbox', 'x='], 'Text(11)': ['textbox', 'y='],
+            },
+            announced: 'D= -2, D1= -4, D2= -2, x= 2, y= 1',
+        },
+    ];
+    for (const { option, boxes, names, announced } of layouts) {
+        test(`${option}: boxes named by their captions, buttons and options by theirs; the sentence after a run`, async () => {
+            const { page } = await session.start();
+            await pressCheck(page, option);
+            await type(page, boxes);
+            assert.equal(await clickRun(page), '');
+            const read = await accessibilityTree(page);
+            const seen = {};
+            for (const name of Object.keys(names)) seen[name] = named(await read(`[data-name="${name}"]`));
+            assert.deepEqual(seen, names);
+            assert.equal((await read('[data-name="Text(1)"]')).readonly, false);
+            assert.equal((await read('[data-name="Text(7)"]')).readonly, true);
+
+            const buttons = {};
+            for (const name of ['Command1', 'Command2', 'Command3', 'Command4', 'Command5'])
+                buttons[name] = named(await read(`[data-name="${name}"]`));
+            assert.deepEqual(buttons, {
+                'Command1': ['button', 'run'], 'Command2': ['button', 'clear fields'], 'Command3': ['button', 'exit'],
+                'Command4': ['button', 'CHECK!'], 'Command5': ['button', 'INFO'],
+            });
+            const options = [];
+            for (const name of ['Option1', 'Option2']) {
+                const radio = await read(`[data-name="${name}"] input`);
+                options.push([radio.role, radio.name, radio.checked]);
+            }
+            assert.deepEqual(options, [
+                ['radio', 'Equation', String(option === 'Option1')], ['radio', 'System', String(option === 'Option2')]]);
+
+            const live = await read('.announcer');
+            assert.equal(live.role, 'status');
+            assert.equal(live.text, announced);
+        });
+    }
+
+    test('a warning is an alert dialog named "Warning" and described by its text', async () => {
+        const { page } = await session.start();
+        await pressCheck(page, 'Option1');
+        await control(page, 'Command1').click();
+        await page.locator('dialog[open]').waitFor();
+        const read = await accessibilityTree(page);
+        const box = await read('dialog[open]');
+        assert.deepEqual([box.role, box.name, box.description, box.modal], ['alertdialog', 'Warning', 'Fill in a,b,c!', true]);
+        // Behind a modal box, the window is out of the tree.
+        assert.equal(await read('[data-name="Command1"]'), null);
+    });
+
+    test('the information panel is a dialog named "Information" with its help text and close button', async () => {
+        const { page } = await session.start();
+        await control(page, 'Command5').click();
+        await control(page, 'Form3').waitFor();
+        const read = await accessibilityTree(page);
+        assert.deepEqual(named(await read('[data-name="Form3"]')), ['dialog', 'Information']);
+        assert.deepEqual(named(await read('[data-name="Form3"] .titlebar button')), ['button', 'Close']);
+        const help = await read('[data-name="Text1"]');
+        assert.equal(help.role, 'textbox');
+        assert.equal(help.readonly, true);
+    });
+});
