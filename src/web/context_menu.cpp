@@ -121,7 +121,9 @@ void ContextMenu::attach(val control) {
                 m_pressId = e["pointerId"].as<int>();
                 m_pressX = e["clientX"].as<double>();
                 m_pressY = e["clientY"].as<double>();
-                m_timer = val::global("setTimeout")(m_pressTimer->function(), longPressMs).as<int>();
+                // An argument for the callback, which setTimeout would otherwise call with none.
+                m_timer = val::global("setTimeout")(m_pressTimer->function(), longPressMs, 0)
+                              .as<int>();
             } else {
                 touch(e);
             }
