@@ -347,6 +347,10 @@ void Form1::render(const show::Working& working) {
         QPoint place(main.right() + 8, main.top());
         if (const QScreen* screen = this->screen()) {
             const QRect room = screen->availableGeometry();
+            // Right of the main window, else left of it, else against the screen's right edge.
+            if (place.x() + m_working->width() > room.right() &&
+                main.left() - 8 - m_working->width() >= room.left())
+                place.setX(main.left() - 8 - m_working->width());
             place.setX(std::max(room.left(), std::min(place.x(), room.right() - m_working->width())));
             place.setY(std::max(room.top(), std::min(place.y(), room.bottom() - m_working->height())));
         }
