@@ -230,7 +230,7 @@ private slots:
         QTest::newRow("empty before no number") << true << QStringList{"x", "1", "1", "1", "", "1"} << "Nothing was solved: the box for b2 is empty. Type 0 for a term the equation does not have.";
         QTest::newRow("no number") << false << QStringList{"1", "3x", "2"} << "Nothing was solved: the box for b holds no number.\nb = \"3x\": only its start \"3\" is a number; \"x\" is not part of one.";
         QTest::newRow("blanks") << false << QStringList{"1", " ", "2"} << "Nothing was solved: the box for b holds no number.\nb = \" \": it holds only blanks.";
-        QTest::newRow("two readings") << false << QStringList{"1,5", "1", "2"} << "Nothing was solved: the box for a holds no number.\na = \"1,5\": its separators are not where your number format puts them, so it could be read as more than one number.";
+        QTest::newRow("a misplaced separator") << false << QStringList{"1,5", "1", "2"} << "Nothing was solved: the box for a holds no number.\na = \"1,5\": its separators are not where your number format puts them.";
         // clang-format on
     }
 
@@ -266,6 +266,17 @@ private slots:
         QCOMPARE(exactForms(working), QString("D=1/4|x1=1/2|x2=1/4"));
         // Lines are pasted into boxes, where "." reads the same in every locale.
         QVERIFY(QString::fromStdString(working.text()).contains("x1 = (-b + √D)/(2·a) = (1.5 + √0.25)/(2·2) = 0.5"));
+    }
+
+    // A German "1.000" is refused, and the working shows both numbers it could mean.
+    void twoReadings() {
+        const NumberLocale german{",", ".", "€"};
+        const RunOutcome outcome =
+            warningOutcome(RunOutcome::Mode::Equation, {"1.000", "1", "2"}, german);
+        const QString text = QString::fromStdString(makeWorking(outcome).text());
+        QVERIFY2(text.contains("reads as two different numbers") && text.contains("1000") &&
+                     text.contains("can be read as 1000 and 1"),
+                 qPrintable(text));
     }
 
     void squareFactors_data() {
