@@ -21,6 +21,7 @@
 #include <QWindow>
 
 #include "desktop/form1.h"
+#include "test_data.h"
 #include "window_driver.h"
 
 namespace {
@@ -28,6 +29,17 @@ namespace {
 const QColor apricot(255, 224, 192);
 const QColor lightGreen(192, 255, 192);
 const QColor whiteFace(255, 255, 255);
+
+// The main window as the program must show it: each control's place in pixels, caption and font,
+// and the tab order.
+QJsonObject shownMainWindow() {
+    return testData(VELMORA_DESIGN_PLACES)["Form1"].toObject();
+}
+
+QSize clientSize() {
+    const QJsonArray client = shownMainWindow()["client"].toArray();
+    return {client[0].toInt(), client[1].toInt()};
+}
 
 QList<QWidget*> visibleTopLevelWindows() {
     QList<QWidget*> windows;
@@ -101,39 +113,15 @@ void TestForm1::designTable_data() {
     QTest::addColumn<qreal>("pointSize");
     QTest::addColumn<bool>("bold");
 
-    // clang-format off
-    QTest::newRow("CHECK!")       << "Command4"  <<  360 <<    0 << 1095 <<  495 << "CHECK!"       << 9.75 << false;
-    QTest::newRow("Equation")     << "Option1"   <<  120 <<  600 << 1335 <<  495 << "Equation"     << 12.0 << false;
-    QTest::newRow("System")       << "Option2"   <<  120 << 1200 << 1335 <<  495 << "System"       << 12.0 << false;
-    QTest::newRow("run")          << "Command1"  << 1800 << 4800 << 1215 <<  495 << "run"          << 12.0 << false;
-    QTest::newRow("clear fields") << "Command2"  << 3480 << 4800 << 1215 <<  615 << "clear fields" << 12.0 << false;
-    QTest::newRow("exit")         << "Command3"  << 5160 << 4800 << 1215 <<  495 << "exit"         << 12.0 << false;
-    QTest::newRow("INFO")         << "Command5"  << 8040 << 4440 <<  255 << 1095 << "INFO"         << 9.75 << true;
-    QTest::newRow("Text(1)")      << "Text(1)"   <<  840 << 2640 << 1335 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Text(2)")      << "Text(2)"   <<  840 << 3120 << 1335 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Text(3)")      << "Text(3)"   <<  840 << 3600 << 1335 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Text(4)")      << "Text(4)"   << 2760 << 2640 << 1335 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Text(5)")      << "Text(5)"   << 2760 << 3120 << 1335 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Text(6)")      << "Text(6)"   << 2760 << 3600 << 1335 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Text(7)")      << "Text(7)"   << 6000 <<  840 << 1335 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Text(8)")      << "Text(8)"   << 6000 << 1320 << 1335 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Text(9)")      << "Text(9)"   << 6000 << 1800 << 1335 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Text(10)")     << "Text(10)"  << 5280 << 3360 << 2655 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Text(11)")     << "Text(11)"  << 5280 << 3960 << 2655 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Label(1)")     << "Label(1)"  << 5520 << 2520 << 2295 <<  615 << ""             << 12.0 << false;
-    QTest::newRow("Label(2)")     << "Label(2)"  <<  240 << 2640 <<  615 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Label(3)")     << "Label(3)"  <<  240 << 3120 <<  615 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Label(4)")     << "Label(4)"  <<  240 << 3600 <<  615 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Label(5)")     << "Label(5)"  << 5400 <<  840 <<  615 <<  495 << "D="           << 12.0 << false;
-    QTest::newRow("Label(6)")     << "Label(6)"  << 2400 <<    0 << 3255 <<  615 << ""             << 12.0 << true;
-    QTest::newRow("Label(7)")     << "Label(7)"  << 4800 << 3360 <<  375 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Label(8)")     << "Label(8)"  << 4800 << 3960 <<  375 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Label(9)")     << "Label(9)"  << 2280 << 2640 <<  495 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Label(10)")    << "Label(10)" << 2280 << 3120 <<  495 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Label(11)")    << "Label(11)" << 2280 << 3600 <<  495 <<  495 << ""             << 12.0 << false;
-    QTest::newRow("Label(12)")    << "Label(12)" << 5400 << 1320 <<  615 <<  495 << "D1="          << 12.0 << false;
-    QTest::newRow("Label(13)")    << "Label(13)" << 5400 << 1800 <<  735 <<  495 << "D2="          << 12.0 << false;
-    // clang-format on
+    const QJsonObject controls = shownMainWindow()["controls"].toObject();
+    for (auto control = controls.begin(); control != controls.end(); ++control) {
+        const QJsonObject design = control.value().toObject();
+        const QJsonArray place = design["place"].toArray();
+        QTest::newRow(qPrintable(control.key()))
+            << control.key() << place[0].toInt() << place[1].toInt() << place[2].toInt()
+            << place[3].toInt() << design["caption"].toString() << design["points"].toDouble()
+            << design["bold"].toBool();
+    }
 }
 
 void TestForm1::designTable() {
@@ -149,11 +137,7 @@ void TestForm1::designTable() {
     Form1 form;
     QWidget* widget = control(form, name);
     QCOMPARE(widget->parentWidget(), form.centralWidget());
-    const QRect place = widget->geometry();
-    QCOMPARE(place.x() * 15, left);
-    QCOMPARE(place.y() * 15, top);
-    QCOMPARE(place.width() * 15, width);
-    QCOMPARE(place.height() * 15, height);
+    QCOMPARE(widget->geometry(), QRect(left, top, width, height));
 
     QString shown;
     if (auto* label = qobject_cast<QLabel*>(widget))
@@ -304,9 +288,9 @@ void TestForm1::tabOrder() {
         widget = widget->nextInFocusChain();
     } while (widget != first && order.size() < 100);
 
-    const QStringList expected{"Text(1)", "Text(2)", "Text(3)", "Command1", "Command2", "Command3",
-                               "Text(4)", "Text(5)", "Text(6)", "Option1",  "Option2",  "Command4",
-                               "Text(7)", "Text(8)", "Text(9)", "Text(10)", "Text(11)", "Command5"};
+    QStringList expected;
+    for (const QJsonValue& name : shownMainWindow()["tabOrder"].toArray())
+        expected << name.toString();
     QCOMPARE(order, expected);
 }
 
@@ -317,11 +301,11 @@ void TestForm1::window() {
 
     QCOMPARE(form.objectName(), QStringLiteral("Form1"));
     QCOMPARE(form.windowTitle(), QStringLiteral("Equation"));
-    QCOMPARE(form.centralWidget()->size(), QSize(554, 376));
+    QCOMPARE(form.centralWidget()->size(), clientSize());
     QCOMPARE(form.centralWidget()->y(), form.menuBar()->height());
     // Fixed size: the user cannot resize it.
     QCOMPARE(form.minimumSize(), form.maximumSize());
-    QCOMPARE(form.size(), QSize(554, 376 + form.menuBar()->height()));
+    QCOMPARE(form.size(), clientSize() + QSize(0, form.menuBar()->height()));
 
     const Qt::WindowFlags flags = form.windowFlags();
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
@@ -369,7 +353,7 @@ void TestForm1::colours() {
         form.render(show::CommandEnabled{1, false}); // a greyed "run" keeps its white face
         const QImage client = form.centralWidget()->grab().toImage();
         const qreal ratio = client.devicePixelRatio();
-        QCOMPARE(client.size(), QSize(554, 376) * ratio);
+        QCOMPARE(client.size(), clientSize() * ratio);
         const auto at = [&](int x, int y) { return client.pixelColor(QPoint(x, y) * ratio); };
 
         // Points in client pixels, clear of captions, bevels and focus frames.

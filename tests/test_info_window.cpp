@@ -18,9 +18,15 @@
 
 #include "core/info_window_design.h"
 #include "desktop/form3.h"
+#include "test_data.h"
 #include "window_driver.h"
 
 namespace {
+
+// The help text as the program must show it, CR LF between its lines.
+QString expectedHelpText() {
+    return testData(VELMORA_HELP_TEXT)["text"].toString();
+}
 
 // Presses "INFO" and returns the information window it shows.
 Form3* openedByInfo(const Form1& mainWindow) {
@@ -116,9 +122,11 @@ void TestInfoWindow::cleanup() {
 void TestInfoWindow::window() {
     QCOMPARE(m_form->objectName(), QStringLiteral("Form3"));
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Information"));
-    QCOMPARE(m_form->size(), QSize(438, 176));
-    QCOMPARE(m_form->minimumSize(), QSize(438, 176));
-    QCOMPARE(m_form->maximumSize(), QSize(438, 176));
+    const QJsonArray client = testData(VELMORA_DESIGN_PLACES)["Form3"]["client"].toArray();
+    const QSize size(client[0].toInt(), client[1].toInt());
+    QCOMPARE(m_form->size(), size);
+    QCOMPARE(m_form->minimumSize(), size);
+    QCOMPARE(m_form->maximumSize(), size);
     QVERIFY(!m_form->isModal());
     QVERIFY(Form3().testAttribute(Qt::WA_DeleteOnClose));
 }
@@ -147,10 +155,14 @@ void TestInfoWindow::controlGeometry_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
 
-    QTest::newRow("help text") << "Text1" << QRect(0, 0, 313, 177);
-    QTest::newRow("link label") << "Label1" << QRect(320, 0, 89, 25);
-    QTest::newRow("banner at its own size") << "Image1" << QRect(320, 80, 405, 94);
-    QTest::newRow("strip squeezed") << "Image2" << QRect(416, 0, 23, 171);
+    // The banner stands at its own size, the strip squeezed.
+    const QJsonObject controls = testData(VELMORA_DESIGN_PLACES)["Form3"]["controls"].toObject();
+    for (auto control = controls.begin(); control != controls.end(); ++control) {
+        const QJsonArray place = control.value().toObject()["place"].toArray();
+        QTest::newRow(qPrintable(control.key()))
+            << control.key()
+            << QRect(place[0].toInt(), place[1].toInt(), place[2].toInt(), place[3].toInt());
+    }
 }
 
 void TestInfoWindow::controlGeometry() {
@@ -164,27 +176,12 @@ void TestInfoWindow::controlGeometry() {
 }
 
 void TestInfoWindow::helpTextExact() {
-    const QString expected =
-        QStringLiteral("----Tolvek presents: Velmora!----\r\n"
-                       "    \r\n"
-                       "This program is a basic Velmora.\r\n"
-                       "    \r\n"
-                       "You can solve a first degree equation: c+bx=0.\r\n"
-                       "    \r\n"
-                       "A second degree equation: a*x^2+b*x+c=0.\r\n"
-                       "           \r\n"
-                       "A simple linear system:\r\n"
-                       "a1*x+b1*y+c1=0, a2*x+b2*y+c2=0.\r\n"
-                       "           \r\n"
-                       "Select 'Equation' or 'System' and press CHECK to start the program!\r\n"
-                       "           \r\n"
-                       "See Readme.nfo for more details.");
+    const QString expected = expectedHelpText();
     QCOMPARE(QString::fromStdString(helpText()), expected);
     QCOMPARE(QString::fromStdString(helpText()).toUtf8(), expected.toUtf8());
 
     // The text document keeps each CR LF as a paragraph break, and hands back LF.
     const auto* text1 = control<QPlainTextEdit>(*m_form, "Text1");
-    QVERIFY(text1);
     QString shown = expected;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QCOMPARE(text1->toPlainText(), shown);
@@ -194,21 +191,9 @@ void TestInfoWindow::helpTextLines_data() {
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("line 1, title") << 1 << "----Tolvek presents: Velmora!----";
-    QTest::newRow("line 2, four blanks") << 2 << "    ";
-    QTest::newRow("line 3") << 3 << "This program is a basic Velmora.";
-    QTest::newRow("line 4, four blanks") << 4 << "    ";
-    QTest::newRow("line 5") << 5 << "You can solve a first degree equation: c+bx=0.";
-    QTest::newRow("line 6, four blanks") << 6 << "    ";
-    QTest::newRow("line 7") << 7 << "A second degree equation: a*x^2+b*x+c=0.";
-    QTest::newRow("line 8, eleven blanks") << 8 << "           ";
-    QTest::newRow("line 9") << 9 << "A simple linear system:";
-    QTest::newRow("line 10, +c1=0 and +c2=0") << 10 << "a1*x+b1*y+c1=0, a2*x+b2*y+c2=0.";
-    QTest::newRow("line 11, eleven blanks") << 11 << "           ";
-    QTest::newRow("line 12, CHECK without !")
-        << 12 << "Select 'Equation' or 'System' and press CHECK to start the program!";
-    QTest::newRow("line 13, eleven blanks") << 13 << "           ";
-    QTest::newRow("line 14, no line break after it") << 14 << "See Readme.nfo for more details.";
+    const QStringList lines = expectedHelpText().split(QStringLiteral("\r\n"));
+    for (int line = 1; line <= lines.size(); ++line)
+        QTest::addRow("line %d", line) << line << lines.at(line - 1);
 }
 
 void TestInfoWindow::helpTextLines() {
@@ -216,18 +201,16 @@ void TestInfoWindow::helpTextLines() {
     QFETCH(QString, text);
 
     const QStringList lines = QString::fromStdString(helpText()).split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.size(), 14);
+    QCOMPARE(lines.size(), expectedHelpText().count(QStringLiteral("\r\n")) + 1);
     QCOMPARE(lines.at(line - 1), text);
 
     const auto* text1 = control<QPlainTextEdit>(*m_form, "Text1");
-    QVERIFY(text1);
-    QCOMPARE(text1->document()->blockCount(), 14);
+    QCOMPARE(text1->document()->blockCount(), lines.size());
     QCOMPARE(text1->document()->findBlockByNumber(line - 1).text(), text);
 }
 
 void TestInfoWindow::text1ReadOnly() {
     auto* text1 = control<QPlainTextEdit>(*m_form, "Text1");
-    QVERIFY(text1);
     QVERIFY(text1->isReadOnly());
     QCOMPARE(text1->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     QCOMPARE(text1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -310,8 +293,6 @@ void TestInfoWindow::colours() {
 void TestInfoWindow::pictures() {
     const auto* image1 = control<QLabel>(*m_form, "Image1");
     const auto* image2 = control<QLabel>(*m_form, "Image2");
-    QVERIFY(image1);
-    QVERIFY(image2);
     QCOMPARE(image1->pixmap().size(), QSize(405, 94));
     QVERIFY(!image1->hasScaledContents());
     QCOMPARE(image2->pixmap().size(), QSize(55, 171));
@@ -344,7 +325,6 @@ void TestInfoWindow::pictures() {
 
 void TestInfoWindow::handCursorOverLinkOnly() {
     const auto* label1 = control<QLabel>(*m_form, "Label1");
-    QVERIFY(label1);
     QCOMPARE(label1->text(), QStringLiteral("My Blog (Click)"));
     QVERIFY(label1->alignment().testFlag(Qt::AlignHCenter));
     QCOMPARE(label1->focusPolicy(), Qt::NoFocus);
@@ -357,11 +337,9 @@ void TestInfoWindow::handCursorOverLinkOnly() {
     QVERIFY(!m_form->testAttribute(Qt::WA_SetCursor));
     for (const char* name : {"Image1", "Image2"}) {
         const auto* other = control<QLabel>(*m_form, name);
-        QVERIFY(other);
         QVERIFY(other->cursor().shape() != Qt::BitmapCursor);
     }
     const auto* text1 = control<QPlainTextEdit>(*m_form, "Text1");
-    QVERIFY(text1);
     QCOMPARE(text1->viewport()->cursor().shape(), Qt::IBeamCursor);
 }
 
@@ -387,7 +365,6 @@ void TestInfoWindow::linkClicks() {
     QFETCH(int, requests);
 
     auto* label1 = control<QLabel>(*m_form, "Label1");
-    QVERIFY(label1);
     for (int i = 0; i < clicks; ++i) {
         QTest::mousePress(label1, button, {}, QPoint(44, 12));
         QTest::mouseRelease(label1, button, {}, releaseAt);
@@ -401,7 +378,6 @@ void TestInfoWindow::linkClicks() {
 
 void TestInfoWindow::focusStartsInText() {
     const auto* text1 = control<QPlainTextEdit>(*m_form, "Text1");
-    QVERIFY(text1);
     QCOMPARE(m_form->focusWidget(), text1);
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));

@@ -1,20 +1,17 @@
 // "INFO": the information window as a panel over the page, its help text, link and pictures.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { control, usePage } from './helpers.mjs';
 
-const helpText = '----Tolvek presents: Velmora!----\r\n    \r\nThis program is a basic Velmora.\r\n    \r\n'
-    + 'You can solve a first degree equation: c+bx=0.\r\n    \r\nA second degree equation: a*x^2+b*x+c=0.\r\n'
-    + '           \r\nA simple linear system:\r\na1*x+b1*y+c1=0, a2*x+b2*y+c2=0.\r\n           \r\n'
-    + "Select 'Equation' or 'System' and press CHECK to start the program!\r\n           \r\n"
-    + 'See Readme.nfo for more details.';
+// The help text and the panel's places as the program must show them, shared with the desktop's
+// tests; places are in CSS pixels within the panel's client area.
+const readData = (name) => JSON.parse(readFileSync(new URL(`../${name}`, import.meta.url), 'utf8'));
+const helpText = readData('help_text.json').text;
+const form3 = readData('design_places.json').Form3;
+const places = Object.fromEntries(Object.entries(form3.controls).map(([name, control]) => [name, control.place]));
 
 const session = usePage();
-
-// Places within the panel's client area, in CSS pixels: the design's twips / 15.
-const places = {
-    'Text1': [0, 0, 313, 177], 'Label1': [320, 0, 89, 25], 'Image1': [320, 80, 405, 94], 'Image2': [416, 0, 23, 171],
-};
 
 test('INFO shows one panel "Information" with the help text, focused, and the controls at their places', async () => {
     const { page } = await session.start();
@@ -33,7 +30,7 @@ test('INFO shows one panel "Information" with the help text, focused, and the co
             })),
         };
     }, Object.keys(places));
-    assert.deepEqual(measured, { client: [438, 176, 'rgb(0, 0, 0)'], places });
+    assert.deepEqual(measured, { client: [...form3.client, 'rgb(0, 0, 0)'], places });
 
     const text1 = control(page, 'Text1');
     assert.equal(await text1.textContent(), helpText);

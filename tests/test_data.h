@@ -1,0 +1,21 @@
+#pragma once
+
+// The tests' own tables of what the program must show, kept in tests/*.json so that the
+// desktop's and the page's tests read one copy.
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+// The JSON object in a file; stops the test run when it cannot be read, as no row could pass.
+inline const QJsonObject testData(const char* path) {
+    QFile file(QString::fromUtf8(path));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", path);
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        qFatal("%s is no JSON object: %s", path, qPrintable(error.errorString()));
+    return document.object();
+}
