@@ -1,9 +1,10 @@
 // Velmora's page against a minimal Emscripten page that shows one dialog, in one run of headless
 // Chromium: time from navigation to the welcome box painted and to the window usable, the
 // gzip-compressed size of the page's own files, the "run" click to results written and to
-// the next frame painted, and a megabyte pasted into a box, then "run" to its warning (as the
-// desktop's bench_run_window times them). Medians of many starts, with the quartiles between brackets; the two
-// pages alternate, each round in the other order; nothing fails on a slow machine.
+// the next frame painted, "Show working" to its panel painted, and a megabyte pasted into a box,
+// then "run" to its warning (as the desktop's bench_run_window times them). Medians of many
+// starts, with the quartiles between brackets; the two pages alternate, each round in the other
+// order; nothing fails on a slow machine.
 // Usage: node bench/web/bench.mjs [STARTS]; VELMORA_SITE names the built site, whose build folder
 // holds the minimal page's bench-site/.
 import { readdirSync, readFileSync } from 'node:fs';
@@ -135,6 +136,46 @@ async function timePastes(page, unit, repeats) {
     }, { unit, repeats });
 }
 
+// "Show working" chosen in Text(10)'s context menu, from the item's click to the panel's words and
+// graph written and to the next frame painted; the panel is closed between samples, so each
+// click builds it anew. The baseline: a click on a button with an empty listener, to its next
+// frame.
+async function timeWorking(page, repeats) {
+    return page.evaluate(async (repeats) => {
+        const control = (name) => document.querySelector(`[data-name="${name}"]`);
+        const nextPaint = () => new Promise((resolve) => requestAnimationFrame(() => {
+            const channel = new MessageChannel();
+            channel.port1.onmessage = () => resolve(performance.now());
+            channel.port2.postMessage(0);
+        }));
+        control('Option1').querySelector('input').click();
+        control('Command4').click();
+        ['1', '-3', '2'].forEach((text, index) => { control(`Text(${index + 1})`).value = text; control(`Text(${index + 1})`).dispatchEvent(new Event('input')); });
+        control('Command1').click();
+        const plain = document.createElement('button');
+        plain.addEventListener('click', () => {});
+        document.body.append(plain);
+        const samples = { written: [], painted: [], emptyPainted: [], polylines: 0 };
+        for (let i = 0; i < repeats; ++i) {
+            control('Text(10)').dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, cancelable: true, clientX: 300, clientY: 250 }));
+            await nextPaint();
+            let start = performance.now();
+            control('ShowWorking').click();
+            samples.written.push(performance.now() - start);
+            samples.painted.push(await nextPaint() - start);
+            if (!control('Working')) throw new Error('no working panel');
+            samples.polylines = control('Graph').querySelectorAll('polyline').length;
+            control('Working').querySelector('.titlebar button').click();
+            await nextPaint();
+            start = performance.now();
+            plain.click();
+            samples.emptyPainted.push(await nextPaint() - start);
+        }
+        plain.remove();
+        return samples;
+    }, repeats);
+}
+
 const median = (values) => {
     const sorted = [...values].sort((a, b) => a - b);
     const middle = Math.floor(sorted.length / 2);
@@ -176,6 +217,7 @@ try {
         system: await timeRuns(lastVelmora.page, 'Option2', ['1', '1', '3', '1', '-1', '1'], 200),
     };
     const shown = await lastVelmora.page.evaluate(() => document.querySelector('[data-name="Text(11)"]').value);
+    const working = await timeWorking(lastVelmora.page, 100);
     const pastes = {
         'letters': await timePastes(lastVelmora.page, 'abcdefghij', 10),
         'digits': await timePastes(lastVelmora.page, '1234567890', 10),
@@ -218,6 +260,10 @@ try {
     for (const [name, samples] of Object.entries(pastes))
         console.log(`| ${name} | ${ms(median(samples.pasted))} | ${ms(median(samples.warned))} | ${ms(median(samples.warningPainted))} |`);
     console.log(`warnings: ${[...new Set(Object.values(pastes).map((samples) => samples.warning))].join(' / ')}`);
+    console.log('');
+    console.log('| "Show working" chosen, 100 times | panel written | next frame painted | empty-listener click to next frame | ratio |');
+    console.log('|---|---|---|---|---|');
+    console.log(`| equation 1, -3, 2 (${working.polylines} curve) | ${ms(median(working.written))} (max ${ms(Math.max(...working.written))}) | ${ms(median(working.painted))} [${quartiles(working.painted).map((value) => value.toFixed(1)).join('–')}] | ${ms(median(working.emptyPainted))} | ${(median(working.painted) / median(working.emptyPainted)).toFixed(2)} |`);
     console.log('');
     console.log(`files: ${Object.entries(pageSizes).map(([file, size]) => `${file} ${size}`).join(', ')}`);
     console.log(`last system shown: y=${shown}`);
