@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringList>
 
 // The JSON object in a file; stops the test run when it cannot be read, as no row could pass.
 inline const QJsonObject testData(const char* path) {
@@ -18,4 +19,16 @@ inline const QJsonObject testData(const char* path) {
     if (error.error != QJsonParseError::NoError || !document.isObject())
         qFatal("%s is no JSON object: %s", path, qPrintable(error.errorString()));
     return document.object();
+}
+
+// The result area a case of tests/run_cases.json shows, part by part: status, D, D1, D2, caption
+// and x1 (or x), caption and x2 (or y).
+inline QStringList shownResultArea(const QJsonValue& row) {
+    const auto shown = [&](const char* name) { return row["shown"][name].toString(); };
+    return {shown("Label(1)"),
+            shown("Text(7)"),
+            shown("Text(8)"),
+            shown("Text(9)"),
+            shown("Label(7)") + shown("Text(10)"),
+            shown("Label(8)") + shown("Text(11)")};
 }

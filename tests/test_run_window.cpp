@@ -1,9 +1,6 @@
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTest>
 
+#include "test_data.h"
 #include "window_driver.h"
 
 // "run" end to end through the real window: typed coefficients, the click, the boxes and
@@ -51,26 +48,16 @@ private:
         QTest::addColumn<QString>("coefficients");
         QTest::addColumn<QString>("warning");
         QTest::addColumn<QString>("expected");
-        QFile file(QStringLiteral(VELMORA_RUN_CASES));
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("cannot read %s", VELMORA_RUN_CASES);
-        const QJsonArray cases = QJsonDocument::fromJson(file.readAll())[section].toArray();
+        const QJsonArray cases = testData(VELMORA_RUN_CASES)[QLatin1String(section)].toArray();
         if (cases.isEmpty())
             qFatal("no %s in %s", section, VELMORA_RUN_CASES);
         for (const QJsonValue& row : cases) {
             QStringList boxes;
             for (const QJsonValue& box : row["boxes"].toArray())
                 boxes << (box.toString().isEmpty() ? QStringLiteral("_") : box.toString());
-            const auto shown = [&](const char* name) { return row["shown"][name].toString(); };
-            const QString expected = QStringList{shown("Label(1)"),
-                                                 shown("Text(7)"),
-                                                 shown("Text(8)"),
-                                                 shown("Text(9)"),
-                                                 shown("Label(7)") + shown("Text(10)"),
-                                                 shown("Label(8)") + shown("Text(11)")}
-                                         .join('|');
             QTest::newRow(qPrintable(row["case"].toString()))
-                << option << boxes.join('|') << row["warning"].toString() << expected;
+                << option << boxes.join('|') << row["warning"].toString()
+                << shownResultArea(row).join('|');
         }
     }
 

@@ -26,18 +26,10 @@ private:
     // The result area the window shows for a shared case, in resultArea()'s form; a lone case's
     // determinant boxes hold what the run before left, "old".
     static QString shownArea(const QJsonValue& row) {
-        const auto shown = [&](const char* name) { return row["shown"][name].toString(); };
-        const bool lone = loneCases().contains(row["case"].toString());
-        const auto determinant = [&](const char* name) {
-            return lone ? QStringLiteral("old") : shown(name);
-        };
-        return QStringList{shown("Label(1)"),
-                           determinant("Text(7)"),
-                           determinant("Text(8)"),
-                           determinant("Text(9)"),
-                           shown("Label(7)") + shown("Text(10)"),
-                           shown("Label(8)") + shown("Text(11)")}
-            .join('|');
+        QStringList area = shownResultArea(row);
+        if (loneCases().contains(row["case"].toString()))
+            area[1] = area[2] = area[3] = QStringLiteral("old");
+        return area.join('|');
     }
     static bool isFault(const QString& warning) {
         return warning == "Overflow" || warning == "Division by zero";
