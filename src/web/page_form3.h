@@ -2,11 +2,11 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include <emscripten/val.h>
 
 #include "web/listener.h"
+#include "web/page_panel.h"
 
 // The information window: a panel over the page with a title bar that moves it and a close
 // button, the help text, the link to the maker's page and the two pictures. Destroying it takes
@@ -16,7 +16,6 @@ public:
     // Placed over the middle of the main window. onClose: the user closed it (its close button,
     // Escape); the owner destroys it.
     PageForm3(emscripten::val mainWindow, std::function<void()> onClose);
-    ~PageForm3();
     PageForm3(const PageForm3&) = delete;
     PageForm3& operator=(const PageForm3&) = delete;
 
@@ -26,16 +25,9 @@ public:
 
 private:
     void load();
-    // Pointer events on the title bar drag the panel.
-    void titlePointer(emscripten::val event);
-    void listen(emscripten::val target, const char* type, PageCallback::Callback callback);
 
-    emscripten::val m_panel = emscripten::val::null();
+    PagePanel m_panel;
     emscripten::val m_text1 = emscripten::val::null();
     emscripten::val m_image1 = emscripten::val::null();
-    std::function<void()> m_onClose;
-    std::vector<std::unique_ptr<Listener>> m_listeners;
     std::unique_ptr<Listener> m_bannerLoad;
-    bool m_dragging = false;
-    double m_dragX = 0, m_dragY = 0;
 };

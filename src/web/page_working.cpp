@@ -72,35 +72,9 @@ const char* markClass(FigureMark::Kind kind) {
 } // namespace
 
 PageWorking::PageWorking(val mainWindow, std::function<void()> onClose)
-    : m_onClose(std::move(onClose)) {
+    : m_panel(workingWindowDesign.name, "working", workingWindowDesign.caption, closeTabIndex,
+              std::move(onClose)) {
     const WorkingWindowDesign& design = workingWindowDesign;
-    m_panel = page::create("section", design.name);
-    page::addClass(m_panel, "working");
-    m_panel.call<void>("setAttribute", val("role"), val("dialog"));
-    m_panel.call<void>("setAttribute", val("aria-label"), val(design.caption));
-
-    val titleBar = page::create("div");
-    page::addClass(titleBar, "titlebar");
-    val caption = page::create("span");
-    page::setText(caption, design.caption);
-    val close = page::create("button");
-    close.set("type", "button");
-    close.set("tabIndex", closeTabIndex);
-    close.call<void>("setAttribute", val("aria-label"), val("Close"));
-    page::setText(close, "\u00d7");
-    listen(close, "click", [this](val) { m_onClose(); });
-    page::append(titleBar, caption);
-    page::append(titleBar, close);
-    for (const char* event : {"pointerdown", "pointermove", "pointerup", "pointercancel"})
-        listen(titleBar, event, [this](val e) { titlePointer(e); });
-    listen(m_panel, "keydown", [this](val e) {
-        if (e["key"].as<std::string>() == "Escape") {
-            e.call<void>("preventDefault");
-            m_onClose();
-        }
-    });
-    page::append(m_panel, titleBar);
-
     val body = page::create("div");
     page::addClass(body, "body");
     // Read-only: scroll, select and copy, never change.
@@ -123,7 +97,7 @@ PageWorking::PageWorking(val mainWindow, std::function<void()> onClose)
     page::setHidden(m_note, true);
     page::append(picture, m_note);
     page::append(body, picture);
-    page::append(m_panel, body);
+    m_panel.append(body);
 
     val buttons = page::create("div");
     page::addClass(buttons, "buttons");
@@ -131,31 +105,12 @@ PageWorking::PageWorking(val mainWindow, std::function<void()> onClose)
     copy.set("type", "button");
     copy.set("tabIndex", copyTabIndex);
     page::setText(copy, design.copyCaption);
-    listen(copy, "click", [this](val) {
+    m_panel.listen(copy, "click", [this](val) {
         copyToClipboard(m_text["value"].as<std::string>(), m_text);
     });
     page::append(buttons, copy);
-    page::append(m_panel, buttons);
-    page::append(page::document()["body"], m_panel);
-
-    // Over the middle of the main window, in the page's coordinates so that a panel larger than
-    // a zoomed view scrolls with it, kept on the page.
-    const val window = mainWindow.call<val>("getBoundingClientRect");
-    const val view = val::global("window");
-    const double left = view["scrollX"].as<double>() + window["left"].as<double>() +
-                        (window["width"].as<double>() - m_panel["offsetWidth"].as<double>()) / 2;
-    const double top = view["scrollY"].as<double>() + window["top"].as<double>() +
-                       (window["height"].as<double>() - m_panel["offsetHeight"].as<double>()) / 2;
-    m_panel["style"].set("left", px(left < 0 ? 0 : left));
-    m_panel["style"].set("top", px(top < 0 ? 0 : top));
-}
-
-PageWorking::~PageWorking() {
-    m_panel.call<void>("remove");
-}
-
-void PageWorking::listen(val target, const char* type, PageCallback::Callback callback) {
-    m_listeners.push_back(std::make_unique<Listener>(target, type, std::move(callback)));
+    m_panel.append(buttons);
+    m_panel.placeOver(mainWindow);
 }
 
 void PageWorking::show(const show::Working& working) {
@@ -218,40 +173,5 @@ void PageWorking::drawGraph(const Figure& figure) {
 }
 
 void PageWorking::raise() {
-    // The panel last among the page's elements stands in front.
-    page::append(page::document()["body"], m_panel);
-    // Wherever it was dragged or the page zoomed, it comes back whole, its title bar first.
-    const val window = val::global("window");
-    const double room = window["innerWidth"].as<double>() - m_panel["offsetWidth"].as<double>();
-    const double height = window["innerHeight"].as<double>() - m_panel["offsetHeight"].as<double>();
-    const double scrollX = window["scrollX"].as<double>();
-    const double scrollY = window["scrollY"].as<double>();
-    const auto within = [](double value, double low, double high) {
-        return value > high ? (high < low ? low : high) : (value < low ? low : value);
-    };
-    m_panel["style"].set("left", px(within(m_panel["offsetLeft"].as<double>(), scrollX,
-                                           scrollX + room)));
-    m_panel["style"].set("top", px(within(m_panel["offsetTop"].as<double>(), scrollY,
-                                          scrollY + height)));
-    m_text.call<void>("focus");
-}
-
-void PageWorking::titlePointer(val event) {
-    const std::string type = event["type"].as<std::string>();
-    const double x = event["clientX"].as<double>();
-    const double y = event["clientY"].as<double>();
-    if (type == "pointerdown") {
-        if (event["target"]["tagName"].as<std::string>() == "BUTTON")
-            return; // the close button
-        m_dragging = true;
-        m_dragX = x - m_panel["offsetLeft"].as<double>();
-        m_dragY = y - m_panel["offsetTop"].as<double>();
-        event["currentTarget"].call<void>("setPointerCapture", event["pointerId"]);
-        event.call<void>("preventDefault");
-    } else if (type == "pointermove" && m_dragging) {
-        m_panel["style"].set("left", px(x - m_dragX));
-        m_panel["style"].set("top", px(y - m_dragY < 0 ? 0 : y - m_dragY));
-    } else if (type == "pointerup" || type == "pointercancel") {
-        m_dragging = false;
-    }
+    m_panel.raise(m_text);
 }

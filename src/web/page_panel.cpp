@@ -1,0 +1,113 @@
+#include "web/page_panel.h"
+
+#include <string>
+#include <utility>
+
+#include "web/page.h"
+
+using emscripten::val;
+
+namespace {
+
+std::string px(double pixels) {
+    return std::to_string(static_cast<int>(pixels)) + "px";
+}
+
+double within(double value, double low, double high) {
+    return value > high ? (high < low ? low : high) : (value < low ? low : value);
+}
+
+} // namespace
+
+PagePanel::PagePanel(const char* name, const char* cssClass, const char* caption,
+                     int closeTabIndex, std::function<void()> onClose)
+    : m_onClose(std::move(onClose)) {
+    m_panel = page::create("section", name);
+    page::addClass(m_panel, cssClass);
+    m_panel.call<void>("setAttribute", val("role"), val("dialog"));
+    m_panel.call<void>("setAttribute", val("aria-label"), val(caption));
+
+    val titleBar = page::create("div");
+    page::addClass(titleBar, "titlebar");
+    val title = page::create("span");
+    page::setText(title, caption);
+    val close = page::create("button");
+    close.set("type", "button");
+    // In the tab order after the panel's controls, so that the keyboard can always leave it.
+    close.set("tabIndex", closeTabIndex);
+    close.call<void>("setAttribute", val("aria-label"), val("Close"));
+    page::setText(close, "\u00d7");
+    listen(close, "click", [this](val) { m_onClose(); });
+    page::append(titleBar, title);
+    page::append(titleBar, close);
+    for (const char* event : {"pointerdown", "pointermove", "pointerup", "pointercancel"})
+        listen(titleBar, event, [this](val e) { titlePointer(e); });
+    listen(m_panel, "keydown", [this](val e) {
+        if (e["key"].as<std::string>() == "Escape") {
+            e.call<void>("preventDefault");
+            m_onClose();
+        }
+    });
+    page::append(m_panel, titleBar);
+}
+
+PagePanel::~PagePanel() {
+    m_listeners.clear();
+    m_panel.call<void>("remove");
+}
+
+void PagePanel::append(val content) {
+    page::append(m_panel, std::move(content));
+}
+
+void PagePanel::listen(val target, const char* type, PageCallback::Callback callback) {
+    m_listeners.push_back(std::make_unique<Listener>(std::move(target), type, std::move(callback)));
+}
+
+void PagePanel::placeOver(val mainWindow) {
+    page::append(page::document()["body"], m_panel);
+    const val window = mainWindow.call<val>("getBoundingClientRect");
+    const val view = val::global("window");
+    const double left = view["scrollX"].as<double>() + window["left"].as<double>() +
+                        (window["width"].as<double>() - m_panel["offsetWidth"].as<double>()) / 2;
+    const double top = view["scrollY"].as<double>() + window["top"].as<double>() +
+                       (window["height"].as<double>() - m_panel["offsetHeight"].as<double>()) / 2;
+    m_panel["style"].set("left", px(left < 0 ? 0 : left));
+    m_panel["style"].set("top", px(top < 0 ? 0 : top));
+}
+
+void PagePanel::raise(val focus) {
+    // The panel last among the page's elements stands in front.
+    page::append(page::document()["body"], m_panel);
+    const val window = val::global("window");
+    const double scrollX = window["scrollX"].as<double>();
+    const double scrollY = window["scrollY"].as<double>();
+    const double room = window["innerWidth"].as<double>() - m_panel["offsetWidth"].as<double>();
+    const double height =
+        window["innerHeight"].as<double>() - m_panel["offsetHeight"].as<double>();
+    m_panel["style"].set(
+        "left", px(within(m_panel["offsetLeft"].as<double>(), scrollX, scrollX + room)));
+    m_panel["style"].set(
+        "top", px(within(m_panel["offsetTop"].as<double>(), scrollY, scrollY + height)));
+    focus.call<void>("focus");
+}
+
+void PagePanel::titlePointer(val event) {
+    const std::string type = event["type"].as<std::string>();
+    const double x = event["clientX"].as<double>();
+    const double y = event["clientY"].as<double>();
+    if (type == "pointerdown") {
+        if (event["target"]["tagName"].as<std::string>() == "BUTTON")
+            return; // the close button
+        m_dragging = true;
+        m_dragX = x - m_panel["offsetLeft"].as<double>();
+        m_dragY = y - m_panel["offsetTop"].as<double>();
+        event["currentTarget"].call<void>("setPointerCapture", event["pointerId"]);
+        event.call<void>("preventDefault");
+    } else if (type == "pointermove" && m_dragging) {
+        m_panel["style"].set("left", px(x - m_dragX));
+        m_panel["style"].set("top", px(y - m_dragY < 0 ? 0 : y - m_dragY));
+    } else if (type == "pointerup" || type == "pointercancel") {
+        m_dragging = false;
+    }
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <emscripten/val.h>
+
+#include "web/listener.h"
+
+// A window of the page's own: a panel with a title bar that moves it and a close button in the
+// tab order; Escape closes it too. It stands in the page, not on the screen, so that a panel
+// larger than a zoomed view scrolls with it. Destroying it takes it off the page.
+class PagePanel {
+public:
+    // onClose: the user closed it; the owner destroys it.
+    PagePanel(const char* name, const char* cssClass, const char* caption, int closeTabIndex,
+              std::function<void()> onClose);
+    ~PagePanel();
+    PagePanel(const PagePanel&) = delete;
+    PagePanel& operator=(const PagePanel&) = delete;
+
+    void append(emscripten::val content);
+    // Puts it on the page, over the middle of the main window, once its content is in.
+    void placeOver(emscripten::val mainWindow);
+    // In front, whole on the screen wherever it was dragged or the page zoomed, its title bar
+    // first, with the focus in the given control.
+    void raise(emscripten::val focus);
+    // A listener that goes with the panel.
+    void listen(emscripten::val target, const char* type, PageCallback::Callback callback);
+
+private:
+    void titlePointer(emscripten::val event);
+
+    emscripten::val m_panel = emscripten::val::null();
+    std::function<void()> m_onClose;
+    std::vector<std::unique_ptr<Listener>> m_listeners;
+    bool m_dragging = false;
+    double m_dragX = 0, m_dragY = 0;
+};
