@@ -50,8 +50,9 @@ public:
     void setText(int index, std::string_view text) override {
         // A result wider than its box offers its whole text, so that a cut exponent or "*i"
         // is never missed.
-        const bool cut =
-            !text.empty() && m_measure.textWidth(index, text) > m_measure.room(index);
+        // The coefficient boxes are only ever emptied here.
+        const bool cut = index >= role::determinantBox && !text.empty() &&
+                         m_measure.textWidth(index, text) > m_measure.room(index);
         reply.push_back(show::Text{index, std::string(text), cut ? std::string(text) : ""});
     }
     void setTextVisible(int index, bool visible) override {

@@ -379,7 +379,17 @@ int Form1::textWidth(int textIndex, std::string_view text) const {
 }
 
 int Form1::room(int textIndex) const {
-    return textRoom(m_texts.at(textIndex));
+    int& room = m_rooms.at(textIndex);
+    if (room == 0)
+        room = textRoom(m_texts.at(textIndex));
+    return room;
+}
+
+void Form1::changeEvent(QEvent* event) {
+    // Another style or font gives the boxes other frames and margins.
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange)
+        m_rooms.fill(0);
+    QMainWindow::changeEvent(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

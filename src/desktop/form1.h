@@ -61,6 +61,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createContents();
@@ -76,6 +77,8 @@ private:
     std::array<QLabel*, labelCount + 1> m_labels{};          // index 0 unused
     std::array<QPushButton*, commandCount + 1> m_commands{}; // index 0 unused
 
+    // Each box's room for text, measured once: the boxes keep their size.
+    mutable std::array<int, textCount + 1> m_rooms{};
     bool m_contentsCreated = false;
     Conversation m_conversation;
     QPointer<Form3> m_form3;

@@ -1,5 +1,6 @@
 #include "web/page_form1.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string_view>
 #include <utility>
@@ -121,6 +122,9 @@ void PageForm1::createContents() {
     m_window["classList"].call<void>("toggle", val("narrow"), narrow["matches"]);
     listen(narrow, "change", [this](val e) {
         m_window["classList"].call<void>("toggle", val("narrow"), e["matches"]);
+        // The column gives the boxes other sizes and fonts.
+        std::fill(m_fonts.begin(), m_fonts.end(), std::string());
+        std::fill(m_rooms.begin(), m_rooms.end(), -1);
     });
     listen(page::document(), "keydown", [this](val e) { keyPressed(e); });
     listen(page::document(), "pointerdown", [this](val e) {
@@ -350,9 +354,13 @@ void PageForm1::render(const show::Text& text) {
     // tooltip and to a screen reader.
     box.set("scrollLeft", 0);
     if (text.whole.empty()) {
-        box.call<void>("removeAttribute", val("title"));
-        box.call<void>("removeAttribute", val("aria-description"));
+        if (m_offersWhole.at(text.index)) {
+            box.call<void>("removeAttribute", val("title"));
+            box.call<void>("removeAttribute", val("aria-description"));
+        }
+        m_offersWhole.at(text.index) = false;
     } else {
+        m_offersWhole.at(text.index) = true;
         box.call<void>("setAttribute", val("title"), val(text.whole));
         box.call<void>("setAttribute", val("aria-description"), val(text.whole));
     }
@@ -459,16 +467,26 @@ void PageForm1::render(const show::End& end) {
 }
 
 int PageForm1::textWidth(int textIndex, std::string_view text) const {
-    val box = m_texts.at(textIndex);
     if (m_measure.isNull())
         m_measure = page::create("canvas").call<val>("getContext", val("2d"));
-    m_measure.set("font", val::global("getComputedStyle")(box)["font"]);
+    std::string& font = m_fonts.at(textIndex);
+    if (font.empty())
+        font = val::global("getComputedStyle")(m_texts.at(textIndex))["font"].as<std::string>();
+    m_measure.set("font", font);
     return m_measure.call<val>("measureText", std::string(text))["width"].as<int>();
 }
 
 int PageForm1::room(int textIndex) const {
-    val box = m_texts.at(textIndex);
+    int& room = m_rooms.at(textIndex);
+    if (room >= 0)
+        return room;
+    const val box = m_texts.at(textIndex);
+    const int width = box["clientWidth"].as<int>();
     const val style = val::global("getComputedStyle")(box);
-    return box["clientWidth"].as<int>() - int(cssPixels(style, "paddingLeft")) -
-           int(cssPixels(style, "paddingRight"));
+    const int inside =
+        width - int(cssPixels(style, "paddingLeft")) - int(cssPixels(style, "paddingRight"));
+    // A hidden box has no width yet: measured again once it shows.
+    if (width > 0)
+        room = inside;
+    return inside;
 }

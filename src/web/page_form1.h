@@ -69,6 +69,11 @@ private:
     std::unique_ptr<PageCallback> m_welcomeFrame;
     std::unique_ptr<PageCallback> m_welcomeIdle;
     mutable emscripten::val m_measure = emscripten::val::null(); // a canvas's 2D context
+    // Each result box's font and room for text, read once until the layout changes, and
+    // whether it offers a whole text now.
+    mutable std::vector<std::string> m_fonts = std::vector<std::string>(textCount + 1);
+    mutable std::vector<int> m_rooms = std::vector<int>(textCount + 1, -1);
+    std::vector<bool> m_offersWhole = std::vector<bool>(textCount + 1, false);
     int m_openMenu = -1;
     std::string m_focusBeforeMenu;
     MessageBoxes m_boxes;
