@@ -10,11 +10,12 @@ for purpose in "$@"; do
     # Building the Debian package: cpack's DEB generator with dpkg-shlibdeps, which needs file.
     package) packages+=(dpkg-dev file lintian) ;;
     # The tests: Xvfb and two window managers for the X sessions, Qt's private headers for the
-    # accessibility test, the desktop entry and AppStream validators, the window probes,
+    # accessibility test, the desktop entry and AppStream validators, the window probes and jq
+    # to read the tests' design table in the X session,
     # windres for the Windows resource script (preprocessed by the host's cpp), and the sources
     # of the C library's locales, from which the build makes those the tests run in.
     test) packages+=(xvfb xauth metacity openbox qt6-base-private-dev libbenchmark-dev libx11-dev
-        libxtst-dev desktop-file-utils appstream x11-utils xdotool wmctrl
+        libxtst-dev desktop-file-utils appstream x11-utils xdotool wmctrl jq
         binutils-mingw-w64-x86-64 cpp locales) ;;
     fuzz) packages+=(clang-14 libclang-rt-14-dev cmake ninja-build) ;;
     # The page: Emscripten, Python for its icon, g++ for the native run of the conversion table,
