@@ -230,6 +230,8 @@ private slots:
         QTest::newRow("empty before no number") << true << QStringList{"x", "1", "1", "1", "", "1"} << "Nothing was solved: the box for b2 is empty. Type 0 for a term the equation does not have.";
         QTest::newRow("no number") << false << QStringList{"1", "3x", "2"} << "Nothing was solved: the box for b holds no number.\nb = \"3x\": only its start \"3\" is a number; \"x\" is not part of one.";
         QTest::newRow("blanks") << false << QStringList{"1", " ", "2"} << "Nothing was solved: the box for b holds no number.\nb = \" \": it holds only blanks.";
+        // A pasted page is answered at once, and quoted by its start.
+        QTest::newRow("a pasted megabyte") << false << QStringList{"1" + QString(1 << 20, 'x'), "1", "2"} << "Nothing was solved: the box for a holds no number.\na = \"1xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…\": only its start \"1\" is a number; \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…\" is not part of one.";
         QTest::newRow("a misplaced separator") << false << QStringList{"1,5", "1", "2"} << "Nothing was solved: the box for a holds no number.\na = \"1,5\": its separators are not where your number format puts them.";
         // clang-format on
     }

@@ -1,5 +1,6 @@
 #include "core/run_outcome.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -24,18 +25,33 @@ std::string refusalReason(std::string_view text, const NumberLocale& locale) {
                "as the decimal point";
     if (IsNumeric(body, locale))
         return "its separators are not where your number format puts them";
-    // The longest start that is a number tells the pupil where the number stops.
-    for (std::size_t length = body.size() - 1; length > 0; --length) {
+    // The longest start that is a number tells the pupil where the number stops. No number is
+    // longer than a line, and a pasted page must not be read once for each of its characters.
+    constexpr std::size_t longestNumber = 80;
+    for (std::size_t length = std::min(body.size() - 1, longestNumber); length > 0; --length) {
         const std::string_view start = trimmedText(body.substr(0, length));
         if (!start.empty() && IsNumeric(start, locale) && readCoefficient(start, locale)) {
             return "only its start \"" + std::string(start) + "\" is a number; \"" +
-                   std::string(trimmedText(body.substr(length))) + "\" is not part of one";
+                   excerpt(trimmedText(body.substr(length))) + "\" is not part of one";
         }
     }
     return "it does not start with a number";
 }
 
 } // namespace
+
+std::string excerpt(std::string_view text) {
+    constexpr std::size_t shown = 40;
+    std::size_t end = 0;
+    for (std::size_t characters = 0; end < text.size() && characters < shown; ++characters) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            ++end; // the rest of a character's UTF-8 bytes
+    }
+    if (end == text.size())
+        return std::string(text);
+    return std::string(text.substr(0, end)) + "…";
+}
 
 RunOutcome warningOutcome(RunOutcome::Mode mode, const std::vector<std::string>& texts,
                           const NumberLocale& locale) {

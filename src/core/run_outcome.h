@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/numbers.h"
@@ -110,6 +111,10 @@ struct RunOutcome {
 // else every box that is no number (with why). `texts` are the mode's boxes, Text(1) on.
 RunOutcome warningOutcome(RunOutcome::Mode mode, const std::vector<std::string>& texts,
                           const NumberLocale& locale);
+// A typed text as the working quotes it: whole up to 40 characters, else its start and "…", so
+// that a pasted page of text does not fill the working.
+std::string excerpt(std::string_view text);
+
 // A solver's run that ended in an arithmetic fault: the outcome keeps what was read and computed
 // up to the step that faulted.
 void recordFault(RunOutcome& outcome, ArithmeticFault::Kind kind);

@@ -35,7 +35,7 @@ std::string shownSigned(float value) {
 }
 
 std::string quoted(const std::string& text) {
-    return "\"" + text + "\"";
+    return "\"" + excerpt(text) + "\"";
 }
 
 std::string joinWithAnd(const std::vector<std::string>& items) {
