@@ -516,6 +516,13 @@ private slots:
         QTest::newRow("Indian English, a crore") << "en_IN" << "1,00,00,000.5" << "locale" << 10000000.5;
         QTest::newRow("Indian English, a thousand") << "en_IN" << "1,000" << "locale" << 1000.0;
         QTest::newRow("Indian English, rupees") << "en_IN" << "₹12,345" << "locale" << 12345.0;
+        // Plain digits, as most are typed: up to 15 digits are read at once, more as any text.
+        QTest::newRow("English, a tenth") << "en_US" << "0.1" << "locale" << 0.1;
+        QTest::newRow("English, 15 fraction digits") << "en_US" << "0.000000000000001" << "locale" << 1e-15;
+        QTest::newRow("English, 15 digits") << "en_US" << "-123456789012.345" << "locale" << -123456789012.345;
+        QTest::newRow("English, 17 digits") << "en_US" << "1234567890123456.5" << "locale" << 1234567890123456.5;
+        QTest::newRow("English, plus sign") << "en_US" << "+7" << "locale" << 7.0;
+        QTest::newRow("German, plain digits") << "de_DE" << "-12" << "locale" << -12.0;
 
         QTest::newRow("English, 1.5") << "en_US" << "1.5" << "Val" << 1.5;
         QTest::newRow("German, 1.5") << "de_DE" << "1.5" << "Val" << 1.5;

@@ -210,6 +210,16 @@ std::string localeText(std::string_view text, const NumberLocale& locale) {
     std::string plain;
     plain.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
+        // Every sign dropped or replaced here is written with bytes beyond ASCII: the runs
+        // between them are copied whole (a pasted megabyte, byte by byte, takes a browser
+        // tenths of a second).
+        const auto plainEnd = std::find_if(text.begin() + pos, text.end(), [](char c) {
+            return static_cast<unsigned char>(c) >= 0x80;
+        });
+        plain.append(text.begin() + pos, plainEnd);
+        pos = plainEnd - text.begin();
+        if (pos == text.size())
+            break;
         const std::string_view rest = text.substr(pos);
         if (rest.starts_with(minusSign)) {
             plain += '-';
@@ -364,10 +374,10 @@ ValReading readVal(std::string_view text) {
     // Blanks may stand anywhere, even inside the digits: "1 000" is a thousand.
     std::string compact;
     compact.reserve(text.size());
-    for (char c : text) {
-        if (c != ' ' && c != '\t' && c != '\n') {
-            compact += c;
-        }
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t blank = std::min(text.find_first_of(" \t\n", pos), text.size());
+        compact.append(text.substr(pos, blank - pos));
+        pos = blank + 1;
     }
     const std::string_view rest = compact;
 
@@ -391,6 +401,46 @@ ValReading readVal(std::string_view text) {
     }
     const double value = readDecimal(number);
     return {negative ? -value : value, pos == rest.size()};
+}
+
+// The number in a text of a sign, at most 15 digits and, where the locale's decimal separator is
+// ".", a fraction: what pupils type most. Every reading takes such a text alike, and the digits
+// and the power of ten are exact doubles, so one division rounds as strtod does. None for any
+// other text, which the full readings take.
+std::optional<double> plainNumber(std::string_view text, const NumberLocale& locale) {
+    constexpr int exactDigits = 15;
+    std::size_t pos = text.starts_with('-') || text.starts_with('+') ? 1 : 0;
+    const bool negative = text.starts_with('-');
+    double mantissa = 0;
+    int digits = 0;
+    int fractionDigits = 0;
+    bool inFraction = false;
+    const bool pointIsDecimal =
+        locale.decimalSeparator == "." &&
+        (locale.moneyDecimalSeparator.empty() || locale.moneyDecimalSeparator == ".");
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (c >= '0' && c <= '9') {
+            if (++digits > exactDigits)
+                return std::nullopt;
+            mantissa = mantissa * 10 + (c - '0');
+            fractionDigits += inFraction ? 1 : 0;
+        } else if (c == '.' && pointIsDecimal && !inFraction && digits > 0) {
+            inFraction = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || (inFraction && fractionDigits == 0))
+        return std::nullopt;
+    double value = mantissa;
+    if (fractionDigits > 0) {
+        double scale = 1;
+        for (int i = 0; i < fractionDigits; ++i)
+            scale *= 10;
+        value /= scale;
+    }
+    return negative ? -value : value;
 }
 
 // printf's "%.<precision>G" in the C locale; a negative zero is written as zero.
@@ -421,6 +471,8 @@ double Val(std::string_view text) {
 }
 
 bool IsNumeric(std::string_view text, const NumberLocale& locale) {
+    if (plainNumber(text, locale))
+        return true;
     const std::string normal = localeText(text, locale);
     const std::string_view number = trimmed(normal);
     if (number.size() >= 2 && number[0] == '&') {
@@ -441,6 +493,11 @@ bool IsNumeric(std::string_view text, const NumberLocale& locale) {
 CoefficientReading coefficientReading(std::string_view text, const NumberLocale& locale) {
     using Verdict = CoefficientReading::Verdict;
     CoefficientReading reading;
+    if (const std::optional<double> plain = plainNumber(text, locale)) {
+        reading.byVal = reading.inLocale = reading.value = *plain;
+        reading.verdict = Verdict::Number;
+        return reading;
+    }
     if (const ValReading val = readVal(text); val.whole)
         reading.byVal = val.value;
     // Plain and money separators could, in some locale, make two numbers of one text.
