@@ -39,7 +39,11 @@ show::End ending() {
 class Conversation::Recorder : public Controls {
 public:
     Recorder(const ControlModel& window, const TextMeasure& measure)
-        : m_window(window), m_measure(measure) {}
+        : m_window(window), m_measure(measure) {
+        // A run's reply has about twenty effects: grown step by step, it would be copied five
+        // times.
+        reply.reserve(32);
+    }
 
     Reply reply;
 
@@ -90,10 +94,12 @@ Reply Conversation::command(Command command, std::string_view origin) {
     if (m_window.ended() || m_boxOpen)
         return {};
     m_boxOrigin = origin.empty() ? buttonOf(command) : std::string(origin);
+    if (command == Command::Run)
+        return run();
     Recorder window(m_window, m_measure);
     switch (command) {
     case Command::Run:
-        return run();
+        break;
     case Command::Check:
         checkLayout(window, m_vars);
         m_lastRun = RunOutcome{};
@@ -136,7 +142,13 @@ Reply Conversation::command(Command command, std::string_view origin) {
     return deliver(std::move(window.reply));
 }
 
+void Conversation::readNumberLocale() {
+    if (m_readLocale)
+        m_locale = std::exchange(m_readLocale, nullptr)();
+}
+
 Reply Conversation::run() {
+    readNumberLocale();
     Recorder window(m_window, m_measure);
     runCommand(
         window, m_vars, m_locale,

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/control_model.h"
 #include "core/form_variables.h"
@@ -22,8 +24,12 @@ public:
     // measure: the front-end's fonts; without one, an estimate from the design.
     explicit Conversation(const TextMeasure* measure = nullptr);
 
-    // The user's number format, once the front-end has read it from its platform.
-    void setNumberLocale(const NumberLocale& locale) { m_locale = locale; }
+    // How to learn the user's number format from the platform. It is learnt once, where a run
+    // first needs it, or when the front-end calls readNumberLocale() (once the window is up and
+    // the page idle): a browser's first look at it takes tens of milliseconds, and nothing
+    // before the first run needs it.
+    void setNumberLocale(std::function<NumberLocale()> read) { m_readLocale = std::move(read); }
+    void readNumberLocale();
 
     // The program starts: the welcome box, then the window laid out for its first use.
     Reply load();
@@ -42,7 +48,6 @@ public:
 
     const ControlModel& window() const { return m_window; }
     const FormVariables& variables() const { return m_vars; }
-    const NumberLocale& numberLocale() const { return m_locale; }
     bool boxOpen() const { return m_boxOpen; }
 
 private:
@@ -62,6 +67,7 @@ private:
     ControlModel m_window;
     FormVariables m_vars;
     NumberLocale m_locale;
+    std::function<NumberLocale()> m_readLocale;
     Reply m_afterBox;
     Question m_question = Question::None;
     std::string m_boxOrigin;

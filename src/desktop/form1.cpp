@@ -76,7 +76,7 @@ BoxButton answerOf(int button) {
 Form1::Form1(QWidget* parent, Construction construction)
     : QMainWindow(parent), m_conversation(this) {
     // The user's number format, read once when the window is created.
-    m_conversation.setNumberLocale(numberLocale(QLocale::system()));
+    m_conversation.setNumberLocale([] { return numberLocale(QLocale::system()); });
     const MainWindowDesign& design = mainWindowDesign();
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QString::fromLatin1(design.caption));

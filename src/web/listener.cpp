@@ -17,6 +17,17 @@ void PageCallback::dispatch(std::uintptr_t callback, val argument) {
     call(std::move(argument));
 }
 
+IdleAfterPaint::IdleAfterPaint(std::function<void()> then)
+    : m_idle([then = std::move(then)](val) { then(); }), m_frame([this](val) {
+          const val window = val::global("window");
+          if (window["requestIdleCallback"].isUndefined())
+              window.call<void>("setTimeout", m_idle.function(), 0);
+          else
+              window.call<void>("requestIdleCallback", m_idle.function());
+      }) {
+    val::global("requestAnimationFrame")(m_frame.function());
+}
+
 Listener::Listener(val target, std::string type, Callback callback)
     : PageCallback(std::move(callback)), m_target(std::move(target)), m_type(std::move(type)) {
     m_target.call<void>("addEventListener", m_type, function());

@@ -38,3 +38,14 @@ private:
     emscripten::val m_target;
     std::string m_type;
 };
+
+// Calls back once, when the page is idle after its next paint (at once after it where the browser
+// has no requestIdleCallback, as Safari): work that must not hold up what the user sees next.
+class IdleAfterPaint {
+public:
+    explicit IdleAfterPaint(std::function<void()> then);
+
+private:
+    PageCallback m_idle;
+    PageCallback m_frame;
+};

@@ -80,25 +80,16 @@ void PageForm1::play(const Reply& reply) {
 }
 
 void PageForm1::load() {
-    // The box comes up first; the window is built once the page is idle after the box's first
-    // paint (35 ms here, most of it Intl's first use), so that a key or a click on the box is
-    // not kept waiting behind it. Safari has no requestIdleCallback.
-    m_welcomeIdle = std::make_unique<PageCallback>([this](val) { createContents(); });
-    m_welcomeFrame = std::make_unique<PageCallback>([this](val) {
-        const val window = val::global("window");
-        if (window["requestIdleCallback"].isUndefined())
-            window.call<void>("setTimeout", m_welcomeIdle->function(), 0);
-        else
-            window.call<void>("requestIdleCallback", m_welcomeIdle->function());
-    });
-    val::global("requestAnimationFrame")(m_welcomeFrame->function());
+    // The box comes up first; the window is built while the user reads it, so that a key or a
+    // click on the box is not kept waiting behind it.
+    m_buildContents = std::make_unique<IdleAfterPaint>([this] { createContents(); });
     play(m_conversation.load());
 }
 
 void PageForm1::createContents() {
     if (!m_window.isNull())
         return;
-    m_conversation.setNumberLocale(browserNumberLocale());
+    m_conversation.setNumberLocale(browserNumberLocale);
     const MainWindowDesign& design = mainWindowDesign();
     m_window = page::create("div", design.name);
     page::addClass(m_window, "form1");
@@ -350,9 +341,11 @@ void PageForm1::closeMenus() {
 void PageForm1::render(const show::Text& text) {
     val box = m_texts.at(text.index);
     box.set("value", text.text);
-    // A result reads from its start, not from its end; a cut one offers its whole text as a
-    // tooltip and to a screen reader.
-    box.set("scrollLeft", 0);
+    // A cut result reads from its start, not from its end, and offers its whole text as a
+    // tooltip and to a screen reader. A text that fits cannot scroll: setting its scroll would
+    // only make the browser lay the page out at once, for every box.
+    if (!text.whole.empty())
+        box.set("scrollLeft", 0);
     if (text.whole.empty()) {
         if (m_offersWhole.at(text.index)) {
             box.call<void>("removeAttribute", val("title"));
@@ -408,6 +401,10 @@ void PageForm1::render(const show::Announcement& announcement) {
 
 void PageForm1::render(const show::Window& /*window*/) {
     page::setHidden(m_window, false);
+    // Intl's first use takes 30 to 110 ms: after the window is up, not before.
+    if (!m_readLocale)
+        m_readLocale =
+            std::make_unique<IdleAfterPaint>([this] { m_conversation.readNumberLocale(); });
 }
 
 void PageForm1::render(const show::InfoWindow& /*info*/) {

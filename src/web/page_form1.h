@@ -66,8 +66,8 @@ private:
     std::vector<emscripten::val> m_commands{commandCount + 1, emscripten::val::null()};
     std::vector<emscripten::val> m_menuTitles;
     std::vector<std::unique_ptr<Listener>> m_listeners;
-    std::unique_ptr<PageCallback> m_welcomeFrame;
-    std::unique_ptr<PageCallback> m_welcomeIdle;
+    std::unique_ptr<IdleAfterPaint> m_buildContents;
+    std::unique_ptr<IdleAfterPaint> m_readLocale;
     mutable emscripten::val m_measure = emscripten::val::null(); // a canvas's 2D context
     // Each result box's font and room for text, read once until the layout changes, and
     // whether it offers a whole text now.
