@@ -6,8 +6,11 @@
 // starts, with the quartiles between brackets; the two pages alternate, each round in the other
 // order; nothing fails on a slow machine.
 // Usage: node bench/web/bench.mjs [STARTS]; VELMORA_SITE names the built site, whose build folder
-// holds the minimal page's bench-site/.
-import { readdirSync, readFileSync } from 'node:fs';
+// holds the minimal page's bench-site/; VELMORA_BASELINE_SITE, where set, an earlier build's site
+// to time "run" against; VELMORA_DESKTOP_BENCH, the desktop's bench_run_window, to time the
+// megabyte's warning against.
+import { execFileSync } from 'node:child_process';
+import { existsSync, readdirSync, readFileSync } from 'node:fs';
 import { extname, join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { launchBrowser, serveSite, siteDir } from '../../tests/web/helpers.mjs';
@@ -176,6 +179,18 @@ async function timeWorking(page, repeats) {
     }, repeats);
 }
 
+// The desktop's click on "run" with the same megabyte in its first box, to its warning shown:
+// medians of its benchmark's repetitions, by unit of text. None where it is not built.
+function desktopWarnings(binary) {
+    if (!binary || !existsSync(binary)) return undefined;
+    const output = execFileSync(binary, ['--benchmark_filter=longTextClickToWarning/1048576/',
+        '--benchmark_repetitions=5', '--benchmark_report_aggregates_only=true', '--benchmark_format=json'],
+        { env: { ...process.env, QT_QPA_PLATFORM: process.env.QT_QPA_PLATFORM ?? 'offscreen' }, stdio: ['ignore', 'pipe', 'ignore'] });
+    const medians = JSON.parse(output).benchmarks.filter((run) => run.aggregate_name === 'median');
+    const of = (unit) => medians.find((run) => run.run_name.endsWith(`/${unit}/manual_time`)).real_time / 1e6;
+    return { letters: of(0), digits: of(1) };
+}
+
 const median = (values) => {
     const sorted = [...values].sort((a, b) => a - b);
     const middle = Math.floor(sorted.length / 2);
@@ -187,6 +202,7 @@ const quartiles = (values) => {
     return [at(0.25), at(0.75)];
 };
 const ms = (value) => `${value.toFixed(2)} ms`;
+const us = (milliseconds) => `${(milliseconds * 1000).toFixed(0)} µs`;
 const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
 
 function gzipSizes(dir, isPicture) {
@@ -196,8 +212,44 @@ function gzipSizes(dir, isPicture) {
     return sizes;
 }
 
+// The "run" click to results written, as the mean of a burst of clicks after one paint: the
+// page's clock ticks in tenths of a millisecond, about a tenth of one click.
+async function timeRunBursts(page, option, boxes, bursts, clicks) {
+    return page.evaluate(async ({ option, boxes, bursts, clicks }) => {
+        const control = (name) => document.querySelector(`[data-name="${name}"]`);
+        control(option).querySelector('input').click();
+        control('Command4').click();
+        boxes.forEach((text, index) => { control(`Text(${index + 1})`).value = text; control(`Text(${index + 1})`).dispatchEvent(new Event('input')); });
+        const means = [];
+        for (let i = 0; i < bursts; ++i) {
+            await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+            const start = performance.now();
+            for (let click = 0; click < clicks; ++click)
+                control('Command1').click();
+            means.push((performance.now() - start) / clicks);
+        }
+        return means;
+    }, { option, boxes, bursts, clicks });
+}
+
+// "run" clicks in this build's page and in an earlier build's, taking turns in rounds of each
+// case, so that both meet the same state of the machine.
+async function compareRuns(pages, rounds) {
+    const cases = [['equation', 'Option1', ['1', '-3', '2']], ['system', 'Option2', ['1', '1', '3', '1', '-1', '1']]];
+    const written = {};
+    for (let round = 0; round < rounds; ++round) {
+        const order = round % 2 ? [...pages].reverse() : pages;
+        for (const [label, option, boxes] of cases)
+            for (const [name, page] of order)
+                ((written[label] ??= {})[name] ??= []).push(...await timeRunBursts(page, option, boxes, 5, 20));
+    }
+    return written;
+}
+
 const velmora = await serveSite(siteDir);
 const minimal = await serveSite(minimalDir);
+const baselineSite = process.env.VELMORA_BASELINE_SITE;
+const baseline = baselineSite ? await serveSite(baselineSite) : undefined;
 const browser = await launchBrowser();
 try {
     const results = { velmora: [], minimal: [] };
@@ -222,6 +274,13 @@ try {
         'letters': await timePastes(lastVelmora.page, 'abcdefghij', 10),
         'digits': await timePastes(lastVelmora.page, '1234567890', 10),
     };
+    const desktop = desktopWarnings(process.env.VELMORA_DESKTOP_BENCH);
+    let compared;
+    if (baseline) {
+        const earlier = await timeStart(browser, baseline.url);
+        compared = await compareRuns([['earlier', earlier.page], ['this', lastVelmora.page]], 10);
+        await earlier.context.close();
+    }
     await lastVelmora.context.close();
 
     const isPicture = (file) => ['.gif', '.jpg', '.cur', '.png'].includes(extname(file));
@@ -254,11 +313,25 @@ try {
     console.log('|---|---|---|---|');
     for (const [name, samples] of Object.entries(runs))
         console.log(`| ${name} | ${ms(median(samples.written))} (max ${ms(Math.max(...samples.written))}) | ${ms(median(samples.painted))} | ${ms(median(samples.emptyClick))} |`);
+    if (compared) {
+        console.log('');
+        console.log(`| "run" click to results written, 50 bursts of 20 clicks each, turn about | ${baselineSite} | this build | ratio |`);
+        console.log('|---|---|---|---|');
+        for (const [label, times] of Object.entries(compared))
+            console.log(`| ${label} | ${us(median(times.earlier))} | ${us(median(times.this))} | ${(median(times.this) / median(times.earlier)).toFixed(2)} |`);
+    }
     console.log('');
     console.log('| 1 MB pasted into a box, 10 times each | paste to next frame | "run" to warning open | "run" to warning painted |');
     console.log('|---|---|---|---|');
     for (const [name, samples] of Object.entries(pastes))
         console.log(`| ${name} | ${ms(median(samples.pasted))} | ${ms(median(samples.warned))} | ${ms(median(samples.warningPainted))} |`);
+    if (desktop) {
+        console.log('');
+        console.log('| 1 MB in the first box, "run" to warning | page, warning painted | desktop, warning shown | ratio |');
+        console.log('|---|---|---|---|');
+        for (const [name, samples] of Object.entries(pastes))
+            console.log(`| ${name} | ${ms(median(samples.warningPainted))} | ${ms(desktop[name])} | ${(median(samples.warningPainted) / desktop[name]).toFixed(2)} |`);
+    }
     console.log(`warnings: ${[...new Set(Object.values(pastes).map((samples) => samples.warning))].join(' / ')}`);
     console.log('');
     console.log('| "Show working" chosen, 100 times | panel written | next frame painted | empty-listener click to next frame | ratio |');
@@ -271,4 +344,5 @@ try {
     await browser.close();
     await velmora.stop();
     await minimal.stop();
+    await baseline?.stop();
 }

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Times a "run" click to results written in this tree against an earlier commit, in one run on
+# both front-ends: the two desktop benchmarks take turns, round after round, and so do the two
+# pages in one headless Chromium (bench/web/bench.mjs). The earlier commit is checked out and
+# built under build-against/.
+# Usage: bench/against.sh COMMIT [ROUNDS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+commit=$(git rev-parse --short "${1:?usage: bench/against.sh COMMIT [ROUNDS]}")
+rounds=${2:-6}
+earlier=build-against/$commit
+
+scripts/setup-deps.sh run test web
+[ -d "$earlier/src" ] || git worktree add --detach "$earlier/src" "$commit" >/dev/null
+for tree in "$earlier/src:$earlier/native" ".:build-against/this"; do
+    cmake -S "${tree%%:*}" -B "${tree#*:}" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DBUILD_TESTING=OFF -DVELMORA_BENCH=ON >/dev/null
+    cmake --build "${tree#*:}" --target bench_run_window >/dev/null
+done
+
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+filter='(equation|system)ClickToResults'
+median_of() { # NAME: the median of the medians each round printed for NAME
+    grep -h "^$1/manual_time_median" "${@:2}" | awk '{ print $2 * ($3 == "ms" ? 1000 : 1) }' |
+        sort -g | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'
+}
+results=$(mktemp -d)
+trap 'rm -rf "$results"' EXIT
+for round in $(seq "$rounds"); do
+    order=("$earlier/native" build-against/this)
+    ((round % 2)) || order=(build-against/this "$earlier/native")
+    for build in "${order[@]}"; do
+        "$build/bench/bench_run_window" --benchmark_filter="$filter" --benchmark_repetitions=5 \
+            --benchmark_report_aggregates_only=true 2>/dev/null >>"$results/$(basename "$build")"
+    done
+done
+echo "Desktop, \"run\" click to results written: medians of $rounds rounds, turn about (µs)"
+echo
+echo "| case | $commit | this tree | ratio |"
+echo "|---|---|---|---|"
+for case in equation system; do
+    before=$(median_of "${case}ClickToResults" "$results/native")
+    after=$(median_of "${case}ClickToResults" "$results/this")
+    echo "| $case | $before | $after | $(awk -v a="$after" -v b="$before" 'BEGIN { printf "%.2f", a / b }') |"
+done
+echo
+
+(cd "$earlier/src" && scripts/build-web.sh >/dev/null)
+VELMORA_BASELINE_SITE="$earlier/src/build-web/site" bench/web/run.sh 4 | sed -n '/turn about/,/^$/p'
