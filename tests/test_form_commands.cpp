@@ -109,6 +109,28 @@ private slots:
         QVERIFY(w.replies.front().empty());
     }
 
+    // The number format is asked for once, by the first run, and that run already reads by it.
+    void numberFormatLearntAtTheFirstRun() {
+        Window w;
+        int asked = 0;
+        w.conversation.setNumberLocale([&asked] {
+            ++asked;
+            NumberLocale german;
+            german.decimalSeparator = ",";
+            german.groupSeparator = ".";
+            return german;
+        });
+        start(w, 1);
+        w.type({"2", "-1,5", "0"});
+        QCOMPARE(asked, 0);
+        w.run();
+        QCOMPARE(asked, 1);
+        QVERIFY(w.warnings.empty());
+        w.run();
+        w.conversation.readNumberLocale();
+        QCOMPARE(asked, 1);
+    }
+
     void layouts() {
         Window w;
         start(w, 2);

@@ -187,7 +187,11 @@ function desktopWarnings(binary) {
         '--benchmark_repetitions=5', '--benchmark_report_aggregates_only=true', '--benchmark_format=json'],
         { env: { ...process.env, QT_QPA_PLATFORM: process.env.QT_QPA_PLATFORM ?? 'offscreen' }, stdio: ['ignore', 'pipe', 'ignore'] });
     const medians = JSON.parse(output).benchmarks.filter((run) => run.aggregate_name === 'median');
-    const of = (unit) => medians.find((run) => run.run_name.endsWith(`/${unit}/manual_time`)).real_time / 1e6;
+    const perMillisecond = { ns: 1e6, us: 1e3, ms: 1, s: 1e-3 };
+    const of = (unit) => {
+        const run = medians.find((each) => each.run_name.endsWith(`/${unit}/manual_time`));
+        return run.real_time / perMillisecond[run.time_unit];
+    };
     return { letters: of(0), digits: of(1) };
 }
 
