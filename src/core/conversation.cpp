@@ -188,7 +188,8 @@ Reply Conversation::answer(BoxButton button) {
 
 void Conversation::followWithWorking(Reply& reply) const {
     if (m_workingOpen)
-        reply.push_back(show::Working{makeWorking(m_lastRun).text(), makeFigure(m_lastRun)});
+        reply.push_back(show::Working{makeWorking(m_lastRun).text(),
+                                      std::make_shared<const Figure>(makeFigure(m_lastRun))});
 }
 
 Reply Conversation::windowClosed() {

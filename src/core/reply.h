@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <variant>
 #include <vector>
@@ -82,8 +83,11 @@ struct InfoWindowBack {
 // graph. It follows every later run while it is open.
 struct Working {
     std::string text;
-    Figure figure;
-    friend bool operator==(const Working&, const Working&) = default;
+    // Held apart: a figure is a few hundred bytes, and every effect is as large as the largest.
+    std::shared_ptr<const Figure> figure;
+    friend bool operator==(const Working& a, const Working& b) {
+        return a.text == b.text && *a.figure == *b.figure;
+    }
 };
 // Whether the context menus' "Show working" can be chosen: not before the first run.
 struct WorkingItem {

@@ -54,7 +54,7 @@ WorkingWindow::WorkingWindow() {
 
 void WorkingWindow::showWorking(const show::Working& working) {
     m_text->setPlainText(QString::fromStdString(working.text));
-    m_graph->setFigure(working.figure);
+    m_graph->setFigure(*working.figure);
 }
 
 void WorkingWindow::bringToFront() {

@@ -116,7 +116,7 @@ PageWorking::PageWorking(val mainWindow, std::function<void()> onClose)
 void PageWorking::show(const show::Working& working) {
     m_text.set("value", working.text);
     m_text.set("scrollTop", 0);
-    drawGraph(working.figure);
+    drawGraph(*working.figure);
 }
 
 void PageWorking::drawGraph(const Figure& figure) {
