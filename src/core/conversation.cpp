@@ -95,7 +95,7 @@ Reply Conversation::command(Command command, std::string_view origin) {
         return {};
     m_boxOrigin = origin.empty() ? buttonOf(command) : std::string(origin);
     if (command == Command::Run)
-        return run();
+        return run(); // with a recorder of its own
     Recorder window(m_window, m_measure);
     switch (command) {
     case Command::Run:

@@ -75,7 +75,7 @@ BoxButton answerOf(int button) {
 
 Form1::Form1(QWidget* parent, Construction construction)
     : QMainWindow(parent), m_conversation(this) {
-    // The user's number format, read once when the window is created.
+    // The user's number format, read once, where the first run needs it.
     m_conversation.setNumberLocale([] { return numberLocale(QLocale::system()); });
     const MainWindowDesign& design = mainWindowDesign();
     setObjectName(QString::fromLatin1(design.name));

@@ -344,8 +344,6 @@ void PageForm1::render(const show::Text& text) {
     // A cut result reads from its start, not from its end, and offers its whole text as a
     // tooltip and to a screen reader. A text that fits cannot scroll: setting its scroll would
     // only make the browser lay the page out at once, for every box.
-    if (!text.whole.empty())
-        box.set("scrollLeft", 0);
     if (text.whole.empty()) {
         if (m_offersWhole.at(text.index)) {
             box.call<void>("removeAttribute", val("title"));
@@ -353,6 +351,7 @@ void PageForm1::render(const show::Text& text) {
         }
         m_offersWhole.at(text.index) = false;
     } else {
+        box.set("scrollLeft", 0);
         m_offersWhole.at(text.index) = true;
         box.call<void>("setAttribute", val("title"), val(text.whole));
         box.call<void>("setAttribute", val("aria-description"), val(text.whole));
