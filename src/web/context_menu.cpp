@@ -39,7 +39,7 @@ void copyToClipboard(const std::string& text, val field) {
     clipboard.call<val>("writeText", text).call<void>("catch", ignored.function());
 }
 
-ContextMenu::ContextMenu(val parent, ShowWorking showWorking)
+ContextMenu::ContextMenu(val parent, val area, ShowWorking showWorking)
     : m_showWorking(std::move(showWorking)) {
     m_popup = page::create("div", "ContextMenu");
     page::addClass(m_popup, "contextmenu");
@@ -64,6 +64,40 @@ ContextMenu::ContextMenu(val parent, ShowWorking showWorking)
             close(false);
     });
     listen(val::global("window"), "resize", [this](val) { close(false); });
+    // One listener of each kind for every attached control.
+    constexpr auto capture = Listener::Phase::Capture;
+    listen(
+        area, "contextmenu",
+        [this](val e) {
+            const val control = attachedTo(e);
+            if (control.isNull())
+                return;
+            e.call<void>("preventDefault");
+            // Already opened by the keyboard or a long press.
+            if (isOpen() && m_control.strictlyEquals(control))
+                return;
+            open(control, e["clientX"].as<double>(), e["clientY"].as<double>());
+        },
+        capture);
+    listen(
+        area, "keydown",
+        [this](val e) {
+            const std::string key = e["key"].as<std::string>();
+            if (key != "ContextMenu" && !(key == "F10" && e["shiftKey"].as<bool>()))
+                return;
+            const val control = attachedTo(e);
+            if (control.isNull())
+                return;
+            e.call<void>("preventDefault");
+            const val rect = control.call<val>("getBoundingClientRect");
+            open(control, rect["left"].as<double>(), rect["bottom"].as<double>());
+        },
+        capture);
+    listen(
+        area, "pointerdown", [this](val e) { pressed(e); }, capture);
+    for (const char* type : {"pointermove", "pointerup", "pointercancel"})
+        listen(
+            area, type, [this](val e) { touch(e); }, capture);
     m_pressTimer = std::make_unique<PageCallback>([this](val) {
         m_timer = 0;
         const val control = m_pressControl;
@@ -79,8 +113,9 @@ ContextMenu::~ContextMenu() {
     m_popup.call<void>("remove");
 }
 
-void ContextMenu::listen(val target, const char* type, PageCallback::Callback callback) {
-    m_listeners.push_back(std::make_unique<Listener>(target, type, std::move(callback)));
+void ContextMenu::listen(val target, const char* type, PageCallback::Callback callback,
+                         Listener::Phase phase) {
+    m_listeners.push_back(std::make_unique<Listener>(target, type, std::move(callback), phase));
 }
 
 val ContextMenu::addItem(const char* name, const char* caption) {
@@ -96,38 +131,30 @@ val ContextMenu::addItem(const char* name, const char* caption) {
 }
 
 void ContextMenu::attach(val control) {
-    listen(control, "contextmenu", [this, control](val e) {
-        e.call<void>("preventDefault");
-        // Already opened by the keyboard or a long press.
-        if (isOpen() && m_control.strictlyEquals(control))
-            return;
-        open(control, e["clientX"].as<double>(), e["clientY"].as<double>());
-    });
-    listen(control, "keydown", [this, control](val e) {
-        const std::string key = e["key"].as<std::string>();
-        if (key != "ContextMenu" && !(key == "F10" && e["shiftKey"].as<bool>()))
-            return;
-        e.call<void>("preventDefault");
-        const val rect = control.call<val>("getBoundingClientRect");
-        open(control, rect["left"].as<double>(), rect["bottom"].as<double>());
-    });
-    for (const char* type : {"pointerdown", "pointermove", "pointerup", "pointercancel"})
-        listen(control, type, [this, control](val e) {
-            if (e["pointerType"].as<std::string>() != "touch")
-                return;
-            if (e["type"].as<std::string>() == "pointerdown") {
-                cancelPress();
-                m_pressControl = control;
-                m_pressId = e["pointerId"].as<int>();
-                m_pressX = e["clientX"].as<double>();
-                m_pressY = e["clientY"].as<double>();
-                // An argument for the callback, which setTimeout would otherwise call with none.
-                m_timer = val::global("setTimeout")(m_pressTimer->function(), longPressMs, 0)
-                              .as<int>();
-            } else {
-                touch(e);
-            }
-        });
+    m_attached.push_back(std::move(control));
+}
+
+val ContextMenu::attachedTo(val event) const {
+    const val target = event["target"];
+    for (const val& control : m_attached)
+        if (control.strictlyEquals(target) || control.call<bool>("contains", target))
+            return control;
+    return val::null();
+}
+
+void ContextMenu::pressed(val event) {
+    if (event["pointerType"].as<std::string>() != "touch")
+        return;
+    const val control = attachedTo(event);
+    if (control.isNull())
+        return;
+    cancelPress();
+    m_pressControl = control;
+    m_pressId = event["pointerId"].as<int>();
+    m_pressX = event["clientX"].as<double>();
+    m_pressY = event["clientY"].as<double>();
+    // An argument for the callback, which setTimeout would otherwise call with none.
+    m_timer = val::global("setTimeout")(m_pressTimer->function(), longPressMs, 0).as<int>();
 }
 
 void ContextMenu::touch(val event) {

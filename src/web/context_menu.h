@@ -19,14 +19,15 @@ public:
     // closes.
     using ShowWorking = std::function<void(const std::string& origin, emscripten::val returnFocus)>;
 
-    // The popup goes into parent; showWorking: the "Show working" item was chosen.
-    ContextMenu(emscripten::val parent, ShowWorking showWorking);
+    // The popup goes into parent, and listens to the controls within area; showWorking: the
+    // "Show working" item was chosen.
+    ContextMenu(emscripten::val parent, emscripten::val area, ShowWorking showWorking);
     ~ContextMenu();
     ContextMenu(const ContextMenu&) = delete;
     ContextMenu& operator=(const ContextMenu&) = delete;
 
     // The control's menu replaces the browser's; a text box's menu also offers Copy and Select
-    // All.
+    // All. The control lies within the area.
     void attach(emscripten::val control);
     void setWorkingEnabled(bool enabled);
     bool isOpen() const { return !m_control.isNull(); }
@@ -37,10 +38,14 @@ private:
     void close(bool restoreFocus);
     void choose(emscripten::val item);
     void menuKey(emscripten::val event);
+    // The attached control an event in the area is for, or null.
+    emscripten::val attachedTo(emscripten::val event) const;
+    void pressed(emscripten::val event);
     void touch(emscripten::val event);
     void cancelPress();
     emscripten::val addItem(const char* name, const char* caption);
-    void listen(emscripten::val target, const char* type, PageCallback::Callback callback);
+    void listen(emscripten::val target, const char* type, PageCallback::Callback callback,
+                Listener::Phase phase = Listener::Phase::Bubble);
 
     ShowWorking m_showWorking;
     emscripten::val m_popup = emscripten::val::null();
@@ -49,6 +54,7 @@ private:
     emscripten::val m_working = emscripten::val::null();
     emscripten::val m_control = emscripten::val::null(); // the control the open menu is for
     emscripten::val m_focusBefore = emscripten::val::null();
+    std::vector<emscripten::val> m_attached;
     std::vector<std::unique_ptr<Listener>> m_listeners;
     // A long press: the touch that started it, and the timer that opens the menu.
     std::unique_ptr<PageCallback> m_pressTimer;

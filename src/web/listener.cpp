@@ -28,13 +28,14 @@ IdleAfterPaint::IdleAfterPaint(std::function<void()> then)
     val::global("requestAnimationFrame")(m_frame.function());
 }
 
-Listener::Listener(val target, std::string type, Callback callback)
-    : PageCallback(std::move(callback)), m_target(std::move(target)), m_type(std::move(type)) {
-    m_target.call<void>("addEventListener", m_type, function());
+Listener::Listener(val target, std::string type, Callback callback, Phase phase)
+    : PageCallback(std::move(callback)), m_target(std::move(target)), m_type(std::move(type)),
+      m_capture(phase == Phase::Capture) {
+    m_target.call<void>("addEventListener", m_type, function(), m_capture);
 }
 
 Listener::~Listener() {
-    m_target.call<void>("removeEventListener", m_type, function());
+    m_target.call<void>("removeEventListener", m_type, function(), m_capture);
 }
 
 EMSCRIPTEN_BINDINGS(velmora_page_callback) {

@@ -28,15 +28,20 @@ private:
 };
 
 // A listener for one event on one element, removed when this object goes, as Qt's own
-// WebAssembly event helpers do.
+// WebAssembly event helpers do. One that captures hears the events of everything within the
+// element, those that do not bubble too (a script's new Event('input')).
 class Listener : public PageCallback {
 public:
-    Listener(emscripten::val target, std::string type, Callback callback);
+    enum class Phase { Bubble, Capture };
+
+    Listener(emscripten::val target, std::string type, Callback callback,
+             Phase phase = Phase::Bubble);
     ~Listener() override;
 
 private:
     emscripten::val m_target;
     std::string m_type;
+    bool m_capture;
 };
 
 // Calls back once, when the page is idle after its next paint (at once after it where the browser

@@ -1,7 +1,5 @@
 #include "web/page.h"
 
-#include <cstdio>
-
 using emscripten::val;
 
 namespace page {
@@ -29,48 +27,18 @@ void setHidden(val element, bool hidden) {
     element.set("hidden", hidden);
 }
 
-int toPixels(int twips) {
-    return twips / twipsPerPixel;
+void setStyle(val element, const css::Declarations& declarations) {
+    val style = element["style"];
+    for (const css::Declaration& declaration : declarations)
+        style.call<void>("setProperty", val(declaration.property), val(declaration.value));
 }
 
 void place(val element, const TwipsRect& place) {
-    val style = element["style"];
-    const auto px = [](int twips) { return std::to_string(toPixels(twips)) + "px"; };
-    style.set("left", px(place.left));
-    style.set("top", px(place.top));
-    style.set("width", px(place.width));
-    style.set("height", px(place.height));
-}
-
-std::string cssColour(Rgb colour) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
-    return text;
+    setStyle(element, css::place(place));
 }
 
 void setFont(val element, const FontDesign& font) {
-    std::string families;
-    for (const char* family : fontFamilies)
-        families += std::string("\"") + family + "\", ";
-    families += "sans-serif";
-    val style = element["style"];
-    style.set("fontFamily", families);
-    // CSS points are desktop points: 12 point is 16 pixels at 96 dots per inch.
-    char size[16];
-    std::snprintf(size, sizeof size, "%gpt", font.pointSize);
-    style.set("fontSize", std::string(size));
-    style.set("fontWeight", font.bold ? "700" : "400");
-    if (font.underline)
-        style.set("textDecoration", "underline");
-}
-
-void setAlignment(val element, Alignment alignment) {
-    const char* align = "left";
-    if (alignment == Alignment::Centred)
-        align = "center";
-    else if (alignment == Alignment::Right)
-        align = "right";
-    element["style"].set("textAlign", align);
+    setStyle(element, css::font(font));
 }
 
 void addClass(val element, const char* name) {

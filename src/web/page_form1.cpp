@@ -15,21 +15,6 @@ using emscripten::val;
 
 namespace {
 
-// "&File": the letter after the ampersand is the access key, shown underlined.
-val captionWithAccessKey(val element, std::string_view caption) {
-    const std::size_t amp = caption.find('&');
-    if (amp == std::string_view::npos || amp + 1 >= caption.size()) {
-        page::setText(element, caption);
-        return element;
-    }
-    page::append(element, val(std::string(caption.substr(0, amp))));
-    val key = page::create("u");
-    page::setText(key, caption.substr(amp + 1, 1));
-    page::append(element, key);
-    page::append(element, val(std::string(caption.substr(amp + 2))));
-    return element;
-}
-
 char accessKey(std::string_view caption) {
     const std::size_t amp = caption.find('&');
     return amp + 1 < caption.size() ? static_cast<char>(std::tolower(caption[amp + 1])) : '\0';
@@ -46,6 +31,20 @@ char pressedLetter(val event) {
 
 val byName(val within, std::string_view name) {
     return within.call<val>("querySelector", "[data-name=\"" + std::string(name) + "\"]");
+}
+
+// The name of the control an event is for, or "".
+std::string nameOf(val event) {
+    const val named = event["target"].call<val>("closest", val("[data-name]"));
+    return named.isNull() ? std::string() : named["dataset"]["name"].as<std::string>();
+}
+
+// The main window's control of that kind and name, or null.
+const ControlDesign* controlNamed(std::string_view name, ControlKind kind) {
+    for (const ControlDesign& row : mainWindowDesign().controls)
+        if (row.kind == kind && name == row.name)
+            return &row;
+    return nullptr;
 }
 
 // iOS's decimal pad has no minus sign: there the boxes keep the full keyboard. An iPad asks for
@@ -71,8 +70,9 @@ PageForm1::PageForm1() : m_conversation(this) {}
 
 PageForm1::~PageForm1() = default;
 
-void PageForm1::listen(val target, const char* type, PageCallback::Callback callback) {
-    m_listeners.push_back(std::make_unique<Listener>(target, type, std::move(callback)));
+void PageForm1::listen(val target, const char* type, PageCallback::Callback callback,
+                       Listener::Phase phase) {
+    m_listeners.push_back(std::make_unique<Listener>(target, type, std::move(callback), phase));
 }
 
 void PageForm1::play(const Reply& reply) {
@@ -80,36 +80,29 @@ void PageForm1::play(const Reply& reply) {
 }
 
 void PageForm1::load() {
-    // The box comes up first; the window is built while the user reads it, so that a key or a
-    // click on the box is not kept waiting behind it.
-    m_buildContents = std::make_unique<IdleAfterPaint>([this] { createContents(); });
+    // The box comes up first; the window's controls are bound while the user reads it, so that
+    // a key or a click on the box is not kept waiting behind them.
+    m_bindContents = std::make_unique<IdleAfterPaint>([this] { bindContents(); });
     play(m_conversation.load());
 }
 
-void PageForm1::createContents() {
+// The window's markup is in the page already, laid out behind the box: the program finds each
+// control by its name and listens to it.
+void PageForm1::bindContents() {
     if (!m_window.isNull())
         return;
     m_conversation.setNumberLocale(browserNumberLocale);
     const MainWindowDesign& design = mainWindowDesign();
-    m_window = page::create("div", design.name);
-    page::addClass(m_window, "form1");
-    // Shown when the welcome box has been answered.
-    page::setHidden(m_window, true);
+    m_window = byName(page::document(), design.name);
     page::document().set("title", design.caption);
-    createMenus();
-    createControls();
-    // What a screen reader hears after a run, said once, politely.
-    m_announcer = page::create("div");
-    page::addClass(m_announcer, "announcer");
-    m_announcer.call<void>("setAttribute", val("role"), val("status"));
-    m_announcer.call<void>("setAttribute", val("aria-live"), val("polite"));
-    page::append(m_window, m_announcer);
-    page::append(page::document()["body"], m_window);
+    bindMenus();
+    bindControls();
+    m_announcer = m_window.call<val>("querySelector", val(".announcer"));
     // Narrower than the window (a phone, a zoomed page): the style sheet stands the controls in
     // one column.
     const val narrow = val::global("window").call<val>(
         "matchMedia",
-        val("(max-width: " + std::to_string(page::toPixels(design.clientWidth) - 1) + "px)"));
+        val("(max-width: " + std::to_string(css::toPixels(design.clientWidth) - 1) + "px)"));
     m_window["classList"].call<void>("toggle", val("narrow"), narrow["matches"]);
     listen(narrow, "change", [this](val e) {
         m_window["classList"].call<void>("toggle", val("narrow"), e["matches"]);
@@ -124,151 +117,90 @@ void PageForm1::createContents() {
     });
 }
 
-void PageForm1::createMenus() {
-    m_menuBar = page::create("nav");
-    page::addClass(m_menuBar, "menubar");
+void PageForm1::bindMenus() {
+    m_menuBar = m_window.call<val>("querySelector", val(".menubar"));
+    for (const MenuDesign& design : mainWindowDesign().menus)
+        m_menuTitles.push_back(byName(m_menuBar, design.name));
+}
+
+void PageForm1::bindControls() {
+    // The markup holds the controls in the design table's order.
+    const val client = m_window.call<val>("querySelector", val(".client"));
+    const val controls = client["children"];
+    m_contextMenu = std::make_unique<ContextMenu>(
+        m_window, client, [this](const std::string& origin, val returnFocus) {
+            m_workingReturn = returnFocus;
+            m_raiseWorking = true;
+            play(m_conversation.command(workingMenu.command, origin));
+            m_raiseWorking = false;
+        });
+    const bool keepFullKeyboard = decimalPadLacksMinus();
+    const auto& rows = mainWindowDesign().controls;
+    for (std::size_t at = 0; at < rows.size(); ++at) {
+        const ControlDesign& row = rows[at];
+        const val control = controls[at];
+        switch (row.kind) {
+        case ControlKind::InputBox:
+            m_texts.at(row.index) = control;
+            if (keepFullKeyboard)
+                control.call<void>("removeAttribute", val("inputmode"));
+            break;
+        case ControlKind::ResultBox:
+            m_texts.at(row.index) = control;
+            m_contextMenu->attach(control);
+            break;
+        case ControlKind::Label:
+            m_labels.at(row.index) = control;
+            // The status line's context menu offers the working.
+            if (row.index == 1)
+                m_contextMenu->attach(control);
+            break;
+        case ControlKind::OptionButton:
+            break;
+        case ControlKind::PushButton:
+            m_commands.at(row.index) = control;
+            break;
+        }
+    }
+    // One listener of each kind for the whole window, which finds the control by its name.
+    constexpr auto capture = Listener::Phase::Capture;
+    listen(
+        m_window, "click", [this](val e) { clicked(e); }, capture);
+    listen(
+        m_window, "input",
+        [this](val e) {
+            if (const ControlDesign* row = controlNamed(nameOf(e), ControlKind::InputBox))
+                m_conversation.edit(row->index, e["target"]["value"].as<std::string>());
+        },
+        capture);
+    listen(
+        m_window, "change",
+        [this](val e) {
+            if (const ControlDesign* row = controlNamed(nameOf(e), ControlKind::OptionButton))
+                m_conversation.choose(row->index);
+        },
+        capture);
+}
+
+void PageForm1::clicked(val event) {
+    const std::string name = nameOf(event);
     const auto& menus = mainWindowDesign().menus;
     for (std::size_t index = 0; index < menus.size(); ++index) {
-        const MenuDesign& design = menus[index];
-        val menu = page::create("div");
-        page::addClass(menu, "menu");
-        val title = captionWithAccessKey(page::create("button", design.name), design.caption);
-        title.set("type", "button");
-        // The menus are reached with their access keys, not with Tab.
-        title.set("tabIndex", -1);
-        listen(title, "click", [this, index](val) {
+        if (name == menus[index].name) {
             if (m_openMenu == int(index))
                 closeMenus();
             else
                 openMenu(index);
-        });
-        val popup = page::create("div");
-        page::addClass(popup, "popup");
-        popup.set("role", "menu");
-        page::setHidden(popup, true);
-        val item =
-            captionWithAccessKey(page::create("button", design.itemName), design.itemCaption);
-        item.set("type", "button");
-        item.call<void>("setAttribute", val("role"), val("menuitem"));
-        listen(item, "click", [this, command = design.command](val) {
-            closeMenus();
-            play(m_conversation.command(command, m_focusBeforeMenu));
-        });
-        page::append(popup, item);
-        page::append(menu, title);
-        page::append(menu, popup);
-        page::append(m_menuBar, menu);
-        m_menuTitles.push_back(title);
-    }
-    page::append(m_window, m_menuBar);
-}
-
-void PageForm1::createControls() {
-    const MainWindowDesign& design = mainWindowDesign();
-    val client = page::create("div");
-    page::addClass(client, "client");
-    page::place(client, {0, 0, design.clientWidth, design.clientHeight});
-    client["style"].set("background", page::cssColour(design.background));
-    page::setFont(client, design.font);
-    m_contextMenu = std::make_unique<ContextMenu>(m_window, [this](const std::string& origin,
-                                                                   val returnFocus) {
-        m_workingReturn = returnFocus;
-        m_raiseWorking = true;
-        play(m_conversation.command(workingMenu.command, origin));
-        m_raiseWorking = false;
-    });
-    for (const ControlDesign& row : design.controls) {
-        val control = createControl(row);
-        page::place(control, row.place);
-        if (row.font.pointSize != design.font.pointSize || row.font.bold != design.font.bold)
-            page::setFont(control, row.font);
-        page::append(client, control);
-    }
-    // A screen reader names each box after the caption beside it.
-    for (const BoxCaption& pair : boxCaptions) {
-        const std::string id = "label-" + std::to_string(pair.label);
-        m_labels.at(pair.label).set("id", id);
-        page::addClass(m_labels.at(pair.label), "caption");
-        m_texts.at(pair.text).call<void>("setAttribute", val("aria-labelledby"), val(id));
-    }
-    // A phone's number keyboard, with its minus sign and decimal separator; every other text
-    // the reading takes can still be typed.
-    if (!decimalPadLacksMinus())
-        for (const ControlDesign& row : design.controls)
-            if (row.kind == ControlKind::InputBox)
-                m_texts.at(row.index).set("inputMode", "decimal");
-    // Each control's place in the column of a narrow window.
-    const std::vector<const char*> column = narrowColumn();
-    for (std::size_t place = 0; place < column.size(); ++place)
-        byName(client, column[place])["style"].set("order", int(place));
-    page::append(m_window, client);
-}
-
-val PageForm1::createControl(const ControlDesign& design) {
-    // Positive tab indices keep the design's order; labels never take the focus.
-    const int tabIndex = design.tabIndex + 1;
-    switch (design.kind) {
-    case ControlKind::InputBox:
-    case ControlKind::ResultBox: {
-        val box = page::create("input", design.name);
-        page::addClass(box, "box");
-        box.set("type", "text");
-        box.set("tabIndex", tabIndex);
-        box.set("autocomplete", "off");
-        box.set("spellcheck", false);
-        // Read-only: the user can focus, select and copy a result, not change it.
-        box.set("readOnly", design.kind == ControlKind::ResultBox);
-        if (design.kind == ControlKind::ResultBox)
-            m_contextMenu->attach(box);
-        if (design.kind == ControlKind::InputBox)
-            listen(box, "input", [this, box, index = design.index](val) {
-                m_conversation.edit(index, box["value"].as<std::string>());
-            });
-        m_texts.at(design.index) = box;
-        return box;
-    }
-    case ControlKind::Label: {
-        val label = page::create("div", design.name);
-        page::addClass(label, "label");
-        page::setText(label, design.caption);
-        page::setAlignment(label, design.alignment);
-        // The status line: its context menu offers the working, and its tooltip says so.
-        if (design.index == 1) {
-            label.set("title", workingMenu.statusTooltip);
-            m_contextMenu->attach(label);
+            return;
         }
-        m_labels.at(design.index) = label;
-        return label;
+        if (name == menus[index].itemName) {
+            closeMenus();
+            play(m_conversation.command(menus[index].command, m_focusBeforeMenu));
+            return;
+        }
     }
-    case ControlKind::OptionButton: {
-        // One exclusive group: the two share the name "mode".
-        val option = page::create("label", design.name);
-        page::addClass(option, "option");
-        val radio = page::create("input");
-        radio.set("type", "radio");
-        radio.set("name", "mode");
-        radio.set("tabIndex", tabIndex);
-        page::append(option, radio);
-        page::append(option, val(std::string(design.caption)));
-        listen(radio, "change", [this, index = design.index](val) { m_conversation.choose(index); });
-        return option;
-    }
-    case ControlKind::PushButton:
-        break;
-    }
-    val button = page::create("button", design.name);
-    page::addClass(button, "command");
-    button.set("type", "button");
-    button.set("tabIndex", tabIndex);
-    page::setText(button, design.caption);
-    if (design.face)
-        button["style"].set("backgroundColor", page::cssColour(*design.face));
-    if (design.stackedCaption())
-        page::addClass(button, "stacked");
-    listen(button, "click",
-           [this, command = design.command](val) { play(m_conversation.command(command)); });
-    m_commands.at(design.index) = button;
-    return button;
+    if (const ControlDesign* row = controlNamed(name, ControlKind::PushButton))
+        play(m_conversation.command(row->command));
 }
 
 void PageForm1::keyPressed(val event) {
@@ -315,7 +247,8 @@ void PageForm1::openMenu(std::size_t menu) {
     if (m_openMenu < 0) {
         // Where a box the menu's item shows gives the focus back.
         const val focused = page::document()["activeElement"];
-        const val named = focused.isNull() ? focused : focused.call<val>("closest", val("[data-name]"));
+        const val named =
+            focused.isNull() ? focused : focused.call<val>("closest", val("[data-name]"));
         m_focusBeforeMenu = !named.isNull() && m_window.call<bool>("contains", named) &&
                                     !m_menuBar.call<bool>("contains", named)
                                 ? named["dataset"]["name"].as<std::string>()
@@ -376,8 +309,8 @@ void PageForm1::render(const show::CommandEnabled& enabled) {
 
 void PageForm1::render(const show::Box& box) {
     m_boxes.show(box.design(), [this](BoxButton button) {
-        // The welcome box may be answered before the window was built behind it.
-        createContents();
+        // The welcome box may be answered before the window's controls were bound.
+        bindContents();
         play(m_conversation.answer(button));
     });
 }

@@ -17,14 +17,15 @@ class ContextMenu;
 class PageForm3;
 class PageWorking;
 
-// The main window on the page: its menus and 31 controls, built from the design table. Each
-// event goes to the core's conversation, and the page draws what the reply shows.
+// The main window on the page: its menus and 31 controls, whose markup the site's build writes
+// from the design table. Each event goes to the core's conversation, and the page draws what
+// the reply shows.
 class PageForm1 : public Renderer, public TextMeasure {
 public:
     PageForm1();
     ~PageForm1() override;
 
-    // The welcome box first; the window is built behind it and shown when it is answered.
+    // The welcome box first; the window, laid out behind it, is shown when it is answered.
     void load();
 
     void render(const show::Text& text) override;
@@ -46,11 +47,12 @@ public:
     int room(int textIndex) const override;
 
 private:
-    void createContents();
-    void createMenus();
-    void createControls();
-    emscripten::val createControl(const ControlDesign& design);
-    void listen(emscripten::val target, const char* type, PageCallback::Callback callback);
+    void bindContents();
+    void bindMenus();
+    void bindControls();
+    void clicked(emscripten::val event);
+    void listen(emscripten::val target, const char* type, PageCallback::Callback callback,
+                Listener::Phase phase = Listener::Phase::Bubble);
     void play(const Reply& reply);
     void keyPressed(emscripten::val event);
     void openMenu(std::size_t menu);
@@ -66,7 +68,7 @@ private:
     std::vector<emscripten::val> m_commands{commandCount + 1, emscripten::val::null()};
     std::vector<emscripten::val> m_menuTitles;
     std::vector<std::unique_ptr<Listener>> m_listeners;
-    std::unique_ptr<IdleAfterPaint> m_buildContents;
+    std::unique_ptr<IdleAfterPaint> m_bindContents;
     std::unique_ptr<IdleAfterPaint> m_readLocale;
     mutable emscripten::val m_measure = emscripten::val::null(); // a canvas's 2D context
     // Each result box's font and room for text, read once until the layout changes, and

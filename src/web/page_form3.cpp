@@ -14,7 +14,7 @@ PageForm3::PageForm3(val mainWindow, std::function<void()> onClose)
     val client = page::create("div");
     page::addClass(client, "client");
     page::place(client, {0, 0, design.clientWidth, design.clientHeight});
-    client["style"].set("background", page::cssColour(design.background));
+    client["style"].set("background", css::colour(design.background));
 
     // Read-only: scroll, select and copy, never change.
     m_text1 = page::create("textarea", "Text1");
@@ -42,9 +42,9 @@ PageForm3::PageForm3(val mainWindow, std::function<void()> onClose)
     m_image1 = page::create("canvas", "Image1");
     page::place(m_image1, design.bannerPlace);
     const double ratio = val::global("window")["devicePixelRatio"].as<double>();
-    m_image1.set("width", static_cast<int>(page::toPixels(design.bannerPlace.width) * ratio + 0.5));
+    m_image1.set("width", static_cast<int>(css::toPixels(design.bannerPlace.width) * ratio + 0.5));
     m_image1.set("height",
-                 static_cast<int>(page::toPixels(design.bannerPlace.height) * ratio + 0.5));
+                 static_cast<int>(css::toPixels(design.bannerPlace.height) * ratio + 0.5));
     page::append(client, m_image1);
     val banner = val::global("Image").new_();
     m_bannerLoad = std::make_unique<Listener>(banner, "load", [this, ratio](val e) {

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/design.h"
+
+// The design's vocabulary in CSS, for the elements the program makes and for the main window's
+// markup, which is written into the page when the site is built.
+namespace css {
+
+struct Declaration {
+    const char* property; // as written in a style sheet: "font-size"
+    std::string value;
+};
+using Declarations = std::vector<Declaration>;
+
+// Twips to CSS pixels: 15 to a pixel, as on a desktop at 96 dots per inch.
+int toPixels(int twips);
+std::string colour(Rgb colour);
+// Absolutely placed in its window's client area, at the design's place and size.
+Declarations place(const TwipsRect& place);
+// The design's families with a generic sans-serif last, at the design's point size.
+Declarations font(const FontDesign& font);
+const char* alignment(Alignment alignment);
+
+// "left:8px;top:16px"
+std::string inlineText(const Declarations& declarations);
+// Text and attribute values for HTML: a carriage return stays one, as a reference, which the
+// parser would otherwise fold into the line feed after it.
+std::string escapeHtml(std::string_view text);
+
+} // namespace css

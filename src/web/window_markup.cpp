@@ -1,0 +1,145 @@
+#include "web/window_markup.h"
+
+#include <string_view>
+
+#include "core/main_window_design.h"
+#include "web/css.h"
+
+namespace {
+
+std::string attribute(std::string_view name, std::string_view value) {
+    return " " + std::string(name) + "=\"" + css::escapeHtml(value) + "\"";
+}
+
+std::string named(std::string_view name) {
+    return attribute("data-name", name);
+}
+
+// "&File": the letter after the ampersand is the access key, shown underlined.
+std::string captionWithAccessKey(std::string_view caption) {
+    const std::size_t amp = caption.find('&');
+    if (amp == std::string_view::npos || amp + 1 >= caption.size())
+        return css::escapeHtml(caption);
+    return css::escapeHtml(caption.substr(0, amp)) + "<u>" +
+           css::escapeHtml(caption.substr(amp + 1, 1)) + "</u>" +
+           css::escapeHtml(caption.substr(amp + 2));
+}
+
+std::string menuBar() {
+    // The menus are reached with their access keys, not with Tab.
+    std::string html = "<nav class=\"menubar\">";
+    for (const MenuDesign& menu : mainWindowDesign().menus)
+        html += "<div class=\"menu\"><button" + named(menu.name) +
+                " type=\"button\" tabindex=\"-1\">" + captionWithAccessKey(menu.caption) +
+                "</button><div class=\"popup\" role=\"menu\" hidden><button" +
+                named(menu.itemName) + " type=\"button\" role=\"menuitem\">" +
+                captionWithAccessKey(menu.itemCaption) + "</button></div></div>";
+    return html + "</nav>";
+}
+
+// The caption beside a box, by the box's index: a screen reader names the box after it.
+int captionOf(int text) {
+    for (const BoxCaption& pair : boxCaptions)
+        if (pair.text == text)
+            return pair.label;
+    return 0;
+}
+
+bool isCaption(int label) {
+    for (const BoxCaption& pair : boxCaptions)
+        if (pair.label == label)
+            return true;
+    return false;
+}
+
+std::string control(const ControlDesign& design) {
+    // Positive tab indices keep the design's order; labels never take the focus.
+    const std::string tabIndex = attribute("tabindex", std::to_string(design.tabIndex + 1));
+    switch (design.kind) {
+    case ControlKind::InputBox:
+    case ControlKind::ResultBox: {
+        std::string html = "<input" + named(design.name) + " class=\"box\" type=\"text\"" +
+                           tabIndex + " autocomplete=\"off\" spellcheck=\"false\"";
+        if (const int label = captionOf(design.index))
+            html += attribute("aria-labelledby", "label-" + std::to_string(label));
+        // Read-only: the user can focus, select and copy a result, not change it. A phone gives
+        // a coefficient its number keyboard, with the minus sign and the decimal separator.
+        html += design.kind == ControlKind::ResultBox ? " readonly" : " inputmode=\"decimal\"";
+        return html + ">";
+    }
+    case ControlKind::Label: {
+        std::string html = "<div" + named(design.name);
+        if (isCaption(design.index))
+            html += " class=\"label caption\"" +
+                    attribute("id", "label-" + std::to_string(design.index));
+        else
+            html += " class=\"label\"";
+        // The status line: its context menu offers the working, and its tooltip says so.
+        if (design.index == 1)
+            html += attribute("title", workingMenu.statusTooltip);
+        return html + ">" + css::escapeHtml(design.caption) + "</div>";
+    }
+    case ControlKind::OptionButton:
+        // One exclusive group: the two share the name "mode".
+        return "<label" + named(design.name) +
+               " class=\"option\"><input type=\"radio\" name=\"mode\"" + tabIndex + ">" +
+               css::escapeHtml(design.caption) + "</label>";
+    case ControlKind::PushButton:
+        break;
+    }
+    return "<button" + named(design.name) +
+           (design.stackedCaption() ? " class=\"command stacked\"" : " class=\"command\"") +
+           " type=\"button\"" + tabIndex + ">" + css::escapeHtml(design.caption) + "</button>";
+}
+
+std::string rule(std::string_view selector, const css::Declarations& declarations) {
+    return std::string(selector) + " {" + css::inlineText(declarations) + "}\n";
+}
+
+} // namespace
+
+std::string windowMarkup() {
+    const MainWindowDesign& design = mainWindowDesign();
+    // Hidden until the welcome box is answered. The announcer says, once and politely, what a
+    // screen reader hears after a run.
+    std::string html = "<div" + named(design.name) + " class=\"form1\" hidden>" + menuBar() +
+                       "<div class=\"client\">";
+    for (const ControlDesign& row : design.controls)
+        html += control(row);
+    return html +
+           "</div><div class=\"announcer\" role=\"status\" aria-live=\"polite\"></div></div>";
+}
+
+std::string windowStyle() {
+    const MainWindowDesign& design = mainWindowDesign();
+    const std::string window = "[data-name=\"" + std::string(design.name) + "\"]";
+    std::string style = "\n/* The main window's controls, from its design table. */\n";
+    // Laid out while hidden behind the welcome box, wherever the screen is as wide as the
+    // window: a narrower one would be made to scroll sideways, or a phone to zoom out.
+    style +=
+        "@media (min-width: " + std::to_string(css::toPixels(design.clientWidth)) + "px) {\n" +
+        rule(window + "[hidden]", {{"display", "block !important"}, {"visibility", "hidden"}}) +
+        "}\n";
+    css::Declarations client = css::place({0, 0, design.clientWidth, design.clientHeight});
+    client.push_back({"background", css::colour(design.background)});
+    for (css::Declaration& declaration : css::font(design.font))
+        client.push_back(std::move(declaration));
+    style += rule(window + " > .client", client);
+    // Each control's place in the column of a narrow window.
+    const std::vector<const char*> column = narrowColumn();
+    for (const ControlDesign& row : design.controls) {
+        css::Declarations declarations = css::place(row.place);
+        if (row.font.pointSize != design.font.pointSize || row.font.bold != design.font.bold)
+            for (css::Declaration& declaration : css::font(row.font))
+                declarations.push_back(std::move(declaration));
+        if (row.kind == ControlKind::Label)
+            declarations.push_back({"text-align", css::alignment(row.alignment)});
+        if (row.face)
+            declarations.push_back({"background-color", css::colour(*row.face)});
+        for (std::size_t place = 0; place < column.size(); ++place)
+            if (std::string_view(column[place]) == row.name)
+                declarations.push_back({"order", std::to_string(place)});
+        style += rule(window + " [data-name=\"" + std::string(row.name) + "\"]", declarations);
+    }
+    return style;
+}
