@@ -114,12 +114,6 @@ std::string windowStyle() {
     const MainWindowDesign& design = mainWindowDesign();
     const std::string window = "[data-name=\"" + std::string(design.name) + "\"]";
     std::string style = "\n/* The main window's controls, from its design table. */\n";
-    // Laid out while hidden behind the welcome box, wherever the screen is as wide as the
-    // window: a narrower one would be made to scroll sideways, or a phone to zoom out.
-    style +=
-        "@media (min-width: " + std::to_string(css::toPixels(design.clientWidth)) + "px) {\n" +
-        rule(window + "[hidden]", {{"display", "block !important"}, {"visibility", "hidden"}}) +
-        "}\n";
     css::Declarations client = css::place({0, 0, design.clientWidth, design.clientHeight});
     client.push_back({"background", css::colour(design.background)});
     for (css::Declaration& declaration : css::font(design.font))
