@@ -1,0 +1,45 @@
+#include <QTest>
+
+#include "core/main_window_design.h"
+#include "web/css.h"
+#include "web/window_markup.h"
+
+// The main window's markup and style as the site's build writes them into the page.
+class TestPageMarkup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void escapedText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("escaped");
+        QTest::newRow("plain") << "x1=" << "x1=";
+        QTest::newRow("markup") << "a<b & \"c\">" << "a&lt;b &amp; &quot;c&quot;&gt;";
+        // The parser would fold CR LF into LF; a caption keeps both, as the desktop shows it.
+        QTest::newRow("CR LF") << "a1*x\r\nb" << "a1*x&#13;\nb";
+    }
+    void escapedText() {
+        QFETCH(QString, text);
+        QFETCH(QString, escaped);
+        QCOMPARE(QString::fromStdString(css::escapeHtml(text.toStdString())), escaped);
+    }
+
+    // Every control once, by its name, in the markup and in the style; the program binds the
+    // controls by their order in the design table.
+    void everyControlOnceInDesignOrder() {
+        const QString markup = QString::fromStdString(windowMarkup());
+        const QString style = QString::fromStdString(windowStyle());
+        qsizetype previous = -1;
+        for (const ControlDesign& row : mainWindowDesign().controls) {
+            const QString name = QStringLiteral("data-name=\"%1\"").arg(row.name);
+            QCOMPARE(markup.count(name), 1);
+            QVERIFY2(markup.indexOf(name) > previous, row.name);
+            previous = markup.indexOf(name);
+            QCOMPARE(style.count(QStringLiteral("[%1]").arg(name)), 1);
+        }
+        QCOMPARE(markup.count(QStringLiteral("data-name=\"Form1\"")), 1);
+        QVERIFY(markup.contains(QStringLiteral("<u>F</u>ile")));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPageMarkup)
+#include "test_page_markup.moc"
