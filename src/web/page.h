@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 
 #include <emscripten/val.h>
@@ -8,7 +7,7 @@
 #include "core/design.h"
 #include "web/css.h"
 
-// The one place where the core's design vocabulary becomes the page's elements and CSS.
+// The elements the program makes on the page, in the design's vocabulary (css.h says it in CSS).
 namespace page {
 
 emscripten::val document();
@@ -19,7 +18,9 @@ void setText(emscripten::val element, std::string_view text);
 void setHidden(emscripten::val element, bool hidden);
 
 void setStyle(emscripten::val element, const css::Declarations& declarations);
+// Absolutely placed in its window's client area, at the design's place and size.
 void place(emscripten::val element, const TwipsRect& place);
+// The design's families with a generic sans-serif last, at the design's point size.
 void setFont(emscripten::val element, const FontDesign& font);
 void addClass(emscripten::val element, const char* name);
 
