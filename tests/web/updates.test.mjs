@@ -196,6 +196,8 @@ test('the program cannot be loaded: the page says so in words, and "Try again" s
                 await message.waitFor();
                 assert.match(await message.textContent(),
                     /^Velmora could not be loaded: its program did not arrive, or this browser could not run it\. Try again$/, what);
+                // The window's markup is in the page, hidden: nothing of it shows.
+                assert.equal(await page.locator('[data-name="Form1"][hidden]').count(), 1, what);
                 assert.equal(await page.locator('[data-name="Form1"]:visible, dialog[open]').count(), 0, what);
                 assert.deepEqual(problems, [], what);
 
