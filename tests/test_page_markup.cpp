@@ -1,7 +1,7 @@
 #include <QTest>
 
 #include "core/main_window_design.h"
-#include "web/css.h"
+#include "web/markup.h"
 #include "web/window_markup.h"
 
 // The main window's markup and style as the site's build writes them into the page.
@@ -12,15 +12,18 @@ private slots:
     void escapedText_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("escaped");
-        QTest::newRow("plain") << "x1=" << "x1=";
-        QTest::newRow("markup") << "a<b & \"c\">" << "a&lt;b &amp; &quot;c&quot;&gt;";
+        QTest::newRow("plain") << "x1="
+                               << "x1=";
+        QTest::newRow("markup") << "a<b & \"c\">"
+                                << "a&lt;b &amp; &quot;c&quot;&gt;";
         // The parser would fold CR LF into LF; a caption keeps both, as the desktop shows it.
-        QTest::newRow("CR LF") << "a1*x\r\nb" << "a1*x&#13;\nb";
+        QTest::newRow("CR LF") << "a1*x\r\nb"
+                               << "a1*x&#13;\nb";
     }
     void escapedText() {
         QFETCH(QString, text);
         QFETCH(QString, escaped);
-        QCOMPARE(QString::fromStdString(css::escapeHtml(text.toStdString())), escaped);
+        QCOMPARE(QString::fromStdString(markup::escape(text.toStdString())), escaped);
     }
 
     // Every control once, by its name, in the markup and in the style; the program binds the

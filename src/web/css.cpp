@@ -61,31 +61,4 @@ std::string inlineText(const Declarations& declarations) {
     return text;
 }
 
-std::string escapeHtml(std::string_view text) {
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '"':
-            escaped += "&quot;";
-            break;
-        case '\r':
-            escaped += "&#13;";
-            break;
-        default:
-            escaped += c;
-        }
-    }
-    return escaped;
-}
-
 } // namespace css

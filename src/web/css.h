@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/design.h"
@@ -27,8 +26,5 @@ const char* alignment(Alignment alignment);
 
 // "left:8px;top:16px"
 std::string inlineText(const Declarations& declarations);
-// Text and attribute values for HTML: a carriage return stays one, as a reference, which the
-// parser would otherwise fold into the line feed after it.
-std::string escapeHtml(std::string_view text);
 
 } // namespace css

@@ -1,7 +1,10 @@
 #include "web/message_box.h"
 
+#include <string>
+#include <string_view>
 #include <utility>
 
+#include "web/markup.h"
 #include "web/page.h"
 
 using emscripten::val;
@@ -22,69 +25,48 @@ const char* iconName(MessageIcon icon) {
     return "none";
 }
 
-void setAttribute(val element, const char* name, const char* value) {
-    element.call<void>("setAttribute", val(name), val(value));
+// Yes and No show their access keys, their first letters, underlined, as the desktop's box does.
+std::string button(std::string_view name, bool accessKey) {
+    const std::string caption = accessKey ? "<u>" + markup::escape(name.substr(0, 1)) + "</u>" +
+                                                markup::escape(name.substr(1))
+                                          : markup::escape(name);
+    return "<button" + markup::attribute("data-name", name) + " type=\"button\">" + caption +
+           "</button>";
 }
 
 } // namespace
-
-// Yes and No show their access keys, their first letters, underlined, as the desktop's box does.
-val MessageBoxes::button(const char* name, bool accessKey, BoxButton answer) {
-    val element = page::create("button", name);
-    element.set("type", "button");
-    if (accessKey) {
-        val key = page::create("u");
-        page::setText(key, std::string(name).substr(0, 1));
-        page::append(element, key);
-        page::append(element, val(std::string(name).substr(1)));
-    } else {
-        page::setText(element, name);
-    }
-    m_listeners.push_back(std::make_unique<Listener>(
-        element, "click", [this, answer](val) { this->answer(answer); }));
-    return element;
-}
 
 void MessageBoxes::show(const MessageBoxDesign& design, OnAnswer onAnswer) {
     m_buttons = design.buttons;
     m_onAnswer = std::move(onAnswer);
 
-    m_dialog = page::create("dialog", "MessageBox");
-    m_dialog["dataset"].set("icon", iconName(design.icon));
     // A warning interrupts; a screen reader names the box by its title and reads its text.
-    setAttribute(m_dialog, "role", design.icon == MessageIcon::Warning ? "alertdialog" : "dialog");
-    setAttribute(m_dialog, "aria-labelledby", "box-title");
-    setAttribute(m_dialog, "aria-describedby", "box-text");
-    val title = page::create("div", "title");
-    title.set("id", "box-title");
-    page::addClass(title, "title");
-    page::setText(title, design.title);
-    val icon = page::create("div");
-    page::addClass(icon, "icon");
-    val text = page::create("p", "text");
-    text.set("id", "box-text");
-    page::setText(text, design.text);
-    val body = page::create("div");
-    page::addClass(body, "body");
-    page::append(body, icon);
-    page::append(body, text);
-    val buttons = page::create("div");
-    page::addClass(buttons, "buttons");
-    val first = val::null();
-    if (design.buttons == MessageButtons::YesNo) {
-        first = button("Yes", true, BoxButton::Yes);
-        page::append(buttons, first);
-        page::append(buttons, button("No", true, BoxButton::No));
-    } else {
-        first = button("OK", false, BoxButton::Ok);
-        page::append(buttons, first);
-    }
-    page::append(m_dialog, title);
-    page::append(m_dialog, body);
-    page::append(m_dialog, buttons);
+    const bool yesNo = design.buttons == MessageButtons::YesNo;
+    const std::string html =
+        "<dialog" + markup::attribute("data-name", "MessageBox") +
+        markup::attribute("data-icon", iconName(design.icon)) +
+        markup::attribute("role", design.icon == MessageIcon::Warning ? "alertdialog" : "dialog") +
+        " aria-labelledby=\"box-title\" aria-describedby=\"box-text\">"
+        "<div data-name=\"title\" id=\"box-title\" class=\"title\">" +
+        markup::escape(design.title) +
+        "</div><div class=\"body\"><div class=\"icon\"></div>"
+        "<p data-name=\"text\" id=\"box-text\">" +
+        markup::escape(design.text) + "</p></div><div class=\"buttons\">" +
+        (yesNo ? button("Yes", true) + button("No", true) : button("OK", false)) +
+        "</div></dialog>";
+    const val body = page::document()["body"];
+    body.call<void>("insertAdjacentHTML", val("beforeend"), val(html));
+    m_dialog = body["lastElementChild"];
+    // A click on one of its buttons answers the box.
+    m_listeners.push_back(std::make_unique<Listener>(m_dialog, "click", [this](val e) {
+        const val pressed = e["target"].call<val>("closest", val("button[data-name]"));
+        if (pressed.isNull())
+            return;
+        const std::string name = pressed["dataset"]["name"].as<std::string>();
+        answer(name == "Yes" ? BoxButton::Yes : name == "No" ? BoxButton::No : BoxButton::Ok);
+    }));
     // Escape: the single OK button, or No, as a desktop message box answers it.
-    const BoxButton escape =
-        design.buttons == MessageButtons::YesNo ? BoxButton::No : BoxButton::Ok;
+    const BoxButton escape = yesNo ? BoxButton::No : BoxButton::Ok;
     for (const char* event : {"cancel", "close"})
         m_listeners.push_back(std::make_unique<Listener>(m_dialog, event, [this, escape](val e) {
             e.call<void>("preventDefault");
@@ -92,10 +74,9 @@ void MessageBoxes::show(const MessageBoxDesign& design, OnAnswer onAnswer) {
         }));
     m_listeners.push_back(
         std::make_unique<Listener>(m_dialog, "keydown", [this](val e) { keyPressed(e); }));
-    page::append(page::document()["body"], m_dialog);
     m_dialog.call<void>("showModal");
     // Enter answers with the default button: OK, or Yes.
-    first.call<void>("focus");
+    m_dialog.call<val>("querySelector", val(".buttons button")).call<void>("focus");
 }
 
 void MessageBoxes::keyPressed(val event) {

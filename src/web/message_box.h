@@ -22,7 +22,6 @@ public:
     void remove();
 
 private:
-    emscripten::val button(const char* name, bool accessKey, BoxButton answer);
     void keyPressed(emscripten::val event);
     void answer(BoxButton answer);
 

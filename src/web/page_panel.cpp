@@ -19,8 +19,8 @@ double within(double value, double low, double high) {
 
 } // namespace
 
-PagePanel::PagePanel(const char* name, const char* cssClass, const char* caption,
-                     int closeTabIndex, std::function<void()> onClose)
+PagePanel::PagePanel(const char* name, const char* cssClass, const char* caption, int closeTabIndex,
+                     std::function<void()> onClose)
     : m_onClose(std::move(onClose)) {
     m_panel = page::create("section", name);
     page::addClass(m_panel, cssClass);
@@ -83,12 +83,11 @@ void PagePanel::raise(val focus) {
     const double scrollX = window["scrollX"].as<double>();
     const double scrollY = window["scrollY"].as<double>();
     const double room = window["innerWidth"].as<double>() - m_panel["offsetWidth"].as<double>();
-    const double height =
-        window["innerHeight"].as<double>() - m_panel["offsetHeight"].as<double>();
-    m_panel["style"].set(
-        "left", px(within(m_panel["offsetLeft"].as<double>(), scrollX, scrollX + room)));
-    m_panel["style"].set(
-        "top", px(within(m_panel["offsetTop"].as<double>(), scrollY, scrollY + height)));
+    const double height = window["innerHeight"].as<double>() - m_panel["offsetHeight"].as<double>();
+    m_panel["style"].set("left",
+                         px(within(m_panel["offsetLeft"].as<double>(), scrollX, scrollX + room)));
+    m_panel["style"].set("top",
+                         px(within(m_panel["offsetTop"].as<double>(), scrollY, scrollY + height)));
     focus.call<void>("focus");
 }
 

@@ -105,9 +105,8 @@ PageWorking::PageWorking(val mainWindow, std::function<void()> onClose)
     copy.set("type", "button");
     copy.set("tabIndex", copyTabIndex);
     page::setText(copy, design.copyCaption);
-    m_panel.listen(copy, "click", [this](val) {
-        copyToClipboard(m_text["value"].as<std::string>(), m_text);
-    });
+    m_panel.listen(copy, "click",
+                   [this](val) { copyToClipboard(m_text["value"].as<std::string>(), m_text); });
     page::append(buttons, copy);
     m_panel.append(buttons);
     m_panel.placeOver(mainWindow);

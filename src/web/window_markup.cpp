@@ -4,25 +4,22 @@
 
 #include "core/main_window_design.h"
 #include "web/css.h"
+#include "web/markup.h"
 
 namespace {
 
-std::string attribute(std::string_view name, std::string_view value) {
-    return " " + std::string(name) + "=\"" + css::escapeHtml(value) + "\"";
-}
-
 std::string named(std::string_view name) {
-    return attribute("data-name", name);
+    return markup::attribute("data-name", name);
 }
 
 // "&File": the letter after the ampersand is the access key, shown underlined.
 std::string captionWithAccessKey(std::string_view caption) {
     const std::size_t amp = caption.find('&');
     if (amp == std::string_view::npos || amp + 1 >= caption.size())
-        return css::escapeHtml(caption);
-    return css::escapeHtml(caption.substr(0, amp)) + "<u>" +
-           css::escapeHtml(caption.substr(amp + 1, 1)) + "</u>" +
-           css::escapeHtml(caption.substr(amp + 2));
+        return markup::escape(caption);
+    return markup::escape(caption.substr(0, amp)) + "<u>" +
+           markup::escape(caption.substr(amp + 1, 1)) + "</u>" +
+           markup::escape(caption.substr(amp + 2));
 }
 
 std::string menuBar() {
@@ -54,14 +51,14 @@ bool isCaption(int label) {
 
 std::string control(const ControlDesign& design) {
     // Positive tab indices keep the design's order; labels never take the focus.
-    const std::string tabIndex = attribute("tabindex", std::to_string(design.tabIndex + 1));
+    const std::string tabIndex = markup::attribute("tabindex", std::to_string(design.tabIndex + 1));
     switch (design.kind) {
     case ControlKind::InputBox:
     case ControlKind::ResultBox: {
         std::string html = "<input" + named(design.name) + " class=\"box\" type=\"text\"" +
                            tabIndex + " autocomplete=\"off\" spellcheck=\"false\"";
         if (const int label = captionOf(design.index))
-            html += attribute("aria-labelledby", "label-" + std::to_string(label));
+            html += markup::attribute("aria-labelledby", "label-" + std::to_string(label));
         // Read-only: the user can focus, select and copy a result, not change it. A phone gives
         // a coefficient its number keyboard, with the minus sign and the decimal separator.
         html += design.kind == ControlKind::ResultBox ? " readonly" : " inputmode=\"decimal\"";
@@ -71,25 +68,25 @@ std::string control(const ControlDesign& design) {
         std::string html = "<div" + named(design.name);
         if (isCaption(design.index))
             html += " class=\"label caption\"" +
-                    attribute("id", "label-" + std::to_string(design.index));
+                    markup::attribute("id", "label-" + std::to_string(design.index));
         else
             html += " class=\"label\"";
         // The status line: its context menu offers the working, and its tooltip says so.
         if (design.index == 1)
-            html += attribute("title", workingMenu.statusTooltip);
-        return html + ">" + css::escapeHtml(design.caption) + "</div>";
+            html += markup::attribute("title", workingMenu.statusTooltip);
+        return html + ">" + markup::escape(design.caption) + "</div>";
     }
     case ControlKind::OptionButton:
         // One exclusive group: the two share the name "mode".
         return "<label" + named(design.name) +
                " class=\"option\"><input type=\"radio\" name=\"mode\"" + tabIndex + ">" +
-               css::escapeHtml(design.caption) + "</label>";
+               markup::escape(design.caption) + "</label>";
     case ControlKind::PushButton:
         break;
     }
     return "<button" + named(design.name) +
            (design.stackedCaption() ? " class=\"command stacked\"" : " class=\"command\"") +
-           " type=\"button\"" + tabIndex + ">" + css::escapeHtml(design.caption) + "</button>";
+           " type=\"button\"" + tabIndex + ">" + markup::escape(design.caption) + "</button>";
 }
 
 std::string rule(std::string_view selector, const css::Declarations& declarations) {
