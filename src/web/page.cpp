@@ -4,6 +4,16 @@ using emscripten::val;
 
 namespace page {
 
+namespace {
+
+void setStyle(val element, const css::Declarations& declarations) {
+    val style = element["style"];
+    for (const css::Declaration& declaration : declarations)
+        style.call<void>("setProperty", val(declaration.property), val(declaration.value));
+}
+
+} // namespace
+
 val document() {
     return val::global("document");
 }
@@ -25,12 +35,6 @@ void setText(val element, std::string_view text) {
 
 void setHidden(val element, bool hidden) {
     element.set("hidden", hidden);
-}
-
-void setStyle(val element, const css::Declarations& declarations) {
-    val style = element["style"];
-    for (const css::Declaration& declaration : declarations)
-        style.call<void>("setProperty", val(declaration.property), val(declaration.value));
 }
 
 void place(val element, const TwipsRect& place) {

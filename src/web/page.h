@@ -17,7 +17,6 @@ void append(emscripten::val parent, emscripten::val child);
 void setText(emscripten::val element, std::string_view text);
 void setHidden(emscripten::val element, bool hidden);
 
-void setStyle(emscripten::val element, const css::Declarations& declarations);
 // Absolutely placed in its window's client area, at the design's place and size.
 void place(emscripten::val element, const TwipsRect& place);
 // The design's families with a generic sans-serif last, at the design's point size.
