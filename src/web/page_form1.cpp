@@ -86,8 +86,8 @@ void PageForm1::load() {
     play(m_conversation.load());
 }
 
-// The window's markup is in the page already, laid out behind the box: the program finds each
-// control by its name and listens to it.
+// The window's markup is in the page already, hidden behind the box: the program finds the
+// window and its controls and listens to them.
 void PageForm1::bindContents() {
     if (!m_window.isNull())
         return;

@@ -25,7 +25,7 @@ public:
     PageForm1();
     ~PageForm1() override;
 
-    // The welcome box first; the window, laid out behind it, is shown when it is answered.
+    // The welcome box first; the window, hidden behind it, is shown when it is answered.
     void load();
 
     void render(const show::Text& text) override;
