@@ -90,11 +90,10 @@ const MainWindowDesign& mainWindowDesign() {
     return design;
 }
 
-namespace {
-
 bool isCaption(const ControlDesign& row) {
-    return row.kind == Label && std::any_of(boxCaptions.begin(), boxCaptions.end(),
-                                            [&](BoxCaption pair) { return pair.label == row.index; });
+    return row.kind == Label &&
+           std::any_of(boxCaptions.begin(), boxCaptions.end(),
+                       [&](BoxCaption pair) { return pair.label == row.index; });
 }
 
 const ControlDesign* captionOf(const ControlDesign& box) {
@@ -105,6 +104,8 @@ const ControlDesign* captionOf(const ControlDesign& box) {
                     return &row;
     return nullptr;
 }
+
+namespace {
 
 using Section = bool (*)(const ControlDesign&);
 
@@ -129,9 +130,9 @@ std::vector<const char*> narrowColumn() {
     std::vector<const ControlDesign*> byTab;
     for (const ControlDesign& row : design.controls)
         byTab.push_back(&row);
-    std::stable_sort(byTab.begin(), byTab.end(), [](const ControlDesign* a, const ControlDesign* b) {
-        return a->tabIndex < b->tabIndex;
-    });
+    std::stable_sort(
+        byTab.begin(), byTab.end(),
+        [](const ControlDesign* a, const ControlDesign* b) { return a->tabIndex < b->tabIndex; });
     std::vector<const char*> column;
     const auto add = [&](const ControlDesign& row) {
         if (std::find(column.begin(), column.end(), row.name) == column.end())

@@ -94,6 +94,10 @@ inline constexpr std::array<BoxCaption, 11> boxCaptions{{
     {11, 8},
 }};
 
+// Whether a label is the caption beside a box, and the caption beside a box (null for none).
+bool isCaption(const ControlDesign& row);
+const ControlDesign* captionOf(const ControlDesign& box);
+
 // Where the screen is narrower than the window, its controls stand in one column, in the order a
 // pupil uses them: the option buttons and CHECK!, the heading and the coefficient boxes, run,
 // clear fields and exit, the status line, the results, then whatever is left (INFO). Every box

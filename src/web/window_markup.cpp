@@ -34,21 +34,6 @@ std::string menuBar() {
     return html + "</nav>";
 }
 
-// The caption beside a box, by the box's index: a screen reader names the box after it.
-int captionOf(int text) {
-    for (const BoxCaption& pair : boxCaptions)
-        if (pair.text == text)
-            return pair.label;
-    return 0;
-}
-
-bool isCaption(int label) {
-    for (const BoxCaption& pair : boxCaptions)
-        if (pair.label == label)
-            return true;
-    return false;
-}
-
 std::string control(const ControlDesign& design) {
     // Positive tab indices keep the design's order; labels never take the focus.
     const std::string tabIndex = markup::attribute("tabindex", std::to_string(design.tabIndex + 1));
@@ -57,8 +42,8 @@ std::string control(const ControlDesign& design) {
     case ControlKind::ResultBox: {
         std::string html = "<input" + named(design.name) + " class=\"box\" type=\"text\"" +
                            tabIndex + " autocomplete=\"off\" spellcheck=\"false\"";
-        if (const int label = captionOf(design.index))
-            html += markup::attribute("aria-labelledby", "label-" + std::to_string(label));
+        if (const ControlDesign* caption = captionOf(design))
+            html += markup::attribute("aria-labelledby", "label-" + std::to_string(caption->index));
         // Read-only: the user can focus, select and copy a result, not change it. A phone gives
         // a coefficient its number keyboard, with the minus sign and the decimal separator.
         html += design.kind == ControlKind::ResultBox ? " readonly" : " inputmode=\"decimal\"";
@@ -66,7 +51,7 @@ std::string control(const ControlDesign& design) {
     }
     case ControlKind::Label: {
         std::string html = "<div" + named(design.name);
-        if (isCaption(design.index))
+        if (isCaption(design))
             html += " class=\"label caption\"" +
                     markup::attribute("id", "label-" + std::to_string(design.index));
         else
