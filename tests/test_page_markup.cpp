@@ -26,6 +26,42 @@ private slots:
         QCOMPARE(QString::fromStdString(markup::escape(text.toStdString())), escaped);
     }
 
+    // What each kind of control carries for the keyboard, screen readers and phones: one row, one
+    // control's markup, and a piece it must hold.
+    void controlElement_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("piece");
+        QTest::newRow("a coefficient, named by its caption") << "Text(1)"
+                                                             << "aria-labelledby=\"label-2\"";
+        QTest::newRow("a coefficient, the number keyboard") << "Text(1)"
+                                                            << "inputmode=\"decimal\"";
+        QTest::newRow("a coefficient, in the tab order") << "Text(1)"
+                                                         << "tabindex=\"1\"";
+        QTest::newRow("a result, read-only") << "Text(7)"
+                                             << " readonly>";
+        QTest::newRow("a result, named by D=") << "Text(7)"
+                                               << "aria-labelledby=\"label-5\"";
+        QTest::newRow("a caption, its id") << "Label(2)"
+                                           << "id=\"label-2\"";
+        QTest::newRow("the status line, its tooltip") << "Label(1)"
+                                                      << "title=\"Right-click";
+        QTest::newRow("an option, one group") << "Option1"
+                                              << "type=\"radio\" name=\"mode\"";
+        QTest::newRow("INFO, stacked") << "Command5"
+                                       << "class=\"command stacked\"";
+    }
+    void controlElement() {
+        QFETCH(QString, name);
+        QFETCH(QString, piece);
+        const QString markup = QString::fromStdString(windowMarkup());
+        const qsizetype start = markup.indexOf(QStringLiteral("data-name=\"%1\"").arg(name));
+        QVERIFY(start > 0);
+        // Up to the next control: the element with what it holds.
+        const QString element =
+            markup.mid(start, markup.indexOf(QStringLiteral("data-name="), start + 1) - start);
+        QVERIFY2(element.contains(piece), qPrintable(element));
+    }
+
     // Every control once, by its name, in the markup and in the style; the program binds the
     // controls by their order in the design table.
     void everyControlOnceInDesignOrder() {
