@@ -1,10 +1,13 @@
 #include <QTest>
 
 #include "core/main_window_design.h"
+#include "core/message_boxes.h"
 #include "web/markup.h"
+#include "web/message_box_markup.h"
 #include "web/window_markup.h"
 
-// The main window's markup and style as the site's build writes them into the page.
+// The main window's markup and style, and the message boxes', as the site's build writes them into
+// the page and the program inserts them.
 class TestPageMarkup : public QObject {
     Q_OBJECT
 
@@ -60,6 +63,29 @@ private slots:
         const QString element =
             markup.mid(start, markup.indexOf(QStringLiteral("data-name="), start + 1) - start);
         QVERIFY2(element.contains(piece), qPrintable(element));
+    }
+
+    // What a box carries for screen readers and the keyboard: one row, one box, a piece it holds.
+    void boxElement_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("piece");
+        QTest::newRow("welcome, a dialog") << 0 << "role=\"dialog\"";
+        QTest::newRow("welcome, named by its title") << 0 << "aria-labelledby=\"box-title\"";
+        QTest::newRow("welcome, its lines") << 0 << "Velmora!&#13;\nPress INFO";
+        QTest::newRow("welcome, one OK")
+            << 0 << "<button data-name=\"OK\" type=\"button\">OK</button></div>";
+        QTest::newRow("warning, interrupts") << 1 << "role=\"alertdialog\"";
+        QTest::newRow("warning, described by its text") << 1 << "aria-describedby=\"box-text\"";
+        QTest::newRow("quit, Yes's access key") << 2 << "<u>Y</u>es</button>";
+        QTest::newRow("quit, its icon") << 2 << "data-icon=\"question\"";
+    }
+    void boxElement() {
+        QFETCH(int, box);
+        QFETCH(QString, piece);
+        const MessageBoxDesign designs[] = {welcomeBox, warningBox("No numeric values!"), quitBox};
+        const QString markup = QString::fromStdString(messageBoxMarkup(designs[box]));
+        QVERIFY(markup.startsWith(QStringLiteral("<dialog")));
+        QVERIFY2(markup.contains(piece), qPrintable(markup));
     }
 
     // Every control once, by its name, in the markup and in the style; the program binds the

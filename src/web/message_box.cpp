@@ -1,82 +1,58 @@
 #include "web/message_box.h"
 
 #include <string>
-#include <string_view>
 #include <utility>
 
-#include "web/markup.h"
+#include "web/message_box_markup.h"
 #include "web/page.h"
 
 using emscripten::val;
 
-namespace {
-
-const char* iconName(MessageIcon icon) {
-    switch (icon) {
-    case MessageIcon::Warning:
-        return "warning";
-    case MessageIcon::Information:
-        return "information";
-    case MessageIcon::Question:
-        return "question";
-    case MessageIcon::None:
-        break;
-    }
-    return "none";
-}
-
-// Yes and No show their access keys, their first letters, underlined, as the desktop's box does.
-std::string button(std::string_view name, bool accessKey) {
-    const std::string caption = accessKey ? "<u>" + markup::escape(name.substr(0, 1)) + "</u>" +
-                                                markup::escape(name.substr(1))
-                                          : markup::escape(name);
-    return "<button" + markup::attribute("data-name", name) + " type=\"button\">" + caption +
-           "</button>";
-}
-
-} // namespace
-
 void MessageBoxes::show(const MessageBoxDesign& design, OnAnswer onAnswer) {
     m_buttons = design.buttons;
     m_onAnswer = std::move(onAnswer);
-
-    // A warning interrupts; a screen reader names the box by its title and reads its text.
-    const bool yesNo = design.buttons == MessageButtons::YesNo;
-    const std::string html =
-        "<dialog" + markup::attribute("data-name", "MessageBox") +
-        markup::attribute("data-icon", iconName(design.icon)) +
-        markup::attribute("role", design.icon == MessageIcon::Warning ? "alertdialog" : "dialog") +
-        " aria-labelledby=\"box-title\" aria-describedby=\"box-text\">"
-        "<div data-name=\"title\" id=\"box-title\" class=\"title\">" +
-        markup::escape(design.title) +
-        "</div><div class=\"body\"><div class=\"icon\"></div>"
-        "<p data-name=\"text\" id=\"box-text\">" +
-        markup::escape(design.text) + "</p></div><div class=\"buttons\">" +
-        (yesNo ? button("Yes", true) + button("No", true) : button("OK", false)) +
-        "</div></dialog>";
+    // The welcome box is in the page: the loader shows it while the program downloads, and keeps
+    // on it what the user answered meanwhile. From here on the program answers it.
     const val body = page::document()["body"];
-    body.call<void>("insertAdjacentHTML", val("beforeend"), val(html));
-    m_dialog = body["lastElementChild"];
+    m_dialog = body.call<val>("querySelector", val("dialog[data-name=\"MessageBox\"]"));
+    if (m_dialog.isNull()) {
+        body.call<void>("insertAdjacentHTML", val("beforeend"), val(messageBoxMarkup(design)));
+        m_dialog = body["lastElementChild"];
+    }
+    m_dialog.call<void>("setAttribute", val("data-program"), val(""));
+    if (const val answered = m_dialog["dataset"]["answer"]; answered.isString()) {
+        answer(buttonFor(answered.as<std::string>()));
+        return;
+    }
     // A click on one of its buttons answers the box.
     m_listeners.push_back(std::make_unique<Listener>(m_dialog, "click", [this](val e) {
         const val pressed = e["target"].call<val>("closest", val("button[data-name]"));
-        if (pressed.isNull())
-            return;
-        const std::string name = pressed["dataset"]["name"].as<std::string>();
-        answer(name == "Yes" ? BoxButton::Yes : name == "No" ? BoxButton::No : BoxButton::Ok);
+        if (!pressed.isNull())
+            answer(buttonFor(pressed["dataset"]["name"].as<std::string>()));
     }));
-    // Escape: the single OK button, or No, as a desktop message box answers it.
-    const BoxButton escape = yesNo ? BoxButton::No : BoxButton::Ok;
     for (const char* event : {"cancel", "close"})
-        m_listeners.push_back(std::make_unique<Listener>(m_dialog, event, [this, escape](val e) {
+        m_listeners.push_back(std::make_unique<Listener>(m_dialog, event, [this](val e) {
             e.call<void>("preventDefault");
-            answer(escape);
+            answer(buttonFor("Escape"));
         }));
     m_listeners.push_back(
         std::make_unique<Listener>(m_dialog, "keydown", [this](val e) { keyPressed(e); }));
+    if (m_dialog["open"].as<bool>())
+        return;
     m_dialog.call<void>("showModal");
     // Enter answers with the default button: OK, or Yes.
     m_dialog.call<val>("querySelector", val(".buttons button")).call<void>("focus");
+}
+
+// What the user did, as the box's answer: a button's name; Enter, the default button; Escape, the
+// single OK button, or No, as a desktop message box answers it.
+BoxButton MessageBoxes::buttonFor(std::string_view action) const {
+    const bool yesNo = m_buttons == MessageButtons::YesNo;
+    if (action == "Yes" || (yesNo && action == "Enter"))
+        return BoxButton::Yes;
+    if (action == "No" || (yesNo && action == "Escape"))
+        return BoxButton::No;
+    return BoxButton::Ok;
 }
 
 void MessageBoxes::keyPressed(val event) {
@@ -87,7 +63,7 @@ void MessageBoxes::keyPressed(val event) {
     // answers it with the default button; on a button the button's own click answers.
     if (key == "Enter" && event["target"]["tagName"].as<std::string>() != "BUTTON") {
         event.call<void>("preventDefault");
-        answer(m_buttons == MessageButtons::YesNo ? BoxButton::Yes : BoxButton::Ok);
+        answer(buttonFor("Enter"));
     } else if (m_buttons == MessageButtons::YesNo && (key == "y" || key == "Y")) {
         answer(BoxButton::Yes);
     } else if (m_buttons == MessageButtons::YesNo && (key == "n" || key == "N")) {

@@ -80,10 +80,12 @@ void PageForm1::play(const Reply& reply) {
 }
 
 void PageForm1::load() {
-    // The box comes up first; the window's controls are bound while the user reads it, so that
-    // a key or a click on the box is not kept waiting behind them.
-    m_bindContents = std::make_unique<IdleAfterPaint>([this] { bindContents(); });
     play(m_conversation.load());
+    // The welcome box may have been answered while the program loaded. If not, the window's
+    // controls are bound while the user reads it, so that a key or a click on the box is not
+    // kept waiting behind them.
+    if (m_boxes.isOpen())
+        m_bindContents = std::make_unique<IdleAfterPaint>([this] { bindContents(); });
 }
 
 // The window's markup is in the page already, hidden behind the box: the program finds the

@@ -1,12 +1,15 @@
-// Writes the page and its style sheet with the main window in them, when the site is built.
-// Usage: write_page INDEX_IN STYLE_IN INDEX_OUT STYLE_OUT
-// The page's "<!--window-->" gives way to the window's markup; the window's style follows the
-// style sheet's own rules, so that it overrides them as the program's own settings would.
+// Writes the page and its style sheet with the main window and the welcome box in them, when the
+// site is built. Usage: write_page INDEX_IN STYLE_IN INDEX_OUT STYLE_OUT
+// The page's "<!--window-->" and "<!--welcome-->" give way to their markup; the window's style
+// follows the style sheet's own rules, so that it overrides them as the program's own settings
+// would.
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 
+#include "core/message_boxes.h"
+#include "web/message_box_markup.h"
 #include "web/window_markup.h"
 
 namespace {
@@ -25,6 +28,14 @@ bool write(const char* path, const std::string& text) {
     return bool(file.flush());
 }
 
+bool replaceOnce(std::string& page, const std::string& marker, const std::string& markup) {
+    const std::size_t at = page.find(marker);
+    if (at == std::string::npos || page.find(marker, at + 1) != std::string::npos)
+        return false;
+    page.replace(at, marker.size(), markup);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -38,13 +49,12 @@ int main(int argc, char** argv) {
         std::cerr << "write_page: cannot read " << argv[1] << " or " << argv[2] << "\n";
         return 1;
     }
-    const std::string marker = "<!--window-->";
-    const std::size_t at = page.find(marker);
-    if (at == std::string::npos || page.find(marker, at + 1) != std::string::npos) {
-        std::cerr << "write_page: " << argv[1] << " needs " << marker << " exactly once\n";
+    if (!replaceOnce(page, "<!--window-->", windowMarkup()) ||
+        !replaceOnce(page, "<!--welcome-->", messageBoxMarkup(welcomeBox))) {
+        std::cerr << "write_page: " << argv[1]
+                  << " needs <!--window--> and <!--welcome-->, each once\n";
         return 1;
     }
-    page.replace(at, marker.size(), windowMarkup());
     if (!write(argv[3], page) || !write(argv[4], style + windowStyle())) {
         std::cerr << "write_page: cannot write " << argv[3] << " or " << argv[4] << "\n";
         return 1;

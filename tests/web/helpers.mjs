@@ -74,7 +74,10 @@ export function launchBrowser() {
 
 // A new context (no service worker, no cache) on the page. Every page error, console error and
 // Content-Security-Policy violation is kept in `problems`, which each test expects empty.
-export async function openContext(browser, url, options = {}) {
+// `prepare(page)` runs before the page is opened (to hold a file back, say); `waitUntil` is the
+// page's event the opening waits for.
+export async function openContext(browser, url, options = {},
+    { prepare = async () => {}, waitUntil = 'load' } = {}) {
     const context = await browser.newContext({ locale: 'en-US', viewport: { width: 800, height: 500 }, ...options });
     await context.addInitScript(() => {
         window.velmoraViolations = [];
@@ -87,7 +90,8 @@ export async function openContext(browser, url, options = {}) {
     page.on('console', (message) => {
         if (message.type() === 'error') problems.push(`console: ${message.text()}`);
     });
-    await page.goto(url);
+    await prepare(page);
+    await page.goto(url, { waitUntil });
     return { context, page, problems };
 }
 
@@ -179,7 +183,7 @@ export function usePage() {
     });
     session.start = async (options) =>
         (session.program = await startProgram(session.browser, session.server.url, options));
-    session.open = async () =>
-        (session.program = await openContext(session.browser, session.server.url));
+    session.open = async (opening) =>
+        (session.program = await openContext(session.browser, session.server.url, {}, opening));
     return session;
 }

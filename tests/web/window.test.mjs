@@ -153,6 +153,36 @@ describe('main window', () => {
         assert.equal(await page.title(), 'Equation');
     });
 
+    // The loader shows the box from the page's markup while the program downloads; an answer given
+    // before the program starts is kept for it. Each answer, given before and after it starts.
+    for (const [answer, give] of [
+        ['Enter', (page) => page.keyboard.press('Enter')],
+        ['Escape', (page) => page.keyboard.press('Escape')],
+        ['a click on OK', (page) => page.click('dialog[data-name="MessageBox"] [data-name="OK"]')],
+    ]) {
+        for (const early of [true, false]) {
+            test(`the welcome box answered with ${answer} ${early ? 'before' : 'after'} the program starts`, async () => {
+                let release;
+                const held = new Promise((resolve) => { release = resolve; });
+                const { page } = await session.open({
+                    prepare: (opened) => opened.route(/velmora\.\w+\.js$/, async (route) => {
+                        if (early) await held;
+                        await route.continue();
+                    }),
+                    waitUntil: 'domcontentloaded',
+                });
+                await readBox(page);
+                if (!early) await page.locator('dialog[data-program]').waitFor();
+                await give(page);
+                release();
+                await control(page, 'Form1').waitFor();
+                assert.equal(await page.locator('dialog').count(), 0);
+                assert.equal(await page.evaluate(() => document.activeElement.closest('[data-name]')?.dataset.name), 'Option1');
+                assert.equal(await page.title(), 'Equation');
+            });
+        }
+    }
+
     test('CHECK! lays out the Equation and the System layouts', async () => {
         const { page } = await start();
         await pressCheck(page, 'Option2');

@@ -1,5 +1,5 @@
-// Starts Velmora: fetches and compiles the program's WebAssembly while its JavaScript loads, says
-// in words when either cannot be had, registers the service worker that keeps the page for
+// Starts Velmora: shows the welcome box written in the page, fetches and compiles the program's
+// WebAssembly while its JavaScript loads, says in words when either cannot be had, registers the service worker that keeps the page for
 // offline use, and offers a new version once it is ready. The page's Content-Security-Policy
 // allows no inline script, hence this file. Its two files are named by the page's preload links.
 (() => {
@@ -11,6 +11,8 @@
     function showFailure(text) {
         if (failed) return;
         failed = true;
+        // No program will answer the welcome box.
+        document.querySelector('dialog[data-name="MessageBox"]')?.remove();
         const message = document.createElement('p');
         message.className = 'failed';
         message.setAttribute('role', 'alert');
@@ -25,6 +27,36 @@
         + 'could not run it.';
     const cannotRun = 'Velmora cannot run in this browser: it needs WebAssembly, which this '
         + 'browser does not offer or has switched off.';
+
+    // The welcome box, from the page's markup, while the program loads. The user's answer is
+    // kept on the box (a button's name, Enter or Escape) for the program to take up when it
+    // starts; from then on the program answers the box itself.
+    function greet() {
+        const box = document.querySelector('dialog[data-name="MessageBox"]');
+        if (!box) return;
+        const keep = (answer) => {
+            if ('program' in box.dataset || 'answer' in box.dataset) return;
+            box.dataset.answer = answer;
+            box.close();
+        };
+        box.addEventListener('click', (event) => {
+            const button = event.target.closest('button[data-name]');
+            if (button) keep(button.dataset.name);
+        });
+        box.addEventListener('keydown', (event) => {
+            if (event.key !== 'Enter' || event.target.tagName === 'BUTTON') return;
+            if (event.ctrlKey || event.metaKey || 'program' in box.dataset) return;
+            event.preventDefault();
+            keep('Enter');
+        });
+        box.addEventListener('cancel', (event) => {
+            if ('program' in box.dataset) return;
+            event.preventDefault();
+            keep('Escape');
+        });
+        box.showModal();
+        box.querySelector('.buttons button').focus();
+    }
 
     function compile() {
         return fetch(wasmUrl, { credentials: 'same-origin' }).then((response) => {
@@ -114,5 +146,6 @@
         showFailure(cannotRun);
         return;
     }
+    greet();
     registerWorker(start());
 })();

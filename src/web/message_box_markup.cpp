@@ -1,0 +1,49 @@
+#include "web/message_box_markup.h"
+
+#include <string_view>
+
+#include "web/markup.h"
+
+namespace {
+
+const char* iconName(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Warning:
+        return "warning";
+    case MessageIcon::Information:
+        return "information";
+    case MessageIcon::Question:
+        return "question";
+    case MessageIcon::None:
+        break;
+    }
+    return "none";
+}
+
+// Yes and No show their access keys, their first letters, underlined, as the desktop's box does.
+std::string button(std::string_view name, bool accessKey) {
+    const std::string caption = accessKey ? "<u>" + markup::escape(name.substr(0, 1)) + "</u>" +
+                                                markup::escape(name.substr(1))
+                                          : markup::escape(name);
+    return "<button" + markup::attribute("data-name", name) + " type=\"button\">" + caption +
+           "</button>";
+}
+
+} // namespace
+
+std::string messageBoxMarkup(const MessageBoxDesign& design) {
+    // A warning interrupts; a screen reader names the box by its title and reads its text.
+    const bool yesNo = design.buttons == MessageButtons::YesNo;
+    return "<dialog" + markup::attribute("data-name", "MessageBox") +
+           markup::attribute("data-icon", iconName(design.icon)) +
+           markup::attribute("role",
+                             design.icon == MessageIcon::Warning ? "alertdialog" : "dialog") +
+           " aria-labelledby=\"box-title\" aria-describedby=\"box-text\">"
+           "<div data-name=\"title\" id=\"box-title\" class=\"title\">" +
+           markup::escape(design.title) +
+           "</div><div class=\"body\"><div class=\"icon\"></div>"
+           "<p data-name=\"text\" id=\"box-text\">" +
+           markup::escape(design.text) + "</p></div><div class=\"buttons\">" +
+           (yesNo ? button("Yes", true) + button("No", true) : button("OK", false)) +
+           "</div></dialog>";
+}
