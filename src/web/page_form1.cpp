@@ -106,6 +106,8 @@ void PageForm1::bindContents() {
         "matchMedia",
         val("(max-width: " + std::to_string(css::toPixels(design.clientWidth) - 1) + "px)"));
     m_window["classList"].call<void>("toggle", val("narrow"), narrow["matches"]);
+    // Laid out, unseen, while the user reads the box: answering it then only paints the window.
+    page::addClass(m_window, "prepared");
     listen(narrow, "change", [this](val e) {
         m_window["classList"].call<void>("toggle", val("narrow"), e["matches"]);
         // The column gives the boxes other sizes and fonts.
