@@ -25,9 +25,9 @@ public:
     explicit Conversation(const TextMeasure* measure = nullptr);
 
     // How to learn the user's number format from the platform. It is learnt once, where a run
-    // first needs it, or when the front-end calls readNumberLocale() (once the window is up and
-    // the page idle): a browser's first look at it takes tens of milliseconds, and nothing
-    // before the first run needs it.
+    // first needs it, or when the front-end calls readNumberLocale() (when the page is idle): a
+    // browser's first look at it takes tens of milliseconds, and nothing before the first run
+    // needs it.
     void setNumberLocale(std::function<NumberLocale()> read) { m_readLocale = std::move(read); }
     void readNumberLocale();
 

@@ -119,6 +119,8 @@ void PageForm1::bindContents() {
         if (m_openMenu >= 0 && !m_menuBar.call<bool>("contains", e["target"]))
             closeMenus();
     });
+    if (m_boxes.isOpen())
+        readLocaleWhenIdle();
 }
 
 void PageForm1::bindMenus() {
@@ -337,7 +339,12 @@ void PageForm1::render(const show::Announcement& announcement) {
 
 void PageForm1::render(const show::Window& /*window*/) {
     page::setHidden(m_window, false);
-    // Intl's first use takes 30 to 110 ms: after the window is up, not before.
+    readLocaleWhenIdle();
+}
+
+// Intl's first use takes 30 to 110 ms: while the user reads the welcome box, or once the window
+// is up, never on the way to it.
+void PageForm1::readLocaleWhenIdle() {
     if (!m_readLocale)
         m_readLocale =
             std::make_unique<IdleAfterPaint>([this] { m_conversation.readNumberLocale(); });

@@ -57,6 +57,7 @@ private:
     void keyPressed(emscripten::val event);
     void openMenu(std::size_t menu);
     void closeMenus();
+    void readLocaleWhenIdle();
 
     Conversation m_conversation;
     emscripten::val m_window = emscripten::val::null();

@@ -183,6 +183,25 @@ describe('main window', () => {
         }
     }
 
+    // Intl's first number format takes tens of milliseconds: taken while the box is read, so that
+    // neither the answer nor the window's first moments wait for it.
+    test('the number format is read while the welcome box is open, not on the way to the window', async () => {
+        const { page } = await session.open({
+            prepare: (opened) => opened.addInitScript(() => {
+                window.formatsMade = 0;
+                const Made = Intl.NumberFormat;
+                Intl.NumberFormat = function (...args) { window.formatsMade += 1; return new Made(...args); };
+            }),
+        });
+        await page.locator('dialog[data-program]').waitFor();
+        await page.waitForFunction(() => window.formatsMade > 0);
+        const before = await page.evaluate(() => window.formatsMade);
+        await answerBox(page, 'OK');
+        await control(page, 'Form1').waitFor();
+        await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 100))));
+        assert.equal(await page.evaluate(() => window.formatsMade), before);
+    });
+
     test('CHECK! lays out the Equation and the System layouts', async () => {
         const { page } = await start();
         await pressCheck(page, 'Option2');
