@@ -37,6 +37,7 @@ void MessageBoxes::show(const MessageBoxDesign& design, OnAnswer onAnswer) {
         }));
     m_listeners.push_back(
         std::make_unique<Listener>(m_dialog, "keydown", [this](val e) { keyPressed(e); }));
+    // The loader's box is up already, its OK button focused.
     if (m_dialog["open"].as<bool>())
         return;
     m_dialog.call<void>("showModal");

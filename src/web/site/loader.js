@@ -1,7 +1,8 @@
 // Starts Velmora: shows the welcome box written in the page, fetches and compiles the program's
-// WebAssembly while its JavaScript loads, says in words when either cannot be had, registers the service worker that keeps the page for
-// offline use, and offers a new version once it is ready. The page's Content-Security-Policy
-// allows no inline script, hence this file. Its two files are named by the page's preload links.
+// WebAssembly while its JavaScript loads, says in words when either cannot be had, registers the
+// service worker that keeps the page for offline use, and offers a new version once it is ready.
+// The page's Content-Security-Policy allows no inline script, hence this file. Its two files are
+// named by the page's preload links.
 (() => {
     'use strict';
     const programUrl = document.querySelector('link[rel="preload"][as="script"]').href;
