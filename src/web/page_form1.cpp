@@ -102,9 +102,7 @@ void PageForm1::bindContents() {
     m_announcer = m_window.call<val>("querySelector", val(".announcer"));
     // Narrower than the window (a phone, a zoomed page): the style sheet stands the controls in
     // one column.
-    const val narrow = val::global("window").call<val>(
-        "matchMedia",
-        val("(max-width: " + std::to_string(css::toPixels(design.clientWidth) - 1) + "px)"));
+    const val narrow = val::global("window").call<val>("matchMedia", m_window["dataset"]["narrow"]);
     m_window["classList"].call<void>("toggle", val("narrow"), narrow["matches"]);
     // Laid out, unseen, while the user reads the box: answering it then only paints the window.
     page::addClass(m_window, "prepared");
@@ -119,8 +117,27 @@ void PageForm1::bindContents() {
         if (m_openMenu >= 0 && !m_menuBar.call<bool>("contains", e["target"]))
             closeMenus();
     });
+    // From here on the program answers the window: the page keeps nothing more for it.
+    m_window.call<void>("setAttribute", val("data-program"), val(""));
     if (m_boxes.isOpen())
         readLocaleWhenIdle();
+}
+
+// The page shows the window by itself when the welcome box is answered before the program has
+// started, and keeps the clicks and access keys given there until the program answers them.
+void PageForm1::answerKeptEvents() {
+    const val kept = m_window["keptEvents"];
+    if (kept.isUndefined())
+        return;
+    m_window.set("keptEvents", val::undefined());
+    const int count = kept["length"].as<int>();
+    for (int at = 0; at < count; ++at) {
+        const val event = kept[at];
+        if (event["type"].as<std::string>() == "click")
+            clicked(event);
+        else
+            keyPressed(event);
+    }
 }
 
 void PageForm1::bindMenus() {
@@ -162,6 +179,9 @@ void PageForm1::bindControls() {
                 m_contextMenu->attach(control);
             break;
         case ControlKind::OptionButton:
+            // Chosen in the window the page showed before the program started.
+            if (control["firstElementChild"]["checked"].as<bool>())
+                m_conversation.choose(row.index);
             break;
         case ControlKind::PushButton:
             m_commands.at(row.index) = control;
@@ -318,10 +338,13 @@ void PageForm1::render(const show::Box& box) {
         // The welcome box may be answered before the window's controls were bound.
         bindContents();
         play(m_conversation.answer(button));
+        answerKeptEvents();
     });
 }
 
 void PageForm1::render(const show::Focus& focus) {
+    if (std::exchange(m_keepPagesFocus, false))
+        return;
     val control = byName(m_window, focus.control);
     if (control.isNull())
         return;
@@ -338,6 +361,9 @@ void PageForm1::render(const show::Announcement& announcement) {
 }
 
 void PageForm1::render(const show::Window& /*window*/) {
+    // Shown by the page already, with the focus where the core puts it first: the user may have
+    // moved it since.
+    m_keepPagesFocus = !m_window["hidden"].as<bool>();
     page::setHidden(m_window, false);
     readLocaleWhenIdle();
 }

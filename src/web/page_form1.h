@@ -50,6 +50,7 @@ private:
     void bindContents();
     void bindMenus();
     void bindControls();
+    void answerKeptEvents();
     void clicked(emscripten::val event);
     void listen(emscripten::val target, const char* type, PageCallback::Callback callback,
                 Listener::Phase phase = Listener::Phase::Bubble);
@@ -86,4 +87,5 @@ private:
     std::unique_ptr<PageWorking> m_working;
     emscripten::val m_workingReturn = emscripten::val::null(); // where closing it goes back to
     bool m_raiseWorking = false; // the working was asked for, not following a run
+    bool m_keepPagesFocus = false; // the window was up before the program
 };

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/conversation.h"
 #include "core/main_window_design.h"
 #include "web/css.h"
 #include "web/markup.h"
@@ -34,14 +35,23 @@ std::string menuBar() {
     return html + "</nav>";
 }
 
-std::string control(const ControlDesign& design) {
+// The control as the user first meets it, in the window as the core leaves it once the welcome
+// box is answered: hidden or disabled, with its first text, and whether it has the focus.
+std::string control(const ControlDesign& design, const ControlModel& first) {
     // Positive tab indices keep the design's order; labels never take the focus.
-    const std::string tabIndex = markup::attribute("tabindex", std::to_string(design.tabIndex + 1));
+    std::string tabIndex = markup::attribute("tabindex", std::to_string(design.tabIndex + 1));
+    // The page shows the window by itself when the box is answered before the program starts.
+    if (first.focus() == design.name)
+        tabIndex += " data-focus";
     switch (design.kind) {
     case ControlKind::InputBox:
     case ControlKind::ResultBox: {
         std::string html = "<input" + named(design.name) + " class=\"box\" type=\"text\"" +
                            tabIndex + " autocomplete=\"off\" spellcheck=\"false\"";
+        if (!first.textVisible(design.index))
+            html += " hidden";
+        if (const std::string& text = first.text(design.index); !text.empty())
+            html += markup::attribute("value", text);
         if (const ControlDesign* caption = captionOf(design))
             html += markup::attribute("aria-labelledby", "label-" + std::to_string(caption->index));
         // Read-only: the user can focus, select and copy a result, not change it. A phone gives
@@ -51,6 +61,8 @@ std::string control(const ControlDesign& design) {
     }
     case ControlKind::Label: {
         std::string html = "<div" + named(design.name);
+        if (!first.labelVisible(design.index))
+            html += " hidden";
         if (isCaption(design))
             html += " class=\"label caption\"" +
                     markup::attribute("id", "label-" + std::to_string(design.index));
@@ -59,7 +71,7 @@ std::string control(const ControlDesign& design) {
         // The status line: its context menu offers the working, and its tooltip says so.
         if (design.index == 1)
             html += markup::attribute("title", workingMenu.statusTooltip);
-        return html + ">" + markup::escape(design.caption) + "</div>";
+        return html + ">" + markup::escape(first.caption(design.index)) + "</div>";
     }
     case ControlKind::OptionButton:
         // One exclusive group: the two share the name "mode".
@@ -71,7 +83,8 @@ std::string control(const ControlDesign& design) {
     }
     return "<button" + named(design.name) +
            (design.stackedCaption() ? " class=\"command stacked\"" : " class=\"command\"") +
-           " type=\"button\"" + tabIndex + ">" + markup::escape(design.caption) + "</button>";
+           " type=\"button\"" + tabIndex + (first.commandEnabled(design.index) ? "" : " disabled") +
+           ">" + markup::escape(design.caption) + "</button>";
 }
 
 std::string rule(std::string_view selector, const css::Declarations& declarations) {
@@ -82,12 +95,19 @@ std::string rule(std::string_view selector, const css::Declarations& declaration
 
 std::string windowMarkup() {
     const MainWindowDesign& design = mainWindowDesign();
-    // Hidden until the welcome box is answered. The announcer says, once and politely, what a
+    Conversation conversation;
+    conversation.load();
+    conversation.answer(BoxButton::Ok);
+    // Hidden until the welcome box is answered. Narrower than the window (a phone, a page zoomed
+    // in), it stands its controls in one column. The announcer says, once and politely, what a
     // screen reader hears after a run.
-    std::string html = "<div" + named(design.name) + " class=\"form1\" hidden>" + menuBar() +
+    const std::string narrow =
+        "(max-width: " + std::to_string(css::toPixels(design.clientWidth) - 1) + "px)";
+    std::string html = "<div" + named(design.name) + " class=\"form1\" hidden" +
+                       markup::attribute("data-narrow", narrow) + ">" + menuBar() +
                        "<div class=\"client\">";
     for (const ControlDesign& row : design.controls)
-        html += control(row);
+        html += control(row, conversation.window());
     return html +
            "</div><div class=\"announcer\" role=\"status\" aria-live=\"polite\"></div></div>";
 }

@@ -99,6 +99,23 @@ export async function violations(page) {
     return page.evaluate(() => window.velmoraViolations);
 }
 
+// An opening of the page whose program is held back until release(): the page as it is while
+// the program downloads. Opened at DOMContentLoaded, as the page's load waits for the program.
+export function holdProgram() {
+    let release;
+    const held = new Promise((resolve) => { release = resolve; });
+    return {
+        release,
+        opening: {
+            prepare: (page) => page.route(/velmora\.\w+\.js$/, async (route) => {
+                await held;
+                await route.continue();
+            }),
+            waitUntil: 'domcontentloaded',
+        },
+    };
+}
+
 // What the open message box shows.
 export async function readBox(page) {
     const box = page.locator('dialog[data-name="MessageBox"][open]');
@@ -183,7 +200,7 @@ export function usePage() {
     });
     session.start = async (options) =>
         (session.program = await startProgram(session.browser, session.server.url, options));
-    session.open = async (opening) =>
-        (session.program = await openContext(session.browser, session.server.url, {}, opening));
+    session.open = async (opening, options = {}) =>
+        (session.program = await openContext(session.browser, session.server.url, options, opening));
     return session;
 }

@@ -4,7 +4,7 @@
 // screen's pixels.
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { clickRun, control, pressCheck, shown, type, usePage } from './helpers.mjs';
+import { clickRun, control, holdProgram, pressCheck, shown, type, usePage } from './helpers.mjs';
 
 const session = usePage();
 
@@ -90,6 +90,16 @@ describe('a phone, 360 × 740 by touch', () => {
             assertColumn(await layout(page), 'after run');
         });
     }
+
+    test('the window shown before the program starts is one column already', async () => {
+        const held = holdProgram();
+        const { page } = await session.open(held.opening, phone);
+        await page.locator('dialog[data-name="MessageBox"] [data-name="OK"]').tap();
+        await control(page, 'Form1').waitFor();
+        assertColumn(await layout(page), 'before the program');
+        held.release();
+        await page.locator('[data-name="Form1"][data-program]').waitFor();
+    });
 
     test('the window keeps its own geometry wherever it fits, and takes the column when the screen narrows', async () => {
         const { page } = await session.start({ viewport: { width: 554, height: 500 } });

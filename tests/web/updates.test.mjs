@@ -177,9 +177,14 @@ test('a new build whose WebAssembly cannot be downloaded is not taken: the page 
 
 test('the program cannot be loaded: the page says so in words, and "Try again" starts it once it can', async () => {
     const server = await serveSite();
+    // The loader shows the window when the box is answered before the program has started.
+    let answered;
+    const boxAnswered = new Promise((resolve) => { answered = resolve; });
     try {
-        for (const [what, pattern, answer] of [
+        for (const [what, pattern, answer, answerFirst] of [
             ['WebAssembly blocked', /velmora\.\w+\.wasm$/, (route) => route.abort()],
+            ['WebAssembly blocked after the box is answered', /velmora\.\w+\.wasm$/,
+                (route) => boxAnswered.then(() => route.abort()), true],
             ['script blocked', /velmora\.\w+\.js$/, (route) => route.abort()],
             ['WebAssembly that does not compile', /velmora\.\w+\.wasm$/,
                 (route) => route.fulfill({ status: 200, contentType: 'application/wasm', body: Buffer.from('not a program') })],
@@ -191,7 +196,12 @@ test('the program cannot be loaded: the page says so in words, and "Try again" s
                 const page = await context.newPage();
                 const problems = [];
                 page.on('pageerror', (error) => problems.push(error.message));
-                await page.goto(server.url);
+                await page.goto(server.url, { waitUntil: 'domcontentloaded' });
+                if (answerFirst) {
+                    await answerBox(page, 'OK');
+                    await page.locator('[data-name="Form1"]:visible').waitFor();
+                    answered();
+                }
                 const message = page.locator('p.failed[role="alert"]');
                 await message.waitFor();
                 assert.match(await message.textContent(),

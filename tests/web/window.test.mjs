@@ -5,7 +5,7 @@ import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import {
-    answerBox, clickRun, control, pressCheck, readBox, shown, type, usePage, violations,
+    answerBox, clickRun, control, holdProgram, pressCheck, readBox, shown, type, usePage, violations,
 } from './helpers.mjs';
 
 const session = usePage();
@@ -154,7 +154,8 @@ describe('main window', () => {
     });
 
     // The loader shows the box from the page's markup while the program downloads; an answer given
-    // before the program starts is kept for it. Each answer, given before and after it starts.
+    // before the program starts is kept for it, and the window shows at once, its clicks kept for
+    // the program too. Each answer, given before and after it starts.
     for (const [answer, give] of [
         ['Enter', (page) => page.keyboard.press('Enter')],
         ['Escape', (page) => page.keyboard.press('Escape')],
@@ -162,26 +163,41 @@ describe('main window', () => {
     ]) {
         for (const early of [true, false]) {
             test(`the welcome box answered with ${answer} ${early ? 'before' : 'after'} the program starts`, async () => {
-                let release;
-                const held = new Promise((resolve) => { release = resolve; });
-                const { page } = await session.open({
-                    prepare: (opened) => opened.route(/velmora\.\w+\.js$/, async (route) => {
-                        if (early) await held;
-                        await route.continue();
-                    }),
-                    waitUntil: 'domcontentloaded',
-                });
+                const held = holdProgram();
+                const { page } = await session.open(held.opening);
+                if (!early) held.release();
                 await readBox(page);
                 if (!early) await page.locator('dialog[data-program]').waitFor();
                 await give(page);
-                release();
                 await control(page, 'Form1').waitFor();
+                const focused = () => page.evaluate(() => document.activeElement.closest('[data-name]')?.dataset.name);
+                assert.equal(await focused(), 'Option1');
+                if (early) {
+                    await control(page, 'Option2').click();
+                    await control(page, 'Command4').click();
+                    assert.deepEqual(await visibleBoxesAndLabels(page), []);
+                }
+                held.release();
+                await page.locator('[data-name="Form1"][data-program]').waitFor();
                 assert.equal(await page.locator('dialog').count(), 0);
-                assert.equal(await page.evaluate(() => document.activeElement.closest('[data-name]')?.dataset.name), 'Option1');
+                assert.deepEqual(await visibleBoxesAndLabels(page), early ? boxesAndLabels : []);
+                assert.equal(await focused(), early ? 'Text(1)' : 'Option1');
                 assert.equal(await page.title(), 'Equation');
             });
         }
     }
+
+    test('an access key pressed in the window before the program starts opens its menu once it does', async () => {
+        const held = holdProgram();
+        const { page } = await session.open(held.opening);
+        await readBox(page);
+        await page.keyboard.press('Enter');
+        await control(page, 'Form1').waitFor();
+        await page.keyboard.press('Alt+h');
+        held.release();
+        await control(page, 'About').waitFor();
+        assert.equal(await page.evaluate(() => document.activeElement.dataset.name), 'About');
+    });
 
     // Intl's first number format takes tens of milliseconds: taken while the box is read, so that
     // neither the answer nor the window's first moments wait for it.

@@ -8,12 +8,15 @@
     const programUrl = document.querySelector('link[rel="preload"][as="script"]').href;
     const wasmUrl = document.querySelector('link[rel="preload"][as="fetch"]').href;
     let failed = false;
+    // Settled once the window the loader shows, if it shows it, is on the screen.
+    let windowPainted = Promise.resolve();
 
     function showFailure(text) {
         if (failed) return;
         failed = true;
-        // No program will answer the welcome box.
+        // No program will answer the welcome box, nor the window.
         document.querySelector('dialog[data-name="MessageBox"]')?.remove();
+        document.querySelector('[data-name="Form1"]')?.setAttribute('hidden', '');
         const message = document.createElement('p');
         message.className = 'failed';
         message.setAttribute('role', 'alert');
@@ -29,6 +32,29 @@
     const cannotRun = 'Velmora cannot run in this browser: it needs WebAssembly, which this '
         + 'browser does not offer or has switched off.';
 
+    // Answered before the program has started, the welcome box gives way to the window at once,
+    // as the site's build wrote it for its first use: the focus on the control it marks, a column
+    // where the screen is narrower than the window. The window's clicks and the access keys are
+    // kept on it for the program to answer when it starts; typing and Tab need no program.
+    function showWindow() {
+        const form = document.querySelector('[data-name="Form1"]');
+        if (!form || failed || 'program' in form.dataset) return;
+        form.classList.toggle('narrow', matchMedia(form.dataset.narrow).matches);
+        form.hidden = false;
+        form.querySelector('[data-focus]')?.focus();
+        windowPainted = afterNextPaint();
+        const kept = (form.keptEvents = []);
+        form.addEventListener('click', (event) => {
+            if ('program' in form.dataset || !event.target.closest('button[data-name]')) return;
+            kept.push(event);
+        }, true);
+        document.addEventListener('keydown', (event) => {
+            if ('program' in form.dataset || !event.altKey) return;
+            event.preventDefault();
+            kept.push(event);
+        });
+    }
+
     // The welcome box, from the page's markup, while the program loads. The user's answer is
     // kept on the box (a button's name, Enter or Escape) for the program to take up when it
     // starts; from then on the program answers the box itself.
@@ -39,6 +65,7 @@
             if ('program' in box.dataset || 'answer' in box.dataset) return;
             box.dataset.answer = answer;
             box.close();
+            showWindow();
         };
         box.addEventListener('click', (event) => {
             const button = event.target.closest('button[data-name]');
@@ -70,6 +97,22 @@
         });
     }
 
+    // After the page's next paint, or at once in a page out of sight, which paints nothing.
+    function afterNextPaint() {
+        return new Promise((resolve) => {
+            if (document.visibilityState === 'hidden') resolve();
+            else requestAnimationFrame(() => setTimeout(resolve, 0));
+        });
+    }
+
+    // Once the page has nothing more urgent to do (an answer to the box, a frame to paint).
+    function whenIdle() {
+        return new Promise((resolve) => {
+            if ('requestIdleCallback' in window) requestIdleCallback(resolve, { timeout: 100 });
+            else setTimeout(resolve, 0);
+        });
+    }
+
     function start() {
         const compiled = compile();
         compiled.catch(() => showFailure(notLoaded));
@@ -83,10 +126,15 @@
                 return {};
             },
         };
-        const script = document.createElement('script');
-        script.src = programUrl;
-        script.addEventListener('error', () => showFailure(notLoaded));
-        document.head.append(script);
+        // The program's script (preloaded meanwhile) runs once what the loader has shown (the
+        // box, then maybe the window) is on the screen and the page is idle: the program's
+        // start-up takes the main thread for tens of milliseconds.
+        afterNextPaint().then(whenIdle).then(() => windowPainted).then(() => {
+            const script = document.createElement('script');
+            script.src = programUrl;
+            script.addEventListener('error', () => showFailure(notLoaded));
+            document.head.append(script);
+        });
         return compiled;
     }
 
