@@ -116,25 +116,24 @@
     function start() {
         const compiled = compile();
         compiled.catch(() => showFailure(notLoaded));
+        // The program starts once what the loader has shown (the box, then maybe the window) is
+        // on the screen and the page is idle: its start-up takes the main thread for tens of
+        // milliseconds.
+        const shown = afterNextPaint().then(whenIdle).then(() => windowPainted);
         // Emscripten's runtime calls this instead of fetching the WebAssembly by itself.
         window.Module = {
             instantiateWasm(imports, receive) {
-                compiled
-                    .then((module) => WebAssembly.instantiate(module, imports)
+                Promise.all([compiled, shown])
+                    .then(([module]) => WebAssembly.instantiate(module, imports)
                         .then((instance) => receive(instance, module)))
                     .catch(() => showFailure(notLoaded));
                 return {};
             },
         };
-        // The program's script (preloaded meanwhile) runs once what the loader has shown (the
-        // box, then maybe the window) is on the screen and the page is idle: the program's
-        // start-up takes the main thread for tens of milliseconds.
-        afterNextPaint().then(whenIdle).then(() => windowPainted).then(() => {
-            const script = document.createElement('script');
-            script.src = programUrl;
-            script.addEventListener('error', () => showFailure(notLoaded));
-            document.head.append(script);
-        });
+        const script = document.createElement('script');
+        script.src = programUrl;
+        script.addEventListener('error', () => showFailure(notLoaded));
+        document.head.append(script);
         return compiled;
     }
 
