@@ -86,12 +86,20 @@ private slots:
         QTest::newRow("warning, described by its text") << 1 << "aria-describedby=\"box-text\"";
         QTest::newRow("quit, Yes's access key") << 2 << "<u>Y</u>es</button>";
         QTest::newRow("quit, its icon") << 2 << "data-icon=\"question\"";
+        // Box 3: the welcome box as the page opens it, before any script has run.
+        QTest::newRow("welcome in the page, open") << 3 << "<dialog open data-name=\"MessageBox\"";
+        QTest::newRow("welcome in the page, OK closes it by itself")
+            << 3
+            << "<form method=\"dialog\" class=\"buttons\"><button data-name=\"OK\" value=\"OK\" "
+               "autofocus>OK</button></form></dialog>";
     }
     void boxElement() {
         QFETCH(int, box);
         QFETCH(QString, piece);
-        const MessageBoxDesign designs[] = {welcomeBox, warningBox("No numeric values!"), quitBox};
-        const QString markup = QString::fromStdString(messageBoxMarkup(designs[box]));
+        const MessageBoxDesign designs[] = {welcomeBox, warningBox("No numeric values!"), quitBox,
+                                            welcomeBox};
+        const QString markup = QString::fromStdString(messageBoxMarkup(
+            designs[box], box == 3 ? BoxOpening::WithPage : BoxOpening::ByProgram));
         QVERIFY(markup.startsWith(QStringLiteral("<dialog")));
         QVERIFY2(markup.contains(piece), qPrintable(markup));
     }

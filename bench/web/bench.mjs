@@ -22,8 +22,8 @@ const starts = Number(process.argv[2] ?? 20);
 const minimalDir = join(siteDir, '..', 'bench-site');
 
 // In each page: when a dialog opens, wait for its paint, answer it, wait until no dialog is open
-// and the main window (if the page has one) shows, and wait for that paint. Velmora's loader may
-// show its welcome box before the page's content is loaded; the program takes up the answer when
+// and the main window (if the page has one) shows, and wait for that paint. Velmora's page opens
+// its welcome box in its markup, before any script has run; the program takes up the answer when
 // it starts. performance.now() counts from the start of the navigation. The box is each page's
 // first content, so the browser's first-contentful-paint time is its paint too, whatever tasks
 // follow that paint.
@@ -61,11 +61,8 @@ function watchStart() {
             afterPaint((ready) => { times.usable = ready; performance.mark('bench: usable'); console.log('bench: usable'); });
         }
     };
-    const observer = new MutationObserver(watch);
-    document.addEventListener('DOMContentLoaded', () => {
-        observer.observe(document.body, { subtree: true, childList: true, attributes: true });
-        watch();
-    });
+    // From the first element parsed: a page may write its box open into its markup.
+    new MutationObserver(watch).observe(document, { subtree: true, childList: true, attributes: true });
 }
 
 // bound: wait for Velmora's program to take the window over, which it may do after the window

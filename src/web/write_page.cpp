@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (!replaceOnce(page, "<!--window-->", windowMarkup()) ||
-        !replaceOnce(page, "<!--welcome-->", messageBoxMarkup(welcomeBox))) {
+        !replaceOnce(page, "<!--welcome-->", messageBoxMarkup(welcomeBox, BoxOpening::WithPage))) {
         std::cerr << "write_page: " << argv[1]
                   << " needs <!--window--> and <!--welcome-->, each once\n";
         return 1;

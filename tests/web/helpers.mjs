@@ -99,19 +99,21 @@ export async function violations(page) {
     return page.evaluate(() => window.velmoraViolations);
 }
 
-// An opening of the page whose program is held back until release(): the page as it is while
-// the program downloads. Opened at DOMContentLoaded, as the page's load waits for the program.
-export function holdProgram() {
+// An opening of the page with one of its files held back until release(): by default the
+// program's script, the page as it is while the program downloads, opened at DOMContentLoaded, as
+// the page's load waits for the program. The loader held back, the page is opened at its first
+// response: its parsing waits for the loader.
+export function holdBack(file = /velmora\.\w+\.js$/, waitUntil = 'domcontentloaded') {
     let release;
     const held = new Promise((resolve) => { release = resolve; });
     return {
         release,
         opening: {
-            prepare: (page) => page.route(/velmora\.\w+\.js$/, async (route) => {
+            prepare: (page) => page.route(file, async (route) => {
                 await held;
                 await route.continue();
             }),
-            waitUntil: 'domcontentloaded',
+            waitUntil,
         },
     };
 }

@@ -4,7 +4,7 @@
 // screen's pixels.
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { clickRun, control, holdProgram, pressCheck, shown, type, usePage } from './helpers.mjs';
+import { clickRun, control, holdBack, pressCheck, shown, type, usePage } from './helpers.mjs';
 
 const session = usePage();
 
@@ -92,7 +92,7 @@ describe('a phone, 360 × 740 by touch', () => {
     }
 
     test('the window shown before the program starts is one column already', async () => {
-        const held = holdProgram();
+        const held = holdBack();
         const { page } = await session.open(held.opening, phone);
         await page.locator('dialog[data-name="MessageBox"] [data-name="OK"]').tap();
         await control(page, 'Form1').waitFor();

@@ -5,7 +5,7 @@ import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import {
-    answerBox, clickRun, control, holdProgram, pressCheck, readBox, shown, type, usePage, violations,
+    answerBox, clickRun, control, holdBack, pressCheck, readBox, shown, type, usePage, violations,
 } from './helpers.mjs';
 
 const session = usePage();
@@ -163,7 +163,7 @@ describe('main window', () => {
     ]) {
         for (const early of [true, false]) {
             test(`the welcome box answered with ${answer} ${early ? 'before' : 'after'} the program starts`, async () => {
-                const held = holdProgram();
+                const held = holdBack();
                 const { page } = await session.open(held.opening);
                 if (!early) held.release();
                 await readBox(page);
@@ -187,8 +187,28 @@ describe('main window', () => {
         }
     }
 
+    // The page opens the box in its markup: its OK closes it before any script has run, and the
+    // loader takes that answer up.
+    for (const [answer, give] of [
+        ['Enter', (page) => page.keyboard.press('Enter')],
+        ['a click on OK', (page) => page.click('dialog[data-name="MessageBox"] [data-name="OK"]')],
+    ]) {
+        test(`the welcome box answered with ${answer} before any script has run`, async () => {
+            const held = holdBack(/loader\.\w+\.js$/, 'commit');
+            const { page } = await session.open(held.opening);
+            await page.waitForFunction(() => document.activeElement?.dataset.name === 'OK');
+            await give(page);
+            assert.equal(await page.locator('dialog[open]').count(), 0);
+            held.release();
+            await page.locator('[data-name="Form1"][data-program]').waitFor();
+            assert.equal(await page.locator('dialog').count(), 0);
+            assert.equal(await page.evaluate(() => document.activeElement.closest('[data-name]')?.dataset.name), 'Option1');
+            assert.equal(await page.title(), 'Equation');
+        });
+    }
+
     test('an access key pressed in the window before the program starts opens its menu once it does', async () => {
-        const held = holdProgram();
+        const held = holdBack();
         const { page } = await session.open(held.opening);
         await readBox(page);
         await page.keyboard.press('Enter');

@@ -55,9 +55,9 @@
         });
     }
 
-    // The welcome box, from the page's markup, while the program loads. The user's answer is
-    // kept on the box (a button's name, Enter or Escape) for the program to take up when it
-    // starts; from then on the program answers the box itself.
+    // The welcome box, open in the page's markup from its first paint, made modal while the
+    // program loads. The user's answer is kept on the box (a button's name, Enter or Escape) for
+    // the program to take up when it starts; from then on the program answers the box itself.
     function greet() {
         const box = document.querySelector('dialog[data-name="MessageBox"]');
         if (!box) return;
@@ -82,6 +82,12 @@
             event.preventDefault();
             keep('Escape');
         });
+        // Answered before this script ran: its button closed it.
+        if (!box.open) {
+            keep(box.returnValue || 'OK');
+            return;
+        }
+        box.close();
         box.showModal();
         box.querySelector('.buttons button').focus();
     }
@@ -116,15 +122,14 @@
     function start() {
         const compiled = compile();
         compiled.catch(() => showFailure(notLoaded));
-        // The program starts once what the loader has shown (the box, then maybe the window) is
-        // on the screen and the page is idle: its start-up takes the main thread for tens of
-        // milliseconds.
-        const shown = afterNextPaint().then(whenIdle).then(() => windowPainted);
-        // Emscripten's runtime calls this instead of fetching the WebAssembly by itself.
+        // Emscripten's runtime calls this instead of fetching the WebAssembly by itself. A window
+        // the loader has just shown is painted before the program's start-up, which takes the
+        // main thread for tens of milliseconds.
         window.Module = {
             instantiateWasm(imports, receive) {
-                Promise.all([compiled, shown])
-                    .then(([module]) => WebAssembly.instantiate(module, imports)
+                compiled
+                    .then((module) => windowPainted.then(() => module))
+                    .then((module) => WebAssembly.instantiate(module, imports)
                         .then((instance) => receive(instance, module)))
                     .catch(() => showFailure(notLoaded));
                 return {};
@@ -194,6 +199,8 @@
         showFailure(cannotRun);
         return;
     }
+    // The program's files are preloaded meanwhile; it is started once the box is on the screen
+    // and the page idle, so that an answer given at once is not kept waiting behind it.
     greet();
-    registerWorker(start());
+    afterNextPaint().then(whenIdle).then(() => registerWorker(start()));
 })();
