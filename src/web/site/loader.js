@@ -55,9 +55,9 @@
         });
     }
 
-    // The welcome box, open in the page's markup from its first paint, made modal while the
-    // program loads. The user's answer is kept on the box (a button's name, Enter or Escape) for
-    // the program to take up when it starts; from then on the program answers the box itself.
+    // The welcome box, open in the page's markup from its first paint. The user's answer is kept
+    // on the box (a button's name, Enter or Escape) for the program to take up when it starts;
+    // from then on the program answers the box itself.
     function greet() {
         const box = document.querySelector('dialog[data-name="MessageBox"]');
         if (!box) return;
@@ -72,8 +72,13 @@
             if (button) keep(button.dataset.name);
         });
         box.addEventListener('keydown', (event) => {
-            if (event.key !== 'Enter' || event.target.tagName === 'BUTTON') return;
             if (event.ctrlKey || event.metaKey || 'program' in box.dataset) return;
+            // Escape too, as the box may not be modal yet.
+            if (event.key === 'Escape') {
+                event.preventDefault();
+                keep('Escape');
+            }
+            if (event.key !== 'Enter' || event.target.tagName === 'BUTTON') return;
             event.preventDefault();
             keep('Enter');
         });
@@ -83,11 +88,16 @@
             keep('Escape');
         });
         // Answered before this script ran: its button closed it.
-        if (!box.open) {
-            keep(box.returnValue || 'OK');
-            return;
-        }
-        box.close();
+        if (!box.open) keep(box.returnValue || 'OK');
+    }
+
+    // The welcome box made modal once it is on the screen, unless it has been answered: an
+    // answer given at once is not kept waiting behind the page's style and layout.
+    function makeBoxModal() {
+        const box = document.querySelector('dialog[data-name="MessageBox"]');
+        if (!box?.open || box.matches(':modal') || 'program' in box.dataset) return;
+        // Not close(): its close event could reach the program, as if the box were answered.
+        box.removeAttribute('open');
         box.showModal();
         box.querySelector('.buttons button').focus();
     }
@@ -202,5 +212,8 @@
     // The program's files are preloaded meanwhile; it is started once the box is on the screen
     // and the page idle, so that an answer given at once is not kept waiting behind it.
     greet();
-    afterNextPaint().then(whenIdle).then(() => registerWorker(start()));
+    afterNextPaint().then(whenIdle).then(() => {
+        makeBoxModal();
+        registerWorker(start());
+    });
 })();
