@@ -38,16 +38,17 @@ std::string menuBar() {
 // The control as the user first meets it, in the window as the core leaves it once the welcome
 // box is answered: hidden or disabled, with its first text, and whether it has the focus.
 std::string control(const ControlDesign& design, const ControlModel& first) {
-    // Positive tab indices keep the design's order; labels never take the focus.
-    std::string tabIndex = markup::attribute("tabindex", std::to_string(design.tabIndex + 1));
-    // The page shows the window by itself when the box is answered before the program starts.
+    // Positive tab indices keep the design's order; labels never take the focus. The first focus
+    // is marked for the page, which shows the window by itself when the box is answered before
+    // the program starts.
+    std::string keyboard = markup::attribute("tabindex", std::to_string(design.tabIndex + 1));
     if (first.focus() == design.name)
-        tabIndex += " data-focus";
+        keyboard += " data-focus";
     switch (design.kind) {
     case ControlKind::InputBox:
     case ControlKind::ResultBox: {
         std::string html = "<input" + named(design.name) + " class=\"box\" type=\"text\"" +
-                           tabIndex + " autocomplete=\"off\" spellcheck=\"false\"";
+                           keyboard + " autocomplete=\"off\" spellcheck=\"false\"";
         if (!first.textVisible(design.index))
             html += " hidden";
         if (const std::string& text = first.text(design.index); !text.empty())
@@ -76,14 +77,14 @@ std::string control(const ControlDesign& design, const ControlModel& first) {
     case ControlKind::OptionButton:
         // One exclusive group: the two share the name "mode".
         return "<label" + named(design.name) +
-               " class=\"option\"><input type=\"radio\" name=\"mode\"" + tabIndex + ">" +
+               " class=\"option\"><input type=\"radio\" name=\"mode\"" + keyboard + ">" +
                markup::escape(design.caption) + "</label>";
     case ControlKind::PushButton:
         break;
     }
     return "<button" + named(design.name) +
            (design.stackedCaption() ? " class=\"command stacked\"" : " class=\"command\"") +
-           " type=\"button\"" + tabIndex + (first.commandEnabled(design.index) ? "" : " disabled") +
+           " type=\"button\"" + keyboard + (first.commandEnabled(design.index) ? "" : " disabled") +
            ">" + markup::escape(design.caption) + "</button>";
 }
 

@@ -77,6 +77,7 @@
             if (event.key === 'Escape') {
                 event.preventDefault();
                 keep('Escape');
+                return;
             }
             if (event.key !== 'Enter' || event.target.tagName === 'BUTTON') return;
             event.preventDefault();
