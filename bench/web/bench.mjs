@@ -65,19 +65,21 @@ function watchStart() {
     new MutationObserver(watch).observe(document, { subtree: true, childList: true, attributes: true });
 }
 
-// bound: wait for Velmora's program to take the window over, which it may do after the window
-// is usable.
+// Settles once the window is usable and, with bound, once Velmora's program has taken it over,
+// which it may do after. Told by console messages: a waitForFunction would have the harness's
+// own script compiled in the page, tens of milliseconds, while the start is being timed.
+function started(page, bound) {
+    const said = (text) => page.waitForEvent('console', (message) => message.text() === text);
+    return Promise.all([said('bench: usable'), bound && said('bench: bound')]);
+}
+
 async function timeStart(browser, url, { bound = false } = {}) {
     const context = await browser.newContext({ locale: 'en-US', serviceWorkers: 'block' });
     await context.addInitScript(watchStart);
     const page = await context.newPage();
-    // Told by a console message: a waitForFunction would have the harness's own script compiled
-    // in the page, tens of milliseconds, while the start is being timed.
-    const usable = page.waitForEvent('console', (message) => message.text() === 'bench: usable');
-    const programBound = bound && page.waitForEvent('console', (message) => message.text() === 'bench: bound');
+    const ready = started(page, bound);
     await page.goto(url);
-    await usable;
-    await programBound;
+    await ready;
     // The paint's time is reported once the frame is presented, which may be after `usable`.
     const times = await page.evaluate(() => new Promise((resolve) => {
         new PerformanceObserver((list, observer) => {
@@ -99,11 +101,9 @@ async function mainThreadCpu(browser, url, { bound = false } = {}) {
     const page = await context.newPage();
     await page.goto('about:blank');
     await browser.startTracing(page, { categories: ['toplevel', 'blink.user_timing', 'devtools.timeline'] });
-    const usable = page.waitForEvent('console', (message) => message.text() === 'bench: usable');
-    const programBound = bound && page.waitForEvent('console', (message) => message.text() === 'bench: bound');
+    const ready = started(page, bound);
     await page.goto(url);
-    await usable;
-    await programBound;
+    await ready;
     const events = JSON.parse((await browser.stopTracing()).toString()).traceEvents;
     await context.close();
     const end = events.filter((event) => event.name === 'bench: usable' || event.name === 'bench: bound')

@@ -8,6 +8,9 @@
     const programUrl = document.querySelector('link[rel="preload"][as="script"]').href;
     const wasmUrl = document.querySelector('link[rel="preload"][as="fetch"]').href;
     let failed = false;
+    // The welcome box and the main window, in the page's markup; the box goes once answered.
+    const welcomeBox = () => document.querySelector('dialog[data-name="MessageBox"]');
+    const mainWindow = () => document.querySelector('[data-name="Form1"]');
     // Settled once the window the loader shows, if it shows it, is on the screen.
     let windowPainted = Promise.resolve();
 
@@ -15,8 +18,8 @@
         if (failed) return;
         failed = true;
         // No program will answer the welcome box, nor the window.
-        document.querySelector('dialog[data-name="MessageBox"]')?.remove();
-        document.querySelector('[data-name="Form1"]')?.setAttribute('hidden', '');
+        welcomeBox()?.remove();
+        mainWindow()?.setAttribute('hidden', '');
         const message = document.createElement('p');
         message.className = 'failed';
         message.setAttribute('role', 'alert');
@@ -37,7 +40,7 @@
     // where the screen is narrower than the window. The window's clicks and the access keys are
     // kept on it for the program to answer when it starts; typing and Tab need no program.
     function showWindow() {
-        const form = document.querySelector('[data-name="Form1"]');
+        const form = mainWindow();
         if (!form || failed || 'program' in form.dataset) return;
         form.classList.toggle('narrow', matchMedia(form.dataset.narrow).matches);
         form.hidden = false;
@@ -59,7 +62,7 @@
     // on the box (a button's name, Enter or Escape) for the program to take up when it starts;
     // from then on the program answers the box itself.
     function greet() {
-        const box = document.querySelector('dialog[data-name="MessageBox"]');
+        const box = welcomeBox();
         if (!box) return;
         const keep = (answer) => {
             if ('program' in box.dataset || 'answer' in box.dataset) return;
@@ -95,7 +98,7 @@
     // The welcome box made modal once it is on the screen, unless it has been answered: an
     // answer given at once is not kept waiting behind the page's style and layout.
     function makeBoxModal() {
-        const box = document.querySelector('dialog[data-name="MessageBox"]');
+        const box = welcomeBox();
         if (!box?.open || box.matches(':modal') || 'program' in box.dataset) return;
         // Not close(): its close event could reach the program, as if the box were answered.
         box.removeAttribute('open');
