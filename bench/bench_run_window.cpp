@@ -26,9 +26,9 @@
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
-#include "core/conversation.h"
-#include "core/main_window_design.h"
-#include "core/working_window_design.h"
+#include "core/conversation/conversation.h"
+#include "core/design/main_window_design.h"
+#include "core/design/working_window_design.h"
 #include "desktop/form1.h"
 #include "window_driver.h"
 

@@ -3,11 +3,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/control_model.h"
-#include "core/figure.h"
-#include "core/working.h"
-#include "core/equation_solver.h"
-#include "core/system_solver.h"
+#include "core/conversation/control_model.h"
+#include "core/working/figure.h"
+#include "core/working/working.h"
+#include "core/solving/equation_solver.h"
+#include "core/solving/system_solver.h"
 
 namespace {
 

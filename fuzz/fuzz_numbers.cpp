@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "core/numbers.h"
+#include "core/numbers/numbers.h"
 #include "fuzz_support.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/control_model.h"
-#include "core/form_commands.h"
+#include "core/conversation/control_model.h"
+#include "core/solving/form_commands.h"
 
 // Helpers shared by the fuzz targets: failing loudly, splitting an input into box texts, comparing
 // shown numbers, and checking the shape of a number text.

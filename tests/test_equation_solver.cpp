@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "core/control_model.h"
-#include "core/equation_solver.h"
+#include "core/conversation/control_model.h"
+#include "core/solving/equation_solver.h"
 #include "test_data.h"
 
 // lisi on the plain model: coefficients as typed, texts as they must appear.

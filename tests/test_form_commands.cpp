@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-#include "core/conversation.h"
+#include "core/conversation/conversation.h"
 
 // The window's commands on the plain model: layouts, input warnings and what they empty.
 class TestFormCommands : public QObject {

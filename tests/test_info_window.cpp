@@ -16,7 +16,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include "core/info_window_design.h"
+#include "core/design/info_window_design.h"
 #include "desktop/form3.h"
 #include "test_data.h"
 #include "window_driver.h"

@@ -13,8 +13,8 @@
 #include <QScopeGuard>
 #include <QTest>
 
-#include "core/number_locale.h"
-#include "core/numbers.h"
+#include "core/numbers/number_locale.h"
+#include "core/numbers/numbers.h"
 #include "desktop/system_locale.h"
 
 Q_DECLARE_METATYPE(ArithmeticFault::Kind)

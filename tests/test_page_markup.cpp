@@ -1,10 +1,10 @@
 #include <QTest>
 
-#include "core/main_window_design.h"
-#include "core/message_boxes.h"
-#include "web/markup.h"
-#include "web/message_box_markup.h"
-#include "web/window_markup.h"
+#include "core/design/main_window_design.h"
+#include "core/design/message_boxes.h"
+#include "web/markup/markup.h"
+#include "web/markup/message_box_markup.h"
+#include "web/markup/window_markup.h"
 
 // The main window's markup and style, and the message boxes', as the site's build writes them into
 // the page and the program inserts them.

@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "core/control_model.h"
-#include "core/system_solver.h"
+#include "core/conversation/control_model.h"
+#include "core/solving/system_solver.h"
 #include "test_data.h"
 
 // lisi1 on the plain model. The solver's own cases write coefficients "a1 b1 c1 / a2 b2 c2".

@@ -3,12 +3,12 @@
 #include <chrono>
 #include <cmath>
 
-#include "core/control_model.h"
-#include "core/equation_solver.h"
-#include "core/exact.h"
-#include "core/figure.h"
-#include "core/system_solver.h"
-#include "core/working.h"
+#include "core/conversation/control_model.h"
+#include "core/solving/equation_solver.h"
+#include "core/numbers/exact.h"
+#include "core/working/figure.h"
+#include "core/solving/system_solver.h"
+#include "core/working/working.h"
 
 // The working and its graph, made from real runs of the solvers on the plain model.
 class TestWorking : public QObject {

@@ -13,8 +13,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "core/main_window_design.h"
-#include "core/working_window_design.h"
+#include "core/design/main_window_design.h"
+#include "core/design/working_window_design.h"
 #include "window_driver.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QRect>
 #include <QString>
 
-#include "core/design.h"
+#include "core/design/design.h"
 
 // The one place where the core's design vocabulary becomes Qt's.
 QFont toFont(const FontDesign& design);

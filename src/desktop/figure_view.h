@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "core/figure.h"
+#include "core/working/figure.h"
 
 // The graph of a run, painted from the core's figure as it is: the figure is already in this
 // widget's pixels, so nothing is scaled or placed here.

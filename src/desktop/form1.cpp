@@ -23,7 +23,7 @@
 #include <QStyleOptionFrame>
 #include <QTimer>
 
-#include "core/main_window_design.h"
+#include "core/design/main_window_design.h"
 #include "desktop/coloured_button.h"
 #include "desktop/design_style.h"
 #include "desktop/form3.h"

@@ -7,10 +7,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include "core/conversation.h"
-#include "core/main_window_design.h"
-#include "core/renderer.h"
-#include "core/text_measure.h"
+#include "core/conversation/conversation.h"
+#include "core/design/main_window_design.h"
+#include "core/conversation/renderer.h"
+#include "core/design/text_measure.h"
 
 class QLabel;
 class QLineEdit;

@@ -16,7 +16,7 @@
 #include <QScrollBar>
 #include <QUrl>
 
-#include "core/info_window_design.h"
+#include "core/design/info_window_design.h"
 #include "desktop/design_style.h"
 
 namespace {

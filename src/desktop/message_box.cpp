@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
-#include "core/message_boxes.h"
+#include "core/design/message_boxes.h"
 
 std::unique_ptr<QMessageBox> messageBox(const MessageBoxDesign& design, QWidget* parent) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/number_locale.h"
+#include "core/numbers/number_locale.h"
 
 class QLocale;
 

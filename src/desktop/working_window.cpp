@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "core/working_window_design.h"
+#include "core/design/working_window_design.h"
 #include "desktop/figure_view.h"
 
 WorkingWindow::WorkingWindow() {

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "core/reply.h"
+#include "core/conversation/reply.h"
 
 class QPlainTextEdit;
 class QPushButton;

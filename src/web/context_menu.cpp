@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/main_window_design.h"
+#include "core/design/main_window_design.h"
 #include "web/page.h"
 
 using emscripten::val;

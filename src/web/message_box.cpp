@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "web/message_box_markup.h"
+#include "web/markup/message_box_markup.h"
 #include "web/page.h"
 
 using emscripten::val;

@@ -4,8 +4,8 @@
 
 #include <emscripten/val.h>
 
-#include "core/design.h"
-#include "web/css.h"
+#include "core/design/design.h"
+#include "web/markup/css.h"
 
 // The elements the program makes on the page, in the design's vocabulary (css.h says it in CSS).
 namespace page {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/info_window_design.h"
+#include "core/design/info_window_design.h"
 #include "web/page.h"
 
 using emscripten::val;

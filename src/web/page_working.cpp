@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/working_window_design.h"
+#include "core/design/working_window_design.h"
 #include "web/context_menu.h"
 #include "web/page.h"
 

@@ -6,8 +6,8 @@
 
 #include <emscripten/val.h>
 
-#include "core/figure.h"
-#include "core/reply.h"
+#include "core/working/figure.h"
+#include "core/conversation/reply.h"
 #include "web/listener.h"
 #include "web/page_panel.h"
 

@@ -8,9 +8,9 @@
 #include <sstream>
 #include <string>
 
-#include "core/message_boxes.h"
-#include "web/message_box_markup.h"
-#include "web/window_markup.h"
+#include "core/design/message_boxes.h"
+#include "web/markup/message_box_markup.h"
+#include "web/markup/window_markup.h"
 
 namespace {
 

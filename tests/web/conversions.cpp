@@ -16,7 +16,7 @@
 #include <optional>
 #include <string>
 
-#include "core/numbers.h"
+#include "core/numbers/numbers.h"
 
 namespace {
 

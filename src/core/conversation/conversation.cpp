@@ -1,0 +1,237 @@
+#include "core/conversation/conversation.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/working/figure.h"
+#include "core/solving/form_commands.h"
+#include "core/design/message_boxes.h"
+#include "core/working/working.h"
+
+namespace {
+
+// The name of the button that sends a command, where the focus returns after its box.
+std::string buttonOf(Command command) {
+    for (const ControlDesign& row : mainWindowDesign().controls)
+        if (row.command == command)
+            return row.name;
+    return {};
+}
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool showsBox(const Effect& effect) {
+    return std::holds_alternative<show::Box>(effect);
+}
+
+show::End ending() {
+    return {"Velmora has ended.", "Start it again"};
+}
+
+} // namespace
+
+// The window as the commands see it: reads from the model, writes into the reply.
+class Conversation::Recorder : public Controls {
+public:
+    Recorder(const ControlModel& window, const TextMeasure& measure)
+        : m_window(window), m_measure(measure) {
+        // A run's reply has about twenty effects: grown step by step, it would be copied five
+        // times.
+        reply.reserve(32);
+    }
+
+    Reply reply;
+
+    std::string text(int index) const override { return m_window.text(index); }
+    bool option1Selected() const override { return m_window.option1Selected(); }
+    bool option2Selected() const override { return m_window.option2Selected(); }
+
+    void setText(int index, std::string_view text) override {
+        // A result wider than its box offers its whole text, so that a cut exponent or "*i"
+        // is never missed.
+        // The coefficient boxes are only ever emptied here.
+        const bool cut = index >= role::determinantBox && !text.empty() &&
+                         m_measure.textWidth(index, text) > m_measure.room(index);
+        reply.push_back(show::Text{index, std::string(text), cut ? std::string(text) : ""});
+    }
+    void setTextVisible(int index, bool visible) override {
+        reply.push_back(show::TextVisible{index, visible});
+    }
+    void setCaption(int index, std::string_view caption) override {
+        reply.push_back(show::Caption{index, std::string(caption)});
+    }
+    void setLabelVisible(int index, bool visible) override {
+        reply.push_back(show::LabelVisible{index, visible});
+    }
+    void setCommandEnabled(int index, bool enabled) override {
+        reply.push_back(show::CommandEnabled{index, enabled});
+    }
+
+private:
+    const ControlModel& m_window;
+    const TextMeasure& m_measure;
+};
+
+Conversation::Conversation(const TextMeasure* measure)
+    : m_measure(measure ? *measure : m_estimate) {}
+
+Reply Conversation::load() {
+    Recorder window(m_window, m_measure);
+    window.reply.push_back(show::Box{welcomeBox});
+    hideControlsOnLoad(window, m_vars);
+    window.reply.push_back(show::Window{});
+    // The first control in tab order that can take the focus once the boxes are hidden.
+    window.reply.push_back(show::Focus{"Option1"});
+    return deliver(std::move(window.reply));
+}
+
+Reply Conversation::command(Command command, std::string_view origin) {
+    if (m_window.ended() || m_boxOpen)
+        return {};
+    m_boxOrigin = origin.empty() ? buttonOf(command) : std::string(origin);
+    if (command == Command::Run)
+        return run(); // with a recorder of its own
+    Recorder window(m_window, m_measure);
+    switch (command) {
+    case Command::Run:
+        break;
+    case Command::Check:
+        checkLayout(window, m_vars);
+        m_lastRun = RunOutcome{};
+        followWithWorking(window.reply);
+        // The user starts typing where the tab order starts; with no option chosen there is no
+        // box to type in.
+        if (m_window.option1Selected() || m_window.option2Selected())
+            window.reply.push_back(show::Focus{textName(1)});
+        break;
+    case Command::ClearFields:
+        clearFields(window, m_vars);
+        m_lastRun = RunOutcome{};
+        followWithWorking(window.reply);
+        break;
+    case Command::Exit:
+        // At once and without asking.
+        window.reply.push_back(ending());
+        break;
+    case Command::Info:
+        m_infoOpen = true;
+        window.reply.push_back(show::InfoWindow{});
+        break;
+    case Command::FileExit:
+        m_question = Question::Quit;
+        window.reply.push_back(show::Box{quitBox});
+        break;
+    case Command::ShowWorking:
+        if (m_window.workingEnabled()) {
+            m_workingOpen = true;
+            followWithWorking(window.reply);
+        }
+        break;
+    case Command::HelpAbout:
+        window.reply.push_back(show::Box{aboutBox});
+        window.reply.push_back(show::Focus{m_boxOrigin});
+        break;
+    case Command::None:
+        break;
+    }
+    return deliver(std::move(window.reply));
+}
+
+void Conversation::readNumberLocale() {
+    if (m_readLocale)
+        m_locale = std::exchange(m_readLocale, nullptr)();
+}
+
+Reply Conversation::run() {
+    readNumberLocale();
+    Recorder window(m_window, m_measure);
+    runCommand(
+        window, m_vars, m_locale,
+        [&window](std::string_view text) { window.reply.push_back(show::Box{warningBox(text)}); },
+        m_lastRun);
+    if (window.reply.empty())
+        return {}; // no mode chosen: nothing was solved
+    // From the first run on, the working can be opened.
+    if (!m_window.workingEnabled())
+        window.reply.push_back(show::WorkingItem{true});
+    followWithWorking(window.reply);
+    if (std::any_of(window.reply.begin(), window.reply.end(), showsBox)) {
+        // After a warning nothing more is said: the box speaks for itself.
+        window.reply.push_back(show::Focus{m_boxOrigin});
+        return deliver(std::move(window.reply));
+    }
+    Reply reply = deliver(std::move(window.reply));
+    show::Announcement sentence{announcement()};
+    m_window.render(sentence);
+    reply.push_back(std::move(sentence));
+    return reply;
+}
+
+Reply Conversation::answer(BoxButton button) {
+    if (!m_boxOpen)
+        return {};
+    m_boxOpen = false;
+    Reply rest = std::exchange(m_afterBox, {});
+    if (std::exchange(m_question, Question::None) == Question::Quit) {
+        if (button == BoxButton::Yes)
+            rest = {ending()};
+        else if (!m_boxOrigin.empty())
+            rest = {show::Focus{m_boxOrigin}};
+    }
+    return deliver(std::move(rest));
+}
+
+void Conversation::followWithWorking(Reply& reply) const {
+    if (m_workingOpen)
+        reply.push_back(show::Working{makeWorking(m_lastRun).text(),
+                                      std::make_shared<const Figure>(makeFigure(m_lastRun))});
+}
+
+Reply Conversation::windowClosed() {
+    if (!m_infoOpen || m_window.ended())
+        return {};
+    return {show::InfoWindowBack{}};
+}
+
+void Conversation::edit(int textIndex, std::string_view text) {
+    m_window.setText(textIndex, text);
+}
+
+void Conversation::choose(int option) {
+    if (option == 1)
+        m_window.selectOption1();
+    else
+        m_window.selectOption2();
+}
+
+Reply Conversation::deliver(Reply reply) {
+    const auto box = std::find_if(reply.begin(), reply.end(), showsBox);
+    if (box != reply.end()) {
+        m_afterBox.assign(std::next(box), reply.end());
+        reply.erase(std::next(box), reply.end());
+        m_boxOpen = true;
+    }
+    render(reply, m_window);
+    return reply;
+}
+
+std::string Conversation::announcement() const {
+    std::string sentence = m_window.caption(role::statusLine);
+    std::string results;
+    for (const BoxCaption& pair : boxCaptions) {
+        const std::string text = m_window.text(pair.text);
+        const std::string_view shown = trimmed(text);
+        if (pair.text < role::determinantBox || !m_window.textVisible(pair.text) || shown.empty())
+            continue;
+        results += results.empty() ? "" : ", ";
+        results += m_window.caption(pair.label) + " " + std::string(shown);
+    }
+    if (!sentence.empty() && !results.empty())
+        sentence += ' ';
+    return sentence + results;
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "core/working/figure.h"
+#include "core/design/message_boxes.h"
+
+// What the program shows in answer to one event, in the order it does it. Each front-end
+// renders these and decides nothing of its own: the core has already chosen the order, the
+// focus and what a screen reader hears.
+namespace show {
+
+// Text(index). A result cut by its box offers its whole text (tooltip, screen reader); empty
+// where it fits.
+struct Text {
+    int index;
+    std::string text;
+    std::string whole;
+    friend bool operator==(const Text&, const Text&) = default;
+};
+struct TextVisible {
+    int index;
+    bool visible;
+    friend bool operator==(const TextVisible&, const TextVisible&) = default;
+};
+// Label(index)
+struct Caption {
+    int index;
+    std::string caption;
+    friend bool operator==(const Caption&, const Caption&) = default;
+};
+struct LabelVisible {
+    int index;
+    bool visible;
+    friend bool operator==(const LabelVisible&, const LabelVisible&) = default;
+};
+// Command1 to Command3
+struct CommandEnabled {
+    int index;
+    bool enabled;
+    friend bool operator==(const CommandEnabled&, const CommandEnabled&) = default;
+};
+// A message box, always last in its reply: what follows comes in the reply to its answer. It
+// keeps its own text, as a fault's message does not outlive the command.
+struct Box {
+    explicit Box(const MessageBoxDesign& shown)
+        : icon(shown.icon), title(shown.title), text(shown.text), buttons(shown.buttons) {}
+    MessageBoxDesign design() const { return {icon, title, text, buttons}; }
+
+    MessageIcon icon;
+    std::string title;
+    std::string text;
+    MessageButtons buttons;
+    friend bool operator==(const Box&, const Box&) = default;
+};
+// The control, by its name ("Option1", "Text(1)"), that takes the keyboard focus.
+struct Focus {
+    std::string control;
+    friend bool operator==(const Focus&, const Focus&) = default;
+};
+// One sentence for a screen reader, spoken once.
+struct Announcement {
+    std::string text;
+    friend bool operator==(const Announcement&, const Announcement&) = default;
+};
+// The main window, shown once the welcome box is answered.
+struct Window {
+    friend bool operator==(const Window&, const Window&) = default;
+};
+// The information window, created if it is not open, and brought to the front.
+struct InfoWindow {
+    friend bool operator==(const InfoWindow&, const InfoWindow&) = default;
+};
+// The main window has closed while the information window is open: a minimised one comes back,
+// so that the running program is not left out of sight.
+struct InfoWindowBack {
+    friend bool operator==(const InfoWindowBack&, const InfoWindowBack&) = default;
+};
+// The "Working" window, opened if it is not, with how the last run came out: its text and its
+// graph. It follows every later run while it is open.
+struct Working {
+    std::string text;
+    // Held apart: a figure is a few hundred bytes, and every effect is as large as the largest.
+    std::shared_ptr<const Figure> figure;
+    friend bool operator==(const Working& a, const Working& b) {
+        return a.text == b.text && *a.figure == *b.figure;
+    }
+};
+// Whether the context menus' "Show working" can be chosen: not before the first run.
+struct WorkingItem {
+    bool enabled;
+    friend bool operator==(const WorkingItem&, const WorkingItem&) = default;
+};
+// The program has ended. A front-end that cannot close itself shows the line and a way to start
+// again.
+struct End {
+    std::string line;
+    std::string startAgain;
+    friend bool operator==(const End&, const End&) = default;
+};
+
+} // namespace show
+
+using Effect = std::variant<show::Text, show::TextVisible, show::Caption, show::LabelVisible,
+                            show::CommandEnabled, show::Box, show::Focus, show::Announcement,
+                            show::Window, show::InfoWindow, show::InfoWindowBack, show::Working,
+                            show::WorkingItem, show::End>;
+using Reply = std::vector<Effect>;
+
+enum class BoxButton { Ok, Yes, No };

@@ -1,0 +1,487 @@
+#include "core/numbers/exact.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace {
+
+constexpr std::int64_t largest = std::numeric_limits<std::int64_t>::max();
+
+WideUInt magnitude(WideInt n) {
+    return n < 0 ? WideUInt(-(n + 1)) + 1 : WideUInt(n);
+}
+
+WideUInt gcd(WideUInt p, WideUInt q) {
+    while (q != 0) {
+        const WideUInt rest = p % q;
+        p = q;
+        q = rest;
+    }
+    return p;
+}
+
+// INT64_MIN is left out so that every value can be negated.
+std::int64_t narrow(WideInt n) {
+    if (n > largest || n < -largest)
+        throw ExactOverflow();
+    return std::int64_t(n);
+}
+
+std::int64_t checkedProduct(std::int64_t p, std::int64_t q) {
+    return narrow(WideInt(p) * q);
+}
+
+std::string decimalText(std::int64_t n) {
+    return std::to_string(n);
+}
+
+// --- Square factors -------------------------------------------------------------------------
+// Trial division takes the small primes; what is left has only large prime factors, which
+// Pollard's rho finds in well under a millisecond even for a product of two 32-bit primes.
+// Montgomery multiplication keeps the modular products free of 128-bit division, which is slow
+// in WebAssembly.
+
+struct Montgomery {
+    std::uint64_t n, inverse, r2; // inverse: n^-1 mod 2^64; r2: 2^128 mod n
+
+    explicit Montgomery(std::uint64_t modulus) : n(modulus), inverse(modulus) {
+        for (int step = 0; step < 5; ++step)
+            inverse *= 2 - n * inverse;
+        r2 = std::uint64_t((WideUInt(1) << 64) % n);
+        r2 = std::uint64_t(WideUInt(r2) * r2 % n);
+    }
+    std::uint64_t reduce(WideUInt t) const {
+        const std::uint64_t m = std::uint64_t(t) * inverse;
+        const std::uint64_t high = std::uint64_t(t >> 64);
+        const std::uint64_t correction = std::uint64_t((WideUInt(m) * n) >> 64);
+        return high >= correction ? high - correction : high - correction + n;
+    }
+    std::uint64_t multiply(std::uint64_t p, std::uint64_t q) const {
+        return reduce(WideUInt(p) * q);
+    }
+    std::uint64_t to(std::uint64_t x) const { return multiply(x % n, r2); }
+    std::uint64_t add(std::uint64_t p, std::uint64_t q) const {
+        const std::uint64_t sum = p + q;
+        return (sum >= n || sum < p) ? sum - n : sum;
+    }
+};
+
+bool isPrime(std::uint64_t n) {
+    if (n < 2)
+        return false;
+    for (std::uint64_t p : {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37}) {
+        if (n % p == 0)
+            return n == p;
+    }
+    const Montgomery m(n);
+    std::uint64_t d = n - 1;
+    int twos = 0;
+    while (d % 2 == 0) {
+        d /= 2;
+        ++twos;
+    }
+    const std::uint64_t one = m.to(1);
+    const std::uint64_t minusOne = m.to(n - 1);
+    // These bases decide every 64-bit number.
+    for (std::uint64_t base : {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37}) {
+        std::uint64_t x = one;
+        std::uint64_t power = m.to(base);
+        for (std::uint64_t e = d; e > 0; e >>= 1) {
+            if (e & 1)
+                x = m.multiply(x, power);
+            power = m.multiply(power, power);
+        }
+        if (x == one || x == minusOne)
+            continue;
+        bool composite = true;
+        for (int round = 1; round < twos && composite; ++round) {
+            x = m.multiply(x, x);
+            composite = x != minusOne;
+        }
+        if (composite)
+            return false;
+    }
+    return true;
+}
+
+std::uint64_t gcd64(std::uint64_t p, std::uint64_t q) {
+    while (q != 0) {
+        const std::uint64_t rest = p % q;
+        p = q;
+        q = rest;
+    }
+    return p;
+}
+
+// A proper factor of an odd composite n (Brent's variant, products of 128 differences per gcd).
+std::uint64_t rhoFactor(std::uint64_t n) {
+    const Montgomery m(n);
+    for (std::uint64_t increment = 1;; ++increment) {
+        const std::uint64_t c = m.to(increment);
+        const auto next = [&](std::uint64_t x) { return m.add(m.multiply(x, x), c); };
+        std::uint64_t y = m.to(2), x = y, saved = y, product = m.to(1), g = 1;
+        for (std::uint64_t length = 1; g == 1; length *= 2) {
+            x = y;
+            for (std::uint64_t i = 0; i < length; ++i)
+                y = next(y);
+            for (std::uint64_t done = 0; done < length && g == 1; done += 128) {
+                saved = y;
+                const std::uint64_t batch = std::min<std::uint64_t>(128, length - done);
+                for (std::uint64_t i = 0; i < batch; ++i) {
+                    y = next(y);
+                    product = m.multiply(product, x > y ? x - y : y - x);
+                }
+                g = gcd64(product, n);
+            }
+        }
+        if (g == n) {
+            // The batch overshot: step through it one difference at a time.
+            do {
+                saved = next(saved);
+                g = gcd64(x > saved ? x - saved : saved - x, n);
+            } while (g == 1);
+        }
+        if (g != n)
+            return g;
+    }
+}
+
+std::uint64_t integerRoot(std::uint64_t n) {
+    auto root = std::uint64_t(__builtin_sqrtl(static_cast<long double>(n)));
+    while (WideUInt(root) * root > n)
+        --root;
+    while (WideUInt(root + 1) * (root + 1) <= n)
+        ++root;
+    return root;
+}
+
+void collectPrimes(std::uint64_t n, int exponent, std::vector<std::pair<std::uint64_t, int>>& out) {
+    if (n == 1)
+        return;
+    if (const std::uint64_t root = integerRoot(n); root * root == n) {
+        collectPrimes(root, exponent * 2, out);
+        return;
+    }
+    if (isPrime(n)) {
+        out.push_back({n, exponent});
+        return;
+    }
+    const std::uint64_t factor = rhoFactor(n);
+    collectPrimes(factor, exponent, out);
+    collectPrimes(n / factor, exponent, out);
+}
+
+} // namespace
+
+// --- Rational --------------------------------------------------------------------------------
+
+Rational Rational::of(WideInt numerator, WideInt denominator) {
+    if (denominator == 0)
+        throw std::domain_error("zero denominator");
+    if (denominator < 0) {
+        numerator = -numerator;
+        denominator = -denominator;
+    }
+    const WideUInt g = gcd(magnitude(numerator), WideUInt(denominator));
+    Rational result;
+    if (g > 1) {
+        numerator /= WideInt(g);
+        denominator /= WideInt(g);
+    }
+    result.num = narrow(numerator);
+    result.den = narrow(denominator);
+    return result;
+}
+
+std::string Rational::text() const {
+    return den == 1 ? decimalText(num) : decimalText(num) + "/" + decimalText(den);
+}
+
+Rational operator+(const Rational& p, const Rational& q) {
+    return Rational::of(WideInt(p.num) * q.den + WideInt(q.num) * p.den, WideInt(p.den) * q.den);
+}
+Rational operator-(const Rational& p, const Rational& q) {
+    return p + (-q);
+}
+Rational operator*(const Rational& p, const Rational& q) {
+    return Rational::of(WideInt(p.num) * q.num, WideInt(p.den) * q.den);
+}
+Rational operator/(const Rational& p, const Rational& q) {
+    return Rational::of(WideInt(p.num) * q.den, WideInt(p.den) * q.num);
+}
+Rational operator-(const Rational& p) {
+    Rational result = p;
+    result.num = -p.num;
+    return result;
+}
+bool operator==(const Rational& p, const Rational& q) {
+    return p.num == q.num && p.den == q.den;
+}
+
+// --- Reading a text --------------------------------------------------------------------------
+
+namespace {
+
+int digitOf(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return 99;
+}
+
+// "&H" and "&O" as the program reads them: short literals are the 16- or 32-bit integer with
+// those bits, so "&HFFFF" is -1.
+std::optional<Rational> radixNumber(std::string_view digits, int base) {
+    if (digits.empty())
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (char c : digits) {
+        const int digit = digitOf(c);
+        if (digit >= base)
+            return std::nullopt;
+        if (value > (std::uint64_t(largest) - digit) / base)
+            throw ExactOverflow();
+        value = value * base + digit;
+    }
+    const std::size_t bitsPerDigit = base == 16 ? 4 : 3;
+    const auto fits = [&](std::size_t bits, std::uint64_t top) {
+        return digits.size() <= (bits + bitsPerDigit - 1) / bitsPerDigit && value <= top;
+    };
+    if (fits(16, 0xFFFF))
+        return Rational(std::int16_t(std::uint16_t(value)));
+    if (fits(32, 0xFFFFFFFF))
+        return Rational(std::int32_t(std::uint32_t(value)));
+    return Rational(std::int64_t(value));
+}
+
+// sign, digits, ".", digits, exponent: the whole text or nothing.
+std::optional<Rational> decimalNumber(std::string_view text) {
+    std::size_t pos = 0;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+        negative = text[pos++] == '-';
+    std::string digits;
+    std::int64_t scale = 0; // the value is digits * 10^scale
+    bool any = false;
+    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+        digits += text[pos++];
+        any = true;
+    }
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+            digits += text[pos++];
+            --scale;
+            any = true;
+        }
+    }
+    if (!any)
+        return std::nullopt;
+    if (pos < text.size() && std::string_view("EeDd").find(text[pos]) != std::string_view::npos) {
+        ++pos;
+        bool negativeExponent = false;
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+            negativeExponent = text[pos++] == '-';
+        std::int64_t exponent = 0;
+        bool exponentDigits = false;
+        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+            exponent = std::min<std::int64_t>(exponent * 10 + (text[pos++] - '0'), 100000);
+            exponentDigits = true;
+        }
+        if (!exponentDigits)
+            return std::nullopt;
+        scale += negativeExponent ? -exponent : exponent;
+    }
+    if (pos != text.size())
+        return std::nullopt;
+
+    // Zeros that do not change the value must not count against the 64 bits.
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return Rational(0);
+    digits.erase(0, first);
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+        ++scale;
+    }
+    std::int64_t mantissa = 0;
+    for (char c : digits)
+        mantissa = narrow(WideInt(mantissa) * 10 + (c - '0'));
+    if (scale > 18 || scale < -18)
+        throw ExactOverflow();
+    std::int64_t power = 1;
+    for (std::int64_t k = 0; k < (scale < 0 ? -scale : scale); ++k)
+        power *= 10;
+    const Rational magnitude =
+        scale >= 0 ? Rational(checkedProduct(mantissa, power)) : Rational::of(mantissa, power);
+    return negative ? -magnitude : magnitude;
+}
+
+void removeAll(std::string& text, std::string_view token) {
+    if (token.empty())
+        return;
+    for (std::size_t at = text.find(token); at != std::string::npos; at = text.find(token, at))
+        text.erase(at, token.size());
+}
+
+} // namespace
+
+std::optional<Rational> exactNumber(std::string_view text, const NumberLocale& locale) {
+    // Val reads past blanks anywhere in the text.
+    std::string compact;
+    for (char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n')
+            compact += c;
+    }
+    if (compact.size() >= 2 && compact[0] == '&') {
+        if (compact[1] == 'H' || compact[1] == 'h')
+            return radixNumber(std::string_view(compact).substr(2), 16);
+        if (compact[1] == 'O' || compact[1] == 'o')
+            return radixNumber(std::string_view(compact).substr(2), 8);
+        return std::nullopt;
+    }
+    if (auto plain = decimalNumber(compact))
+        return plain;
+    // The user's format: without its currency symbol and groups, its decimal separator a point.
+    std::string local = compact;
+    removeAll(local, "\xC2\xA0");
+    removeAll(local, "\xE2\x80\xAF");
+    removeAll(local, locale.currencySymbol);
+    removeAll(local, locale.groupSeparator);
+    if (!locale.decimalSeparator.empty() && locale.decimalSeparator != ".") {
+        if (local.find('.') != std::string::npos)
+            return std::nullopt;
+        if (const std::size_t at = local.find(locale.decimalSeparator); at != std::string::npos)
+            local.replace(at, locale.decimalSeparator.size(), ".");
+    }
+    return decimalNumber(local);
+}
+
+// --- Square roots ----------------------------------------------------------------------------
+
+SquareSplit splitSquares(std::uint64_t n) {
+    SquareSplit split;
+    if (n == 0) {
+        split.root = 0;
+        return split;
+    }
+    std::vector<std::pair<std::uint64_t, int>> primes;
+    for (std::uint64_t p = 2; p < 1000 && p * p <= n; p += (p == 2 ? 1 : 2)) {
+        int exponent = 0;
+        while (n % p == 0) {
+            n /= p;
+            ++exponent;
+        }
+        if (exponent > 0)
+            primes.push_back({p, exponent});
+    }
+    collectPrimes(n, 1, primes);
+    for (const auto& [prime, exponent] : primes) {
+        for (int k = 0; k < exponent / 2; ++k)
+            split.root *= prime;
+        if (exponent % 2 == 1)
+            split.squareFree *= prime;
+    }
+    return split;
+}
+
+namespace {
+
+// u + v*sqrt(r) for a square-free r, negative for an imaginary part.
+Surd combine(const Rational& u, const Rational& scaled, std::int64_t r) {
+    if (r == 0 || scaled.num == 0)
+        return {u.num, 0, u.den, 0};
+    if (r == 1) {
+        const Rational sum = u + scaled;
+        return {sum.num, 0, sum.den, 0};
+    }
+    const WideInt lcm = WideInt(u.den) / WideInt(gcd(WideUInt(u.den), WideUInt(scaled.den))) *
+                        scaled.den;
+    WideInt a = WideInt(u.num) * (lcm / u.den);
+    WideInt b = WideInt(scaled.num) * (lcm / scaled.den);
+    WideInt c = lcm;
+    const WideUInt g = gcd(gcd(magnitude(a), magnitude(b)), WideUInt(c));
+    a /= WideInt(g);
+    b /= WideInt(g);
+    c /= WideInt(g);
+    return {narrow(a), narrow(b), narrow(c), r};
+}
+
+} // namespace
+
+Surd Surd::of(const Rational& u, const Rational& v, std::int64_t radicand) {
+    if (radicand == 0 || v.num == 0)
+        return {u.num, 0, u.den, 0};
+    const SquareSplit split = splitSquares(radicand < 0 ? std::uint64_t(-radicand)
+                                                        : std::uint64_t(radicand));
+    const std::int64_t r = radicand < 0 ? -std::int64_t(split.squareFree)
+                                        : std::int64_t(split.squareFree);
+    return combine(u, v * Rational(narrow(split.root)), r);
+}
+
+long double Surd::real() const {
+    long double value = static_cast<long double>(a);
+    if (r > 0)
+        value += static_cast<long double>(b) * __builtin_sqrtl(static_cast<long double>(r));
+    return value / c;
+}
+
+long double Surd::imaginary() const {
+    if (r >= 0)
+        return 0;
+    return static_cast<long double>(b) * __builtin_sqrtl(-static_cast<long double>(r)) / c;
+}
+
+std::string Surd::text() const {
+    if (b == 0)
+        return Rational::of(a, c).text();
+    const std::int64_t size = b < 0 ? -b : b;
+    const std::int64_t rootOf = r < 0 ? -r : r;
+    std::string term = size == 1 ? "" : decimalText(size);
+    if (r < 0)
+        term += "i";
+    if (rootOf != 1)
+        term += "\u221A" + decimalText(rootOf);
+    std::string numerator;
+    if (a == 0)
+        numerator = (b < 0 ? "-" : "") + term;
+    else
+        numerator = decimalText(a) + (b < 0 ? " - " : " + ") + term;
+    if (c == 1)
+        return numerator;
+    return a == 0 ? numerator + "/" + decimalText(c) : "(" + numerator + ")/" + decimalText(c);
+}
+
+ExactRoots exactRoots(const Rational& a, const Rational& b, const Rational& c) {
+    ExactRoots roots;
+    roots.discriminant = b * b - Rational(4) * a * c;
+    const Rational twiceA = a + a;
+    const Rational vertex = -b / twiceA;
+    const Rational& D = roots.discriminant;
+    if (D.num == 0) {
+        roots.first = roots.second = combine(vertex, 0, 0);
+        return roots;
+    }
+    // sqrt(p/q) = sqrt(p*q)/q, but p*q may not fit: the square factors of p and q are taken
+    // apart, and what is left of them shares only the factor g.
+    const SquareSplit top = splitSquares(std::uint64_t(D.num < 0 ? -D.num : D.num));
+    const SquareSplit bottom = splitSquares(std::uint64_t(D.den));
+    const std::int64_t g = std::int64_t(gcd64(top.squareFree, bottom.squareFree));
+    const std::int64_t radicand =
+        checkedProduct(std::int64_t(top.squareFree) / g, std::int64_t(bottom.squareFree) / g);
+    // sqrt|D| = top.root * g * sqrt(radicand) / (bottom.root * bottom.squareFree)
+    Rational factor = Rational::of(WideInt(narrow(top.root)) * g,
+                                   WideInt(narrow(bottom.root)) * narrow(bottom.squareFree)) /
+                      twiceA;
+    if (D.num < 0 && factor.num < 0)
+        factor = -factor; // the first root carries the positive imaginary part
+    const std::int64_t signedRadicand = D.num < 0 ? -radicand : radicand;
+    // The radicand is square-free already: it is not factored again.
+    roots.first = combine(vertex, factor, signedRadicand);
+    roots.second = combine(vertex, -factor, signedRadicand);
+    return roots;
+}

@@ -1,0 +1,151 @@
+#include "core/solving/form_commands.h"
+
+#include <string>
+#include <vector>
+
+#include "core/solving/equation_solver.h"
+#include "core/solving/system_solver.h"
+
+namespace {
+
+constexpr std::string_view noNumericValues = "Check again! No numeric values!";
+
+// A fault inside a solver stops the command: nothing half-written may stay on screen.
+void reportFault(SolverContext& form, const ArithmeticFault& fault,
+                 const ShowWarning& showWarning) {
+    recordFault(*form.outcome, fault.kind());
+    form.controls.setCaption(role::statusLine, "");
+    clear(form);
+    showWarning(fault.what());
+}
+
+// The boxes of a mode as typed, Text(1) on.
+std::vector<std::string> boxTexts(const Controls& controls, int count) {
+    std::vector<std::string> texts;
+    for (int index = 1; index <= count; ++index)
+        texts.push_back(controls.text(index));
+    return texts;
+}
+
+} // namespace
+
+// The loops that count with vars.i are the window's own loops, which share its one counter; the
+// loops that count with a local variable stand for steps written out one by one.
+
+void hideControlsOnLoad(Controls& controls, FormVariables& vars) {
+    for (vars.i = 1; vars.i <= 13; ++vars.i)
+        controls.setLabelVisible(vars.i, false);
+    for (vars.i = 1; vars.i <= 11; ++vars.i)
+        controls.setTextVisible(vars.i, false);
+    for (int command = 1; command <= 3; ++command)
+        controls.setCommandEnabled(command, false);
+}
+
+void checkLayout(Controls& controls, FormVariables& vars) {
+    for (int command = 1; command <= 3; ++command)
+        controls.setCommandEnabled(command, true);
+    controls.setCaption(role::statusLine, "");
+    controls.setCaption(role::firstCaption, "");
+    controls.setCaption(role::secondCaption, "");
+
+    if (controls.option1Selected()) {
+        for (vars.i = 1; vars.i <= 8; ++vars.i)
+            controls.setLabelVisible(vars.i, true);
+        controls.setCaption(6, "a*x^2+b*x+c=0");
+        controls.setCaption(2, "a=");
+        controls.setCaption(3, "b=");
+        controls.setCaption(4, "c=");
+        for (int index = 9; index <= 13; ++index)
+            controls.setLabelVisible(index, false);
+
+        for (vars.i = 1; vars.i <= 3; ++vars.i)
+            controls.setTextVisible(vars.i, true);
+        for (int index : {7, 10, 11})
+            controls.setTextVisible(index, true);
+        for (vars.i = 1; vars.i <= 11; ++vars.i)
+            controls.setText(vars.i, "");
+        for (int index : {4, 5, 6, 8, 9})
+            controls.setTextVisible(index, false);
+    }
+
+    if (controls.option2Selected()) {
+        for (vars.i = 1; vars.i <= 13; ++vars.i)
+            controls.setLabelVisible(vars.i, true);
+        controls.setCaption(6, "a1*x+b1*y=c1\r\na2*x+b2*y=c2");
+        controls.setCaption(2, "a1=");
+        controls.setCaption(3, "b1=");
+        controls.setCaption(4, "c1=");
+        controls.setCaption(9, "a2=");
+        controls.setCaption(10, "b2=");
+        controls.setCaption(11, "c2=");
+        for (vars.i = 1; vars.i <= 11; ++vars.i) {
+            controls.setTextVisible(vars.i, true);
+            controls.setText(vars.i, "");
+        }
+    }
+}
+
+void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& locale,
+                const ShowWarning& showWarning, RunOutcome& outcome) {
+    SolverContext form{controls, vars, locale, &outcome};
+    using Mode = RunOutcome::Mode;
+    try {
+        // Every box of the mode is checked for emptiness before any is checked for a number;
+        // the option buttons are read afresh at every step, as the user may have switched mode
+        // without pressing "CHECK!".
+        for (vars.i = 1; vars.i <= 3; ++vars.i) {
+            if (controls.option1Selected() && controls.text(vars.i).empty()) {
+                outcome = warningOutcome(Mode::Equation, boxTexts(controls, 3), locale);
+                showWarning("Fill in a,b,c!");
+                return;
+            }
+        }
+        // A text IsNumeric takes in the user's format but no reading makes sense of, such as
+        // "1,5" in English, is no number: the solvers would read another one from it.
+        for (vars.i = 1; vars.i <= 3; ++vars.i) {
+            if (controls.option1Selected() && (!IsNumeric(controls.text(vars.i), locale) ||
+                                               !readCoefficient(controls.text(vars.i), locale))) {
+                outcome = warningOutcome(Mode::Equation, boxTexts(controls, 3), locale);
+                showWarning(noNumericValues);
+                for (int index :
+                     {role::determinantBox, role::firstResultBox, role::secondResultBox})
+                    controls.setText(index, "");
+                return;
+            }
+        }
+        if (controls.option1Selected())
+            lisi(form);
+
+        for (vars.i = 1; vars.i <= 6; ++vars.i) {
+            if (controls.option2Selected() && controls.text(vars.i).empty()) {
+                outcome = warningOutcome(Mode::System, boxTexts(controls, 6), locale);
+                showWarning("Fill in a1,a2,...,c2!");
+                controls.setCaption(role::statusLine, "");
+                return;
+            }
+        }
+        for (vars.i = 1; vars.i <= 6; ++vars.i) {
+            if (controls.option2Selected() && (!IsNumeric(controls.text(vars.i), locale) ||
+                                               !readCoefficient(controls.text(vars.i), locale))) {
+                outcome = warningOutcome(Mode::System, boxTexts(controls, 6), locale);
+                showWarning(noNumericValues);
+                for (int index = role::determinantBox; index <= role::secondResultBox; ++index)
+                    controls.setText(index, "");
+                controls.setCaption(role::statusLine, "");
+                return;
+            }
+        }
+        if (controls.option2Selected())
+            lisi1(form);
+    } catch (const ArithmeticFault& fault) {
+        reportFault(form, fault, showWarning);
+    }
+}
+
+void clearFields(Controls& controls, FormVariables& vars) {
+    for (vars.i = 1; vars.i <= 11; ++vars.i)
+        controls.setText(vars.i, "");
+    controls.setCaption(role::firstCaption, "");
+    controls.setCaption(role::secondCaption, "");
+    controls.setCaption(role::statusLine, "");
+}

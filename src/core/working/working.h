@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/solving/run_outcome.h"
+
+// How a result came out, line by line, for the "Working" window and the page's panel. Numbers are
+// written as the program writes them, with "." and an ASCII "-", so any of them can be pasted
+// into a box.
+struct WorkingLine {
+    enum class Kind {
+        Heading, // the equation or the system as read
+        Step,    // a formula with the numbers put in and its value
+        Case,    // the case and the condition that decided it
+        Result,  // a result by its formula, its value and its exact form
+        Note,    // the stable formula, a difference from the exact numbers, no exact form
+        Warning, // why nothing was solved, or where the arithmetic failed
+    };
+    Kind kind;
+    std::string text;
+};
+
+// A result beside its exact form: a reduced fraction or a simplified surd.
+struct ExactResult {
+    std::string name;  // "D", "D1", "D2", "x1", "x2", "x", "y"
+    std::string shown; // the program's value, in its own text form with "."
+    std::string exact; // "2", "-1/4", "(3 + √5)/2", "(-1 + i√3)/2"
+    bool single = false; // the program computed it in single precision
+    bool agrees = true;  // the shown value is the exact one within the precision computed in
+};
+
+struct Working {
+    std::vector<WorkingLine> lines;
+    std::vector<ExactResult> exact; // empty where no exact form is given
+    // The lines joined by line feeds.
+    std::string text() const;
+};
+
+Working makeWorking(const RunOutcome& outcome);
