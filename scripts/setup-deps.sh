@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Velmora needs for one kind of work, when they are missing.
-# Usage: scripts/setup-deps.sh run|test|package|fuzz|web ...
+# Usage: scripts/setup-deps.sh run|test|package|format|fuzz|web ...
 set -euo pipefail
 
 packages=()
@@ -17,6 +17,8 @@ for purpose in "$@"; do
     test) packages+=(xvfb xauth metacity openbox qt6-base-private-dev libbenchmark-dev libx11-dev
         libxtst-dev desktop-file-utils appstream x11-utils xdotool wmctrl jq
         binutils-mingw-w64-x86-64 cpp locales) ;;
+    # The formatting check, before anything is built.
+    format) packages+=(clang-format-14 git) ;;
     fuzz) packages+=(clang-14 libclang-rt-14-dev cmake ninja-build) ;;
     # The page: Emscripten, Python for its icon, g++ for the native run of the conversion table,
     # Chromium for its tests, the fonts it asks for. Node and npm come from Debian only where
