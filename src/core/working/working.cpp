@@ -81,21 +81,21 @@ struct ExactInput {
 
 ExactInput exactInput(const RunOutcome& outcome) {
     ExactInput input;
-    try {
-        for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
-            const std::optional<Rational> value = exactNumber(outcome.texts[i], outcome.locale);
-            // Should the text mean another number than the one read, its exact form would be
-            // the root of numbers the program never used.
-            if (!value || float(double(value->value())) != outcome.coefficients[i]) {
-                input.missing = "No exact form is given: " + quoted(outcome.texts[i]) +
-                                " is not read as a number written out in full.";
-                return input;
-            }
-            input.k[i] = *value;
+    for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
+        const CoefficientReading& reading = outcome.readings[i];
+        if (reading.exactOverflow) {
+            input.missing = "No exact form is given: the numbers grow past what 64-bit integers "
+                            "hold, so the decimals stand.";
+            return input;
         }
-    } catch (const ExactOverflow&) {
-        input.missing = "No exact form is given: the numbers grow past what 64-bit integers "
-                        "hold, so the decimals stand.";
+        // Should the text mean another number than the one read, its exact form would be the
+        // root of numbers the program never used.
+        if (!reading.exact || float(double(reading.exact->value())) != outcome.coefficients[i]) {
+            input.missing = "No exact form is given: " + quoted(outcome.texts[i]) +
+                            " is not read as a number written out in full.";
+            return input;
+        }
+        input.k[i] = *reading.exact;
     }
     return input;
 }
