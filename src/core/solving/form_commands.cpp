@@ -54,11 +54,12 @@ void checkLayout(Controls& controls, FormVariables& vars) {
 
         for (vars.i = 1; vars.i <= 3; ++vars.i)
             controls.setTextVisible(vars.i, true);
-        for (int index : {7, 10, 11})
+        for (int index : {role::determinantBox, role::firstResultBox, role::secondResultBox})
             controls.setTextVisible(index, true);
         for (vars.i = 1; vars.i <= 11; ++vars.i)
             controls.setText(vars.i, "");
-        for (int index : {4, 5, 6, 8, 9})
+        // The boxes of a2, b2, c2 and of D1, D2.
+        for (int index : {4, 5, 6, role::firstDeterminantBox, role::secondDeterminantBox})
             controls.setTextVisible(index, false);
     }
 
