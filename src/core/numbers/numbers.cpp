@@ -99,23 +99,29 @@ double readDecimal(std::string_view number) {
 }
 
 // "&H" and "&O" literals: short ones stand for the 16- or 32-bit integer with those bits, so
-// "&HFFFF" is -1; longer ones are plain non-negative values.
+// "&HFFFF" is -1; longer ones are plain non-negative values. The width of such an integer for
+// `count` digits of `value`, or 0 for a plain value.
+int radixWidth(std::size_t count, int base, double value) {
+    const std::size_t bitsPerDigit = base == 16 ? 4 : 3;
+    const auto fits = [&](std::size_t bits, double largest) {
+        return count <= (bits + bitsPerDigit - 1) / bitsPerDigit && value <= largest;
+    };
+    return fits(16, 0xFFFF) ? 16 : fits(32, 0xFFFFFFFF) ? 32 : 0;
+}
+
 double readRadix(std::string_view digits, int base) {
     double value = 0;
     for (char c : digits) {
         value = value * base + digitValue(c);
     }
-    const std::size_t bitsPerDigit = base == 16 ? 4 : 3;
-    const auto fits = [&](std::size_t bits, double largest) {
-        return digits.size() <= (bits + bitsPerDigit - 1) / bitsPerDigit && value <= largest;
-    };
-    if (fits(16, 0xFFFF)) {
+    switch (radixWidth(digits.size(), base, value)) {
+    case 16:
         return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
-    }
-    if (fits(32, 0xFFFFFFFF)) {
+    case 32:
         return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+    default:
+        return value;
     }
-    return value;
 }
 
 // The exact value of a number in readDecimal's plain form: a sign, digits with at most one "."
@@ -141,6 +147,7 @@ Rational exactDecimal(std::string_view number) {
         const bool negativeExponent = number[++pos] == '-';
         if (number[pos] == '+' || number[pos] == '-')
             ++pos;
+        // Capped to keep the sum in range: no text a person types has that many digits.
         std::int64_t exponent = 0;
         for (; pos < number.size(); ++pos)
             exponent = std::min<std::int64_t>(exponent * 10 + (number[pos] - '0'), 100000);
@@ -179,15 +186,14 @@ Rational exactRadix(std::string_view digits, int base) {
             throw ExactOverflow();
         value = value * base + digit;
     }
-    const std::size_t bitsPerDigit = base == 16 ? 4 : 3;
-    const auto fits = [&](std::size_t bits, std::uint64_t top) {
-        return digits.size() <= (bits + bitsPerDigit - 1) / bitsPerDigit && value <= top;
-    };
-    if (fits(16, 0xFFFF))
+    switch (radixWidth(digits.size(), base, double(value))) {
+    case 16:
         return std::int16_t(std::uint16_t(value));
-    if (fits(32, 0xFFFFFFFF))
+    case 32:
         return std::int32_t(std::uint32_t(value));
-    return std::int64_t(value);
+    default:
+        return std::int64_t(value);
+    }
 }
 
 // The no-break spaces a locale may write between digits or beside its currency symbol: U+00A0
