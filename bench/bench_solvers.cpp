@@ -27,28 +27,28 @@ struct Window {
 void lisiTwoRealRoots(benchmark::State& state) {
     Window w{"1", "-2", "-1"};
     for (auto _ : state)
-        lisi(w.form);
+        lisi(w.form, readBoxes(w.controls, 3, w.locale));
     benchmark::DoNotOptimize(w.controls.text(10));
 }
 
 void lisiComplexRoots(benchmark::State& state) {
     Window w{"1", "1", "1"};
     for (auto _ : state)
-        lisi(w.form);
+        lisi(w.form, readBoxes(w.controls, 3, w.locale));
     benchmark::DoNotOptimize(w.controls.text(10));
 }
 
 void lisi1GeneralSolution(benchmark::State& state) {
     Window w{"1", "1", "3", "1", "-1", "1"};
     for (auto _ : state)
-        lisi1(w.form);
+        lisi1(w.form, readBoxes(w.controls, 6, w.locale));
     benchmark::DoNotOptimize(w.controls.text(11));
 }
 
 void lisi1RatioTest(benchmark::State& state) {
     Window w{"1", "1", "2", "2", "2", "4"};
     for (auto _ : state)
-        lisi1(w.form);
+        lisi1(w.form, readBoxes(w.controls, 6, w.locale));
     benchmark::DoNotOptimize(w.controls.caption(1));
 }
 
@@ -58,7 +58,7 @@ void workingAndFigure(benchmark::State& state) {
     Window w{"1", "1", "-2305842968250555832"};
     RunOutcome outcome;
     w.form.outcome = &outcome;
-    lisi(w.form);
+    lisi(w.form, readBoxes(w.controls, 3, w.locale));
     for (auto _ : state) {
         benchmark::DoNotOptimize(makeWorking(outcome));
         benchmark::DoNotOptimize(makeFigure(outcome));

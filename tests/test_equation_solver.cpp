@@ -28,7 +28,7 @@ private:
         run.controls.setText(2, b.toStdString());
         run.controls.setText(3, c.toStdString());
         SolverContext form{run.controls, run.vars, run.locale};
-        lisi(form);
+        lisi(form, readBoxes(run.controls, 3, run.locale));
     }
 
     static QString text(const Run& run, int index) {

@@ -622,6 +622,39 @@ private slots:
         QCOMPARE(coefficientValue("3x", english()), 3.0);
     }
 
+    // The exact value a reading gives the working, in the user's format as in Val's.
+    void exactValues_data() {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("exact"); // a fraction, "overflow", or "none"
+
+        QTest::newRow("a decimal") << "en-US" << "0.1" << "1/10";
+        QTest::newRow("an exponent") << "en-US" << "-2.5E1" << "-25";
+        QTest::newRow("&HFFFF is -1") << "en-US" << "&HFFFF" << "-1";
+        QTest::newRow("German groups") << "de-DE" << "1.234,5" << "2469/2";
+        QTest::newRow("Austrian money") << "de-AT" << "€ -1.234,50" << "-2469/2";
+        QTest::newRow("Swiss typographic apostrophe") << "de-CH" << "1’234.5" << "2469/2";
+        QTest::newRow("Swedish minus sign") << "sv-SE" << "−1,5" << "-3/2";
+        QTest::newRow("Hebrew direction marks") << "he-IL" << "\u200F-1.5\u200E" << "-3/2";
+        QTest::newRow("Ukrainian hryvnias") << "uk-UA" << "-1 234,50 грн" << "-2469/2";
+        QTest::newRow("past 64 bits") << "en-US" << "1E+20" << "overflow";
+        QTest::newRow("too small for 64 bits") << "en-US" << "1e-400" << "overflow";
+        QTest::newRow("too many digits") << "en-US" << "&H7FFFFFFFFFFFFFFFF" << "overflow";
+        QTest::newRow("no number") << "en-US" << "1,5" << "none";
+        QTest::newRow("two numbers") << "de-DE" << "1.000" << "none";
+    }
+
+    void exactValues() {
+        QFETCH(QString, tag);
+        QFETCH(QString, text);
+        const CoefficientReading reading =
+            coefficientReading(text.toStdString(), ::numberLocale(*browserFacts(tag)));
+        const QString exact = reading.exact       ? QString::fromStdString(reading.exact->text())
+                              : reading.exactOverflow ? "overflow"
+                                                      : "none";
+        QTEST(exact, "exact");
+    }
+
     // Qt sets the process locale from the user's; the C library must then still write and read
     // the full stop.
     void conversionsInAGermanProcess() {

@@ -63,7 +63,7 @@ private:
         for (int index = 1; index <= 6; ++index)
             run.controls.setText(index, parts[index - 1].toStdString());
         SolverContext form{run.controls, run.vars, run.locale};
-        lisi1(form);
+        lisi1(form, readBoxes(run.controls, 6, run.locale));
     }
 
     // The result area as one line: status | D D1 D2 | caption x | caption y.

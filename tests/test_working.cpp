@@ -25,11 +25,21 @@ private:
         for (int index = 0; index < parts.size(); ++index)
             controls.setText(index + 1, parts[index].toStdString());
         try {
-            parts.size() == 3 ? lisi(form) : lisi1(form);
+            parts.size() == 3 ? lisi(form, readBoxes(controls, 3, locale))
+                              : lisi1(form, readBoxes(controls, 6, locale));
         } catch (const ArithmeticFault& fault) {
             recordFault(outcome, fault.kind());
         }
         return outcome;
+    }
+
+    // Texts as the run command reads its boxes.
+    static std::vector<BoxReading> readTexts(const std::vector<std::string>& texts,
+                                             const NumberLocale& locale) {
+        std::vector<BoxReading> boxes;
+        for (const std::string& text : texts)
+            boxes.push_back({text, coefficientReading(text, locale)});
+        return boxes;
     }
 
     static QString exactForms(const Working& working) {
@@ -242,8 +252,9 @@ private slots:
         std::vector<std::string> boxes;
         for (const QString& text : texts)
             boxes.push_back(text.toStdString());
-        const RunOutcome outcome = warningOutcome(
-            system ? RunOutcome::Mode::System : RunOutcome::Mode::Equation, boxes, NumberLocale{});
+        const RunOutcome outcome =
+            warningOutcome(system ? RunOutcome::Mode::System : RunOutcome::Mode::Equation,
+                           readTexts(boxes, NumberLocale{}), NumberLocale{});
         QTEST(QString::fromStdString(makeWorking(outcome).text()), "expected");
         QVERIFY(!makeFigure(outcome).drawn);
     }
@@ -263,7 +274,7 @@ private slots:
         SolverContext form{controls, vars, german, &outcome};
         for (int box = 1; box <= 3; ++box)
             controls.setText(box, std::vector<std::string>{"2", "-1,5", "0,25"}[box - 1]);
-        lisi(form);
+        lisi(form, readBoxes(controls, 3, german));
         const Working working = makeWorking(outcome);
         QCOMPARE(exactForms(working), QString("D=1/4|x1=1/2|x2=1/4"));
         // Lines are pasted into boxes, where "." reads the same in every locale.
@@ -274,7 +285,7 @@ private slots:
     void twoReadings() {
         const NumberLocale german{",", ".", "€"};
         const RunOutcome outcome =
-            warningOutcome(RunOutcome::Mode::Equation, {"1.000", "1", "2"}, german);
+            warningOutcome(RunOutcome::Mode::Equation, readTexts({"1.000", "1", "2"}, german), german);
         const QString text = QString::fromStdString(makeWorking(outcome).text());
         QVERIFY2(text.contains("reads as two different numbers") && text.contains("1000") &&
                      text.contains("can be read as 1000 and 1"),

@@ -6,6 +6,7 @@
 #include "core/working/figure.h"
 #include "core/solving/form_commands.h"
 #include "core/design/message_boxes.h"
+#include "core/numbers/trimmed.h"
 #include "core/working/working.h"
 
 namespace {
@@ -16,13 +17,6 @@ std::string buttonOf(Command command) {
         if (row.command == command)
             return row.name;
     return {};
-}
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 bool showsBox(const Effect& effect) {
@@ -225,7 +219,7 @@ std::string Conversation::announcement() const {
     std::string results;
     for (const BoxCaption& pair : boxCaptions) {
         const std::string text = m_window.text(pair.text);
-        const std::string_view shown = trimmed(text);
+        const std::string_view shown = trimmed(text, " ");
         if (pair.text < role::determinantBox || !m_window.textVisible(pair.text) || shown.empty())
             continue;
         results += results.empty() ? "" : ", ";

@@ -5,10 +5,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <locale.h>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "core/numbers/trimmed.h"
 
 namespace {
 
@@ -96,23 +99,101 @@ double readDecimal(std::string_view number) {
 }
 
 // "&H" and "&O" literals: short ones stand for the 16- or 32-bit integer with those bits, so
-// "&HFFFF" is -1; longer ones are plain non-negative values.
+// "&HFFFF" is -1; longer ones are plain non-negative values. The width of such an integer for
+// `count` digits of `value`, or 0 for a plain value.
+int radixWidth(std::size_t count, int base, double value) {
+    const std::size_t bitsPerDigit = base == 16 ? 4 : 3;
+    const auto fits = [&](std::size_t bits, double largest) {
+        return count <= (bits + bitsPerDigit - 1) / bitsPerDigit && value <= largest;
+    };
+    return fits(16, 0xFFFF) ? 16 : fits(32, 0xFFFFFFFF) ? 32 : 0;
+}
+
 double readRadix(std::string_view digits, int base) {
     double value = 0;
     for (char c : digits) {
         value = value * base + digitValue(c);
     }
-    const std::size_t bitsPerDigit = base == 16 ? 4 : 3;
-    const auto fits = [&](std::size_t bits, double largest) {
-        return digits.size() <= (bits + bitsPerDigit - 1) / bitsPerDigit && value <= largest;
-    };
-    if (fits(16, 0xFFFF)) {
+    switch (radixWidth(digits.size(), base, value)) {
+    case 16:
         return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
-    }
-    if (fits(32, 0xFFFFFFFF)) {
+    case 32:
         return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+    default:
+        return value;
     }
-    return value;
+}
+
+// The exact value of a number in readDecimal's plain form: a sign, digits with at most one "."
+// among them, and "e" with a sign and digits. Throws ExactOverflow where it does not fit in 64
+// bits; zeros that do not change the value do not count against them.
+Rational exactDecimal(std::string_view number) {
+    std::size_t pos = 0;
+    const bool negative = number.starts_with('-');
+    if (negative || number.starts_with('+'))
+        ++pos;
+    std::string digits;
+    std::int64_t scale = 0; // the value is digits * 10^scale
+    bool inFraction = false;
+    for (; pos < number.size() && number[pos] != 'e'; ++pos) {
+        if (number[pos] == '.') {
+            inFraction = true;
+        } else {
+            digits += number[pos];
+            scale -= inFraction ? 1 : 0;
+        }
+    }
+    if (pos < number.size()) {
+        const bool negativeExponent = number[++pos] == '-';
+        if (number[pos] == '+' || number[pos] == '-')
+            ++pos;
+        // Capped to keep the sum in range: no text a person types has that many digits.
+        std::int64_t exponent = 0;
+        for (; pos < number.size(); ++pos)
+            exponent = std::min<std::int64_t>(exponent * 10 + (number[pos] - '0'), 100000);
+        scale += negativeExponent ? -exponent : exponent;
+    }
+
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return 0;
+    digits.erase(0, first);
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+        ++scale;
+    }
+    std::int64_t mantissa = 0;
+    for (char c : digits)
+        mantissa = narrow(WideInt(mantissa) * 10 + (c - '0'));
+    if (scale > 18 || scale < -18)
+        throw ExactOverflow();
+    std::int64_t power = 1;
+    for (std::int64_t k = 0; k < (scale < 0 ? -scale : scale); ++k)
+        power *= 10;
+    const Rational size = scale >= 0 ? Rational::of(WideInt(mantissa) * power, 1)
+                                     : Rational::of(mantissa, power);
+    return negative ? -size : size;
+}
+
+// The exact value of an "&H" or "&O" literal, as readRadix reads it; throws ExactOverflow past
+// 63 bits.
+Rational exactRadix(std::string_view digits, int base) {
+    constexpr std::uint64_t largest = std::numeric_limits<std::int64_t>::max();
+    std::uint64_t value = 0;
+    for (char c : digits) {
+        const int digit = digitValue(c);
+        if (value > (largest - digit) / base)
+            throw ExactOverflow();
+        value = value * base + digit;
+    }
+    switch (radixWidth(digits.size(), base, double(value))) {
+    case 16:
+        return std::int16_t(std::uint16_t(value));
+    case 32:
+        return std::int32_t(std::uint32_t(value));
+    default:
+        return std::int64_t(value);
+    }
 }
 
 // The no-break spaces a locale may write between digits or beside its currency symbol: U+00A0
@@ -355,19 +436,14 @@ bool scanNumberText(std::string_view text, const NumberLocale& locale, const Num
     return pos == text.size();
 }
 
-// The text without the blanks and tabs around it.
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // What Val reads, and whether it read the whole text rather than a leading part of it.
 struct ValReading {
     double value = 0;
     bool whole = false;
+    // What it read, for the exact value: the digits of an "&H" or "&O" literal in `base`, or
+    // else the number in readDecimal's plain form with its sign.
+    std::string number;
+    int base = 10;
 };
 
 ValReading readVal(std::string_view text) {
@@ -387,7 +463,8 @@ ValReading readVal(std::string_view text) {
             return {};
         }
         const std::size_t end = skipDigits(rest, 2, base);
-        return {readRadix(rest.substr(2, end - 2), base), end > 2 && end == rest.size()};
+        const std::string_view digits = rest.substr(2, end - 2);
+        return {readRadix(digits, base), end > 2 && end == rest.size(), std::string(digits), base};
     }
 
     std::size_t pos = 0;
@@ -395,12 +472,11 @@ ValReading readVal(std::string_view text) {
     if (negative || rest.starts_with('+')) {
         ++pos;
     }
-    std::string number;
+    std::string number = negative ? "-" : "";
     if (!scanDecimal(rest, pos, NumberForm{".", ""}, number)) {
         return {};
     }
-    const double value = readDecimal(number);
-    return {negative ? -value : value, pos == rest.size()};
+    return {readDecimal(number), pos == rest.size(), number};
 }
 
 // The number in a text of a sign, at most 15 digits and, where the locale's decimal separator is
@@ -461,19 +537,9 @@ std::string withDecimalSeparator(std::string text, const std::string& separator)
     return text;
 }
 
-} // namespace
-
-ArithmeticFault::ArithmeticFault(Kind kind)
-    : std::runtime_error(faultMessage(kind)), m_kind(kind) {}
-
-double Val(std::string_view text) {
-    return readVal(text).value;
-}
-
-bool IsNumeric(std::string_view text, const NumberLocale& locale) {
-    if (plainNumber(text, locale))
-        return true;
-    const std::string normal = localeText(text, locale);
+// IsNumeric past the quick plain number, on the text as the locale's reading takes it
+// (localeText).
+bool numericText(std::string_view normal, const NumberLocale& locale) {
     const std::string_view number = trimmed(normal);
     if (number.size() >= 2 && number[0] == '&') {
         const int base = radixOfPrefix(number[1]);
@@ -490,26 +556,48 @@ bool IsNumeric(std::string_view text, const NumberLocale& locale) {
     });
 }
 
+} // namespace
+
+ArithmeticFault::ArithmeticFault(Kind kind)
+    : std::runtime_error(faultMessage(kind)), m_kind(kind) {}
+
+double Val(std::string_view text) {
+    return readVal(text).value;
+}
+
+bool IsNumeric(std::string_view text, const NumberLocale& locale) {
+    return plainNumber(text, locale) || numericText(localeText(text, locale), locale);
+}
+
 CoefficientReading coefficientReading(std::string_view text, const NumberLocale& locale) {
     using Verdict = CoefficientReading::Verdict;
     CoefficientReading reading;
     if (const std::optional<double> plain = plainNumber(text, locale)) {
-        reading.byVal = reading.inLocale = reading.value = *plain;
+        reading.byVal = reading.inLocale = reading.value = reading.leadingVal = *plain;
         reading.verdict = Verdict::Number;
+        reading.numeric = true;
+        reading.exact = exactDecimal(text); // at most 15 digits: it always fits
         return reading;
     }
-    if (const ValReading val = readVal(text); val.whole)
+    const ValReading val = readVal(text);
+    reading.leadingVal = val.value;
+    if (val.whole)
         reading.byVal = val.value;
     // Plain and money separators could, in some locale, make two numbers of one text.
     bool localeDisagrees = false;
     const std::string normal = localeText(text, locale);
+    reading.numeric = numericText(normal, locale);
+    std::string inLocaleNumber;
     for (const Separators& way : separatorsOf(locale)) {
         std::string number;
         if (!scanNumberText(trimmed(normal), locale, localeForm(locale, way), number))
             continue;
         const double value = readDecimal(number);
         localeDisagrees = localeDisagrees || (reading.inLocale && *reading.inLocale != value);
-        reading.inLocale = reading.inLocale.value_or(value);
+        if (!reading.inLocale) {
+            reading.inLocale = value;
+            inLocaleNumber = number;
+        }
     }
 
     if (!reading.byVal && !reading.inLocale)
@@ -526,6 +614,16 @@ CoefficientReading coefficientReading(std::string_view text, const NumberLocale&
     }
     reading.verdict = Verdict::Number;
     reading.value = value;
+    try {
+        if (!reading.byVal)
+            reading.exact = exactDecimal(inLocaleNumber);
+        else if (val.base != 10)
+            reading.exact = exactRadix(val.number, val.base);
+        else
+            reading.exact = exactDecimal(val.number);
+    } catch (const ExactOverflow&) {
+        reading.exactOverflow = true;
+    }
     return reading;
 }
 
@@ -537,7 +635,7 @@ std::optional<double> readCoefficient(std::string_view text, const NumberLocale&
 }
 
 double coefficientValue(std::string_view text, const NumberLocale& locale) {
-    return readCoefficient(text, locale).value_or(Val(text));
+    return coefficientReading(text, locale).solverValue();
 }
 
 std::string Str(float number) {

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/numbers/rational.h"
+
 // The user's number format, made by numberLocale (core/number_locale.h) from what each front-end
 // learns of its platform's locale at start. IsNumeric, the reading of a coefficient and the
 // display forms StrR4/StrR8 follow it; Val and Str never do. Texts are UTF-8; an empty separator
@@ -56,14 +58,27 @@ struct CoefficientReading {
     std::optional<double> inLocale; // the number in the user's format, where that reads it all
     std::optional<double> byVal;    // Val's value, where Val reads it all
     double value = 0;               // the number taken: only with Verdict::Number
+    double leadingVal = 0;          // Val's value of the text, of all of it or of its start
+    bool numeric = false;           // IsNumeric's answer
+    // The number taken, exactly as typed, for the working: a terminating decimal or an "&H"/"&O"
+    // integer. None where there is no number taken, or where its digits or its power of ten do
+    // not fit the exact arithmetic (`exactOverflow` then).
+    std::optional<Rational> exact;
+    bool exactOverflow = false;
+
+    // The run command takes a box only where both IsNumeric and the reading accept it: a text
+    // IsNumeric takes in the user's format but no reading makes sense of, such as "1,5" in
+    // English, is no number.
+    bool accepted() const { return numeric && verdict == Verdict::Number; }
+    // What a solver takes: the number meant or, for a text the run command never lets through,
+    // Val's reading of its leading part as before.
+    double solverValue() const { return verdict == Verdict::Number ? value : leadingVal; }
 };
 CoefficientReading coefficientReading(std::string_view text, const NumberLocale& locale);
 // The number a coefficient text means: coefficientReading's value, or none where the text is
-// ambiguous, no number or beyond the double range. The run command takes a box only when both
-// IsNumeric and this accept it.
+// ambiguous, no number or beyond the double range.
 std::optional<double> readCoefficient(std::string_view text, const NumberLocale& locale);
-// What a solver reads from a coefficient box: readCoefficient's value, or, for a text the run
-// command never lets through, Val's reading of its leading part as before.
+// coefficientReading's solverValue.
 double coefficientValue(std::string_view text, const NumberLocale& locale);
 std::string Str(float number);
 std::string StrR4(float number, const NumberLocale& locale);

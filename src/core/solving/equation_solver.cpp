@@ -98,23 +98,19 @@ EquationCase equationCase(bool aZero, bool bZero, bool cZero, int signOfD) {
     return signOfD == 0 ? EquationCase::DoubleRoot : EquationCase::ComplexRoots;
 }
 
-void lisi(SolverContext& form) {
+void lisi(SolverContext& form, std::span<const BoxReading> boxes) {
     RunOutcome scratch;
     RunOutcome& outcome = form.outcome ? *form.outcome : scratch;
-    outcome = RunOutcome{};
-    outcome.mode = RunOutcome::Mode::Equation;
-    outcome.locale = form.locale;
+    recordBoxes(outcome, RunOutcome::Mode::Equation, boxes.first(3), form.locale);
     outcome.step = SolverStep::Reading;
 
     float& a = form.vars.a;
     float& b = form.vars.b;
     float& c = form.vars.c;
     float& D = form.vars.D;
-    for (int box = 1; box <= 3; ++box)
-        outcome.texts.push_back(form.controls.text(box));
-    a = float(coefficientValue(outcome.texts[0], form.locale));
-    b = float(coefficientValue(outcome.texts[1], form.locale));
-    c = float(coefficientValue(outcome.texts[2], form.locale));
+    a = float(boxes[0].reading.solverValue());
+    b = float(boxes[1].reading.solverValue());
+    c = float(boxes[2].reading.solverValue());
     outcome.coefficients = {a, b, c, 0, 0, 0};
     checkCoefficients({a, b, c});
 
@@ -145,8 +141,5 @@ void lisi(SolverContext& form) {
         break;
     }
     outcome.step = SolverStep::None;
-    outcome.shownD = out.discriminant;
-    outcome.shown1 = out.root1;
-    outcome.shown2 = out.root2;
     show(form.controls, out);
 }

@@ -1,8 +1,10 @@
 #include "core/solving/form_commands.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
+#include "core/solving/box_reading.h"
 #include "core/solving/equation_solver.h"
 #include "core/solving/system_solver.h"
 
@@ -17,14 +19,6 @@ void reportFault(SolverContext& form, const ArithmeticFault& fault,
     form.controls.setCaption(role::statusLine, "");
     clear(form);
     showWarning(fault.what());
-}
-
-// The boxes of a mode as typed, Text(1) on.
-std::vector<std::string> boxTexts(const Controls& controls, int count) {
-    std::vector<std::string> texts;
-    for (int index = 1; index <= count; ++index)
-        texts.push_back(controls.text(index));
-    return texts;
 }
 
 } // namespace
@@ -60,11 +54,12 @@ void checkLayout(Controls& controls, FormVariables& vars) {
 
         for (vars.i = 1; vars.i <= 3; ++vars.i)
             controls.setTextVisible(vars.i, true);
-        for (int index : {7, 10, 11})
+        for (int index : {role::determinantBox, role::firstResultBox, role::secondResultBox})
             controls.setTextVisible(index, true);
         for (vars.i = 1; vars.i <= 11; ++vars.i)
             controls.setText(vars.i, "");
-        for (int index : {4, 5, 6, 8, 9})
+        // The boxes of a2, b2, c2 and of D1, D2.
+        for (int index : {4, 5, 6, role::firstDeterminantBox, role::secondDeterminantBox})
             controls.setTextVisible(index, false);
     }
 
@@ -89,23 +84,23 @@ void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& loc
                 const ShowWarning& showWarning, RunOutcome& outcome) {
     SolverContext form{controls, vars, locale, &outcome};
     using Mode = RunOutcome::Mode;
+    // Every box is read once, here; the checks and the solvers take these readings.
+    const std::vector<BoxReading> boxes = readBoxes(controls, 6, locale);
+    const std::span<const BoxReading> equationBoxes = std::span(boxes).first(3);
     try {
         // Every box of the mode is checked for emptiness before any is checked for a number;
         // the option buttons are read afresh at every step, as the user may have switched mode
         // without pressing "CHECK!".
         for (vars.i = 1; vars.i <= 3; ++vars.i) {
-            if (controls.option1Selected() && controls.text(vars.i).empty()) {
-                outcome = warningOutcome(Mode::Equation, boxTexts(controls, 3), locale);
+            if (controls.option1Selected() && boxes[vars.i - 1].text.empty()) {
+                outcome = warningOutcome(Mode::Equation, equationBoxes, locale);
                 showWarning("Fill in a,b,c!");
                 return;
             }
         }
-        // A text IsNumeric takes in the user's format but no reading makes sense of, such as
-        // "1,5" in English, is no number: the solvers would read another one from it.
         for (vars.i = 1; vars.i <= 3; ++vars.i) {
-            if (controls.option1Selected() && (!IsNumeric(controls.text(vars.i), locale) ||
-                                               !readCoefficient(controls.text(vars.i), locale))) {
-                outcome = warningOutcome(Mode::Equation, boxTexts(controls, 3), locale);
+            if (controls.option1Selected() && !boxes[vars.i - 1].reading.accepted()) {
+                outcome = warningOutcome(Mode::Equation, equationBoxes, locale);
                 showWarning(noNumericValues);
                 for (int index :
                      {role::determinantBox, role::firstResultBox, role::secondResultBox})
@@ -114,20 +109,19 @@ void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& loc
             }
         }
         if (controls.option1Selected())
-            lisi(form);
+            lisi(form, equationBoxes);
 
         for (vars.i = 1; vars.i <= 6; ++vars.i) {
-            if (controls.option2Selected() && controls.text(vars.i).empty()) {
-                outcome = warningOutcome(Mode::System, boxTexts(controls, 6), locale);
+            if (controls.option2Selected() && boxes[vars.i - 1].text.empty()) {
+                outcome = warningOutcome(Mode::System, boxes, locale);
                 showWarning("Fill in a1,a2,...,c2!");
                 controls.setCaption(role::statusLine, "");
                 return;
             }
         }
         for (vars.i = 1; vars.i <= 6; ++vars.i) {
-            if (controls.option2Selected() && (!IsNumeric(controls.text(vars.i), locale) ||
-                                               !readCoefficient(controls.text(vars.i), locale))) {
-                outcome = warningOutcome(Mode::System, boxTexts(controls, 6), locale);
+            if (controls.option2Selected() && !boxes[vars.i - 1].reading.accepted()) {
+                outcome = warningOutcome(Mode::System, boxes, locale);
                 showWarning(noNumericValues);
                 for (int index = role::determinantBox; index <= role::secondResultBox; ++index)
                     controls.setText(index, "");
@@ -136,7 +130,7 @@ void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& loc
             }
         }
         if (controls.option2Selected())
-            lisi1(form);
+            lisi1(form, boxes);
     } catch (const ArithmeticFault& fault) {
         reportFault(form, fault, showWarning);
     }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/numbers/numbers.h"
+#include "core/solving/box_reading.h"
 
 // The cases of an equation, as the equation solver tells them apart.
 enum class EquationCase {
@@ -77,6 +79,8 @@ struct RunOutcome {
 
     // The coefficient boxes as typed: a, b, c or a1, b1, c1, a2, b2, c2.
     std::vector<std::string> texts;
+    // How each was read, in the same order: among it the exact value typed, for the working.
+    std::vector<CoefficientReading> readings;
     // The Singles read from them, in the same order.
     std::array<float, 6> coefficients{};
     // The user's number format, in which the texts were read.
@@ -99,8 +103,6 @@ struct RunOutcome {
     double value1 = 0, value2 = 0;
     // Which of the two real roots the stable formula 2c/(-b -+ sqrt D) gave: 0 none, 1 or 2.
     int stableRoot = 0;
-    // The texts written into the result boxes Text(7) to Text(11), in the user's format.
-    std::string shownD, shownD1, shownD2, shown1, shown2;
 
     Warning warning = Warning::None;
     std::vector<RefusedBox> refused; // empty boxes or boxes that are no number
@@ -108,9 +110,13 @@ struct RunOutcome {
 };
 
 // The outcome of a "run" that stops at a warning before solving: every empty box of the mode, or
-// else every box that is no number (with why). `texts` are the mode's boxes, Text(1) on.
-RunOutcome warningOutcome(RunOutcome::Mode mode, const std::vector<std::string>& texts,
+// else every box that is no number (with why). `boxes` are the mode's boxes, Text(1) on.
+RunOutcome warningOutcome(RunOutcome::Mode mode, std::span<const BoxReading> boxes,
                           const NumberLocale& locale);
+// The texts and readings of the boxes a solver takes, and the locale they were read in, into a
+// fresh outcome of that mode.
+void recordBoxes(RunOutcome& outcome, RunOutcome::Mode mode, std::span<const BoxReading> boxes,
+                 const NumberLocale& locale);
 // A typed text as the working quotes it: whole up to 40 characters, else its start and "…", so
 // that a pasted page of text does not fill the working.
 std::string excerpt(std::string_view text);

@@ -169,25 +169,21 @@ SystemResult systemResult(SystemRule rule, bool ratiosEqual) {
     return Solution;
 }
 
-void lisi1(SolverContext& form) {
+void lisi1(SolverContext& form, std::span<const BoxReading> boxes) {
     RunOutcome scratch;
     RunOutcome& outcome = form.outcome ? *form.outcome : scratch;
-    outcome = RunOutcome{};
-    outcome.mode = RunOutcome::Mode::System;
-    outcome.locale = form.locale;
+    recordBoxes(outcome, RunOutcome::Mode::System, boxes.first(6), form.locale);
     outcome.step = SolverStep::Reading;
 
     FormVariables& v = form.vars;
     float &a1 = v.a1, &b1 = v.b1, &c1 = v.c1, &a2 = v.a2, &b2 = v.b2, &c2 = v.c2;
     float &D = v.D, &D1 = v.D1, &D2 = v.D2;
-    for (int box = 1; box <= 6; ++box)
-        outcome.texts.push_back(form.controls.text(box));
-    a1 = float(coefficientValue(outcome.texts[0], form.locale));
-    b1 = float(coefficientValue(outcome.texts[1], form.locale));
-    c1 = float(coefficientValue(outcome.texts[2], form.locale));
-    a2 = float(coefficientValue(outcome.texts[3], form.locale));
-    b2 = float(coefficientValue(outcome.texts[4], form.locale));
-    c2 = float(coefficientValue(outcome.texts[5], form.locale));
+    a1 = float(boxes[0].reading.solverValue());
+    b1 = float(boxes[1].reading.solverValue());
+    c1 = float(boxes[2].reading.solverValue());
+    a2 = float(boxes[3].reading.solverValue());
+    b2 = float(boxes[4].reading.solverValue());
+    c2 = float(boxes[5].reading.solverValue());
     outcome.coefficients = {a1, b1, c1, a2, b2, c2};
     checkCoefficients({a1, b1, c1, a2, b2, c2});
 
@@ -203,11 +199,6 @@ void lisi1(SolverContext& form) {
     outcome.value1 = result.x;
     outcome.value2 = result.y;
     show(form, result, D, D1, D2);
-    outcome.shownD = form.controls.text(role::determinantBox);
-    outcome.shownD1 = form.controls.text(role::firstDeterminantBox);
-    outcome.shownD2 = form.controls.text(role::secondDeterminantBox);
-    outcome.shown1 = form.controls.text(role::firstResultBox);
-    outcome.shown2 = form.controls.text(role::secondResultBox);
 }
 
 void clear(SolverContext& form) {

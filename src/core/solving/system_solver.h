@@ -1,13 +1,16 @@
 #pragma once
 
 #include <array>
+#include <span>
 
+#include "core/solving/box_reading.h"
 #include "core/solving/run_outcome.h"
 #include "core/solving/solver_context.h"
 
-// Solves a1*x + b1*y = c1, a2*x + b2*y = c2 from Text(1) to Text(6), storing the coefficients,
-// the determinants and the solution in the window's variables, where the next command finds them.
-void lisi1(SolverContext& form);
+// Solves a1*x + b1*y = c1, a2*x + b2*y = c2 from the readings of Text(1) to Text(6), storing the
+// coefficients, the determinants and the solution in the window's variables, where the next
+// command finds them.
+void lisi1(SolverContext& form, std::span<const BoxReading> boxes);
 // Empties the result boxes Text(7) to Text(11) and the captions Label(7) and Label(8), counting
 // with the window's shared counter i.
 void clear(SolverContext& form);

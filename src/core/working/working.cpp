@@ -5,6 +5,7 @@
 
 #include "core/solving/equation_solver.h"
 #include "core/numbers/exact.h"
+#include "core/numbers/trimmed.h"
 #include "core/solving/system_solver.h"
 
 namespace {
@@ -66,6 +67,11 @@ std::string terms(const std::vector<std::pair<float, std::string>>& parts) {
     return text.empty() ? "0" : text;
 }
 
+// Where the exact numbers would need more than 64-bit integers.
+const std::string noExactForm =
+    "No exact form is given: the numbers grow past what 64-bit integers hold, so the decimals "
+    "stand.";
+
 const std::vector<std::string> equationNames{"a", "b", "c"};
 const std::vector<std::string> systemNames{"a1", "b1", "c1", "a2", "b2", "c2"};
 
@@ -81,21 +87,20 @@ struct ExactInput {
 
 ExactInput exactInput(const RunOutcome& outcome) {
     ExactInput input;
-    try {
-        for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
-            const std::optional<Rational> value = exactNumber(outcome.texts[i], outcome.locale);
-            // Should the text mean another number than the one read, its exact form would be
-            // the root of numbers the program never used.
-            if (!value || float(double(value->value())) != outcome.coefficients[i]) {
-                input.missing = "No exact form is given: " + quoted(outcome.texts[i]) +
-                                " is not read as a number written out in full.";
-                return input;
-            }
-            input.k[i] = *value;
+    for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
+        const CoefficientReading& reading = outcome.readings[i];
+        if (reading.exactOverflow) {
+            input.missing = noExactForm;
+            return input;
         }
-    } catch (const ExactOverflow&) {
-        input.missing = "No exact form is given: the numbers grow past what 64-bit integers "
-                        "hold, so the decimals stand.";
+        // Should the text mean another number than the one read, its exact form would be the
+        // root of numbers the program never used.
+        if (!reading.exact || float(double(reading.exact->value())) != outcome.coefficients[i]) {
+            input.missing = "No exact form is given: " + quoted(outcome.texts[i]) +
+                            " is not read as a number written out in full.";
+            return input;
+        }
+        input.k[i] = *reading.exact;
     }
     return input;
 }
@@ -126,6 +131,13 @@ std::string differenceReason(const RunOutcome& outcome, const ExactInput& input,
                    stored[i].second.text() + " is kept as " + num(storedValues[i]) + ".";
     }
     return "the program rounds each step in double precision.";
+}
+
+// Results the window shows otherwise than exactly, their exact forms, and why they differ.
+std::string differenceNote(const std::vector<std::string>& shown,
+                           const std::vector<std::string>& exactForms, const std::string& reason) {
+    return "The window shows " + joinWithAnd(shown) + ", where exactly " +
+           (shown.size() == 1 ? "it is " : "they are ") + joinWithAnd(exactForms) + ": " + reason;
 }
 
 class Writer {
@@ -197,12 +209,10 @@ std::string readAs(const RunOutcome& outcome) {
     std::vector<std::string> parts;
     for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
         std::string part = names[i] + " = " + num(outcome.coefficients[i]);
-        const std::string& typed = outcome.texts[i];
-        const std::size_t first = typed.find_first_not_of(' ');
-        const std::string trimmed =
-            first == std::string::npos ? "" : typed.substr(first, typed.find_last_not_of(' ') - first + 1);
-        if (trimmed != num(outcome.coefficients[i]))
-            part += " (typed " + quoted(trimmed) + ")";
+        // Only spaces are dropped: a tab typed beside the number stays in the quote.
+        const std::string typed(trimmed(outcome.texts[i], " "));
+        if (typed != num(outcome.coefficients[i]))
+            part += " (typed " + quoted(typed) + ")";
         parts.push_back(part);
     }
     return joinWithAnd(parts);
@@ -243,8 +253,7 @@ void equationWorking(const RunOutcome& o, Writer& out) {
         try {
             roots = exactRoots(input.k[0], input.k[1], input.k[2]);
         } catch (const ExactOverflow&) {
-            missing = "No exact form is given: the numbers grow past what 64-bit integers hold, "
-                      "so the decimals stand.";
+            missing = noExactForm;
         }
     }
     std::vector<ExactResult>& results = out.working().exact;
@@ -309,8 +318,7 @@ void equationWorking(const RunOutcome& o, Writer& out) {
                 results.push_back({"x1", num(float(o.value1)), *form, true,
                                    agrees(root.value(), o.value1, true)});
             } catch (const ExactOverflow&) {
-                missing = "No exact form is given: the numbers grow past what 64-bit integers "
-                          "hold, so the decimals stand.";
+                missing = noExactForm;
             }
         }
         out.result(Kind::Result,
@@ -418,10 +426,8 @@ void equationWorking(const RunOutcome& o, Writer& out) {
         std::vector<std::pair<std::string, Rational>> stored;
         if (roots)
             stored.push_back({"D", roots->discriminant});
-        out.add(Kind::Note, "The window shows " + joinWithAnd(shown) + ", where exactly " +
-                                (shown.size() == 1 ? "it is " : "they are ") +
-                                joinWithAnd(exactForms) + ": " +
-                                differenceReason(o, input, stored, {o.D}));
+        out.add(Kind::Note,
+                differenceNote(shown, exactForms, differenceReason(o, input, stored, {o.D})));
     }
 }
 
@@ -519,8 +525,7 @@ void systemWorking(const RunOutcome& o, Writer& out) {
             D1 = k[2] * k[4] - k[5] * k[1];
             D2 = k[0] * k[5] - k[3] * k[2];
         } catch (const ExactOverflow&) {
-            missing = "No exact form is given: the numbers grow past what 64-bit integers hold, "
-                      "so the decimals stand.";
+            missing = noExactForm;
         }
     }
     std::vector<ExactResult>& results = out.working().exact;
@@ -595,8 +600,7 @@ void systemWorking(const RunOutcome& o, Writer& out) {
                 form = exact.text();
                 results.push_back({name, num(value), *form, true, agrees(exact.value(), value, true)});
             } catch (const ExactOverflow&) {
-                missing = "No exact form is given: the numbers grow past what 64-bit integers "
-                          "hold, so the decimals stand.";
+                missing = noExactForm;
             }
         }
         out.result(Kind::Result,
@@ -630,8 +634,7 @@ void systemWorking(const RunOutcome& o, Writer& out) {
                 results.push_back({"y", num(float(o.value2)), *formY, true,
                                    agrees(y.value(), o.value2, true)});
             } catch (const ExactOverflow&) {
-                missing = "No exact form is given: the numbers grow past what 64-bit integers "
-                          "hold, so the decimals stand.";
+                missing = noExactForm;
             }
         }
         out.result(Kind::Result,
@@ -674,8 +677,7 @@ void systemWorking(const RunOutcome& o, Writer& out) {
             exactNumbers.quotient2 = put(p) + "/" + put(q);
         }
     } catch (const ExactOverflow&) {
-        out.add(Kind::Note, "No exact form is given: the numbers grow past what 64-bit integers "
-                            "hold, so the decimals stand.");
+        out.add(Kind::Note, noExactForm);
         return;
     }
     const SystemResult exactResult = systemResult(exactRule, ratiosEqual);
@@ -692,11 +694,10 @@ void systemWorking(const RunOutcome& o, Writer& out) {
         }
     }
     if (!differing.empty()) {
-        out.add(Kind::Note, "The window shows " + joinWithAnd(differing) + ", where exactly " +
-                                (differing.size() == 1 ? "it is " : "they are ") +
-                                joinWithAnd(exactForms) + ": " +
-                                differenceReason(o, input, {{"D", D}, {"D1", D1}, {"D2", D2}},
-                                                 {o.D, o.D1, o.D2}));
+        out.add(Kind::Note,
+                differenceNote(differing, exactForms,
+                               differenceReason(o, input, {{"D", D}, {"D1", D1}, {"D2", D2}},
+                                                {o.D, o.D1, o.D2})));
     }
 }
 
