@@ -1,6 +1,7 @@
 #include "web/context_menu.h"
 
 #include <cmath>
+#include <utility>
 
 #include "core/design/main_window_design.h"
 #include "web/page.h"
@@ -33,14 +34,17 @@ void copyToClipboard(const std::string& text, val field) {
         page::document().call<bool>("execCommand", val("copy"));
         return;
     }
-    // A refused write (no permission, the page not focused) leaves the clipboard as it was; the
-    // handler lives as long as the page, so a late answer never reaches a gone object.
+    // A refused write (no permission, the page not focused) leaves the clipboard as it was.
     static PageCallback ignored([](val) {});
     clipboard.call<val>("writeText", text).call<void>("catch", ignored.function());
 }
 
 ContextMenu::ContextMenu(val parent, val area, ShowWorking showWorking)
-    : m_showWorking(std::move(showWorking)) {
+    : m_showWorking(std::move(showWorking)), m_pressTimer([this] {
+          const val control = std::exchange(m_pressControl, val::null());
+          if (!control.isNull())
+              open(control, m_pressX, m_pressY);
+      }) {
     m_popup = page::create("div", "ContextMenu");
     page::addClass(m_popup, "contextmenu");
     m_popup.call<void>("setAttribute", val("role"), val("menu"));
@@ -98,18 +102,10 @@ ContextMenu::ContextMenu(val parent, val area, ShowWorking showWorking)
     for (const char* type : {"pointermove", "pointerup", "pointercancel"})
         listen(
             area, type, [this](val e) { touch(e); }, capture);
-    m_pressTimer = std::make_unique<PageCallback>([this](val) {
-        m_timer = 0;
-        const val control = m_pressControl;
-        m_pressControl = val::null();
-        if (!control.isNull())
-            open(control, m_pressX, m_pressY);
-    });
     page::append(parent, m_popup);
 }
 
 ContextMenu::~ContextMenu() {
-    cancelPress();
     m_popup.call<void>("remove");
 }
 
@@ -153,8 +149,7 @@ void ContextMenu::pressed(val event) {
     m_pressId = event["pointerId"].as<int>();
     m_pressX = event["clientX"].as<double>();
     m_pressY = event["clientY"].as<double>();
-    // An argument for the callback, which setTimeout would otherwise call with none.
-    m_timer = val::global("setTimeout")(m_pressTimer->function(), longPressMs, 0).as<int>();
+    m_pressTimer.after(longPressMs);
 }
 
 void ContextMenu::touch(val event) {
@@ -170,9 +165,7 @@ void ContextMenu::touch(val event) {
 }
 
 void ContextMenu::cancelPress() {
-    if (m_timer != 0)
-        val::global("clearTimeout")(m_timer);
-    m_timer = 0;
+    m_pressTimer.cancel();
     m_pressControl = val::null();
 }
 

@@ -57,11 +57,10 @@ private:
     std::vector<emscripten::val> m_attached;
     std::vector<std::unique_ptr<Listener>> m_listeners;
     // A long press: the touch that started it, and the timer that opens the menu.
-    std::unique_ptr<PageCallback> m_pressTimer;
+    PageLater m_pressTimer;
     emscripten::val m_pressControl = emscripten::val::null();
     double m_pressX = 0, m_pressY = 0;
     int m_pressId = 0;
-    int m_timer = 0;
     bool m_workingEnabled = false;
 };
 
