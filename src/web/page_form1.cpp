@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/design/controls.h"
 #include "web/browser_event.h"
 #include "web/browser_locale.h"
 #include "web/context_menu.h"
@@ -154,7 +155,7 @@ void PageForm1::bindControls() {
         case ControlKind::Label:
             m_labels.at(row.index) = control;
             // The status line's context menu offers the working.
-            if (row.index == 1)
+            if (row.index == role::statusLine)
                 m_contextMenu->attach(control);
             break;
         case ControlKind::OptionButton:
