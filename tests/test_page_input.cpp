@@ -82,8 +82,7 @@ private slots:
         QTest::newRow("Alt+F sent by a script, no place")
             << press("F", "alt") << -1 << MenuBarAction{Bar::OpenMenu, 0, Command::None, true};
         QTest::newRow("F without Alt types") << press("f", "", "KeyF") << -1 << MenuBarAction{};
-        QTest::newRow("Alt+X, no menu's key") << press("x", "alt", "KeyX") << -1
-                                              << MenuBarAction{};
+        QTest::newRow("Alt+X, no menu's key") << press("x", "alt", "KeyX") << -1 << MenuBarAction{};
         QTest::newRow("E in File clicks Exit")
             << press("e", "", "KeyE") << 0
             << MenuBarAction{Bar::ActivateItem, 0, Command::None, true};
@@ -109,8 +108,8 @@ private slots:
         QTest::newRow("Tab closes, the browser moves on")
             << press("Tab", "", "Tab") << 0
             << MenuBarAction{Bar::CloseMenus, 0, Command::None, false};
-        QTest::newRow("Enter, the item's own") << press("Enter", "", "Enter") << 0
-                                               << MenuBarAction{};
+        QTest::newRow("Enter, the item's own")
+            << press("Enter", "", "Enter") << 0 << MenuBarAction{};
     }
     void menuBarKey() {
         QFETCH(Key, key);
@@ -123,10 +122,9 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("openMenu");
         QTest::addColumn<MenuBarAction>("action");
-        QTest::newRow("File's title opens File") << "File" << -1
-                                                 << MenuBarAction{Bar::OpenMenu, 0};
-        QTest::newRow("File's title again closes it") << "File" << 0
-                                                      << MenuBarAction{Bar::CloseMenus, 0};
+        QTest::newRow("File's title opens File") << "File" << -1 << MenuBarAction{Bar::OpenMenu, 0};
+        QTest::newRow("File's title again closes it")
+            << "File" << 0 << MenuBarAction{Bar::CloseMenus, 0};
         QTest::newRow("Help's title, File open") << "Help" << 0 << MenuBarAction{Bar::OpenMenu, 1};
         QTest::newRow("Exit") << "Exit" << 0
                               << MenuBarAction{Bar::ChooseItem, 0, Command::FileExit};
@@ -236,18 +234,15 @@ private slots:
             << press("Enter", "", "Enter", "P") << yesNo << BoxKeyAction{BoxButton::Yes, true};
         QTest::newRow("Enter on a button, the button's click")
             << press("Enter", "", "Enter", "BUTTON") << yesNo << BoxKeyAction{};
-        QTest::newRow("Ctrl+Enter") << press("Enter", "ctrl", "Enter", "P") << ok
-                                    << BoxKeyAction{};
+        QTest::newRow("Ctrl+Enter") << press("Enter", "ctrl", "Enter", "P") << ok << BoxKeyAction{};
         QTest::newRow("Y, Yes") << press("y", "", "KeyY", "BUTTON") << yesNo
                                 << BoxKeyAction{BoxButton::Yes};
-        QTest::newRow("Shift+Y, Yes") << press("Y", "shift", "KeyY", "BUTTON") << yesNo
-                                      << BoxKeyAction{BoxButton::Yes};
+        QTest::newRow("Shift+Y, Yes")
+            << press("Y", "shift", "KeyY", "BUTTON") << yesNo << BoxKeyAction{BoxButton::Yes};
         QTest::newRow("N, No") << press("n", "", "KeyN", "BUTTON") << yesNo
                                << BoxKeyAction{BoxButton::No};
-        QTest::newRow("Meta+N") << press("n", "meta", "KeyN", "BUTTON") << yesNo
-                                << BoxKeyAction{};
-        QTest::newRow("Y in an OK box") << press("y", "", "KeyY", "BUTTON") << ok
-                                        << BoxKeyAction{};
+        QTest::newRow("Meta+N") << press("n", "meta", "KeyN", "BUTTON") << yesNo << BoxKeyAction{};
+        QTest::newRow("Y in an OK box") << press("y", "", "KeyY", "BUTTON") << ok << BoxKeyAction{};
     }
     void boxKey() {
         QFETCH(Key, key);

@@ -15,16 +15,19 @@ std::string text(const val& value) {
 } // namespace
 
 Key readKey(val event) {
-    return {text(event["key"]),          text(event["code"]),
-            event["altKey"].as<bool>(),  event["ctrlKey"].as<bool>(),
-            event["shiftKey"].as<bool>(), event["metaKey"].as<bool>(),
+    return {text(event["key"]),
+            text(event["code"]),
+            event["altKey"].as<bool>(),
+            event["ctrlKey"].as<bool>(),
+            event["shiftKey"].as<bool>(),
+            event["metaKey"].as<bool>(),
             text(event["target"]["tagName"])};
 }
 
 Pointer readPointer(val event) {
     const std::string type = text(event["type"]);
-    const Pointer::Kind kind = type == "pointermove" ? Pointer::Kind::Move
-                               : type == "pointerup" ? Pointer::Kind::Up
+    const Pointer::Kind kind = type == "pointermove"     ? Pointer::Kind::Move
+                               : type == "pointerup"     ? Pointer::Kind::Up
                                : type == "pointercancel" ? Pointer::Kind::Cancel
                                                          : Pointer::Kind::Down;
     return {kind, text(event["pointerType"]) == "touch", event["pointerId"].as<int>(),

@@ -24,8 +24,9 @@ std::vector<Registered>& callbacks() {
 
 std::vector<Registered>::iterator registered(int id) {
     std::vector<Registered>& all = callbacks();
-    const auto at = std::lower_bound(all.begin(), all.end(), id,
-                                     [](const Registered& entry, int wanted) { return entry.id < wanted; });
+    const auto at =
+        std::lower_bound(all.begin(), all.end(), id,
+                         [](const Registered& entry, int wanted) { return entry.id < wanted; });
     return at != all.end() && at->id == id ? at : all.end();
 }
 
