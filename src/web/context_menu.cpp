@@ -1,17 +1,16 @@
 #include "web/context_menu.h"
 
 #include <cmath>
+#include <utility>
 
 #include "core/design/main_window_design.h"
+#include "web/browser_event.h"
+#include "web/input/context_menu_keys.h"
 #include "web/page.h"
 
 using emscripten::val;
 
 namespace {
-
-// A finger held this long without moving further than this is a long press.
-constexpr int longPressMs = 500;
-constexpr double longPressSlack = 10;
 
 std::string px(double pixels) {
     return std::to_string(static_cast<int>(pixels)) + "px";
@@ -33,14 +32,17 @@ void copyToClipboard(const std::string& text, val field) {
         page::document().call<bool>("execCommand", val("copy"));
         return;
     }
-    // A refused write (no permission, the page not focused) leaves the clipboard as it was; the
-    // handler lives as long as the page, so a late answer never reaches a gone object.
+    // A refused write (no permission, the page not focused) leaves the clipboard as it was.
     static PageCallback ignored([](val) {});
     clipboard.call<val>("writeText", text).call<void>("catch", ignored.function());
 }
 
 ContextMenu::ContextMenu(val parent, val area, ShowWorking showWorking)
-    : m_showWorking(std::move(showWorking)) {
+    : m_showWorking(std::move(showWorking)), m_pressTimer([this] {
+          const val control = std::exchange(m_pressControl, val::null());
+          if (!control.isNull())
+              open(control, m_press.x(), m_press.y());
+      }) {
     m_popup = page::create("div", "ContextMenu");
     page::addClass(m_popup, "contextmenu");
     m_popup.call<void>("setAttribute", val("role"), val("menu"));
@@ -82,8 +84,7 @@ ContextMenu::ContextMenu(val parent, val area, ShowWorking showWorking)
     listen(
         area, "keydown",
         [this](val e) {
-            const std::string key = e["key"].as<std::string>();
-            if (key != "ContextMenu" && !(key == "F10" && e["shiftKey"].as<bool>()))
+            if (!opensContextMenu(readKey(e)))
                 return;
             const val control = attachedTo(e);
             if (control.isNull())
@@ -98,18 +99,10 @@ ContextMenu::ContextMenu(val parent, val area, ShowWorking showWorking)
     for (const char* type : {"pointermove", "pointerup", "pointercancel"})
         listen(
             area, type, [this](val e) { touch(e); }, capture);
-    m_pressTimer = std::make_unique<PageCallback>([this](val) {
-        m_timer = 0;
-        const val control = m_pressControl;
-        m_pressControl = val::null();
-        if (!control.isNull())
-            open(control, m_pressX, m_pressY);
-    });
     page::append(parent, m_popup);
 }
 
 ContextMenu::~ContextMenu() {
-    cancelPress();
     m_popup.call<void>("remove");
 }
 
@@ -143,36 +136,25 @@ val ContextMenu::attachedTo(val event) const {
 }
 
 void ContextMenu::pressed(val event) {
-    if (event["pointerType"].as<std::string>() != "touch")
+    const Pointer down = readPointer(event);
+    if (!LongPress::begins(down))
         return;
     const val control = attachedTo(event);
     if (control.isNull())
         return;
     cancelPress();
     m_pressControl = control;
-    m_pressId = event["pointerId"].as<int>();
-    m_pressX = event["clientX"].as<double>();
-    m_pressY = event["clientY"].as<double>();
-    // An argument for the callback, which setTimeout would otherwise call with none.
-    m_timer = val::global("setTimeout")(m_pressTimer->function(), longPressMs, 0).as<int>();
+    m_press.begin(down);
+    m_pressTimer.after(LongPress::delayMs);
 }
 
 void ContextMenu::touch(val event) {
-    if (m_pressControl.isNull() || event["pointerId"].as<int>() != m_pressId)
-        return;
-    if (event["type"].as<std::string>() == "pointermove") {
-        const double dx = event["clientX"].as<double>() - m_pressX;
-        const double dy = event["clientY"].as<double>() - m_pressY;
-        if (std::hypot(dx, dy) <= longPressSlack)
-            return;
-    }
-    cancelPress();
+    if (!m_pressControl.isNull() && m_press.endedBy(readPointer(event)))
+        cancelPress();
 }
 
 void ContextMenu::cancelPress() {
-    if (m_timer != 0)
-        val::global("clearTimeout")(m_timer);
-    m_timer = 0;
+    m_pressTimer.cancel();
     m_pressControl = val::null();
 }
 
@@ -242,21 +224,16 @@ void ContextMenu::choose(val item) {
 }
 
 void ContextMenu::menuKey(val event) {
-    const std::string key = event["key"].as<std::string>();
-    if (key == "Escape") {
+    using Kind = ContextMenuKeyAction::Kind;
+    const ContextMenuKeyAction action = contextMenuKey(readKey(event));
+    if (action.keepFromBrowser)
         event.call<void>("preventDefault");
+    if (action.keepFromPage)
         event.call<void>("stopPropagation");
+    if (action.kind == Kind::Close)
         close(true);
+    if (action.kind != Kind::Move)
         return;
-    }
-    if (key == "Tab") {
-        // Back to the control, from where Tab goes on.
-        close(true);
-        return;
-    }
-    if (key != "ArrowDown" && key != "ArrowUp" && key != "Home" && key != "End")
-        return;
-    event.call<void>("preventDefault");
     const val items = m_popup.call<val>("querySelectorAll", val("button:not([hidden])"));
     const int count = items["length"].as<int>();
     if (count == 0)
@@ -265,11 +242,5 @@ void ContextMenu::menuKey(val event) {
     for (int index = 0; index < count; ++index)
         if (items[index].strictlyEquals(page::document()["activeElement"]))
             at = index;
-    if (key == "ArrowDown")
-        at = (at + 1) % count;
-    else if (key == "ArrowUp")
-        at = (at + count - 1) % count;
-    else
-        at = key == "Home" ? 0 : count - 1;
-    items[at].call<void>("focus");
+    items[itemAfter(action.move, at, count)].call<void>("focus");
 }

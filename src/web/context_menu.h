@@ -7,6 +7,7 @@
 
 #include <emscripten/val.h>
 
+#include "web/input/long_press.h"
 #include "web/listener.h"
 
 // The page's own context menu on the status line and the result boxes: it replaces the
@@ -57,11 +58,9 @@ private:
     std::vector<emscripten::val> m_attached;
     std::vector<std::unique_ptr<Listener>> m_listeners;
     // A long press: the touch that started it, and the timer that opens the menu.
-    std::unique_ptr<PageCallback> m_pressTimer;
+    PageLater m_pressTimer;
     emscripten::val m_pressControl = emscripten::val::null();
-    double m_pressX = 0, m_pressY = 0;
-    int m_pressId = 0;
-    int m_timer = 0;
+    LongPress m_press;
     bool m_workingEnabled = false;
 };
 

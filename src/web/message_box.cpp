@@ -3,6 +3,8 @@
 #include <string>
 #include <utility>
 
+#include "web/browser_event.h"
+#include "web/input/box_keys.h"
 #include "web/markup/message_box_markup.h"
 #include "web/page.h"
 
@@ -21,19 +23,19 @@ void MessageBoxes::show(const MessageBoxDesign& design, OnAnswer onAnswer) {
     }
     m_dialog.call<void>("setAttribute", val("data-program"), val(""));
     if (const val answered = m_dialog["dataset"]["answer"]; answered.isString()) {
-        answer(buttonFor(answered.as<std::string>()));
+        answer(boxAnswer(answered.as<std::string>(), m_buttons));
         return;
     }
     // A click on one of its buttons answers the box.
     m_listeners.push_back(std::make_unique<Listener>(m_dialog, "click", [this](val e) {
         const val pressed = e["target"].call<val>("closest", val("button[data-name]"));
         if (!pressed.isNull())
-            answer(buttonFor(pressed["dataset"]["name"].as<std::string>()));
+            answer(boxAnswer(pressed["dataset"]["name"].as<std::string>(), m_buttons));
     }));
     for (const char* event : {"cancel", "close"})
         m_listeners.push_back(std::make_unique<Listener>(m_dialog, event, [this](val e) {
             e.call<void>("preventDefault");
-            answer(buttonFor("Escape"));
+            answer(boxAnswer("Escape", m_buttons));
         }));
     m_listeners.push_back(
         std::make_unique<Listener>(m_dialog, "keydown", [this](val e) { keyPressed(e); }));
@@ -45,31 +47,12 @@ void MessageBoxes::show(const MessageBoxDesign& design, OnAnswer onAnswer) {
     m_dialog.call<val>("querySelector", val(".buttons button")).call<void>("focus");
 }
 
-// What the user did, as the box's answer: a button's name; Enter, the default button; Escape, the
-// single OK button, or No, as a desktop message box answers it.
-BoxButton MessageBoxes::buttonFor(std::string_view action) const {
-    const bool yesNo = m_buttons == MessageButtons::YesNo;
-    if (action == "Yes" || (yesNo && action == "Enter"))
-        return BoxButton::Yes;
-    if (action == "No" || (yesNo && action == "Escape"))
-        return BoxButton::No;
-    return BoxButton::Ok;
-}
-
 void MessageBoxes::keyPressed(val event) {
-    if (event["ctrlKey"].as<bool>() || event["metaKey"].as<bool>())
-        return;
-    const std::string key = event["key"].as<std::string>();
-    // Wherever the focus went within the box (a click on its text, on its frame), Enter still
-    // answers it with the default button; on a button the button's own click answers.
-    if (key == "Enter" && event["target"]["tagName"].as<std::string>() != "BUTTON") {
+    const BoxKeyAction action = boxKey(readKey(event), m_buttons);
+    if (action.keepFromBrowser)
         event.call<void>("preventDefault");
-        answer(buttonFor("Enter"));
-    } else if (m_buttons == MessageButtons::YesNo && (key == "y" || key == "Y")) {
-        answer(BoxButton::Yes);
-    } else if (m_buttons == MessageButtons::YesNo && (key == "n" || key == "N")) {
-        answer(BoxButton::No);
-    }
+    if (action.answer)
+        answer(*action.answer);
 }
 
 void MessageBoxes::remove() {

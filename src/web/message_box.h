@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <memory>
-#include <string_view>
 #include <vector>
 
 #include <emscripten/val.h>
@@ -24,7 +23,6 @@ public:
 
 private:
     void keyPressed(emscripten::val event);
-    BoxButton buttonFor(std::string_view action) const;
     void answer(BoxButton answer);
 
     emscripten::val m_dialog = emscripten::val::null();

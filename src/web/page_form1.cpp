@@ -1,12 +1,14 @@
 #include "web/page_form1.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string_view>
 #include <utility>
 
+#include "core/design/controls.h"
+#include "web/browser_event.h"
 #include "web/browser_locale.h"
 #include "web/context_menu.h"
+#include "web/input/menu_bar.h"
 #include "web/page.h"
 #include "web/page_form3.h"
 #include "web/page_working.h"
@@ -14,20 +16,6 @@
 using emscripten::val;
 
 namespace {
-
-char accessKey(std::string_view caption) {
-    const std::size_t amp = caption.find('&');
-    return amp + 1 < caption.size() ? static_cast<char>(std::tolower(caption[amp + 1])) : '\0';
-}
-
-// The letter of a key press, whatever Alt does to it on the user's keyboard layout.
-char pressedLetter(val event) {
-    const std::string code = event["code"].as<std::string>();
-    if (code.size() == 4 && code.starts_with("Key"))
-        return static_cast<char>(std::tolower(code[3]));
-    const std::string key = event["key"].as<std::string>();
-    return key.size() == 1 ? static_cast<char>(std::tolower(key[0])) : '\0';
-}
 
 val byName(val within, std::string_view name) {
     return within.call<val>("querySelector", "[data-name=\"" + std::string(name) + "\"]");
@@ -37,14 +25,6 @@ val byName(val within, std::string_view name) {
 std::string nameOf(val event) {
     const val named = event["target"].call<val>("closest", val("[data-name]"));
     return named.isNull() ? std::string() : named["dataset"]["name"].as<std::string>();
-}
-
-// The main window's control of that kind and name, or null.
-const ControlDesign* controlNamed(std::string_view name, ControlKind kind) {
-    for (const ControlDesign& row : mainWindowDesign().controls)
-        if (row.kind == kind && name == row.name)
-            return &row;
-    return nullptr;
 }
 
 // iOS's decimal pad has no minus sign: there the boxes keep the full keyboard. An iPad asks for
@@ -175,7 +155,7 @@ void PageForm1::bindControls() {
         case ControlKind::Label:
             m_labels.at(row.index) = control;
             // The status line's context menu offers the working.
-            if (row.index == 1)
+            if (row.index == role::statusLine)
                 m_contextMenu->attach(control);
             break;
         case ControlKind::OptionButton:
@@ -209,67 +189,55 @@ void PageForm1::bindControls() {
 }
 
 void PageForm1::clicked(val event) {
-    const std::string name = nameOf(event);
-    const auto& menus = mainWindowDesign().menus;
-    for (std::size_t index = 0; index < menus.size(); ++index) {
-        if (name == menus[index].name) {
-            if (m_openMenu == int(index))
-                closeMenus();
-            else
-                openMenu(index);
-            return;
-        }
-        if (name == menus[index].itemName) {
-            closeMenus();
-            play(m_conversation.command(menus[index].command, m_focusBeforeMenu));
-            return;
-        }
-    }
-    if (const ControlDesign* row = controlNamed(name, ControlKind::PushButton))
-        play(m_conversation.command(row->command));
+    carryOut(windowClick(nameOf(event), m_openMenu), event);
 }
 
 void PageForm1::keyPressed(val event) {
     if (m_boxes.isOpen())
         return;
-    const std::string key = event["key"].as<std::string>();
-    const char letter = pressedLetter(event);
-    const bool alt = event["altKey"].as<bool>();
-    const auto& menus = mainWindowDesign().menus;
-    if (m_openMenu < 0) {
-        for (std::size_t index = 0; index < menus.size(); ++index) {
-            if (alt && letter == accessKey(menus[index].caption)) {
-                event.call<void>("preventDefault");
-                openMenu(index);
-                return;
-            }
-        }
-        return;
-    }
-    // In an open menu, as on the desktop: its item's access key, with or without Alt; the
-    // arrows to the next or previous menu; Escape back to the menu's title; Tab out.
-    const int count = int(menus.size());
-    if (letter == accessKey(menus[m_openMenu].itemCaption)) {
+    carryOut(menuBarKey(readKey(event), m_openMenu), event);
+}
+
+void PageForm1::carryOut(const MenuBarAction& action, val event) {
+    using Kind = MenuBarAction::Kind;
+    if (action.keepFromBrowser)
         event.call<void>("preventDefault");
-        byName(m_menuBar, menus[m_openMenu].itemName).call<void>("click");
-    } else if (key == "ArrowRight" || key == "ArrowLeft") {
-        event.call<void>("preventDefault");
-        openMenu((m_openMenu + (key == "ArrowRight" ? 1 : count - 1)) % count);
-    } else if (key == "ArrowDown" || key == "ArrowUp") {
-        // One item a menu: it keeps the focus.
-        event.call<void>("preventDefault");
-        byName(m_menuBar, menus[m_openMenu].itemName).call<void>("focus");
-    } else if (key == "Escape") {
-        event.call<void>("preventDefault");
-        const val title = m_menuTitles.at(m_openMenu);
+    switch (action.kind) {
+    case Kind::None:
+        break;
+    case Kind::OpenMenu:
+        openMenu(action.menu);
+        break;
+    case Kind::CloseMenus:
+        closeMenus();
+        break;
+    case Kind::ReturnToTitle: {
+        const val title = m_menuTitles.at(action.menu);
         closeMenus();
         title.call<void>("focus");
-    } else if (key == "Tab") {
+        break;
+    }
+    case Kind::FocusItem:
+        menuItem(action.menu).call<void>("focus");
+        break;
+    case Kind::ActivateItem:
+        menuItem(action.menu).call<void>("click");
+        break;
+    case Kind::ChooseItem:
         closeMenus();
+        play(m_conversation.command(action.command, m_focusBeforeMenu));
+        break;
+    case Kind::PressButton:
+        play(m_conversation.command(action.command));
+        break;
     }
 }
 
-void PageForm1::openMenu(std::size_t menu) {
+val PageForm1::menuItem(int menu) const {
+    return byName(m_menuBar, mainWindowDesign().menus.at(menu).itemName);
+}
+
+void PageForm1::openMenu(int menu) {
     if (m_openMenu < 0) {
         // Where a box the menu's item shows gives the focus back.
         const val focused = page::document()["activeElement"];
@@ -286,7 +254,7 @@ void PageForm1::openMenu(std::size_t menu) {
     page::setHidden(popup, false);
     page::addClass(title, "open");
     popup["firstElementChild"].call<void>("focus");
-    m_openMenu = int(menu);
+    m_openMenu = menu;
 }
 
 void PageForm1::closeMenus() {

@@ -14,6 +14,7 @@
 #include "web/message_box.h"
 
 class ContextMenu;
+struct MenuBarAction;
 class PageForm3;
 class PageWorking;
 
@@ -56,7 +57,9 @@ private:
                 Listener::Phase phase = Listener::Phase::Bubble);
     void play(const Reply& reply);
     void keyPressed(emscripten::val event);
-    void openMenu(std::size_t menu);
+    void carryOut(const MenuBarAction& action, emscripten::val event);
+    emscripten::val menuItem(int menu) const;
+    void openMenu(int menu);
     void closeMenus();
     void readLocaleWhenIdle();
 
