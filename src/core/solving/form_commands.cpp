@@ -1,6 +1,5 @@
 #include "core/solving/form_commands.h"
 
-#include <span>
 #include <string>
 #include <vector>
 
@@ -84,23 +83,24 @@ void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& loc
                 const ShowWarning& showWarning, RunOutcome& outcome) {
     SolverContext form{controls, vars, locale, &outcome};
     using Mode = RunOutcome::Mode;
-    // Every box is read once, here; the checks and the solvers take these readings.
-    const std::vector<BoxReading> boxes = readBoxes(controls, 6, locale);
-    const std::span<const BoxReading> equationBoxes = std::span(boxes).first(3);
+    // Every box of the mode is read once, here; the checks and the solvers take these readings.
+    // The other boxes are not read: they may hold a pasted page of text.
+    const int count = controls.option1Selected() ? 3 : controls.option2Selected() ? 6 : 0;
+    const std::vector<BoxReading> boxes = readBoxes(controls, count, locale);
     try {
         // Every box of the mode is checked for emptiness before any is checked for a number;
         // the option buttons are read afresh at every step, as the user may have switched mode
         // without pressing "CHECK!".
         for (vars.i = 1; vars.i <= 3; ++vars.i) {
             if (controls.option1Selected() && boxes[vars.i - 1].text.empty()) {
-                outcome = warningOutcome(Mode::Equation, equationBoxes, locale);
+                outcome = warningOutcome(Mode::Equation, boxes, locale);
                 showWarning("Fill in a,b,c!");
                 return;
             }
         }
         for (vars.i = 1; vars.i <= 3; ++vars.i) {
             if (controls.option1Selected() && !boxes[vars.i - 1].reading.accepted()) {
-                outcome = warningOutcome(Mode::Equation, equationBoxes, locale);
+                outcome = warningOutcome(Mode::Equation, boxes, locale);
                 showWarning(noNumericValues);
                 for (int index :
                      {role::determinantBox, role::firstResultBox, role::secondResultBox})
@@ -109,7 +109,7 @@ void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& loc
             }
         }
         if (controls.option1Selected())
-            lisi(form, equationBoxes);
+            lisi(form, boxes);
 
         for (vars.i = 1; vars.i <= 6; ++vars.i) {
             if (controls.option2Selected() && boxes[vars.i - 1].text.empty()) {
