@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -169,25 +170,24 @@ inline bool valReadsAll(std::string_view text) {
     return isPlainNumber(rest, "EeDd");
 }
 
-inline bool isBlank(std::string_view text, std::size_t pos, std::size_t& length) {
-    for (std::string_view blank : {" ", "\t", "\xc2\xa0", "\xe2\x80\xaf"})
-        if (text.substr(pos).starts_with(blank)) {
-            length = blank.size();
-            return true;
-        }
-    return false;
-}
+inline constexpr std::string_view blanks[] = {" ", "\t", "\xc2\xa0", "\xe2\x80\xaf"};
 
 inline std::string_view withoutLeadingBlanks(std::string_view text) {
-    for (std::size_t length = 0; !text.empty() && isBlank(text, 0, length);)
-        text.remove_prefix(length);
+    for (bool found = true; found;) {
+        found = false;
+        for (std::string_view blank : blanks)
+            if (text.starts_with(blank)) {
+                text.remove_prefix(blank.size());
+                found = true;
+            }
+    }
     return text;
 }
 
 inline std::string_view withoutTrailingBlanks(std::string_view text) {
     for (bool found = true; found;) {
         found = false;
-        for (std::string_view blank : {" ", "\t", "\xc2\xa0", "\xe2\x80\xaf"})
+        for (std::string_view blank : blanks)
             if (text.ends_with(blank)) {
                 text.remove_suffix(blank.size());
                 found = true;
@@ -196,10 +196,84 @@ inline std::string_view withoutTrailingBlanks(std::string_view text) {
     return text;
 }
 
-// The number of a text in the locale's form, once the currency symbol is taken away: the integer
-// part split at the group separators (or blanks standing for no-break spaces) into groups of the
-// locale's sizes, the decimal separator, a fraction, an exponent with E.
-inline std::optional<std::string> plainLocaleNumber(std::string body, const NumberLocale& locale) {
+// U+2019, which Swiss German groups with as often as with the apostrophe it stands for.
+inline std::string asApostrophe(std::string_view separator) {
+    return std::string(separator == "\xe2\x80\x99" ? "'" : separator);
+}
+
+// One way the locale writes numbers: its plain numbers, or its money where a second pair of
+// separators is named.
+struct NumberWay {
+    std::string decimalSeparator;
+    std::string groupSeparator;
+};
+
+inline std::vector<NumberWay> numberWays(const NumberLocale& locale) {
+    std::vector<NumberWay> ways{{locale.decimalSeparator, asApostrophe(locale.groupSeparator)}};
+    if (!locale.moneyDecimalSeparator.empty())
+        ways.push_back({locale.moneyDecimalSeparator, asApostrophe(locale.moneyGroupSeparator)});
+    return ways;
+}
+
+// The text with what the locale's own formatting adds taken back: the direction marks U+200E,
+// U+200F and U+061C dropped wherever they stand, the minus sign U+2212 as "-", and U+2019 as
+// "'" where the locale groups with an apostrophe.
+inline std::string withoutFormatting(std::string_view text, const NumberLocale& locale) {
+    const bool apostrophes = asApostrophe(locale.groupSeparator) == "'" ||
+                             asApostrophe(locale.moneyGroupSeparator) == "'";
+    std::string plain;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::string_view rest = text.substr(pos);
+        if (rest.starts_with("\xe2\x80\x8e") || rest.starts_with("\xe2\x80\x8f")) {
+            pos += 3;
+        } else if (rest.starts_with("\xd8\x9c")) {
+            pos += 2;
+        } else if (rest.starts_with("\xe2\x88\x92")) {
+            plain += '-';
+            pos += 3;
+        } else if (apostrophes && rest.starts_with("\xe2\x80\x99")) {
+            plain += '\'';
+            pos += 3;
+        } else {
+            plain += text[pos++];
+        }
+    }
+    return plain;
+}
+
+inline std::vector<std::string_view> currencySymbolsOf(const NumberLocale& locale) {
+    std::vector<std::string_view> symbols;
+    if (!locale.currencySymbol.empty())
+        symbols.push_back(locale.currencySymbol);
+    for (const std::string& symbol : locale.otherCurrencySymbols)
+        if (!symbol.empty())
+            symbols.push_back(symbol);
+    return symbols;
+}
+
+// The longest of the locale's currency symbols that the text starts (or ends) with, as "kr."
+// before "kr"; empty where there is none.
+inline std::string_view leadingSymbol(std::string_view text, const NumberLocale& locale) {
+    std::string_view longest;
+    for (std::string_view symbol : currencySymbolsOf(locale))
+        if (symbol.size() > longest.size() && text.starts_with(symbol))
+            longest = symbol;
+    return longest;
+}
+
+inline std::string_view trailingSymbol(std::string_view text, const NumberLocale& locale) {
+    std::string_view longest;
+    for (std::string_view symbol : currencySymbolsOf(locale))
+        if (symbol.size() > longest.size() && text.ends_with(symbol))
+            longest = symbol;
+    return longest;
+}
+
+// The number of a text in one of the locale's ways, once the currency symbol is taken away:
+// the integer part split at the group separators (or blanks standing for no-break spaces) into
+// groups of the locale's sizes, the decimal separator, a fraction, an exponent with E.
+inline std::optional<std::string> plainLocaleNumber(std::string body, const NumberLocale& locale,
+                                                    const NumberWay& way) {
     std::string sign;
     if (body.starts_with('+') || body.starts_with('-')) {
         sign = body.substr(0, 1);
@@ -212,22 +286,22 @@ inline std::optional<std::string> plainLocaleNumber(std::string body, const Numb
     }
     std::string integer = body, fraction;
     bool hasPoint = false;
-    if (const std::size_t at = body.find(locale.decimalSeparator);
-        !locale.decimalSeparator.empty() && at != std::string::npos) {
+    if (const std::size_t at = body.find(way.decimalSeparator);
+        !way.decimalSeparator.empty() && at != std::string::npos) {
         integer = body.substr(0, at);
-        fraction = body.substr(at + locale.decimalSeparator.size());
+        fraction = body.substr(at + way.decimalSeparator.size());
         hasPoint = true;
     }
 
     // The groups of the integer part, from the first.
     std::vector<std::string> groups(1);
     const bool noBreakGroups =
-        locale.groupSeparator == "\xc2\xa0" || locale.groupSeparator == "\xe2\x80\xaf";
+        way.groupSeparator == "\xc2\xa0" || way.groupSeparator == "\xe2\x80\xaf";
     for (std::size_t pos = 0; pos < integer.size();) {
-        if (!locale.groupSeparator.empty() &&
-            integer.compare(pos, locale.groupSeparator.size(), locale.groupSeparator) == 0) {
+        if (!way.groupSeparator.empty() &&
+            integer.compare(pos, way.groupSeparator.size(), way.groupSeparator) == 0) {
             groups.emplace_back();
-            pos += locale.groupSeparator.size();
+            pos += way.groupSeparator.size();
         } else if (noBreakGroups && integer[pos] == ' ') {
             groups.emplace_back();
             ++pos;
@@ -237,7 +311,8 @@ inline std::optional<std::string> plainLocaleNumber(std::string body, const Numb
     }
     std::string digits;
     for (const std::string& group : groups) {
-        if (groups.size() > 1 && !isDigits(group))
+        // Only a number that starts with its decimal separator has no integer digits.
+        if (!isDigits(group) && !(groups.size() == 1 && group.empty()))
             return std::nullopt;
         digits += group;
     }
@@ -250,6 +325,9 @@ inline std::optional<std::string> plainLocaleNumber(std::string body, const Numb
         for (std::size_t index = 1; index + 1 < groups.size(); ++index)
             if (groups[index].size() != secondary)
                 return std::nullopt;
+        // Nobody writes a group after a lone zero: "0.125" is no German thousand.
+        if (groups.front().find_first_not_of('0') == std::string::npos)
+            return std::nullopt;
     }
     const std::string plain = sign + digits + (hasPoint ? "." : "") + fraction + exponent;
     if (!isPlainNumber(plain, "e"))
@@ -257,42 +335,62 @@ inline std::optional<std::string> plainLocaleNumber(std::string body, const Numb
     return plain;
 }
 
-} // namespace meaning
-
-// What a coefficient text means, worked out here apart from the program's own reading: where Val
-// reads the whole text, Val's value, as it has always been; otherwise the number in the locale's
-// form with its currency symbol before or after the sign or after the number. None where it is
-// neither, or beyond the double range.
-inline std::optional<double> meantValue(std::string_view text, const NumberLocale& locale) {
-    using namespace meaning;
-    if (valReadsAll(text)) {
-        const double value = Val(text);
-        return std::isfinite(value) ? std::optional(value) : std::nullopt;
-    }
-    std::string_view rest = text;
+// The number a text is in one of the locale's ways: its formatting taken back, the blanks
+// around it dropped, and its currency symbol before or after the sign or after the number.
+inline std::optional<double> localeValue(std::string_view text, const NumberLocale& locale,
+                                         const NumberWay& way) {
+    const std::string unformatted = withoutFormatting(text, locale);
+    std::string_view rest = unformatted;
     while (rest.starts_with(' ') || rest.starts_with('\t'))
         rest.remove_prefix(1);
     while (rest.ends_with(' ') || rest.ends_with('\t'))
         rest.remove_suffix(1);
 
-    const std::string_view symbol = locale.currencySymbol;
     std::string body;
-    if (!symbol.empty() && rest.starts_with(symbol)) {
+    const std::string_view afterSign = rest.substr(std::min<std::size_t>(rest.size(), 1));
+    if (const std::string_view symbol = leadingSymbol(rest, locale); !symbol.empty()) {
         body = withoutLeadingBlanks(rest.substr(symbol.size()));
-    } else if (!symbol.empty() && rest.size() > 1 && (rest[0] == '+' || rest[0] == '-') &&
-               rest.substr(1).starts_with(symbol)) {
-        body = std::string(1, rest[0]) +
-               std::string(withoutLeadingBlanks(rest.substr(1 + symbol.size())));
-    } else if (!symbol.empty() && rest.ends_with(symbol)) {
+    } else if (const std::string_view symbol = leadingSymbol(afterSign, locale);
+               !symbol.empty() && (rest[0] == '+' || rest[0] == '-')) {
+        body = rest.substr(0, 1);
+        body += withoutLeadingBlanks(afterSign.substr(symbol.size()));
+    } else if (const std::string_view symbol = trailingSymbol(rest, locale); !symbol.empty()) {
         body = withoutTrailingBlanks(rest.substr(0, rest.size() - symbol.size()));
     } else {
         body = rest;
     }
-    const std::optional<std::string> plain = plainLocaleNumber(body, locale);
+    const std::optional<std::string> plain = plainLocaleNumber(body, locale, way);
     if (!plain)
         return std::nullopt;
-    const double value = std::strtod(plain->c_str(), nullptr);
-    return std::isfinite(value) ? std::optional(value) : std::nullopt;
+    return std::strtod(plain->c_str(), nullptr);
+}
+
+// Every number a coefficient text reads as, each once: Val's where Val reads the whole text,
+// and the locale's in each of its ways.
+inline std::vector<double> readings(std::string_view text, const NumberLocale& locale) {
+    std::vector<double> values;
+    const auto add = [&values](double value) {
+        if (std::find(values.begin(), values.end(), value) == values.end())
+            values.push_back(value);
+    };
+    if (valReadsAll(text))
+        add(Val(text));
+    for (const NumberWay& way : numberWays(locale))
+        if (const std::optional<double> value = localeValue(text, locale, way))
+            add(*value);
+    return values;
+}
+
+} // namespace meaning
+
+// What a coefficient text means, worked out here apart from the program's own reading: the one
+// number it reads as, by Val or in the locale's form. None where it reads as two different
+// numbers (the user may have meant either), as none, or beyond the double range.
+inline std::optional<double> meantValue(std::string_view text, const NumberLocale& locale) {
+    const std::vector<double> values = meaning::readings(text, locale);
+    if (values.size() != 1 || !std::isfinite(values[0]))
+        return std::nullopt;
+    return values[0];
 }
 
 // The main window on the plain model, laid out for one mode by "CHECK!", with the coefficient

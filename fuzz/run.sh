@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs each for a number of seconds on its corpus in
 # fuzz/corpus/<target>/, then merges the inputs that found something new into that corpus.
-# Inputs that crash or break a property are written to fuzz/crashes/.
+# Inputs that crash or break a property are written to fuzz/crashes/. The targets are those the
+# build lists (fuzz/targets.cmake); each one's longest input is the max_len of its
+# fuzz/<target>.options.
 # Usage: fuzz/run.sh [seconds per target, default 60] [target...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,19 +11,17 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[[ ${#targets[@]} -gt 0 ]] || targets=(fuzz_numbers fuzz_equation fuzz_system)
 
 scripts/setup-deps.sh fuzz
 
 cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
 cmake --build build-fuzz
+[[ ${#targets[@]} -gt 0 ]] || mapfile -t targets <build-fuzz/targets.txt
 
 mkdir -p fuzz/crashes build-fuzz/logs
 failed=()
 for target in "${targets[@]}"; do
-    # The solvers read at most six short box texts; number texts may be longer.
-    max_len=64
-    [[ "$target" == fuzz_numbers ]] && max_len=256
+    max_len=$(sed -n 's/^max_len *= *//p' "fuzz/$target.options")
 
     # New inputs go to a scratch folder first, so that only those adding coverage reach the
     # corpus kept in the repository.
@@ -41,7 +41,9 @@ for target in "${targets[@]}"; do
         grep -E -A12 'PROPERTY FAILED|ERROR: (AddressSanitizer|libFuzzer)|runtime error' "$log" | head -40 || true
     fi
 
-    "build-fuzz/$target" -merge=1 -max_len="$max_len" "fuzz/corpus/$target" "$scratch" \
+    # Only inputs that reach new code join it: counting how often each edge runs as well would
+    # keep the corpus growing by hundreds of inputs a run.
+    "build-fuzz/$target" -merge=1 -use_counters=0 -max_len="$max_len" "fuzz/corpus/$target" "$scratch" \
         >"build-fuzz/logs/$target-merge.log" 2>&1 || echo "merge failed, see build-fuzz/logs/$target-merge.log"
     echo "corpus: $(ls "fuzz/corpus/$target" | wc -l) inputs"
 done
