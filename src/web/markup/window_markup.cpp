@@ -70,7 +70,7 @@ std::string control(const ControlDesign& design, const WindowModel& first) {
         else
             html += " class=\"label\"";
         // The status line: its context menu offers the working, and its tooltip says so.
-        if (design.index == 1)
+        if (design.index == role::statusLine)
             html += markup::attribute("title", workingMenu.statusTooltip);
         return html + ">" + markup::escape(first.caption(design.index)) + "</div>";
     }
