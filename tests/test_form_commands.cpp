@@ -32,7 +32,7 @@ private:
             }
         }
         void command(Command command, std::string_view origin = {}) {
-            play(conversation.handle(event::Command{command, std::string(origin)}));
+            play(conversation.handle(event::Command{command, origin}));
         }
         void run() { command(Command::Run); }
         void choose(int option) { conversation.handle(event::Choose{option}); }

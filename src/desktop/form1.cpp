@@ -122,7 +122,7 @@ void Form1::createMenus() {
             const QWidget* focused = QApplication::focusWidget();
             const std::string origin =
                 focused && isAncestorOf(focused) ? focused->objectName().toStdString() : "";
-            play(m_conversation.handle(event::Command{command, origin}));
+            send(event::Command{command, origin});
         });
     }
 }
@@ -178,7 +178,7 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
         if (design.kind == ControlKind::InputBox) {
             connect(box, &QLineEdit::textChanged, this,
                     [this, index = design.index](const QString& text) {
-                        play(m_conversation.handle(event::Edit{index, text.toStdString()}));
+                        send(event::Edit{index, text.toStdString()});
                     });
         } else {
             // A result box keeps the standard menu of a read-only box (Copy, Select All) and adds
@@ -222,7 +222,7 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
         option->setAutoFillBackground(true);
         connect(option, &QRadioButton::toggled, this, [this, index = design.index](bool checked) {
             if (checked)
-                play(m_conversation.handle(event::Choose{index}));
+                send(event::Choose{index});
         });
         return option;
     }
@@ -237,9 +237,8 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
     button->setAutoDefault(false);
     button->setDefault(false);
     m_commands.at(design.index) = button;
-    connect(button, &QPushButton::clicked, this, [this, command = design.command] {
-        play(m_conversation.handle(event::Command{command}));
-    });
+    connect(button, &QPushButton::clicked, this,
+            [this, command = design.command] { send(event::Command{command}); });
     return button;
 }
 
@@ -250,7 +249,7 @@ void Form1::showContextMenu(QWidget* control, QMenu* menu, const QPoint& pos) {
     item->setObjectName(QString::fromLatin1(workingMenu.itemName));
     item->setEnabled(m_workingEnabled);
     connect(item, &QAction::triggered, this, [this] {
-        play(m_conversation.handle(event::Command{workingMenu.command}));
+        send(event::Command{workingMenu.command});
         // Asked for, the window comes to the front, also where it was already open behind.
         if (m_working)
             m_working->bringToFront();
@@ -262,16 +261,16 @@ void Form1::showContextMenu(QWidget* control, QMenu* menu, const QPoint& pos) {
 }
 
 void Form1::load() {
-    play(m_conversation.handle(event::Load{}));
+    send(event::Load{});
 }
 
-void Form1::play(const Reply& reply) {
-    for (const Effect& effect : reply)
+void Form1::send(const Event& event) {
+    for (const Effect& effect : m_conversation.handle(event))
         render(effect);
 }
 
-void Form1::render(const Effect& effect) {
-    const overloaded draw{
+auto Form1::drawing() {
+    return overloaded{
         [this](const show::Text& text) {
             QLineEdit* box = m_texts.at(text.index);
             box->setText(QString::fromUtf8(text.text));
@@ -305,7 +304,7 @@ void Form1::render(const Effect& effect) {
                 new AfterFirstPaint(shown.get(), [this] { createContents(); });
             const int button = shown->exec();
             createContents();
-            play(m_conversation.handle(event::Answer{answerOf(button)}));
+            send(event::Answer{answerOf(button)});
         },
         [this](const show::Focus& focus) {
             if (auto* control = findChild<QWidget*>(QString::fromStdString(focus.control)))
@@ -324,7 +323,7 @@ void Form1::render(const Effect& effect) {
             if (!m_form3) {
                 m_form3 = new Form3;
                 connect(m_form3, &QObject::destroyed, this,
-                        [this] { play(m_conversation.handle(event::InfoWindowClosed{})); });
+                        [this] { send(event::InfoWindowClosed{}); });
             }
             m_form3->bringToFront();
         },
@@ -339,7 +338,7 @@ void Form1::render(const Effect& effect) {
             if (!m_working) {
                 m_working = new WorkingWindow;
                 connect(m_working, &QObject::destroyed, this,
-                        [this] { play(m_conversation.handle(event::WorkingWindowClosed{})); });
+                        [this] { send(event::WorkingWindowClosed{}); });
                 m_working->showWorking(working);
                 m_working->adjustSize();
                 const QRect main = frameGeometry();
@@ -374,7 +373,10 @@ void Form1::render(const Effect& effect) {
             QCoreApplication::exit(0);
         },
     };
-    std::visit(draw, effect);
+}
+
+void Form1::render(const Effect& effect) {
+    std::visit(drawing(), effect);
 }
 
 int Form1::textWidth(int textIndex, std::string_view text) const {
@@ -397,7 +399,7 @@ void Form1::changeEvent(QEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    play(m_conversation.handle(event::WindowClosed{}));
+    send(event::WindowClosed{});
     QMainWindow::closeEvent(event);
     // The working has nothing to follow once the main window has gone.
     if (m_working && event->isAccepted())

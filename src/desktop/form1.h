@@ -55,7 +55,11 @@ private:
     void createMenus();
     void createControls();
     QWidget* createControl(const ControlDesign& design, QWidget* client);
-    void play(const Reply& reply);
+    // The event goes to the conversation, and each effect of its reply is drawn in its order.
+    void send(const Event& event);
+    // One function for each thing a reply can show. Apart from render(), whose signature spells
+    // out every effect: the callbacks made here carry the name of the function they are made in.
+    auto drawing();
     // The status line's and the result boxes' context menu: the control's own items, if it has
     // any, and "Show working".
     void showContextMenu(QWidget* control, QMenu* menu, const QPoint& pos);

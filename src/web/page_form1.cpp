@@ -76,13 +76,13 @@ void PageForm1::listen(val target, const char* type, PageCallback::Callback call
     m_listeners.push_back(std::make_unique<Listener>(target, type, std::move(callback), phase));
 }
 
-void PageForm1::play(const Reply& reply) {
-    for (const Effect& effect : reply)
+void PageForm1::send(const Event& event) {
+    for (const Effect& effect : m_conversation.handle(event))
         render(effect);
 }
 
 void PageForm1::load() {
-    play(m_conversation.handle(event::Load{}));
+    send(event::Load{});
     // The welcome box may have been answered while the program loaded. If not, the window's
     // controls are bound while the user reads it, so that a key or a click on the box is not
     // kept waiting behind them.
@@ -156,7 +156,7 @@ void PageForm1::bindControls() {
         m_window, client, [this](const std::string& origin, val returnFocus) {
             m_workingReturn = returnFocus;
             m_raiseWorking = true;
-            play(m_conversation.handle(event::Command{workingMenu.command, origin}));
+            send(event::Command{workingMenu.command, origin});
             m_raiseWorking = false;
         });
     const bool keepFullKeyboard = decimalPadLacksMinus();
@@ -183,7 +183,7 @@ void PageForm1::bindControls() {
         case ControlKind::OptionButton:
             // Chosen in the window the page showed before the program started.
             if (control["firstElementChild"]["checked"].as<bool>())
-                play(m_conversation.handle(event::Choose{row.index}));
+                send(event::Choose{row.index});
             break;
         case ControlKind::PushButton:
             m_commands.at(row.index) = control;
@@ -198,15 +198,14 @@ void PageForm1::bindControls() {
         m_window, "input",
         [this](val e) {
             if (const ControlDesign* row = controlNamed(nameOf(e), ControlKind::InputBox))
-                play(m_conversation.handle(
-                    event::Edit{row->index, e["target"]["value"].as<std::string>()}));
+                send(event::Edit{row->index, e["target"]["value"].as<std::string>()});
         },
         capture);
     listen(
         m_window, "change",
         [this](val e) {
             if (const ControlDesign* row = controlNamed(nameOf(e), ControlKind::OptionButton))
-                play(m_conversation.handle(event::Choose{row->index}));
+                send(event::Choose{row->index});
         },
         capture);
 }
@@ -224,12 +223,12 @@ void PageForm1::clicked(val event) {
         }
         if (name == menus[index].itemName) {
             closeMenus();
-            play(m_conversation.handle(event::Command{menus[index].command, m_focusBeforeMenu}));
+            send(event::Command{menus[index].command, m_focusBeforeMenu});
             return;
         }
     }
     if (const ControlDesign* row = controlNamed(name, ControlKind::PushButton))
-        play(m_conversation.handle(event::Command{row->command}));
+        send(event::Command{row->command});
 }
 
 void PageForm1::keyPressed(val event) {
@@ -300,8 +299,8 @@ void PageForm1::closeMenus() {
     m_openMenu = -1;
 }
 
-void PageForm1::render(const Effect& effect) {
-    const overloaded draw{
+auto PageForm1::drawing() {
+    return overloaded{
         [this](const show::Text& text) {
             val box = m_texts.at(text.index);
             box.set("value", text.text);
@@ -337,7 +336,7 @@ void PageForm1::render(const Effect& effect) {
             m_boxes.show(box.design(), [this](BoxButton button) {
                 // The welcome box may be answered before the window's controls were bound.
                 bindContents();
-                play(m_conversation.handle(event::Answer{button}));
+                send(event::Answer{button});
                 answerKeptEvents();
             });
         },
@@ -370,7 +369,7 @@ void PageForm1::render(const Effect& effect) {
             if (!m_form3)
                 m_form3 = std::make_unique<PageForm3>(m_window, [this] {
                     m_form3.reset();
-                    play(m_conversation.handle(event::InfoWindowClosed{}));
+                    send(event::InfoWindowClosed{});
                     // Back to the button that opened it.
                     render(show::Focus{"Command5"});
                 });
@@ -386,7 +385,7 @@ void PageForm1::render(const Effect& effect) {
             if (!m_working)
                 m_working = std::make_unique<PageWorking>(m_window, [this] {
                     m_working.reset();
-                    play(m_conversation.handle(event::WorkingWindowClosed{}));
+                    send(event::WorkingWindowClosed{});
                     // Back to where the working was asked for.
                     const val back = std::exchange(m_workingReturn, val::null());
                     if (!back.isNull() && !back.isUndefined())
@@ -416,7 +415,10 @@ void PageForm1::render(const Effect& effect) {
             page::document().set("title", "Velmora");
         },
     };
-    std::visit(draw, effect);
+}
+
+void PageForm1::render(const Effect& effect) {
+    std::visit(drawing(), effect);
 }
 
 // Intl's first use takes 30 to 110 ms: while the user reads the welcome box, or once the window

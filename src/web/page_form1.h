@@ -41,7 +41,11 @@ private:
     void clicked(emscripten::val event);
     void listen(emscripten::val target, const char* type, PageCallback::Callback callback,
                 Listener::Phase phase = Listener::Phase::Bubble);
-    void play(const Reply& reply);
+    // The event goes to the conversation, and each effect of its reply is drawn in its order.
+    void send(const Event& event);
+    // One function for each thing a reply can show. Apart from render(), whose signature spells
+    // out every effect: the callbacks made here carry the name of the function they are made in.
+    auto drawing();
     void keyPressed(emscripten::val event);
     void openMenu(std::size_t menu);
     void closeMenus();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 #include <variant>
 
 #include "core/design/main_window_design.h"
@@ -8,7 +8,8 @@
 // The button of a message box that the user answered it with.
 enum class BoxButton { Ok, Yes, No };
 
-// What the user does to the program, as the front-ends read it where it happens.
+// What the user does to the program, as the front-ends read it where it happens. An event is
+// handled at once: its texts are the front-end's own, and the conversation copies what it keeps.
 namespace event {
 
 // The program starts.
@@ -17,7 +18,7 @@ struct Load {};
 // when a box the command shows is answered; empty for the command's own button.
 struct Command {
     ::Command command;
-    std::string origin = {};
+    std::string_view origin = {};
 };
 // The open message box is answered.
 struct Answer {
@@ -26,7 +27,7 @@ struct Answer {
 // Text(textIndex) has been edited, as it happens.
 struct Edit {
     int textIndex;
-    std::string text;
+    std::string_view text;
 };
 // Option1 or Option2 has been chosen.
 struct Choose {
