@@ -340,7 +340,8 @@ private slots:
         QFETCH(int, button);
         Window w;
         start(w, 1);
-        w.play(w.conversation.handle(event::Command{Command(command), "Text(2)"}), BoxButton(button));
+        w.play(w.conversation.handle(event::Command{Command(command), "Text(2)"}),
+               BoxButton(button));
         QTEST(w.controls().ended(), "ended");
         QTEST(QString::fromStdString(w.controls().focus()), "focus");
         if (w.controls().ended()) {

@@ -4,9 +4,9 @@
 #include <utility>
 
 #include "core/conversation/overloaded.h"
-#include "core/working/figure.h"
-#include "core/solving/form_commands.h"
 #include "core/design/message_boxes.h"
+#include "core/solving/form_commands.h"
+#include "core/working/figure.h"
 #include "core/working/working.h"
 
 namespace {

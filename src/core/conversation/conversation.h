@@ -8,11 +8,11 @@
 #include "core/conversation/event.h"
 #include "core/conversation/reply.h"
 #include "core/conversation/window_model.h"
-#include "core/solving/form_variables.h"
 #include "core/design/main_window_design.h"
-#include "core/numbers/numbers.h"
-#include "core/solving/run_outcome.h"
 #include "core/design/text_measure.h"
+#include "core/numbers/numbers.h"
+#include "core/solving/form_variables.h"
+#include "core/solving/run_outcome.h"
 
 // The main window's side of every exchange with the user. Every event goes in through one call,
 // and its reply says what to show, in order; an edit or a choice of option shows nothing. No
