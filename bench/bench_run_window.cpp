@@ -270,18 +270,18 @@ void longTextClickToSettled(benchmark::State& state) {
 // warning in the reply.
 void longTextRunCommandToWarning(benchmark::State& state) {
     Conversation conversation;
-    conversation.choose(1);
-    conversation.edit(2, "-3");
-    conversation.edit(3, "2");
-    conversation.edit(1, longText(state).toStdString());
+    conversation.handle(event::Choose{1});
+    conversation.handle(event::Edit{2, "-3"});
+    conversation.handle(event::Edit{3, "2"});
+    conversation.handle(event::Edit{1, longText(state).toStdString()});
     std::string warning;
     for (auto _ : state) {
         const auto start = Clock::now();
-        const Reply reply = conversation.command(Command::Run);
+        const Reply reply = conversation.handle(event::Command{Command::Run});
         state.SetIterationTime(secondsSince(start));
         if (const auto* box = std::get_if<show::Box>(&reply.back()))
             warning = box->text;
-        conversation.answer(BoxButton::Ok);
+        conversation.handle(event::Answer{BoxButton::Ok});
     }
     state.SetLabel(warning);
 }

@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/conversation/control_model.h"
+#include "core/design/control_model.h"
 #include "core/working/figure.h"
 #include "core/working/working.h"
 #include "core/solving/equation_solver.h"

@@ -12,32 +12,13 @@
 #include <variant>
 #include <vector>
 
-#include "core/conversation/control_model.h"
 #include "core/conversation/conversation.h"
+#include "core/conversation/overloaded.h"
+#include "core/conversation/window_model.h"
 #include "core/design/main_window_design.h"
 #include "fuzz_support.h"
 
 namespace {
-
-// One event as the user makes it, decoded from the input.
-struct FuzzEvent {
-    enum class Kind {
-        Load,
-        Command,
-        Edit,
-        Answer,
-        Choose,
-        WindowClosed,
-        InfoWindowClosed,
-        WorkingWindowClosed,
-    };
-    Kind kind = Kind::Load;
-    Command command = Command::None;
-    std::string origin; // the control that had the focus; empty for the command's own button
-    int index = 1;      // Text(index) edited, or the option chosen
-    std::string text;
-    BoxButton button = BoxButton::Ok;
-};
 
 // Reads the input a byte at a time; past its end every byte is zero.
 class InputReader {
@@ -72,95 +53,69 @@ std::vector<std::string> origins() {
     return names;
 }
 
-FuzzEvent decodeEvent(InputReader& input) {
+Event decodeEvent(InputReader& input) {
     static const std::vector<std::string> names = origins();
-    FuzzEvent event;
-    event.kind = FuzzEvent::Kind(input.pick(8));
-    switch (event.kind) {
-    case FuzzEvent::Kind::Command:
-        event.command = Command(input.pick(int(Command::ShowWorking) + 1));
-        event.origin = names[std::size_t(input.pick(int(names.size())))];
-        break;
-    case FuzzEvent::Kind::Edit:
-        event.index = 1 + input.pick(textCount);
-        event.text = input.text();
-        break;
-    case FuzzEvent::Kind::Answer:
-        event.button = BoxButton(input.pick(3));
-        break;
-    case FuzzEvent::Kind::Choose:
-        event.index = 1 + input.pick(optionCount);
-        break;
+    switch (input.pick(std::variant_size_v<Event>)) {
+    case 0:
+        return event::Load{};
+    case 1: {
+        const auto command = ::Command(input.pick(int(::Command::ShowWorking) + 1));
+        return event::Command{command, names[std::size_t(input.pick(int(names.size())))]};
+    }
+    case 2: {
+        const int index = 1 + input.pick(textCount);
+        return event::Edit{index, input.text()};
+    }
+    case 3:
+        return event::Answer{BoxButton(input.pick(3))};
+    case 4:
+        return event::Choose{1 + input.pick(optionCount)};
+    case 5:
+        return event::WindowClosed{};
+    case 6:
+        return event::InfoWindowClosed{};
     default:
-        break;
+        return event::WorkingWindowClosed{};
     }
-    return event;
-}
-
-// The one place that sends an event to the conversation; the events without a reply answer an
-// empty one.
-Reply apply(Conversation& conversation, const FuzzEvent& event) {
-    switch (event.kind) {
-    case FuzzEvent::Kind::Load:
-        return conversation.load();
-    case FuzzEvent::Kind::Command:
-        return conversation.command(event.command, event.origin);
-    case FuzzEvent::Kind::Edit:
-        conversation.edit(event.index, event.text);
-        return {};
-    case FuzzEvent::Kind::Answer:
-        return conversation.answer(event.button);
-    case FuzzEvent::Kind::Choose:
-        conversation.choose(event.index);
-        return {};
-    case FuzzEvent::Kind::WindowClosed:
-        return conversation.windowClosed();
-    case FuzzEvent::Kind::InfoWindowClosed:
-        conversation.infoWindowClosed();
-        return {};
-    case FuzzEvent::Kind::WorkingWindowClosed:
-        conversation.workingWindowClosed();
-        return {};
-    }
-    return {};
 }
 
 // What the user's own event changes in a front-end's window, before any reply.
-void followUser(ControlModel& window, const FuzzEvent& event) {
-    if (event.kind == FuzzEvent::Kind::Edit)
-        window.setText(event.index, event.text);
-    if (event.kind == FuzzEvent::Kind::Choose) {
-        if (event.index == 1)
+void followUser(ControlModel& window, const Event& event) {
+    if (const auto* edit = std::get_if<event::Edit>(&event))
+        window.setText(edit->textIndex, edit->text);
+    if (const auto* choice = std::get_if<event::Choose>(&event)) {
+        if (choice->option == 1)
             window.selectOption1();
         else
             window.selectOption2();
     }
 }
 
-std::string describe(const FuzzEvent& event) {
-    switch (event.kind) {
-    case FuzzEvent::Kind::Load:
-        return "load";
-    case FuzzEvent::Kind::Command:
-        return "command " + std::to_string(int(event.command)) + " from " + quoted(event.origin);
-    case FuzzEvent::Kind::Edit:
-        return "edit Text(" + std::to_string(event.index) + ") " + quoted(event.text);
-    case FuzzEvent::Kind::Answer:
-        return "answer " + std::to_string(int(event.button));
-    case FuzzEvent::Kind::Choose:
-        return "choose Option" + std::to_string(event.index);
-    case FuzzEvent::Kind::WindowClosed:
-        return "window closed";
-    case FuzzEvent::Kind::InfoWindowClosed:
-        return "info window closed";
-    case FuzzEvent::Kind::WorkingWindowClosed:
-        return "working window closed";
-    }
-    return "?";
+std::string describe(const Event& event) {
+    const overloaded describeOne{
+        [](const event::Load&) -> std::string { return "load"; },
+        [](const event::Command& pressed) -> std::string {
+            return "command " + std::to_string(int(pressed.command)) + " from " +
+                   quoted(pressed.origin);
+        },
+        [](const event::Answer& answered) -> std::string {
+            return "answer " + std::to_string(int(answered.button));
+        },
+        [](const event::Edit& edit) -> std::string {
+            return "edit Text(" + std::to_string(edit.textIndex) + ") " + quoted(edit.text);
+        },
+        [](const event::Choose& choice) -> std::string {
+            return "choose Option" + std::to_string(choice.option);
+        },
+        [](const event::WindowClosed&) -> std::string { return "window closed"; },
+        [](const event::InfoWindowClosed&) -> std::string { return "info window closed"; },
+        [](const event::WorkingWindowClosed&) -> std::string { return "working window closed"; },
+    };
+    return std::visit(describeOne, event);
 }
 
 // The first thing two windows show differently, or the empty text where they show the same.
-std::string difference(const ControlModel& expected, const ControlModel& shown) {
+std::string difference(const WindowModel& expected, const WindowModel& shown) {
     const auto compare = [](const std::string& what, const auto& a, const auto& b) {
         if (a == b)
             return std::string();
@@ -209,14 +164,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     InputReader input(data, size);
     Conversation conversation;
     // A front-end's window, drawn from the replies alone.
-    ControlModel drawn;
+    WindowModel drawn;
     std::string history;
     while (!input.atEnd()) {
-        const FuzzEvent event = decodeEvent(input);
+        const Event event = decodeEvent(input);
         history += describe(event) + "\n";
         Reply reply;
         try {
-            reply = apply(conversation, event);
+            reply = conversation.handle(event);
         } catch (const std::exception& error) {
             require(false, "no exception leaves the conversation",
                     [&] { return history + error.what(); });
@@ -230,7 +185,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "a reply with a box ends with it", [&] { return history; });
 
         followUser(drawn, event);
-        render(reply, drawn);
+        drawn.follow(reply);
         const std::string different = difference(drawn, conversation.window());
         require(different.empty(), "the replies draw the conversation's window",
                 [&] { return history + different; });

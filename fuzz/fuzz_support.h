@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/conversation/control_model.h"
+#include "core/design/control_model.h"
 #include "core/solving/form_commands.h"
 
 // Helpers shared by the fuzz targets: failing loudly, splitting an input into box texts, comparing

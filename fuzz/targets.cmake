@@ -4,6 +4,6 @@
 # fuzz/<target>.options.
 set(velmora_fuzz_targets fuzz_numbers fuzz_equation fuzz_system fuzz_conversation)
 set(velmora_fuzz_layer_fuzz_numbers velmora_numbers)
-set(velmora_fuzz_layer_fuzz_equation velmora_conversation)
-set(velmora_fuzz_layer_fuzz_system velmora_conversation)
+set(velmora_fuzz_layer_fuzz_equation velmora_solving)
+set(velmora_fuzz_layer_fuzz_system velmora_solving)
 set(velmora_fuzz_layer_fuzz_conversation velmora_conversation)

@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "core/conversation/control_model.h"
+#include "core/design/control_model.h"
 #include "core/solving/equation_solver.h"
 #include "test_data.h"
 

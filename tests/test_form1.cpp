@@ -469,29 +469,28 @@ void TestForm1::controlIndices() {
     QFETCH(QString, name);
 
     Form1 form;
-    Renderer& window = form;
     QWidget* widget = control(form, name);
     const std::string greek = "\xce\xb1=\xce\xb2 -1.5"; // "α=β -1.5" in UTF-8
     if (kind == QLatin1String("text")) {
-        window.render(show::Text{index, greek, ""});
+        form.render(show::Text{index, greek, ""});
         QCOMPARE(qobject_cast<QLineEdit*>(widget)->text(), QStringLiteral("α=β -1.5"));
         // A written text reads from its start, however long it is.
         QCOMPARE(qobject_cast<QLineEdit*>(widget)->cursorPosition(), 0);
-        window.render(show::TextVisible{index, false});
+        form.render(show::TextVisible{index, false});
         QVERIFY(widget->isHidden());
-        window.render(show::TextVisible{index, true});
+        form.render(show::TextVisible{index, true});
         QVERIFY(!widget->isHidden());
     } else if (kind == QLatin1String("label")) {
-        window.render(show::Caption{index, greek});
+        form.render(show::Caption{index, greek});
         QCOMPARE(qobject_cast<QLabel*>(widget)->text(), QStringLiteral("α=β -1.5"));
-        window.render(show::LabelVisible{index, false});
+        form.render(show::LabelVisible{index, false});
         QVERIFY(widget->isHidden());
-        window.render(show::LabelVisible{index, true});
+        form.render(show::LabelVisible{index, true});
         QVERIFY(!widget->isHidden());
     } else {
-        window.render(show::CommandEnabled{index, false});
+        form.render(show::CommandEnabled{index, false});
         QVERIFY(!widget->isEnabled());
-        window.render(show::CommandEnabled{index, true});
+        form.render(show::CommandEnabled{index, true});
         QVERIFY(widget->isEnabled());
     }
 }

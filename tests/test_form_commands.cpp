@@ -17,7 +17,7 @@ private:
         std::vector<std::string> warnings;
         std::vector<Reply> replies; // the replies of the last command, the box's answer last
 
-        Window() { play(conversation.load()); }
+        Window() { play(conversation.handle(event::Load{})); }
 
         void play(Reply reply, BoxButton button = BoxButton::Ok) {
             replies.clear();
@@ -28,19 +28,19 @@ private:
                 const auto& box = std::get<show::Box>(reply.back());
                 if (box.title == "Warning")
                     warnings.push_back(box.text);
-                reply = conversation.answer(button);
+                reply = conversation.handle(event::Answer{button});
             }
         }
-        void command(Command command, std::string_view origin = {}) {
-            play(conversation.command(command, origin));
+        void command(Command command, std::string origin = {}) {
+            play(conversation.handle(event::Command{command, std::move(origin)}));
         }
         void run() { command(Command::Run); }
-        void choose(int option) { conversation.choose(option); }
+        void choose(int option) { conversation.handle(event::Choose{option}); }
         void type(const QStringList& texts) {
             for (int index = 1; index <= texts.size(); ++index)
-                conversation.edit(index, texts[index - 1].toStdString());
+                conversation.handle(event::Edit{index, texts[index - 1].toStdString()});
         }
-        const ControlModel& controls() const { return conversation.window(); }
+        const WindowModel& controls() const { return conversation.window(); }
         QString lastWarning() const {
             return warnings.empty() ? QString() : QString::fromStdString(warnings.back());
         }
@@ -340,27 +340,28 @@ private slots:
         QFETCH(int, button);
         Window w;
         start(w, 1);
-        w.play(w.conversation.command(Command(command), "Text(2)"), BoxButton(button));
+        w.play(w.conversation.handle(event::Command{Command(command), "Text(2)"}),
+               BoxButton(button));
         QTEST(w.controls().ended(), "ended");
         QTEST(QString::fromStdString(w.controls().focus()), "focus");
         if (w.controls().ended()) {
             QCOMPARE(w.replies.back().back(),
                      Effect(show::End{"Velmora has ended.", "Start it again"}));
             // Nothing answers any more.
-            QVERIFY(w.conversation.command(Command::Check).empty());
-            QVERIFY(w.conversation.windowClosed().empty());
+            QVERIFY(w.conversation.handle(event::Command{Command::Check}).empty());
+            QVERIFY(w.conversation.handle(event::WindowClosed{}).empty());
         }
     }
 
     // The main window closed while the information window is open brings that one back.
     void infoWindowOutlivesTheMainWindow() {
         Window w;
-        QVERIFY(w.conversation.windowClosed().empty());
+        QVERIFY(w.conversation.handle(event::WindowClosed{}).empty());
         w.command(Command::Info);
         QCOMPARE(w.replies.front(), Reply{show::InfoWindow{}});
-        QCOMPARE(w.conversation.windowClosed(), Reply{show::InfoWindowBack{}});
-        w.conversation.infoWindowClosed();
-        QVERIFY(w.conversation.windowClosed().empty());
+        QCOMPARE(w.conversation.handle(event::WindowClosed{}), Reply{show::InfoWindowBack{}});
+        w.conversation.handle(event::InfoWindowClosed{});
+        QVERIFY(w.conversation.handle(event::WindowClosed{}).empty());
     }
 
     // The working opens from the first run on and follows every later run, warning and layout.
@@ -392,7 +393,7 @@ private slots:
 
         w.command(Command::Check);
         QVERIFY(QString::fromStdString(w.controls().workingText()).startsWith("Nothing is solved yet"));
-        w.conversation.workingWindowClosed();
+        w.conversation.handle(event::WorkingWindowClosed{});
         w.run();
         QVERIFY(QString::fromStdString(w.controls().workingText()).startsWith("Nothing is solved yet"));
     }

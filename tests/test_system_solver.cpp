@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "core/conversation/control_model.h"
+#include "core/design/control_model.h"
 #include "core/solving/system_solver.h"
 #include "test_data.h"
 

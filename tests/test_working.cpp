@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cmath>
 
-#include "core/conversation/control_model.h"
+#include "core/design/control_model.h"
 #include "core/solving/equation_solver.h"
 #include "core/numbers/exact.h"
 #include "core/working/figure.h"

@@ -23,6 +23,7 @@
 #include <QStyleOptionFrame>
 #include <QTimer>
 
+#include "core/conversation/overloaded.h"
 #include "core/design/main_window_design.h"
 #include "desktop/coloured_button.h"
 #include "desktop/design_style.h"
@@ -121,7 +122,7 @@ void Form1::createMenus() {
             const QWidget* focused = QApplication::focusWidget();
             const std::string origin =
                 focused && isAncestorOf(focused) ? focused->objectName().toStdString() : "";
-            play(m_conversation.command(command, origin));
+            send(event::Command{command, origin});
         });
     }
 }
@@ -175,9 +176,10 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
         box->setFont(plain);
         box->setReadOnly(design.kind == ControlKind::ResultBox);
         if (design.kind == ControlKind::InputBox) {
-            connect(box, &QLineEdit::textChanged, this, [this, index = design.index](const QString& text) {
-                m_conversation.edit(index, text.toStdString());
-            });
+            connect(box, &QLineEdit::textChanged, this,
+                    [this, index = design.index](const QString& text) {
+                        send(event::Edit{index, text.toStdString()});
+                    });
         } else {
             // A result box keeps the standard menu of a read-only box (Copy, Select All) and adds
             // the working.
@@ -220,7 +222,7 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
         option->setAutoFillBackground(true);
         connect(option, &QRadioButton::toggled, this, [this, index = design.index](bool checked) {
             if (checked)
-                m_conversation.choose(index);
+                send(event::Choose{index});
         });
         return option;
     }
@@ -236,7 +238,7 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
     button->setDefault(false);
     m_commands.at(design.index) = button;
     connect(button, &QPushButton::clicked, this,
-            [this, command = design.command] { play(m_conversation.command(command)); });
+            [this, command = design.command] { send(event::Command{command}); });
     return button;
 }
 
@@ -247,7 +249,7 @@ void Form1::showContextMenu(QWidget* control, QMenu* menu, const QPoint& pos) {
     item->setObjectName(QString::fromLatin1(workingMenu.itemName));
     item->setEnabled(m_workingEnabled);
     connect(item, &QAction::triggered, this, [this] {
-        play(m_conversation.command(workingMenu.command));
+        send(event::Command{workingMenu.command});
         // Asked for, the window comes to the front, also where it was already open behind.
         if (m_working)
             m_working->bringToFront();
@@ -259,118 +261,122 @@ void Form1::showContextMenu(QWidget* control, QMenu* menu, const QPoint& pos) {
 }
 
 void Form1::load() {
-    play(m_conversation.load());
+    send(event::Load{});
 }
 
-void Form1::play(const Reply& reply) {
-    ::render(reply, *this);
+void Form1::send(const Event& event) {
+    for (const Effect& effect : m_conversation.handle(event))
+        render(effect);
 }
 
-void Form1::render(const show::Text& text) {
-    QLineEdit* box = m_texts.at(text.index);
-    box->setText(QString::fromUtf8(text.text));
-    // A result reads from its start, not from its end; a cut one shows whole in the tooltip and
-    // to a screen reader.
-    box->setCursorPosition(0);
-    const QString whole = QString::fromUtf8(text.whole);
-    box->setToolTip(whole);
-    box->setAccessibleDescription(whole);
+auto Form1::drawing() {
+    return overloaded{
+        [this](const show::Text& text) {
+            QLineEdit* box = m_texts.at(text.index);
+            box->setText(QString::fromUtf8(text.text));
+            // A result reads from its start, not from its end; a cut one shows whole in the tooltip
+            // and to a screen reader.
+            box->setCursorPosition(0);
+            const QString whole = QString::fromUtf8(text.whole);
+            box->setToolTip(whole);
+            box->setAccessibleDescription(whole);
+        },
+        [this](const show::TextVisible& visible) {
+            m_texts.at(visible.index)->setVisible(visible.visible);
+        },
+        [this](const show::Caption& caption) {
+            m_labels.at(caption.index)->setText(QString::fromUtf8(caption.caption));
+        },
+        [this](const show::LabelVisible& visible) {
+            m_labels.at(visible.index)->setVisible(visible.visible);
+        },
+        [this](const show::CommandEnabled& enabled) {
+            m_commands.at(enabled.index)->setEnabled(enabled.enabled);
+        },
+        [this](const show::Box& box) {
+            // Before the window is shown the box stands alone: the welcome box.
+            const std::unique_ptr<QMessageBox> shown =
+                messageBox(box.design(), isVisible() ? this : nullptr);
+            // A window constructed without its contents builds them while the user reads the box,
+            // once the box is on screen; a box answered before it ever painted leaves them to be
+            // built here.
+            if (!m_contentsCreated)
+                new AfterFirstPaint(shown.get(), [this] { createContents(); });
+            const int button = shown->exec();
+            createContents();
+            send(event::Answer{answerOf(button)});
+        },
+        [this](const show::Focus& focus) {
+            if (auto* control = findChild<QWidget*>(QString::fromStdString(focus.control)))
+                control->setFocus(Qt::OtherFocusReason);
+        },
+        [this](const show::Announcement& announcement) {
+            // Qt 6.4 has no announcement of its own: the status line's description carries the
+            // sentence, and Qt sends its change to screen readers as it does the status line's own.
+            m_labels.at(role::statusLine)
+                ->setAccessibleDescription(QString::fromUtf8(announcement.text));
+        },
+        [this](const show::Window& /*window*/) { show(); },
+        [this](const show::InfoWindow& /*info*/) {
+            // One information window at a time, without an owner; closing it destroys it, and the
+            // next press creates it anew.
+            if (!m_form3) {
+                m_form3 = new Form3;
+                connect(m_form3, &QObject::destroyed, this,
+                        [this] { send(event::InfoWindowClosed{}); });
+            }
+            m_form3->bringToFront();
+        },
+        [this](const show::InfoWindowBack& /*back*/) {
+            if (m_form3 && m_form3->isMinimized())
+                m_form3->bringToFront();
+        },
+        [this](const show::Working& working) {
+            // One working window at a time, without an owner; closing it destroys it, and the next
+            // "Show working" creates it anew, placed beside the main window where the screen has
+            // room.
+            if (!m_working) {
+                m_working = new WorkingWindow;
+                connect(m_working, &QObject::destroyed, this,
+                        [this] { send(event::WorkingWindowClosed{}); });
+                m_working->showWorking(working);
+                m_working->adjustSize();
+                const QRect main = frameGeometry();
+                QPoint place(main.right() + 8, main.top());
+                if (const QScreen* screen = this->screen()) {
+                    const QRect room = screen->availableGeometry();
+                    // Right of the main window, else left of it, else against the screen's right
+                    // edge.
+                    if (place.x() + m_working->width() > room.right() &&
+                        main.left() - 8 - m_working->width() >= room.left())
+                        place.setX(main.left() - 8 - m_working->width());
+                    place.setX(std::max(room.left(),
+                                        std::min(place.x(), room.right() - m_working->width())));
+                    place.setY(std::max(room.top(),
+                                        std::min(place.y(), room.bottom() - m_working->height())));
+                }
+                m_working->move(place);
+                m_working->show();
+                return;
+            }
+            m_working->showWorking(working);
+        },
+        [this](const show::WorkingItem& item) {
+            m_workingEnabled = item.enabled;
+            m_labels.at(role::statusLine)
+                ->setToolTip(item.enabled ? QString::fromLatin1(workingMenu.statusTooltip)
+                                          : QString());
+        },
+        [this](const show::End& /*end*/) {
+            // Every window goes, the information window too.
+            QApplication::closeAllWindows();
+            QCoreApplication::exit(0);
+        },
+    };
 }
 
-void Form1::render(const show::TextVisible& visible) {
-    m_texts.at(visible.index)->setVisible(visible.visible);
-}
-
-void Form1::render(const show::Caption& caption) {
-    m_labels.at(caption.index)->setText(QString::fromUtf8(caption.caption));
-}
-
-void Form1::render(const show::LabelVisible& visible) {
-    m_labels.at(visible.index)->setVisible(visible.visible);
-}
-
-void Form1::render(const show::CommandEnabled& enabled) {
-    m_commands.at(enabled.index)->setEnabled(enabled.enabled);
-}
-
-void Form1::render(const show::Box& box) {
-    // Before the window is shown the box stands alone: the welcome box.
-    const std::unique_ptr<QMessageBox> shown = messageBox(box.design(), isVisible() ? this : nullptr);
-    // A window constructed without its contents builds them while the user reads the box, once
-    // the box is on screen; a box answered before it ever painted leaves them to be built here.
-    if (!m_contentsCreated)
-        new AfterFirstPaint(shown.get(), [this] { createContents(); });
-    const int button = shown->exec();
-    createContents();
-    play(m_conversation.answer(answerOf(button)));
-}
-
-void Form1::render(const show::Focus& focus) {
-    if (auto* control = findChild<QWidget*>(QString::fromStdString(focus.control)))
-        control->setFocus(Qt::OtherFocusReason);
-}
-
-void Form1::render(const show::Announcement& announcement) {
-    // Qt 6.4 has no announcement of its own: the status line's description carries the sentence,
-    // and Qt sends its change to screen readers as it does the status line's own.
-    m_labels.at(role::statusLine)->setAccessibleDescription(QString::fromUtf8(announcement.text));
-}
-
-void Form1::render(const show::Window& /*window*/) {
-    show();
-}
-
-void Form1::render(const show::InfoWindow& /*info*/) {
-    // One information window at a time, without an owner; closing it destroys it, and the next
-    // press creates it anew.
-    if (!m_form3) {
-        m_form3 = new Form3;
-        connect(m_form3, &QObject::destroyed, this, [this] { m_conversation.infoWindowClosed(); });
-    }
-    m_form3->bringToFront();
-}
-
-void Form1::render(const show::InfoWindowBack& /*back*/) {
-    if (m_form3 && m_form3->isMinimized())
-        m_form3->bringToFront();
-}
-
-void Form1::render(const show::Working& working) {
-    // One working window at a time, without an owner; closing it destroys it, and the next
-    // "Show working" creates it anew, placed beside the main window where the screen has room.
-    if (!m_working) {
-        m_working = new WorkingWindow;
-        connect(m_working, &QObject::destroyed, this, [this] { m_conversation.workingWindowClosed(); });
-        m_working->showWorking(working);
-        m_working->adjustSize();
-        const QRect main = frameGeometry();
-        QPoint place(main.right() + 8, main.top());
-        if (const QScreen* screen = this->screen()) {
-            const QRect room = screen->availableGeometry();
-            // Right of the main window, else left of it, else against the screen's right edge.
-            if (place.x() + m_working->width() > room.right() &&
-                main.left() - 8 - m_working->width() >= room.left())
-                place.setX(main.left() - 8 - m_working->width());
-            place.setX(std::max(room.left(), std::min(place.x(), room.right() - m_working->width())));
-            place.setY(std::max(room.top(), std::min(place.y(), room.bottom() - m_working->height())));
-        }
-        m_working->move(place);
-        m_working->show();
-        return;
-    }
-    m_working->showWorking(working);
-}
-
-void Form1::render(const show::WorkingItem& item) {
-    m_workingEnabled = item.enabled;
-    m_labels.at(role::statusLine)->setToolTip(
-        item.enabled ? QString::fromLatin1(workingMenu.statusTooltip) : QString());
-}
-
-void Form1::render(const show::End& /*end*/) {
-    // Every window goes, the information window too.
-    QApplication::closeAllWindows();
-    QCoreApplication::exit(0);
+void Form1::render(const Effect& effect) {
+    std::visit(drawing(), effect);
 }
 
 int Form1::textWidth(int textIndex, std::string_view text) const {
@@ -393,7 +399,7 @@ void Form1::changeEvent(QEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    play(m_conversation.windowClosed());
+    send(event::WindowClosed{});
     QMainWindow::closeEvent(event);
     // The working has nothing to follow once the main window has gone.
     if (m_working && event->isAccepted())

@@ -9,7 +9,6 @@
 
 #include "core/conversation/conversation.h"
 #include "core/design/main_window_design.h"
-#include "core/conversation/renderer.h"
 #include "core/design/text_measure.h"
 
 class QLabel;
@@ -24,7 +23,7 @@ struct ControlDesign;
 // The main window: builds the controls from the design table, sends each event to the core's
 // conversation and draws what the reply shows. Construction leaves every control in its
 // design-time state; load() starts the program.
-class Form1 : public QMainWindow, public Renderer, public TextMeasure {
+class Form1 : public QMainWindow, public TextMeasure {
     Q_OBJECT
 
 public:
@@ -41,20 +40,8 @@ public:
 
     const Conversation& conversation() const { return m_conversation; }
 
-    void render(const show::Text& text) override;
-    void render(const show::TextVisible& visible) override;
-    void render(const show::Caption& caption) override;
-    void render(const show::LabelVisible& visible) override;
-    void render(const show::CommandEnabled& enabled) override;
-    void render(const show::Box& box) override;
-    void render(const show::Focus& focus) override;
-    void render(const show::Announcement& announcement) override;
-    void render(const show::Window& window) override;
-    void render(const show::InfoWindow& info) override;
-    void render(const show::InfoWindowBack& back) override;
-    void render(const show::Working& working) override;
-    void render(const show::WorkingItem& item) override;
-    void render(const show::End& end) override;
+    // Draws one thing a reply shows.
+    void render(const Effect& effect);
 
     int textWidth(int textIndex, std::string_view text) const override;
     int room(int textIndex) const override;
@@ -68,7 +55,11 @@ private:
     void createMenus();
     void createControls();
     QWidget* createControl(const ControlDesign& design, QWidget* client);
-    void play(const Reply& reply);
+    // The event goes to the conversation, and each effect of its reply is drawn in its order.
+    void send(const Event& event);
+    // One function for each thing a reply can show. Apart from render(), whose signature spells
+    // out every effect: the callbacks made here carry the name of the function they are made in.
+    auto drawing();
     // The status line's and the result boxes' context menu: the control's own items, if it has
     // any, and "Show working".
     void showContextMenu(QWidget* control, QMenu* menu, const QPoint& pos);

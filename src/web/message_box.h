@@ -6,8 +6,8 @@
 
 #include <emscripten/val.h>
 
+#include "core/conversation/event.h"
 #include "core/design/message_boxes.h"
-#include "core/conversation/reply.h"
 #include "web/listener.h"
 
 // The program's message boxes as modal <dialog> elements, one at a time. The page cannot wait

@@ -6,6 +6,7 @@
 
 #include "core/design/controls.h"
 #include "web/browser_event.h"
+#include "core/conversation/overloaded.h"
 #include "web/browser_locale.h"
 #include "web/context_menu.h"
 #include "web/input/menu_bar.h"
@@ -55,12 +56,13 @@ void PageForm1::listen(val target, const char* type, PageCallback::Callback call
     m_listeners.push_back(std::make_unique<Listener>(target, type, std::move(callback), phase));
 }
 
-void PageForm1::play(const Reply& reply) {
-    ::render(reply, *this);
+void PageForm1::send(const Event& event) {
+    for (const Effect& effect : m_conversation.handle(event))
+        render(effect);
 }
 
 void PageForm1::load() {
-    play(m_conversation.load());
+    send(event::Load{});
     // The welcome box may have been answered while the program loaded. If not, the window's
     // controls are bound while the user reads it, so that a key or a click on the box is not
     // kept waiting behind them.
@@ -134,7 +136,7 @@ void PageForm1::bindControls() {
         m_window, client, [this](const std::string& origin, val returnFocus) {
             m_workingReturn = returnFocus;
             m_raiseWorking = true;
-            play(m_conversation.command(workingMenu.command, origin));
+            send(event::Command{workingMenu.command, origin});
             m_raiseWorking = false;
         });
     const bool keepFullKeyboard = decimalPadLacksMinus();
@@ -161,7 +163,7 @@ void PageForm1::bindControls() {
         case ControlKind::OptionButton:
             // Chosen in the window the page showed before the program started.
             if (control["firstElementChild"]["checked"].as<bool>())
-                m_conversation.choose(row.index);
+                send(event::Choose{row.index});
             break;
         case ControlKind::PushButton:
             m_commands.at(row.index) = control;
@@ -176,14 +178,14 @@ void PageForm1::bindControls() {
         m_window, "input",
         [this](val e) {
             if (const ControlDesign* row = controlNamed(nameOf(e), ControlKind::InputBox))
-                m_conversation.edit(row->index, e["target"]["value"].as<std::string>());
+                send(event::Edit{row->index, e["target"]["value"].as<std::string>()});
         },
         capture);
     listen(
         m_window, "change",
         [this](val e) {
             if (const ControlDesign* row = controlNamed(nameOf(e), ControlKind::OptionButton))
-                m_conversation.choose(row->index);
+                send(event::Choose{row->index});
         },
         capture);
 }
@@ -225,10 +227,10 @@ void PageForm1::carryOut(const MenuBarAction& action, val event) {
         break;
     case Kind::ChooseItem:
         closeMenus();
-        play(m_conversation.command(action.command, m_focusBeforeMenu));
+        send(event::Command{action.command, m_focusBeforeMenu});
         break;
     case Kind::PressButton:
-        play(m_conversation.command(action.command));
+        send(event::Command{action.command});
         break;
     }
 }
@@ -265,75 +267,126 @@ void PageForm1::closeMenus() {
     m_openMenu = -1;
 }
 
-void PageForm1::render(const show::Text& text) {
-    val box = m_texts.at(text.index);
-    box.set("value", text.text);
-    // A cut result reads from its start, not from its end, and offers its whole text as a
-    // tooltip and to a screen reader. A text that fits cannot scroll: setting its scroll would
-    // only make the browser lay the page out at once, for every box.
-    if (text.whole.empty()) {
-        if (m_offersWhole.at(text.index)) {
-            box.call<void>("removeAttribute", val("title"));
-            box.call<void>("removeAttribute", val("aria-description"));
-        }
-        m_offersWhole.at(text.index) = false;
-    } else {
-        box.set("scrollLeft", 0);
-        m_offersWhole.at(text.index) = true;
-        box.call<void>("setAttribute", val("title"), val(text.whole));
-        box.call<void>("setAttribute", val("aria-description"), val(text.whole));
-    }
+auto PageForm1::drawing() {
+    return overloaded{
+        [this](const show::Text& text) {
+            val box = m_texts.at(text.index);
+            box.set("value", text.text);
+            // A cut result reads from its start, not from its end, and offers its whole text as a
+            // tooltip and to a screen reader. A text that fits cannot scroll: setting its scroll
+            // would only make the browser lay the page out at once, for every box.
+            if (text.whole.empty()) {
+                if (m_offersWhole.at(text.index)) {
+                    box.call<void>("removeAttribute", val("title"));
+                    box.call<void>("removeAttribute", val("aria-description"));
+                }
+                m_offersWhole.at(text.index) = false;
+            } else {
+                box.set("scrollLeft", 0);
+                m_offersWhole.at(text.index) = true;
+                box.call<void>("setAttribute", val("title"), val(text.whole));
+                box.call<void>("setAttribute", val("aria-description"), val(text.whole));
+            }
+        },
+        [this](const show::TextVisible& visible) {
+            page::setHidden(m_texts.at(visible.index), !visible.visible);
+        },
+        [this](const show::Caption& caption) {
+            page::setText(m_labels.at(caption.index), caption.caption);
+        },
+        [this](const show::LabelVisible& visible) {
+            page::setHidden(m_labels.at(visible.index), !visible.visible);
+        },
+        [this](const show::CommandEnabled& enabled) {
+            m_commands.at(enabled.index).set("disabled", !enabled.enabled);
+        },
+        [this](const show::Box& box) {
+            m_boxes.show(box.design(), [this](BoxButton button) {
+                // The welcome box may be answered before the window's controls were bound.
+                bindContents();
+                send(event::Answer{button});
+                answerKeptEvents();
+            });
+        },
+        [this](const show::Focus& focus) {
+            if (std::exchange(m_keepPagesFocus, false))
+                return;
+            val control = byName(m_window, focus.control);
+            if (control.isNull())
+                return;
+            // An option button's name is on its label; the radio inside takes the focus.
+            if (control["tagName"].as<std::string>() == "LABEL")
+                control = control["firstElementChild"];
+            control.call<void>("focus");
+        },
+        [this](const show::Announcement& announcement) {
+            // Emptied first, so that the same sentence twice is still spoken twice.
+            page::setText(m_announcer, "");
+            page::setText(m_announcer, announcement.text);
+        },
+        [this](const show::Window& /*window*/) {
+            // Shown by the page already, with the focus where the core puts it first: the user may
+            // have moved it since.
+            m_keepPagesFocus = !m_window["hidden"].as<bool>();
+            page::setHidden(m_window, false);
+            readLocaleWhenIdle();
+        },
+        [this](const show::InfoWindow& /*info*/) {
+            // One information window at a time; closing it destroys it, and the next press creates
+            // it anew.
+            if (!m_form3)
+                m_form3 = std::make_unique<PageForm3>(m_window, [this] {
+                    m_form3.reset();
+                    send(event::InfoWindowClosed{});
+                    // Back to the button that opened it.
+                    render(show::Focus{"Command5"});
+                });
+            m_form3->raise();
+        },
+        // A page has no close box: the main window never closes while the information window is
+        // open.
+        [](const show::InfoWindowBack& /*back*/) {},
+        [this](const show::Working& working) {
+            // One panel; it follows each run while open, and comes to the front only when asked
+            // for.
+            const bool raise = m_raiseWorking || !m_working;
+            if (!m_working)
+                m_working = std::make_unique<PageWorking>(m_window, [this] {
+                    m_working.reset();
+                    send(event::WorkingWindowClosed{});
+                    // Back to where the working was asked for.
+                    const val back = std::exchange(m_workingReturn, val::null());
+                    if (!back.isNull() && !back.isUndefined())
+                        back.call<void>("focus");
+                });
+            m_working->show(working);
+            if (raise)
+                m_working->raise();
+        },
+        [this](const show::WorkingItem& item) { m_contextMenu->setWorkingEnabled(item.enabled); },
+        [this](const show::End& end) {
+            // A page cannot close itself: every window goes, and one line says so.
+            m_boxes.remove();
+            m_form3.reset();
+            m_working.reset();
+            m_contextMenu.reset();
+            m_listeners.clear();
+            m_window.call<void>("remove");
+            val ended = page::create("p");
+            page::addClass(ended, "ended");
+            page::append(ended, val(end.line + " "));
+            val again = page::create("a");
+            again.set("href", "./");
+            page::setText(again, end.startAgain);
+            page::append(ended, again);
+            page::append(page::document()["body"], ended);
+            page::document().set("title", "Velmora");
+        },
+    };
 }
 
-void PageForm1::render(const show::TextVisible& visible) {
-    page::setHidden(m_texts.at(visible.index), !visible.visible);
-}
-
-void PageForm1::render(const show::Caption& caption) {
-    page::setText(m_labels.at(caption.index), caption.caption);
-}
-
-void PageForm1::render(const show::LabelVisible& visible) {
-    page::setHidden(m_labels.at(visible.index), !visible.visible);
-}
-
-void PageForm1::render(const show::CommandEnabled& enabled) {
-    m_commands.at(enabled.index).set("disabled", !enabled.enabled);
-}
-
-void PageForm1::render(const show::Box& box) {
-    m_boxes.show(box.design(), [this](BoxButton button) {
-        // The welcome box may be answered before the window's controls were bound.
-        bindContents();
-        play(m_conversation.answer(button));
-        answerKeptEvents();
-    });
-}
-
-void PageForm1::render(const show::Focus& focus) {
-    if (std::exchange(m_keepPagesFocus, false))
-        return;
-    val control = byName(m_window, focus.control);
-    if (control.isNull())
-        return;
-    // An option button's name is on its label; the radio inside takes the focus.
-    if (control["tagName"].as<std::string>() == "LABEL")
-        control = control["firstElementChild"];
-    control.call<void>("focus");
-}
-
-void PageForm1::render(const show::Announcement& announcement) {
-    // Emptied first, so that the same sentence twice is still spoken twice.
-    page::setText(m_announcer, "");
-    page::setText(m_announcer, announcement.text);
-}
-
-void PageForm1::render(const show::Window& /*window*/) {
-    // Shown by the page already, with the focus where the core puts it first: the user may have
-    // moved it since.
-    m_keepPagesFocus = !m_window["hidden"].as<bool>();
-    page::setHidden(m_window, false);
-    readLocaleWhenIdle();
+void PageForm1::render(const Effect& effect) {
+    std::visit(drawing(), effect);
 }
 
 // Intl's first use takes 30 to 110 ms: while the user reads the welcome box, or once the window
@@ -342,62 +395,6 @@ void PageForm1::readLocaleWhenIdle() {
     if (!m_readLocale)
         m_readLocale =
             std::make_unique<IdleAfterPaint>([this] { m_conversation.readNumberLocale(); });
-}
-
-void PageForm1::render(const show::InfoWindow& /*info*/) {
-    // One information window at a time; closing it destroys it, and the next press creates it
-    // anew.
-    if (!m_form3)
-        m_form3 = std::make_unique<PageForm3>(m_window, [this] {
-            m_form3.reset();
-            m_conversation.infoWindowClosed();
-            // Back to the button that opened it.
-            render(show::Focus{"Command5"});
-        });
-    m_form3->raise();
-}
-
-// A page has no close box: the main window never closes while the information window is open.
-void PageForm1::render(const show::InfoWindowBack& /*back*/) {}
-
-void PageForm1::render(const show::Working& working) {
-    // One panel; it follows each run while open, and comes to the front only when asked for.
-    const bool raise = m_raiseWorking || !m_working;
-    if (!m_working)
-        m_working = std::make_unique<PageWorking>(m_window, [this] {
-            m_working.reset();
-            m_conversation.workingWindowClosed();
-            // Back to where the working was asked for.
-            const val back = std::exchange(m_workingReturn, val::null());
-            if (!back.isNull() && !back.isUndefined())
-                back.call<void>("focus");
-        });
-    m_working->show(working);
-    if (raise)
-        m_working->raise();
-}
-
-void PageForm1::render(const show::WorkingItem& item) {
-    m_contextMenu->setWorkingEnabled(item.enabled);
-}
-
-void PageForm1::render(const show::End& end) {
-    // A page cannot close itself: every window goes, and one line says so.
-    m_boxes.remove();
-    m_form3.reset();
-    m_working.reset();
-    m_contextMenu.reset();
-    m_listeners.clear();
-    m_window.call<void>("remove");
-    val ended = page::create("p");
-    page::addClass(ended, "ended");
-    page::append(ended, val(end.line + " "));
-    val again = page::create("a");
-    again.set("href", "./");
-    page::setText(again, end.startAgain);
-    page::append(ended, again);
-    page::append(page::document()["body"], ended);
-    page::document().set("title", "Velmora");
 }
 
 int PageForm1::textWidth(int textIndex, std::string_view text) const {

@@ -8,7 +8,6 @@
 
 #include "core/conversation/conversation.h"
 #include "core/design/main_window_design.h"
-#include "core/conversation/renderer.h"
 #include "core/design/text_measure.h"
 #include "web/listener.h"
 #include "web/message_box.h"
@@ -21,7 +20,7 @@ class PageWorking;
 // The main window on the page: its menus and 31 controls, whose markup the site's build writes
 // from the design table. Each event goes to the core's conversation, and the page draws what
 // the reply shows.
-class PageForm1 : public Renderer, public TextMeasure {
+class PageForm1 : public TextMeasure {
 public:
     PageForm1();
     ~PageForm1() override;
@@ -29,20 +28,8 @@ public:
     // The welcome box first; the window, hidden behind it, is shown when it is answered.
     void load();
 
-    void render(const show::Text& text) override;
-    void render(const show::TextVisible& visible) override;
-    void render(const show::Caption& caption) override;
-    void render(const show::LabelVisible& visible) override;
-    void render(const show::CommandEnabled& enabled) override;
-    void render(const show::Box& box) override;
-    void render(const show::Focus& focus) override;
-    void render(const show::Announcement& announcement) override;
-    void render(const show::Window& window) override;
-    void render(const show::InfoWindow& info) override;
-    void render(const show::InfoWindowBack& back) override;
-    void render(const show::Working& working) override;
-    void render(const show::WorkingItem& item) override;
-    void render(const show::End& end) override;
+    // Draws one thing a reply shows.
+    void render(const Effect& effect);
 
     int textWidth(int textIndex, std::string_view text) const override;
     int room(int textIndex) const override;
@@ -55,7 +42,11 @@ private:
     void clicked(emscripten::val event);
     void listen(emscripten::val target, const char* type, PageCallback::Callback callback,
                 Listener::Phase phase = Listener::Phase::Bubble);
-    void play(const Reply& reply);
+    // The event goes to the conversation, and each effect of its reply is drawn in its order.
+    void send(const Event& event);
+    // One function for each thing a reply can show. Apart from render(), whose signature spells
+    // out every effect: the callbacks made here carry the name of the function they are made in.
+    auto drawing();
     void keyPressed(emscripten::val event);
     void carryOut(const MenuBarAction& action, emscripten::val event);
     emscripten::val menuItem(int menu) const;

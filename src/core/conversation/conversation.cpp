@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/working/figure.h"
-#include "core/solving/form_commands.h"
+#include "core/conversation/overloaded.h"
 #include "core/design/message_boxes.h"
 #include "core/numbers/trimmed.h"
+#include "core/solving/form_commands.h"
+#include "core/working/figure.h"
 #include "core/working/working.h"
 
 namespace {
@@ -32,7 +33,7 @@ show::End ending() {
 // The window as the commands see it: reads from the model, writes into the reply.
 class Conversation::Recorder : public Controls {
 public:
-    Recorder(const ControlModel& window, const TextMeasure& measure)
+    Recorder(const WindowModel& window, const TextMeasure& measure)
         : m_window(window), m_measure(measure) {
         // A run's reply has about twenty effects: grown step by step, it would be copied five
         // times.
@@ -67,12 +68,41 @@ public:
     }
 
 private:
-    const ControlModel& m_window;
+    const WindowModel& m_window;
     const TextMeasure& m_measure;
 };
 
 Conversation::Conversation(const TextMeasure* measure)
     : m_measure(measure ? *measure : m_estimate) {}
+
+Reply Conversation::handle(const Event& event) {
+    const overloaded answerTo{
+        [this](const event::Load& /*load*/) { return load(); },
+        [this](const event::Command& pressed) { return command(pressed.command, pressed.origin); },
+        [this](const event::Answer& answered) { return answer(answered.button); },
+        [this](const event::Edit& edit) {
+            m_window.setText(edit.textIndex, edit.text);
+            return Reply{};
+        },
+        [this](const event::Choose& choice) {
+            if (choice.option == 1)
+                m_window.selectOption1();
+            else
+                m_window.selectOption2();
+            return Reply{};
+        },
+        [this](const event::WindowClosed& /*closed*/) { return windowClosed(); },
+        [this](const event::InfoWindowClosed& /*closed*/) {
+            m_infoOpen = false;
+            return Reply{};
+        },
+        [this](const event::WorkingWindowClosed& /*closed*/) {
+            m_workingOpen = false;
+            return Reply{};
+        },
+    };
+    return std::visit(answerTo, event);
+}
 
 Reply Conversation::load() {
     Recorder window(m_window, m_measure);
@@ -161,7 +191,7 @@ Reply Conversation::run() {
     }
     Reply reply = deliver(std::move(window.reply));
     show::Announcement sentence{announcement()};
-    m_window.render(sentence);
+    m_window.follow(sentence);
     reply.push_back(std::move(sentence));
     return reply;
 }
@@ -192,17 +222,6 @@ Reply Conversation::windowClosed() {
     return {show::InfoWindowBack{}};
 }
 
-void Conversation::edit(int textIndex, std::string_view text) {
-    m_window.setText(textIndex, text);
-}
-
-void Conversation::choose(int option) {
-    if (option == 1)
-        m_window.selectOption1();
-    else
-        m_window.selectOption2();
-}
-
 Reply Conversation::deliver(Reply reply) {
     const auto box = std::find_if(reply.begin(), reply.end(), showsBox);
     if (box != reply.end()) {
@@ -210,7 +229,7 @@ Reply Conversation::deliver(Reply reply) {
         reply.erase(std::next(box), reply.end());
         m_boxOpen = true;
     }
-    render(reply, m_window);
+    m_window.follow(reply);
     return reply;
 }
 

@@ -5,17 +5,19 @@
 #include <string_view>
 #include <utility>
 
-#include "core/conversation/control_model.h"
-#include "core/solving/form_variables.h"
-#include "core/design/main_window_design.h"
-#include "core/numbers/numbers.h"
+#include "core/conversation/event.h"
 #include "core/conversation/reply.h"
-#include "core/solving/run_outcome.h"
+#include "core/conversation/window_model.h"
+#include "core/design/main_window_design.h"
 #include "core/design/text_measure.h"
+#include "core/numbers/numbers.h"
+#include "core/solving/form_variables.h"
+#include "core/solving/run_outcome.h"
 
-// The main window's side of every exchange with the user. Each event goes in as one call and
-// the reply says what to show, in order; no call waits. A reply that shows a message box ends
-// with it, and the rest of the command comes in the reply to the box's answer.
+// The main window's side of every exchange with the user. Every event goes in through one call,
+// and its reply says what to show, in order; an edit or a choice of option shows nothing. No
+// call waits: a reply that shows a message box ends with it, and the rest of the command comes
+// in the reply to the box's answer.
 //
 // The window's state lives here, in a plain model that follows every reply: the front-ends
 // report each edit of a box and each option chosen, and read nothing back from their controls.
@@ -31,22 +33,9 @@ public:
     void setNumberLocale(std::function<NumberLocale()> read) { m_readLocale = std::move(read); }
     void readNumberLocale();
 
-    // The program starts: the welcome box, then the window laid out for its first use.
-    Reply load();
-    // A button or menu item. origin names the control that had the keyboard focus, where it
-    // returns when a box the command shows is answered; empty for the command's own button.
-    Reply command(Command command, std::string_view origin = {});
-    Reply answer(BoxButton button);
-    // The main window's close box.
-    Reply windowClosed();
-    void infoWindowClosed() { m_infoOpen = false; }
-    void workingWindowClosed() { m_workingOpen = false; }
+    Reply handle(const Event& event);
 
-    // The user's edits, as they happen.
-    void edit(int textIndex, std::string_view text);
-    void choose(int option);
-
-    const ControlModel& window() const { return m_window; }
+    const WindowModel& window() const { return m_window; }
     const FormVariables& variables() const { return m_vars; }
     bool boxOpen() const { return m_boxOpen; }
 
@@ -54,7 +43,12 @@ private:
     class Recorder;
     enum class Question { None, Quit };
 
+    // The program starts: the welcome box, then the window laid out for its first use.
+    Reply load();
+    Reply command(Command command, std::string_view origin);
     Reply run();
+    Reply answer(BoxButton button);
+    Reply windowClosed();
     // Takes the reply up to its box, if it has one, keeps the rest for the answer, and brings
     // the model up to what is shown.
     Reply deliver(Reply reply);
@@ -64,7 +58,7 @@ private:
 
     EstimatedMeasure m_estimate;
     const TextMeasure& m_measure;
-    ControlModel m_window;
+    WindowModel m_window;
     FormVariables m_vars;
     NumberLocale m_locale;
     std::function<NumberLocale()> m_readLocale;

@@ -109,5 +109,3 @@ using Effect = std::variant<show::Text, show::TextVisible, show::Caption, show::
                             show::Window, show::InfoWindow, show::InfoWindowBack, show::Working,
                             show::WorkingItem, show::End>;
 using Reply = std::vector<Effect>;
-
-enum class BoxButton { Ok, Yes, No };

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/conversation/reply.h"
+#include "core/conversation/event.h"
 #include "core/design/message_boxes.h"
 #include "web/input/key.h"
 

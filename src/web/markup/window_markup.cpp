@@ -37,7 +37,7 @@ std::string menuBar() {
 
 // The control as the user first meets it, in the window as the core leaves it once the welcome
 // box is answered: hidden or disabled, with its first text, and whether it has the focus.
-std::string control(const ControlDesign& design, const ControlModel& first) {
+std::string control(const ControlDesign& design, const WindowModel& first) {
     // Positive tab indices keep the design's order; labels never take the focus. The first focus
     // is marked for the page, which shows the window by itself when the box is answered before
     // the program starts.
@@ -70,7 +70,7 @@ std::string control(const ControlDesign& design, const ControlModel& first) {
         else
             html += " class=\"label\"";
         // The status line: its context menu offers the working, and its tooltip says so.
-        if (design.index == 1)
+        if (design.index == role::statusLine)
             html += markup::attribute("title", workingMenu.statusTooltip);
         return html + ">" + markup::escape(first.caption(design.index)) + "</div>";
     }
@@ -97,8 +97,8 @@ std::string rule(std::string_view selector, const css::Declarations& declaration
 std::string windowMarkup() {
     const MainWindowDesign& design = mainWindowDesign();
     Conversation conversation;
-    conversation.load();
-    conversation.answer(BoxButton::Ok);
+    conversation.handle(event::Load{});
+    conversation.handle(event::Answer{BoxButton::Ok});
     // Hidden until the welcome box is answered. Narrower than the window (a phone, a page zoomed
     // in), it stands its controls in one column. The announcer says, once and politely, what a
     // screen reader hears after a run.

@@ -1,4 +1,4 @@
-#include "core/conversation/control_model.h"
+#include "core/design/control_model.h"
 
 #include <stdexcept>
 
@@ -24,9 +24,7 @@ std::string ControlModel::text(int index) const {
 }
 
 void ControlModel::setText(int index, std::string_view text) {
-    Box& box = m_texts[checkedIndex(index, textCount)];
-    box.text = text;
-    box.whole.clear();
+    m_texts[checkedIndex(index, textCount)].text = text;
 }
 
 void ControlModel::setTextVisible(int index, bool visible) {
@@ -61,10 +59,6 @@ bool ControlModel::commandEnabled(int index) const {
     return m_commandEnabled[checkedIndex(index, commandCount)];
 }
 
-const std::string& ControlModel::wholeText(int index) const {
-    return m_texts[checkedIndex(index, textCount)].whole;
-}
-
 void ControlModel::selectOption1() {
     m_option1 = true;
     m_option2 = false;
@@ -73,60 +67,4 @@ void ControlModel::selectOption1() {
 void ControlModel::selectOption2() {
     m_option1 = false;
     m_option2 = true;
-}
-
-void ControlModel::render(const show::Text& text) {
-    setText(text.index, text.text);
-    m_texts[text.index].whole = text.whole;
-}
-
-void ControlModel::render(const show::TextVisible& visible) {
-    setTextVisible(visible.index, visible.visible);
-}
-
-void ControlModel::render(const show::Caption& caption) {
-    setCaption(caption.index, caption.caption);
-}
-
-void ControlModel::render(const show::LabelVisible& visible) {
-    setLabelVisible(visible.index, visible.visible);
-}
-
-void ControlModel::render(const show::CommandEnabled& enabled) {
-    setCommandEnabled(enabled.index, enabled.enabled);
-}
-
-// A box takes the focus while it is open; the reply to its answer says where it goes next.
-void ControlModel::render(const show::Box& /*box*/) {
-    m_focus.clear();
-}
-
-void ControlModel::render(const show::Focus& focus) {
-    m_focus = focus.control;
-}
-
-void ControlModel::render(const show::Announcement& announcement) {
-    m_announcement = announcement.text;
-}
-
-void ControlModel::render(const show::Window& /*window*/) {
-    m_windowShown = true;
-}
-
-void ControlModel::render(const show::InfoWindow& /*info*/) {}
-
-void ControlModel::render(const show::InfoWindowBack& /*back*/) {}
-
-void ControlModel::render(const show::Working& working) {
-    m_workingText = working.text;
-}
-
-void ControlModel::render(const show::WorkingItem& item) {
-    m_workingEnabled = item.enabled;
-}
-
-void ControlModel::render(const show::End& /*end*/) {
-    m_ended = true;
-    m_windowShown = false;
-    m_focus.clear();
 }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/conversation/reply.h"
+#include "core/design/control_model.h"
+
+// The main window as the replies leave it: its controls, and what else the replies showed. It
+// follows every reply as a front-end draws it, so that the conversation reads back what the user
+// sees, and the tests see the window exactly as the front-ends are told to draw it.
+class WindowModel : public ControlModel {
+public:
+    void follow(const Effect& effect);
+    // Each effect in its order.
+    void follow(const Reply& reply);
+
+    // The whole text a cut result offers; empty where the text fits its box.
+    const std::string& wholeText(int index) const { return m_wholeTexts.at(index); }
+    const std::string& focus() const { return m_focus; }
+    const std::string& lastAnnouncement() const { return m_announcement; }
+    bool windowShown() const { return m_windowShown; }
+    bool ended() const { return m_ended; }
+    // The "Working" window's text as last shown, and whether its menu item can be chosen.
+    const std::string& workingText() const { return m_workingText; }
+    bool workingEnabled() const { return m_workingEnabled; }
+
+private:
+    std::array<std::string, textCount + 1> m_wholeTexts; // index 0 unused
+    std::string m_focus;
+    std::string m_announcement;
+    bool m_windowShown = false;
+    bool m_ended = false;
+    std::string m_workingText;
+    bool m_workingEnabled = false;
+};
