@@ -4,10 +4,10 @@
 #include <benchmark/benchmark.h>
 
 #include "core/design/control_model.h"
-#include "core/working/figure.h"
-#include "core/working/working.h"
 #include "core/solving/equation_solver.h"
 #include "core/solving/system_solver.h"
+#include "core/working/figure.h"
+#include "core/working/working.h"
 
 namespace {
 

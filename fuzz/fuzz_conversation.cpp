@@ -146,8 +146,7 @@ std::string difference(const WindowModel& expected, const WindowModel& shown) {
     found.push_back(compare("Option1", expected.option1Selected(), shown.option1Selected()));
     found.push_back(compare("Option2", expected.option2Selected(), shown.option2Selected()));
     found.push_back(compare("focus", expected.focus(), shown.focus()));
-    found.push_back(
-        compare("announcement", expected.lastAnnouncement(), shown.lastAnnouncement()));
+    found.push_back(compare("announcement", expected.lastAnnouncement(), shown.lastAnnouncement()));
     found.push_back(compare("window shown", expected.windowShown(), shown.windowShown()));
     found.push_back(compare("ended", expected.ended(), shown.ended()));
     found.push_back(compare("working text", expected.workingText(), shown.workingText()));

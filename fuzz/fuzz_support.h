@@ -433,8 +433,8 @@ public:
     // boxes as typed, and no caption changed but the status line and the two result captions.
     void run() {
         runCommand(
-            controls, vars, locale,
-            [this](std::string_view text) { warnings.emplace_back(text); }, outcome);
+            controls, vars, locale, [this](std::string_view text) { warnings.emplace_back(text); },
+            outcome);
         require(warnings.size() <= 1, "at most one warning per run", [&] { return describe(); });
         for (int index = 1; index <= 6; ++index)
             require(controls.text(index) == before_.text(index),

@@ -13,9 +13,8 @@
 #include <iterator>
 #include <string>
 #include <string_view>
-#include <vector>
-
 #include <unistd.h>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 

@@ -357,13 +357,13 @@ void TestForm1::colours() {
         const auto at = [&](int x, int y) { return client.pixelColor(QPoint(x, y) * ratio); };
 
         // Points in client pixels, clear of captions, bevels and focus frames.
-        QCOMPARE(at(200, 100), apricot); // bare window
-        QCOMPARE(at(93, 43), apricot);   // right end of "Equation"
-        QCOMPARE(at(510, 200), apricot); // empty status line
-        QCOMPARE(at(32, 5), lightGreen); // "CHECK!"
-        QCOMPARE(at(128, 325), whiteFace);   // "run", disabled
-        QCOMPARE(at(240, 325), whiteFace);   // "clear fields"
-        QCOMPARE(at(352, 325), whiteFace);   // "exit"
+        QCOMPARE(at(200, 100), apricot);   // bare window
+        QCOMPARE(at(93, 43), apricot);     // right end of "Equation"
+        QCOMPARE(at(510, 200), apricot);   // empty status line
+        QCOMPARE(at(32, 5), lightGreen);   // "CHECK!"
+        QCOMPARE(at(128, 325), whiteFace); // "run", disabled
+        QCOMPARE(at(240, 325), whiteFace); // "clear fields"
+        QCOMPARE(at(352, 325), whiteFace); // "exit"
     }
     QApplication::setStyle(previous);
 }
@@ -729,10 +729,14 @@ void TestForm1::firstKeystrokes_data() {
     QTest::addColumn<QString>("option"); // "-" for the window as first shown, before any CHECK!
     QTest::addColumn<QString>("focus");
 
-    QTest::newRow("window first shown") << "-" << "Option1";
-    QTest::newRow("CHECK! in Equation") << "Option1" << "Text(1)";
-    QTest::newRow("CHECK! in System") << "Option2" << "Text(1)";
-    QTest::newRow("CHECK! with no option chosen") << "" << "Command4";
+    QTest::newRow("window first shown") << "-"
+                                        << "Option1";
+    QTest::newRow("CHECK! in Equation") << "Option1"
+                                        << "Text(1)";
+    QTest::newRow("CHECK! in System") << "Option2"
+                                      << "Text(1)";
+    QTest::newRow("CHECK! with no option chosen") << ""
+                                                  << "Command4";
 }
 
 void TestForm1::firstKeystrokes() {
@@ -780,8 +784,7 @@ void TestForm1::cutResultShownWhole_data() {
     QTest::addColumn<QString>("whole"); // the tooltip, or empty where the text fits
 
     QTest::newRow("determinant with its exponent cut")
-        << "Option2" << QStringList{"0.1", "0.3", "1", "0.3", "0.9", "3"} << 7
-        << "-8.195639E-09";
+        << "Option2" << QStringList{"0.1", "0.3", "1", "0.3", "0.9", "3"} << 7 << "-8.195639E-09";
     QTest::newRow("complex root with its *i cut")
         << "Option1" << QStringList{"3", "1", "1"} << 10 << "-0.1666667+0.552770798392567*i ";
     QTest::newRow("short root fits") << "Option1" << QStringList{"1", "-3", "2"} << 10 << "";

@@ -302,9 +302,11 @@ private slots:
         w.type(typed);
         w.run();
         const Reply& reply = w.replies.front();
-        QCOMPARE(int(std::ranges::count_if(reply, [](const Effect& effect) {
-                     return std::holds_alternative<show::Announcement>(effect);
-                 })),
+        QCOMPARE(int(std::ranges::count_if(reply,
+                                           [](const Effect& effect) {
+                                               return std::holds_alternative<show::Announcement>(
+                                                   effect);
+                                           })),
                  1);
         QTEST(QString::fromStdString(std::get<show::Announcement>(reply.back()).text), "sentence");
     }
@@ -328,7 +330,8 @@ private slots:
         QTest::addColumn<bool>("ended");
         QTest::addColumn<QString>("focus");
         QTest::newRow("exit ends at once") << int(Command::Exit) << 0 << true << "";
-        QTest::newRow("File > Exit, Yes") << int(Command::FileExit) << int(BoxButton::Yes) << true << "";
+        QTest::newRow("File > Exit, Yes")
+            << int(Command::FileExit) << int(BoxButton::Yes) << true << "";
         QTest::newRow("File > Exit, No: the focus goes back")
             << int(Command::FileExit) << int(BoxButton::No) << false << "Text(2)";
         QTest::newRow("Help > About: the focus goes back")
@@ -392,10 +395,12 @@ private slots:
                  w.controls().workingText().c_str());
 
         w.command(Command::Check);
-        QVERIFY(QString::fromStdString(w.controls().workingText()).startsWith("Nothing is solved yet"));
+        QVERIFY(
+            QString::fromStdString(w.controls().workingText()).startsWith("Nothing is solved yet"));
         w.conversation.handle(event::WorkingWindowClosed{});
         w.run();
-        QVERIFY(QString::fromStdString(w.controls().workingText()).startsWith("Nothing is solved yet"));
+        QVERIFY(
+            QString::fromStdString(w.controls().workingText()).startsWith("Nothing is solved yet"));
     }
 
     void clearFieldsKeepsTheLayout() {

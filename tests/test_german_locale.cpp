@@ -29,9 +29,15 @@ private slots:
         QTest::newRow("1.500") << "1.500" << noNumber << "";
         QTest::newRow("2.469") << "2.469" << noNumber << "";
         QTest::newRow("Str's own 1.125") << " 1.125" << noNumber << "";
-        QTest::newRow("1.000,5") << "1.000,5" << "" << "1000,5";
-        QTest::newRow("1.5") << "1.5" << "" << "1,5";
-        QTest::newRow("0.125") << "0.125" << "" << "0,125";
+        QTest::newRow("1.000,5") << "1.000,5"
+                                 << ""
+                                 << "1000,5";
+        QTest::newRow("1.5") << "1.5"
+                             << ""
+                             << "1,5";
+        QTest::newRow("0.125") << "0.125"
+                               << ""
+                               << "0,125";
     }
 
     void twoReadingsAskAgain() {

@@ -10,10 +10,10 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
-#include <QTemporaryDir>
 #include <QUrl>
 
 #include "core/design/info_window_design.h"

@@ -34,7 +34,6 @@ private:
 
     static double infinity() { return std::numeric_limits<double>::infinity(); }
 
-
     static void addIsNumericColumns() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("numeric");
@@ -313,7 +312,8 @@ private slots:
         QTest::addColumn<QString>("decimalSeparator");
         QTest::addColumn<QString>("groupSeparator");
         QTest::addColumn<QString>("written");
-        QTest::addColumn<QString>("money"); // as the front-end hands it over; "?" where it cannot tell
+        QTest::addColumn<QString>(
+            "money"); // as the front-end hands it over; "?" where it cannot tell
         QTest::addColumn<QString>("groupRead"); // the group separator kept
         QTest::addColumn<int>("primaryGroupSize");
         QTest::addColumn<int>("secondaryGroupSize");
@@ -351,7 +351,8 @@ private slots:
                           .written = written.toStdString(),
                           .money = std::nullopt};
         if (money != "?")
-            facts.money = LocaleFacts::Money{money.left(1).toStdString(), money.mid(1).toStdString()};
+            facts.money =
+                LocaleFacts::Money{money.left(1).toStdString(), money.mid(1).toStdString()};
         const NumberLocale locale = ::numberLocale(facts);
         QCOMPARE(QString::fromStdString(locale.decimalSeparator), decimalSeparator);
         QTEST(QString::fromStdString(locale.groupSeparator), "groupRead");
@@ -375,7 +376,8 @@ private slots:
         QTest::newRow("both, apart") << "1.000" << Verdict::Ambiguous << true << true;
         QTest::newRow("neither") << "1,5,3" << Verdict::NoNumber << false << false;
         QTest::newRow("both, too large") << "1e400" << Verdict::OutOfRange << true << true;
-        QTest::newRow("the locale's, too large") << "1,5e400" << Verdict::OutOfRange << false << true;
+        QTest::newRow("the locale's, too large")
+            << "1,5e400" << Verdict::OutOfRange << false << true;
         QTest::newRow("apart, one too large") << "1.797e308" << Verdict::Ambiguous << true << true;
     }
 
@@ -405,20 +407,48 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("exact"); // a fraction, "overflow", or "none"
 
-        QTest::newRow("a decimal") << "en-US" << "0.1" << "1/10";
-        QTest::newRow("an exponent") << "en-US" << "-2.5E1" << "-25";
-        QTest::newRow("&HFFFF is -1") << "en-US" << "&HFFFF" << "-1";
-        QTest::newRow("German groups") << "de-DE" << "1.234,5" << "2469/2";
-        QTest::newRow("Austrian money") << "de-AT" << "€ -1.234,50" << "-2469/2";
-        QTest::newRow("Swiss typographic apostrophe") << "de-CH" << "1’234.5" << "2469/2";
-        QTest::newRow("Swedish minus sign") << "sv-SE" << "−1,5" << "-3/2";
-        QTest::newRow("Hebrew direction marks") << "he-IL" << "\u200F-1.5\u200E" << "-3/2";
-        QTest::newRow("Ukrainian hryvnias") << "uk-UA" << "-1 234,50 грн" << "-2469/2";
-        QTest::newRow("past 64 bits") << "en-US" << "1E+20" << "overflow";
-        QTest::newRow("too small for 64 bits") << "en-US" << "1e-400" << "overflow";
-        QTest::newRow("too many digits") << "en-US" << "&H7FFFFFFFFFFFFFFFF" << "overflow";
-        QTest::newRow("no number") << "en-US" << "1,5" << "none";
-        QTest::newRow("two numbers") << "de-DE" << "1.000" << "none";
+        QTest::newRow("a decimal") << "en-US"
+                                   << "0.1"
+                                   << "1/10";
+        QTest::newRow("an exponent") << "en-US"
+                                     << "-2.5E1"
+                                     << "-25";
+        QTest::newRow("&HFFFF is -1") << "en-US"
+                                      << "&HFFFF"
+                                      << "-1";
+        QTest::newRow("German groups") << "de-DE"
+                                       << "1.234,5"
+                                       << "2469/2";
+        QTest::newRow("Austrian money") << "de-AT"
+                                        << "€ -1.234,50"
+                                        << "-2469/2";
+        QTest::newRow("Swiss typographic apostrophe") << "de-CH"
+                                                      << "1’234.5"
+                                                      << "2469/2";
+        QTest::newRow("Swedish minus sign") << "sv-SE"
+                                            << "−1,5"
+                                            << "-3/2";
+        QTest::newRow("Hebrew direction marks") << "he-IL"
+                                                << "\u200F-1.5\u200E"
+                                                << "-3/2";
+        QTest::newRow("Ukrainian hryvnias") << "uk-UA"
+                                            << "-1 234,50 грн"
+                                            << "-2469/2";
+        QTest::newRow("past 64 bits") << "en-US"
+                                      << "1E+20"
+                                      << "overflow";
+        QTest::newRow("too small for 64 bits") << "en-US"
+                                               << "1e-400"
+                                               << "overflow";
+        QTest::newRow("too many digits") << "en-US"
+                                         << "&H7FFFFFFFFFFFFFFFF"
+                                         << "overflow";
+        QTest::newRow("no number") << "en-US"
+                                   << "1,5"
+                                   << "none";
+        QTest::newRow("two numbers") << "de-DE"
+                                     << "1.000"
+                                     << "none";
     }
 
     void exactValues() {
@@ -426,7 +456,7 @@ private slots:
         QFETCH(QString, text);
         const CoefficientReading reading =
             coefficientReading(text.toStdString(), ::numberLocale(*browserFacts(tag)));
-        const QString exact = reading.exact       ? QString::fromStdString(reading.exact->text())
+        const QString exact = reading.exact ? QString::fromStdString(reading.exact->text())
                               : reading.exactOverflow ? "overflow"
                                                       : "none";
         QTEST(exact, "exact");

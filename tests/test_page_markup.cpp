@@ -51,13 +51,17 @@ private slots:
         QTest::newRow("an option, one group") << "Option1"
                                               << "type=\"radio\" name=\"mode\"";
         // As the window is first used, for the page to show it before the program has started.
-        QTest::newRow("first use, the focus on the first option")
-            << "Option1" << "tabindex=\"18\" data-focus>";
-        QTest::newRow("first use, a coefficient hidden") << "Text(1)" << " hidden";
-        QTest::newRow("first use, a caption hidden") << "Label(2)" << " hidden";
-        QTest::newRow("first use, run disabled") << "Command1" << " disabled>";
+        QTest::newRow("first use, the focus on the first option") << "Option1"
+                                                                  << "tabindex=\"18\" data-focus>";
+        QTest::newRow("first use, a coefficient hidden") << "Text(1)"
+                                                         << " hidden";
+        QTest::newRow("first use, a caption hidden") << "Label(2)"
+                                                     << " hidden";
+        QTest::newRow("first use, run disabled") << "Command1"
+                                                 << " disabled>";
         QTest::newRow("the window, where its column starts")
-            << "Form1" << "data-narrow=\"(max-width: 553px)\"";
+            << "Form1"
+            << "data-narrow=\"(max-width: 553px)\"";
         QTest::newRow("INFO, stacked") << "Command5"
                                        << "class=\"command stacked\"";
     }

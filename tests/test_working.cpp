@@ -1,13 +1,13 @@
-#include <QTest>
-
 #include <chrono>
 #include <cmath>
 
+#include <QTest>
+
 #include "core/design/control_model.h"
-#include "core/solving/equation_solver.h"
 #include "core/numbers/exact.h"
-#include "core/working/figure.h"
+#include "core/solving/equation_solver.h"
 #include "core/solving/system_solver.h"
+#include "core/working/figure.h"
 #include "core/working/working.h"
 
 // The working and its graph, made from real runs of the solvers on the plain model.
@@ -117,11 +117,11 @@ private:
             // A Single shows 7 digits; the 15 digits of a double are at most half a unit off.
             const long double single = 1e-6L, twice = 1e-13L;
             const bool complex = result.shown.find('i') != std::string::npos;
-            const bool same = complex ? close(shownReal, real, single) &&
-                                            close(shownImaginary, imaginary, twice)
-                                      : close(shownReal, real, result.single ? single : twice);
-            QVERIFY2(same == result.agrees, (result.name + ": " + result.shown + " against " +
-                                             result.exact).c_str());
+            const bool same =
+                complex ? close(shownReal, real, single) && close(shownImaginary, imaginary, twice)
+                        : close(shownReal, real, result.single ? single : twice);
+            QVERIFY2(same == result.agrees,
+                     (result.name + ": " + result.shown + " against " + result.exact).c_str());
             if (result.name != "D" && result.name != "D1" && result.name != "D2")
                 anyDiffers = anyDiffers || !same;
         }
@@ -137,12 +137,13 @@ private:
                     const FigurePoint p = curve.points[i], q = curve.points[i + 1];
                     const double dx = q.x - p.x, dy = q.y - p.y;
                     const double length = dx * dx + dy * dy;
-                    const double t = length == 0 ? 0
-                                                 : std::clamp(((mark.at.x - p.x) * dx +
-                                                               (mark.at.y - p.y) * dy) / length,
-                                                              0.0, 1.0);
-                    nearest = std::min(nearest, std::hypot(p.x + t * dx - mark.at.x,
-                                                           p.y + t * dy - mark.at.y));
+                    const double t =
+                        length == 0
+                            ? 0
+                            : std::clamp(((mark.at.x - p.x) * dx + (mark.at.y - p.y) * dy) / length,
+                                         0.0, 1.0);
+                    nearest = std::min(
+                        nearest, std::hypot(p.x + t * dx - mark.at.x, p.y + t * dy - mark.at.y));
                 }
             }
             QVERIFY2(nearest <= 1, qPrintable(QString("mark %1 px off").arg(nearest)));
@@ -278,14 +279,15 @@ private slots:
         const Working working = makeWorking(outcome);
         QCOMPARE(exactForms(working), QString("D=1/4|x1=1/2|x2=1/4"));
         // Lines are pasted into boxes, where "." reads the same in every locale.
-        QVERIFY(QString::fromStdString(working.text()).contains("x1 = (-b + √D)/(2·a) = (1.5 + √0.25)/(2·2) = 0.5"));
+        QVERIFY(QString::fromStdString(working.text())
+                    .contains("x1 = (-b + √D)/(2·a) = (1.5 + √0.25)/(2·2) = 0.5"));
     }
 
     // A German "1.000" is refused, and the working shows both numbers it could mean.
     void twoReadings() {
         const NumberLocale german{",", ".", "€"};
-        const RunOutcome outcome =
-            warningOutcome(RunOutcome::Mode::Equation, readTexts({"1.000", "1", "2"}, german), german);
+        const RunOutcome outcome = warningOutcome(RunOutcome::Mode::Equation,
+                                                  readTexts({"1.000", "1", "2"}, german), german);
         const QString text = QString::fromStdString(makeWorking(outcome).text());
         QVERIFY2(text.contains("reads as two different numbers") && text.contains("1000") &&
                      text.contains("can be read as 1000 and 1"),
@@ -298,16 +300,16 @@ private slots:
         QTest::addColumn<quint64>("squareFree");
         QTest::newRow("12") << quint64(12) << quint64(2) << quint64(3);
         QTest::newRow("a square") << quint64(144) << quint64(12) << quint64(1);
-        QTest::newRow("largest signed") << quint64(9223372036854775807ULL) << quint64(7)
-                                        << quint64(188232082384791343ULL);
+        QTest::newRow("largest signed")
+            << quint64(9223372036854775807ULL) << quint64(7) << quint64(188232082384791343ULL);
         QTest::newRow("largest") << quint64(18446744073709551615ULL) << quint64(1)
                                  << quint64(18446744073709551615ULL);
-        QTest::newRow("square of a large prime") << quint64(9223371994482243049ULL)
-                                                 << quint64(3037000493ULL) << quint64(1);
-        QTest::newRow("two large primes") << quint64(18446743979220271189ULL) << quint64(1)
-                                          << quint64(18446743979220271189ULL);
-        QTest::newRow("large prime times a square") << quint64(4294967291ULL * 9) << quint64(3)
-                                                    << quint64(4294967291ULL);
+        QTest::newRow("square of a large prime")
+            << quint64(9223371994482243049ULL) << quint64(3037000493ULL) << quint64(1);
+        QTest::newRow("two large primes")
+            << quint64(18446743979220271189ULL) << quint64(1) << quint64(18446743979220271189ULL);
+        QTest::newRow("large prime times a square")
+            << quint64(4294967291ULL * 9) << quint64(3) << quint64(4294967291ULL);
     }
 
     void squareFactors() {

@@ -123,7 +123,8 @@ private:
     }
 
     void openWorking() {
-        QVERIFY(withContextMenu(textBox(*form, 10), QContextMenuEvent::Mouse, clickWorkingItem).opened);
+        QVERIFY(
+            withContextMenu(textBox(*form, 10), QContextMenuEvent::Mouse, clickWorkingItem).opened);
     }
 
 private slots:
@@ -195,7 +196,8 @@ private slots:
         QCOMPARE(workingWindows().size(), 1);
         QVERIFY2(workingText().contains("x1"), qPrintable(workingText()));
         // Asked again, the open window comes to the front; no second one.
-        QVERIFY(withContextMenu(label(*form, 1), QContextMenuEvent::Mouse, clickWorkingItem).opened);
+        QVERIFY(
+            withContextMenu(label(*form, 1), QContextMenuEvent::Mouse, clickWorkingItem).opened);
         QCOMPARE(workingWindows().size(), 1);
         // The main window stays as it was: nothing added to it.
         QCOMPARE(form->findChildren<QPlainTextEdit*>().size(), 0);
@@ -218,11 +220,16 @@ private slots:
         QTest::addColumn<QString>("coefficients");
         QTest::addColumn<bool>("check");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("other roots") << "Option1" << "2|-3|1" << false << "= 0.5";
-        QTest::newRow("double root") << "Option1" << "1|2|1" << false << "x1 = -1";
-        QTest::newRow("no number") << "Option1" << "1|3x|2" << false << "holds no number";
-        QTest::newRow("system") << "Option2" << "1|1|3|1|-1|1" << false << "x = D1/D";
-        QTest::newRow("CHECK!") << "Option1" << "1|-3|2" << true << "Nothing is solved yet";
+        QTest::newRow("other roots") << "Option1"
+                                     << "2|-3|1" << false << "= 0.5";
+        QTest::newRow("double root") << "Option1"
+                                     << "1|2|1" << false << "x1 = -1";
+        QTest::newRow("no number") << "Option1"
+                                   << "1|3x|2" << false << "holds no number";
+        QTest::newRow("system") << "Option2"
+                                << "1|1|3|1|-1|1" << false << "x = D1/D";
+        QTest::newRow("CHECK!") << "Option1"
+                                << "1|-3|2" << true << "Nothing is solved yet";
     }
 
     void followsTheRuns() {
@@ -303,10 +310,14 @@ private slots:
         QTest::addColumn<QString>("coefficients");
         QTest::addColumn<bool>("drawn");
         QTest::addColumn<QString>("alternative");
-        QTest::newRow("parabola") << "Option1" << "1|-3|2" << true << "Graph of";
-        QTest::newRow("line") << "Option1" << "0|2|-4" << true << "Graph of";
-        QTest::newRow("two lines") << "Option2" << "1|1|3|1|-1|1" << true << "crossing at";
-        QTest::newRow("no result") << "Option1" << "1|3x|2" << false << "No graph";
+        QTest::newRow("parabola") << "Option1"
+                                  << "1|-3|2" << true << "Graph of";
+        QTest::newRow("line") << "Option1"
+                              << "0|2|-4" << true << "Graph of";
+        QTest::newRow("two lines") << "Option2"
+                                   << "1|1|3|1|-1|1" << true << "crossing at";
+        QTest::newRow("no result") << "Option1"
+                                   << "1|3x|2" << false << "No graph";
     }
 
     void graphIsDrawnAndDescribed() {

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr double tickLength = 3;  // on either side of the axis
+constexpr double tickLength = 3; // on either side of the axis
 constexpr double markRadius = 4;
 
 // The first series (the parabola, the line or the first line) and the second line: a blue and
@@ -87,8 +87,8 @@ void FigureView::paintEvent(QPaintEvent* /*event*/) {
         line.reserve(qsizetype(curve.points.size()));
         for (const FigurePoint& point : curve.points)
             line << toQt(point);
-        painter.setPen(QPen(seriesColour(curve.series), 2, Qt::SolidLine, Qt::RoundCap,
-                            Qt::RoundJoin));
+        painter.setPen(
+            QPen(seriesColour(curve.series), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPolyline(line);
     }
 

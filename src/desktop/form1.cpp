@@ -184,9 +184,10 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
             // A result box keeps the standard menu of a read-only box (Copy, Select All) and adds
             // the working.
             box->setContextMenuPolicy(Qt::CustomContextMenu);
-            connect(box, &QWidget::customContextMenuRequested, this, [this, box](const QPoint& pos) {
-                showContextMenu(box, box->createStandardContextMenu(), pos);
-            });
+            connect(box, &QWidget::customContextMenuRequested, this,
+                    [this, box](const QPoint& pos) {
+                        showContextMenu(box, box->createStandardContextMenu(), pos);
+                    });
         }
         m_texts.at(design.index) = box;
         return box;
@@ -203,9 +204,10 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
         if (design.index == role::statusLine) {
             // The status line says how the run came out; its menu offers how it came to that.
             label->setContextMenuPolicy(Qt::CustomContextMenu);
-            connect(label, &QWidget::customContextMenuRequested, this, [this, label](const QPoint& pos) {
-                showContextMenu(label, new QMenu(label), pos);
-            });
+            connect(label, &QWidget::customContextMenuRequested, this,
+                    [this, label](const QPoint& pos) {
+                        showContextMenu(label, new QMenu(label), pos);
+                    });
         }
         m_labels.at(design.index) = label;
         return label;

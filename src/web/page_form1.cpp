@@ -4,9 +4,9 @@
 #include <string_view>
 #include <utility>
 
+#include "core/conversation/overloaded.h"
 #include "core/design/controls.h"
 #include "web/browser_event.h"
-#include "core/conversation/overloaded.h"
 #include "web/browser_locale.h"
 #include "web/context_menu.h"
 #include "web/input/menu_bar.h"

@@ -80,6 +80,6 @@ private:
     std::unique_ptr<ContextMenu> m_contextMenu;
     std::unique_ptr<PageWorking> m_working;
     emscripten::val m_workingReturn = emscripten::val::null(); // where closing it goes back to
-    bool m_raiseWorking = false; // the working was asked for, not following a run
+    bool m_raiseWorking = false;   // the working was asked for, not following a run
     bool m_keepPagesFocus = false; // the window was up before the program
 };

@@ -6,8 +6,8 @@
 
 #include <emscripten/val.h>
 
-#include "core/working/figure.h"
 #include "core/conversation/reply.h"
+#include "core/working/figure.h"
 #include "web/listener.h"
 #include "web/page_panel.h"
 

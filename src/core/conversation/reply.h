@@ -5,8 +5,8 @@
 #include <variant>
 #include <vector>
 
-#include "core/working/figure.h"
 #include "core/design/message_boxes.h"
+#include "core/working/figure.h"
 
 // What the program shows in answer to one event, in the order it does it. Each front-end
 // renders these and decides nothing of its own: the core has already chosen the order, the

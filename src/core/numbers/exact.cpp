@@ -189,8 +189,8 @@ Surd combine(const Rational& u, const Rational& scaled, std::int64_t r) {
         const Rational sum = u + scaled;
         return {sum.num, 0, sum.den, 0};
     }
-    const WideInt lcm = WideInt(u.den) / WideInt(gcd(WideUInt(u.den), WideUInt(scaled.den))) *
-                        scaled.den;
+    const WideInt lcm =
+        WideInt(u.den) / WideInt(gcd(WideUInt(u.den), WideUInt(scaled.den))) * scaled.den;
     WideInt a = WideInt(u.num) * (lcm / u.den);
     WideInt b = WideInt(scaled.num) * (lcm / scaled.den);
     WideInt c = lcm;
@@ -206,10 +206,10 @@ Surd combine(const Rational& u, const Rational& scaled, std::int64_t r) {
 Surd Surd::of(const Rational& u, const Rational& v, std::int64_t radicand) {
     if (radicand == 0 || v.num == 0)
         return {u.num, 0, u.den, 0};
-    const SquareSplit split = splitSquares(radicand < 0 ? std::uint64_t(-radicand)
-                                                        : std::uint64_t(radicand));
-    const std::int64_t r = radicand < 0 ? -std::int64_t(split.squareFree)
-                                        : std::int64_t(split.squareFree);
+    const SquareSplit split =
+        splitSquares(radicand < 0 ? std::uint64_t(-radicand) : std::uint64_t(radicand));
+    const std::int64_t r =
+        radicand < 0 ? -std::int64_t(split.squareFree) : std::int64_t(split.squareFree);
     return combine(u, v * Rational(narrow(split.root)), r);
 }
 

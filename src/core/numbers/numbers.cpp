@@ -170,8 +170,8 @@ Rational exactDecimal(std::string_view number) {
     std::int64_t power = 1;
     for (std::int64_t k = 0; k < (scale < 0 ? -scale : scale); ++k)
         power *= 10;
-    const Rational size = scale >= 0 ? Rational::of(WideInt(mantissa) * power, 1)
-                                     : Rational::of(mantissa, power);
+    const Rational size =
+        scale >= 0 ? Rational::of(WideInt(mantissa) * power, 1) : Rational::of(mantissa, power);
     return negative ? -size : size;
 }
 

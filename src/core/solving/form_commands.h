@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "core/design/controls.h"
-#include "core/solving/form_variables.h"
 #include "core/numbers/numbers.h"
+#include "core/solving/form_variables.h"
 #include "core/solving/run_outcome.h"
 
 // The main window's procedures, written against the control operations. The conversation runs

@@ -21,22 +21,22 @@ enum class EquationCase {
 
 // The tests of the system solver, in the order it tries them; the first that holds decides.
 enum class SystemRule {
-    AllZero,           // every coefficient 0
-    NoUnknowns,        // a1 = b1 = a2 = b2 = 0, c1 or c2 not 0
-    RatioWithoutX,     // a1 = a2 = 0, the rest not 0: c1/c2 against b1/b2
-    RatioWithoutY,     // b1 = b2 = 0, the rest not 0: c1/c2 against a1/a2
-    FirstImpossible,   // a1 = b1 = 0, c1 != 0
+    AllZero,             // every coefficient 0
+    NoUnknowns,          // a1 = b1 = a2 = b2 = 0, c1 or c2 not 0
+    RatioWithoutX,       // a1 = a2 = 0, the rest not 0: c1/c2 against b1/b2
+    RatioWithoutY,       // b1 = b2 = 0, the rest not 0: c1/c2 against a1/a2
+    FirstImpossible,     // a1 = b1 = 0, c1 != 0
     FirstVoidSecondFull, // first row 0, a2, b2, c2 not 0
-    FirstVoidLoneY,    // first row 0, a2 = 0, b2, c2 not 0: y = c2/b2
-    FirstVoidLoneX,    // first row 0, b2 = 0, a2, c2 not 0: x = c2/a2
-    SecondImpossible,  // a2 = b2 = 0, c2 != 0
+    FirstVoidLoneY,      // first row 0, a2 = 0, b2, c2 not 0: y = c2/b2
+    FirstVoidLoneX,      // first row 0, b2 = 0, a2, c2 not 0: x = c2/a2
+    SecondImpossible,    // a2 = b2 = 0, c2 != 0
     SecondVoidFirstFull,
-    SecondVoidLoneY,   // y = c1/b1
-    SecondVoidLoneX,   // x = c1/a1
-    ZeroDBothCZero,    // D = 0, c1 = c2 = 0
-    ZeroDOneCZero,     // D = 0, one of c1, c2 is 0
-    ZeroDRatio,        // D = 0, c1, c2 not 0: c1/c2 against b1/b2
-    General,           // D != 0: x = D1/D, y = D2/D
+    SecondVoidLoneY, // y = c1/b1
+    SecondVoidLoneX, // x = c1/a1
+    ZeroDBothCZero,  // D = 0, c1 = c2 = 0
+    ZeroDOneCZero,   // D = 0, one of c1, c2 is 0
+    ZeroDRatio,      // D = 0, c1, c2 not 0: c1/c2 against b1/b2
+    General,         // D != 0: x = D1/D, y = D2/D
 };
 
 enum class SystemResult { Undefined, Unsolvable, LoneX, LoneY, Solution };
@@ -47,17 +47,17 @@ enum class SolverStep {
     Reading,      // the coefficients stored as Singles
     Discriminant, // D = b^2 - 4ac
     FirstDegreeRoot,
-    Roots,        // the two real roots
+    Roots, // the two real roots
     DoubleRoot,
     RealPart,
     ImaginaryPart,
-    Determinant,  // D of a system
+    Determinant, // D of a system
     Determinant1,
     Determinant2,
-    Ratios,       // c1/c2 and the other ratio
+    Ratios, // c1/c2 and the other ratio
     LoneQuotient,
-    SolutionX,    // D1/D
-    SolutionY,    // D2/D
+    SolutionX, // D1/D
+    SolutionY, // D2/D
 };
 
 // What one press of "run" came to, as plain data: what the program read, computed, decided and
@@ -69,9 +69,9 @@ struct RunOutcome {
 
     // A box the run command refused.
     struct RefusedBox {
-        int box = 0;          // Text(box)
-        std::string text;     // as typed
-        std::string reason;   // why it is no number, in words
+        int box = 0;                       // Text(box)
+        std::string text;                  // as typed
+        std::string reason;                // why it is no number, in words
         std::vector<std::string> readings; // the numbers the text could mean, when more than one
     };
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/design/controls.h"
-#include "core/solving/form_variables.h"
 #include "core/numbers/numbers.h"
+#include "core/solving/form_variables.h"
 #include "core/solving/run_outcome.h"
 
 // What a solver works on: the window's controls, its variables and the user's number format.

@@ -19,10 +19,11 @@ float determinant(float p, float q, float r, float s) {
 
 SystemOutcome solve(const std::array<float, 6>& k, float D, float D1, float D2,
                     RunOutcome& outcome) {
-    // Named one by one: lambdas may not capture structured bindings in every compiler we build with.
+    // Named one by one: lambdas may not capture structured bindings in every compiler we build
+    // with.
     const float a1 = k[0], b1 = k[1], c1 = k[2], a2 = k[3], b2 = k[4], c2 = k[5];
-    const SystemRule rule = systemRule(
-        {a1 == 0, b1 == 0, c1 == 0, a2 == 0, b2 == 0, c2 == 0}, D == 0);
+    const SystemRule rule =
+        systemRule({a1 == 0, b1 == 0, c1 == 0, a2 == 0, b2 == 0, c2 == 0}, D == 0);
     outcome.systemRule = rule;
     outcome.decided = true;
     // Ratios that differ only beyond single precision count as equal, so both are compared as

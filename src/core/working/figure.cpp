@@ -11,8 +11,8 @@ std::string num(double value) {
     return StrR4(float(value), pasteable);
 }
 
-constexpr double margin = 16;      // pixels between the plot and the edge
-constexpr double charWidth = 7;    // a generous average for a 12-pixel font
+constexpr double margin = 16;   // pixels between the plot and the edge
+constexpr double charWidth = 7; // a generous average for a 12-pixel font
 constexpr double labelHeight = 16;
 
 std::size_t glyphs(const std::string& text) {
@@ -33,9 +33,8 @@ bool inside(const Figure& f, const FigureLabel& label) {
 }
 
 bool fits(const Figure& f, const FigureLabel& label) {
-    return inside(f, label) && std::none_of(f.labels.begin(), f.labels.end(), [&](const auto& l) {
-               return overlaps(l, label);
-           });
+    return inside(f, label) && std::none_of(f.labels.begin(), f.labels.end(),
+                                            [&](const auto& l) { return overlaps(l, label); });
 }
 
 // A mark's label goes to the first free place around it, farther out when all are taken.
@@ -43,12 +42,10 @@ void labelMark(Figure& f, FigurePoint at, const std::string& text) {
     FigureLabel label{0, 0, double(glyphs(text)) * charWidth + 4, labelHeight, text};
     for (double distance = 6; distance < 200; distance += 12) {
         const double w = label.width, h = label.height;
-        const FigurePoint places[] = {{at.x + distance, at.y - distance - h},
-                                      {at.x - distance - w, at.y - distance - h},
-                                      {at.x + distance, at.y + distance},
-                                      {at.x - distance - w, at.y + distance},
-                                      {at.x - w / 2, at.y - distance - h},
-                                      {at.x - w / 2, at.y + distance}};
+        const FigurePoint places[] = {
+            {at.x + distance, at.y - distance - h}, {at.x - distance - w, at.y - distance - h},
+            {at.x + distance, at.y + distance},     {at.x - distance - w, at.y + distance},
+            {at.x - w / 2, at.y - distance - h},    {at.x - w / 2, at.y + distance}};
         for (const FigurePoint& place : places) {
             label.left = place.x;
             label.top = place.y;
@@ -166,8 +163,10 @@ void equationFigure(const RunOutcome& o, Figure& f) {
     const auto curve = [&](double x) { return (a * x + b) * x + c; };
     std::vector<double> special; // x of the marks, also corners of the polyline
     double x0, x1;
-    const std::string function =
-        "y = " + std::string(a != 0 ? (a == 1 ? "x²" : a == -1 ? "-x²" : num(a) + "·x²") : "");
+    const std::string function = "y = " + std::string(a != 0 ? (a == 1    ? "x²"
+                                                                : a == -1 ? "-x²"
+                                                                          : num(a) + "·x²")
+                                                             : "");
     std::string shape;
     if (a != 0) {
         const double h = -b / (2 * a), k = c - b * b / (4 * a);
@@ -258,8 +257,8 @@ void equationFigure(const RunOutcome& o, Figure& f) {
                 (a == 0 && b < 0 ? std::string("-") : "") +
                 (std::fabs(b) == 1 ? "" : num(std::fabs(b)) + "·") + "x";
     if (c != 0 || (a == 0 && b == 0))
-        rest += (a == 0 && b == 0 ? (c < 0 ? "-" : "") : (c < 0 ? " - " : " + ")) +
-                num(std::fabs(c));
+        rest +=
+            (a == 0 && b == 0 ? (c < 0 ? "-" : "") : (c < 0 ? " - " : " + ")) + num(std::fabs(c));
     f.alternative = "Graph of " + function + rest + ": " + shape + ".";
 }
 
@@ -309,17 +308,16 @@ void systemFigure(const RunOutcome& o, Figure& f) {
     if (!first || !second) {
         const char* which = first ? "second" : "first";
         const float c = first ? k[5] : k[2];
-        f.note = std::string("The ") + which + " equation has no unknown: it reads " +
-                 num(c) + " = 0, " +
-                 (c == 0 ? "true for every point" : "true for no point") +
+        f.note = std::string("The ") + which + " equation has no unknown: it reads " + num(c) +
+                 " = 0, " + (c == 0 ? "true for every point" : "true for no point") +
                  ", so only the other line is drawn.";
         alternative += " " + lines[0] + " alone";
     } else if (same) {
         f.note = "Both equations describe the same line: it is drawn once.";
         alternative += " " + lines[0] + ", which both equations describe";
     } else if (crossing) {
-        alternative += "s " + lines[0] + " and " + lines[1] + ", crossing at (" +
-                       num(o.value1) + ", " + num(o.value2) + ")";
+        alternative += "s " + lines[0] + " and " + lines[1] + ", crossing at (" + num(o.value1) +
+                       ", " + num(o.value2) + ")";
     } else {
         alternative += "s " + lines[0] + " and " + lines[1] + ", parallel, never meeting";
     }

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <optional>
 
-#include "core/solving/equation_solver.h"
 #include "core/numbers/exact.h"
 #include "core/numbers/trimmed.h"
+#include "core/solving/equation_solver.h"
 #include "core/solving/system_solver.h"
 
 namespace {
@@ -127,8 +127,9 @@ std::string differenceReason(const RunOutcome& outcome, const ExactInput& input,
     }
     for (std::size_t i = 0; i < stored.size(); ++i) {
         if (static_cast<long double>(storedValues[i]) != stored[i].second.value())
-            return "the program keeps " + stored[i].first + " as a Single: " +
-                   stored[i].second.text() + " is kept as " + num(storedValues[i]) + ".";
+            return "the program keeps " + stored[i].first +
+                   " as a Single: " + stored[i].second.text() + " is kept as " +
+                   num(storedValues[i]) + ".";
     }
     return "the program rounds each step in double precision.";
 }
@@ -281,26 +282,27 @@ void equationWorking(const RunOutcome& o, Writer& out) {
     // The case and the condition tested.
     switch (o.equationCase) {
     case EquationCase::FirstDegree:
-        out.add(Kind::Case, "a = 0 and b = " + num(b) + " is not 0: " +
-                                equationCaseWords(o.equationCase) + ".");
+        out.add(Kind::Case, "a = 0 and b = " + num(b) +
+                                " is not 0: " + equationCaseWords(o.equationCase) + ".");
         break;
     case EquationCase::Unsolvable:
-        out.add(Kind::Case, "a = 0 and b = 0, but c = " + num(c) + " is not 0: the equation reads " +
-                                num(c) + " = 0, which no x satisfies: Unsolvable Equation.");
+        out.add(Kind::Case, "a = 0 and b = 0, but c = " + num(c) +
+                                " is not 0: the equation reads " + num(c) +
+                                " = 0, which no x satisfies: Unsolvable Equation.");
         break;
     case EquationCase::Undefined:
         out.add(Kind::Case, "a = b = c = 0: " + equationCaseWords(o.equationCase) + ".");
         break;
     case EquationCase::TwoRealRoots:
-        out.add(Kind::Case, "D = " + shownSigned(o.D) + " > 0, so " +
-                                equationCaseWords(o.equationCase) + ".");
+        out.add(Kind::Case,
+                "D = " + shownSigned(o.D) + " > 0, so " + equationCaseWords(o.equationCase) + ".");
         break;
     case EquationCase::DoubleRoot:
         out.add(Kind::Case, "D = 0, so " + equationCaseWords(o.equationCase) + ".");
         break;
     case EquationCase::ComplexRoots:
-        out.add(Kind::Case, "D = " + shownSigned(o.D) + " < 0, so " +
-                                equationCaseWords(o.equationCase) + ".");
+        out.add(Kind::Case,
+                "D = " + shownSigned(o.D) + " < 0, so " + equationCaseWords(o.equationCase) + ".");
         break;
     }
     if (o.warning == RunOutcome::Warning::Fault)
@@ -339,8 +341,8 @@ void equationWorking(const RunOutcome& o, Writer& out) {
         if (roots && missing.empty()) {
             form1 = roots->first.text();
             form2 = roots->second.text();
-            results.push_back({"x1", num(o.value1), *form1, false,
-                               agrees(roots->first.real(), o.value1, false)});
+            results.push_back(
+                {"x1", num(o.value1), *form1, false, agrees(roots->first.real(), o.value1, false)});
             results.push_back({"x2", num(o.value2), *form2, false,
                                agrees(roots->second.real(), o.value2, false)});
         }
@@ -402,7 +404,8 @@ void equationWorking(const RunOutcome& o, Writer& out) {
     // The case the exact numbers decide, where it is another.
     const auto& k = input.k;
     const int exactSign = roots ? roots->discriminant.sign() : 0;
-    const EquationCase exactCase = equationCase(k[0].num == 0, k[1].num == 0, k[2].num == 0, exactSign);
+    const EquationCase exactCase =
+        equationCase(k[0].num == 0, k[1].num == 0, k[2].num == 0, exactSign);
     if (exactCase != o.equationCase) {
         std::string line = "With the exact numbers ";
         if (roots)
@@ -460,12 +463,14 @@ std::string systemCaseText(SystemRule rule, SystemResult result, const SystemNum
                "satisfies: Unsolvable System!";
     case SystemRule::RatioWithoutX:
         return "a1 = a2 = 0: both equations are in y alone, lines parallel to the x-axis. "
-               "c1/c2 = " + n.quotient1 + " = " + n.ratio1 + " is compared with b1/b2 = " +
-               n.quotient2 + " = " + n.ratio2 + compared + verdict;
+               "c1/c2 = " +
+               n.quotient1 + " = " + n.ratio1 + " is compared with b1/b2 = " + n.quotient2 + " = " +
+               n.ratio2 + compared + verdict;
     case SystemRule::RatioWithoutY:
         return "b1 = b2 = 0: both equations are in x alone, lines parallel to the y-axis. "
-               "c1/c2 = " + n.quotient1 + " = " + n.ratio1 + " is compared with a1/a2 = " +
-               n.quotient2 + " = " + n.ratio2 + compared + verdict;
+               "c1/c2 = " +
+               n.quotient1 + " = " + n.ratio1 + " is compared with a1/a2 = " + n.quotient2 + " = " +
+               n.ratio2 + compared + verdict;
     case SystemRule::FirstImpossible:
         return "a1 = b1 = 0 and c1 = " + c1 + " is not 0: the first equation reads " + c1 +
                " = 0, which no point satisfies: Unsolvable System!";
@@ -494,13 +499,14 @@ std::string systemCaseText(SystemRule rule, SystemResult result, const SystemNum
         return "D = 0, so the lines have the same direction, and c1 = c2 = 0, so both pass "
                "through the origin: they are the same line: Undefined System!";
     case SystemRule::ZeroDOneCZero:
-        return "D = 0, so the lines have the same direction, and of c1 = " + c1 + " and c2 = " +
-               c2 + " one is 0: one line passes through the origin and the other does not, so "
+        return "D = 0, so the lines have the same direction, and of c1 = " + c1 +
+               " and c2 = " + c2 +
+               " one is 0: one line passes through the origin and the other does not, so "
                "they are parallel, no point lies on both: Unsolvable System!";
     case SystemRule::ZeroDRatio:
         return "D = 0, so the lines have the same direction. c1/c2 = " + n.quotient1 + " = " +
-               n.ratio1 + " is compared with b1/b2 = " + n.quotient2 + " = " + n.ratio2 +
-               compared + verdict;
+               n.ratio1 + " is compared with b1/b2 = " + n.quotient2 + " = " + n.ratio2 + compared +
+               verdict;
     case SystemRule::General:
         break;
     }
@@ -544,8 +550,8 @@ void systemWorking(const RunOutcome& o, Writer& out) {
         {"D2", "a1·c2 - a2·c1", a1, c2, a2, c1, o.D2, &D2, SolverStep::Determinant2},
     };
     for (const Determinant& d : determinants) {
-        std::string line = d.name + " = " + d.formula + " = " + put(d.a) + "·" + put(d.b) +
-                           " - " + put(d.c) + "·" + put(d.d) + " = ";
+        std::string line = d.name + " = " + d.formula + " = " + put(d.a) + "·" + put(d.b) + " - " +
+                           put(d.c) + "·" + put(d.d) + " = ";
         if (o.step == d.step) {
             out.add(Kind::Step, line + "?");
             return;
@@ -559,8 +565,8 @@ void systemWorking(const RunOutcome& o, Writer& out) {
         out.result(Kind::Step, line + shownSigned(d.value), d.name, form);
     }
     if (!general && o.decided && o.warning != RunOutcome::Warning::Fault) {
-        const bool lone = o.systemResult == SystemResult::LoneX ||
-                          o.systemResult == SystemResult::LoneY;
+        const bool lone =
+            o.systemResult == SystemResult::LoneX || o.systemResult == SystemResult::LoneY;
         out.add(Kind::Note, lone ? "The window does not show D, D1 and D2 in this case: their "
                                    "boxes keep what they showed before."
                                  : "The window does not show D, D1 and D2 in this case: their "
@@ -569,7 +575,9 @@ void systemWorking(const RunOutcome& o, Writer& out) {
 
     const bool withA = o.systemRule == SystemRule::RatioWithoutY;
     SystemNumbers shown{{num(a1), num(b1), num(c1), num(a2), num(b2), num(c2)},
-                        shownSigned(o.D), num(o.ratio1), num(o.ratio2),
+                        shownSigned(o.D),
+                        num(o.ratio1),
+                        num(o.ratio2),
                         num(c1) + "/" + put(c2),
                         withA ? num(a1) + "/" + put(a2) : num(b1) + "/" + put(b2)};
     // Singles that differ where seven digits agree are told apart by all their digits.
@@ -581,10 +589,10 @@ void systemWorking(const RunOutcome& o, Writer& out) {
         shown.ratio1 = shown.ratio2 = "?";
     }
     // A fault in the ratio test stops before a verdict: the case line names the test only.
-    const SystemResult result = o.warning == RunOutcome::Warning::Fault &&
-                                        o.step == SolverStep::Ratios
-                                    ? SystemResult::Unsolvable
-                                    : o.systemResult;
+    const SystemResult result =
+        o.warning == RunOutcome::Warning::Fault && o.step == SolverStep::Ratios
+            ? SystemResult::Unsolvable
+            : o.systemResult;
     if (o.decided)
         out.add(Kind::Case, systemCaseText(o.systemRule, result, shown, true));
     if (o.warning == RunOutcome::Warning::Fault)
@@ -598,7 +606,8 @@ void systemWorking(const RunOutcome& o, Writer& out) {
             try {
                 const Rational exact = ep / eq;
                 form = exact.text();
-                results.push_back({name, num(value), *form, true, agrees(exact.value(), value, true)});
+                results.push_back(
+                    {name, num(value), *form, true, agrees(exact.value(), value, true)});
             } catch (const ExactOverflow&) {
                 missing = noExactForm;
             }
@@ -629,10 +638,10 @@ void systemWorking(const RunOutcome& o, Writer& out) {
                 const Rational x = D1 / D, y = D2 / D;
                 formX = x.text();
                 formY = y.text();
-                results.push_back({"x", num(float(o.value1)), *formX, true,
-                                   agrees(x.value(), o.value1, true)});
-                results.push_back({"y", num(float(o.value2)), *formY, true,
-                                   agrees(y.value(), o.value2, true)});
+                results.push_back(
+                    {"x", num(float(o.value1)), *formX, true, agrees(x.value(), o.value1, true)});
+                results.push_back(
+                    {"y", num(float(o.value2)), *formY, true, agrees(y.value(), o.value2, true)});
             } catch (const ExactOverflow&) {
                 missing = noExactForm;
             }
@@ -659,9 +668,13 @@ void systemWorking(const RunOutcome& o, Writer& out) {
     const SystemRule exactRule = systemRule(
         {k[0].num == 0, k[1].num == 0, k[2].num == 0, k[3].num == 0, k[4].num == 0, k[5].num == 0},
         D.num == 0);
-    SystemNumbers exactNumbers{{k[0].text(), k[1].text(), k[2].text(), k[3].text(), k[4].text(),
-                                k[5].text()},
-                               D.text(), "", "", "", ""};
+    SystemNumbers exactNumbers{
+        {k[0].text(), k[1].text(), k[2].text(), k[3].text(), k[4].text(), k[5].text()},
+        D.text(),
+        "",
+        "",
+        "",
+        ""};
     bool ratiosEqual = false;
     try {
         const bool exactWithA = exactRule == SystemRule::RatioWithoutY;
@@ -706,7 +719,7 @@ void warningWorking(const RunOutcome& o, Writer& out) {
     std::vector<std::string> boxes;
     for (const RunOutcome::RefusedBox& box : o.refused)
         boxes.push_back(box.box >= 1 && std::size_t(box.box) <= names.size() ? names[box.box - 1]
-                                                                           : "?");
+                                                                             : "?");
     const std::string noun = boxes.size() == 1 ? "the box for " : "the boxes for ";
     if (o.warning == RunOutcome::Warning::EmptyBoxes) {
         out.add(Kind::Warning, "Nothing was solved: " + noun + joinWithAnd(boxes) +

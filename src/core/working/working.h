@@ -23,9 +23,9 @@ struct WorkingLine {
 
 // A result beside its exact form: a reduced fraction or a simplified surd.
 struct ExactResult {
-    std::string name;  // "D", "D1", "D2", "x1", "x2", "x", "y"
-    std::string shown; // the program's value, in its own text form with "."
-    std::string exact; // "2", "-1/4", "(3 + √5)/2", "(-1 + i√3)/2"
+    std::string name;    // "D", "D1", "D2", "x1", "x2", "x", "y"
+    std::string shown;   // the program's value, in its own text form with "."
+    std::string exact;   // "2", "-1/4", "(3 + √5)/2", "(-1 + i√3)/2"
     bool single = false; // the program computed it in single precision
     bool agrees = true;  // the shown value is the exact one within the precision computed in
 };
