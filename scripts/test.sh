@@ -4,7 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# First the program exactly as the run command builds it, before any test package is installed,
+# A file not formatted as .clang-format asks fails the run before anything is built.
+scripts/check-format.sh
+
+# Then the program exactly as the run command builds it, before any test package is installed,
 # so that the run command cannot come to depend on one unseen.
 scripts/run.sh --build-only
 
