@@ -9,10 +9,10 @@
 
 #include "core/numbers/rational.h"
 
-// The user's number format, made by numberLocale (core/number_locale.h) from what each front-end
-// learns of its platform's locale at start. IsNumeric, the reading of a coefficient and the
-// display forms StrR4/StrR8 follow it; Val and Str never do. Texts are UTF-8; an empty separator
-// or symbol is one the locale does not have.
+// The user's number format, made by numberLocale (core/numbers/number_locale.h) from what each
+// front-end learns of its platform's locale at start. IsNumeric, the reading of a coefficient and
+// the display forms StrR4/StrR8 follow it; Val and Str never do. Texts are UTF-8; an empty
+// separator or symbol is one the locale does not have.
 struct NumberLocale {
     std::string decimalSeparator = ".";
     std::string groupSeparator = ",";
