@@ -175,13 +175,16 @@ test('a new build whose WebAssembly cannot be downloaded is not taken: the page 
     }
 });
 
-test('the program cannot be loaded: the page says so in words, and "Try again" starts it once it can', async () => {
+const programMissing = /^Velmora could not be loaded: its program did not arrive, or this browser could not run it\. Try again$/;
+const loaderMissing = /^Velmora has not started: its loader has not arrived, or this browser has blocked it\. Try again$/;
+
+test('the program or its loader cannot be loaded: the page says so in words, and "Try again" starts it once it can', async () => {
     const server = await serveSite();
     // The loader shows the window when the box is answered before the program has started.
     let answered;
     const boxAnswered = new Promise((resolve) => { answered = resolve; });
     try {
-        for (const [what, pattern, answer, answerFirst] of [
+        for (const [what, pattern, answer, answerFirst, words = programMissing] of [
             ['WebAssembly blocked', /velmora\.\w+\.wasm$/, (route) => route.abort()],
             ['WebAssembly blocked after the box is answered', /velmora\.\w+\.wasm$/,
                 (route) => boxAnswered.then(() => route.abort()), true],
@@ -189,6 +192,9 @@ test('the program cannot be loaded: the page says so in words, and "Try again" s
             ['WebAssembly that does not compile', /velmora\.\w+\.wasm$/,
                 (route) => route.fulfill({ status: 200, contentType: 'application/wasm', body: Buffer.from('not a program') })],
             ['WebAssembly not found', /velmora\.\w+\.wasm$/, (route) => route.fulfill({ status: 404, body: '' })],
+            // Without its loader the page says so itself, once the box is answered.
+            ['loader blocked', /loader\.\w+\.js$/, (route) => route.abort(), true, loaderMissing],
+            ['loader not found', /loader\.\w+\.js$/, (route) => route.fulfill({ status: 404, body: '' }), true, loaderMissing],
         ]) {
             const context = await browser.newContext({ locale: 'en-US' });
             try {
@@ -199,13 +205,12 @@ test('the program cannot be loaded: the page says so in words, and "Try again" s
                 await page.goto(server.url, { waitUntil: 'domcontentloaded' });
                 if (answerFirst) {
                     await answerBox(page, 'OK');
-                    await page.locator('[data-name="Form1"]:visible').waitFor();
+                    if (words === programMissing) await page.locator('[data-name="Form1"]:visible').waitFor();
                     answered();
                 }
                 const message = page.locator('p.failed[role="alert"]');
                 await message.waitFor();
-                assert.match(await message.textContent(),
-                    /^Velmora could not be loaded: its program did not arrive, or this browser could not run it\. Try again$/, what);
+                assert.match(await message.textContent(), words, what);
                 // The window's markup is in the page, hidden: nothing of it shows.
                 assert.equal(await page.locator('[data-name="Form1"][hidden]').count(), 1, what);
                 assert.equal(await page.locator('[data-name="Form1"]:visible, dialog[open]').count(), 0, what);
@@ -215,6 +220,7 @@ test('the program cannot be loaded: the page says so in words, and "Try again" s
                 await message.getByRole('link', { name: 'Try again' }).click();
                 const welcome = await answerBox(page, 'OK');
                 assert.equal(welcome.title, 'Velmora', what);
+                await page.locator('[data-name="Form1"]:visible').waitFor();
                 assert.equal(await page.locator('p.failed').count(), 0, what);
             } finally {
                 await context.close();

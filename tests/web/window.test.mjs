@@ -199,8 +199,11 @@ describe('main window', () => {
             await page.waitForFunction(() => document.activeElement?.dataset.name === 'OK');
             await give(page);
             assert.equal(await page.locator('dialog[open]').count(), 0);
+            // The words the page shows without its loader wait a moment, and go when it runs.
+            assert.equal(await page.locator('.loader-missing').isVisible(), false);
             held.release();
             await page.locator('[data-name="Form1"][data-program]').waitFor();
+            assert.equal(await page.locator('.loader-missing').count(), 0);
             assert.equal(await page.locator('dialog').count(), 0);
             assert.equal(await page.evaluate(() => document.activeElement.closest('[data-name]')?.dataset.name), 'Option1');
             assert.equal(await page.title(), 'Equation');

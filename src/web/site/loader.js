@@ -5,6 +5,8 @@
 // named by the page's preload links.
 (() => {
     'use strict';
+    // Here, the loader has arrived: the words the page shows without it go before anything else.
+    document.querySelector('.loader-missing')?.remove();
     const programUrl = document.querySelector('link[rel="preload"][as="script"]').href;
     const wasmUrl = document.querySelector('link[rel="preload"][as="fetch"]').href;
     let failed = false;
