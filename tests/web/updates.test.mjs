@@ -150,6 +150,34 @@ test('a new build behind a year-long HTTP cache: offered in one line, then taken
     }
 });
 
+test('a new build taken in one tab: the other tab, which offered it too, reloads into it', async () => {
+    const next = nextBuild();
+    const server = await serveSite(siteDir, { cacheControl: yearLong });
+    const { context, page, problems } = await openContext(browser, server.url);
+    try {
+        await answerBox(page, 'OK');
+        await waitForWorker(page);
+        const other = await context.newPage();
+        await other.goto(server.url);
+        await answerBox(other, 'OK');
+        await waitForWorker(other);
+        server.serve(next.dir);
+        assert.equal(await lookForUpdate(page), 'installed');
+        await other.locator('.update').waitFor();
+        const reloaded = [page, other].map((tab) => tab.waitForEvent('load'));
+        await page.locator('.update button').click();
+        await Promise.all(reloaded);
+        await answerBox(other, 'OK');
+        assert.deepEqual((await running(other)).loaded, [next.js, next.wasm].sort());
+        assert.equal(await other.locator('.update').count(), 0);
+        await solves(other);
+        assert.deepEqual(onlyFailedLoads(problems), []);
+    } finally {
+        await context.close();
+        await server.stop();
+    }
+});
+
 test('a new build whose WebAssembly cannot be downloaded is not taken: the page keeps the whole first build', async () => {
     const first = describeSite(siteDir);
     const next = nextBuild();

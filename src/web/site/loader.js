@@ -159,7 +159,8 @@
     }
 
     // A new build's worker waits; the page offers it in one line, and reloads once it has taken
-    // over, so that the new build's files are used together.
+    // over, so that the new build's files are used together. Taken in another tab, it takes over
+    // this one too, which reloads as well rather than run the old build under the new worker.
     function offer(registration) {
         if (document.querySelector('.update')) return;
         const line = document.createElement('div');
@@ -169,14 +170,14 @@
         button.type = 'button';
         button.textContent = 'Use the new version';
         line.append('A new version of Velmora is ready. ', button);
+        let reloading = false;
+        navigator.serviceWorker.addEventListener('controllerchange', () => {
+            if (reloading) return;
+            reloading = true;
+            location.reload();
+        });
         button.addEventListener('click', () => {
             button.disabled = true;
-            let reloading = false;
-            navigator.serviceWorker.addEventListener('controllerchange', () => {
-                if (reloading) return;
-                reloading = true;
-                location.reload();
-            });
             registration.waiting?.postMessage('take');
         });
         document.body.prepend(line);
