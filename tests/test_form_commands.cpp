@@ -142,6 +142,9 @@ private slots:
             captions << w.caption(index);
         QCOMPARE(captions.join(' '), QString("a1= b1= c1= a2= b2= c2= D= D1= D2="));
         QCOMPARE(w.controls().focus(), std::string("Text(1)"));
+        // Their captions empty until a run, the result boxes are named by the layout.
+        QCOMPARE(w.caption(7) + w.caption(8), QString());
+        QCOMPARE(w.controls().boxName(10) + " " + w.controls().boxName(11), std::string("x= y="));
 
         w.type({"1", "1", "3", "1", "-1", "1"});
         w.run();
@@ -156,6 +159,11 @@ private slots:
             QCOMPARE(w.text(index), QString()); // hidden boxes emptied too
         QCOMPARE(w.caption(1) + w.caption(7) + w.caption(8), QString());
         QCOMPARE(w.controls().focus(), std::string("Text(1)"));
+        QCOMPARE(w.controls().boxName(10) + " " + w.controls().boxName(11), std::string("x1= x2="));
+        w.type({"1", "2", "1"});
+        w.run();
+        QCOMPARE(w.caption(1) + w.caption(8), QString("Double root."));
+        QCOMPARE(w.controls().boxName(11), std::string("x2="));
     }
 
     void warnings_data() {
@@ -163,24 +171,29 @@ private slots:
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<QString>("warning");
         QTest::addColumn<QString>("emptied");
+        // What the live region holds after the box: the earlier run's sentence while its results
+        // stand.
+        QTest::addColumn<QString>("heard");
+        const QString earlier("No real roots. Comlpex roots: D= -16, D1= -4, D2= -2, x1= -1+2*i, "
+                              "x2= -1-2*i");
 
         // clang-format off
         QTest::newRow("equation, empty before non-numeric")
-            << false << QStringList{"1", "", "x"} << "Fill in a,b,c!" << "";
+            << false << QStringList{"1", "", "x"} << "Fill in a,b,c!" << "" << earlier;
         QTest::newRow("equation, non-numeric")
-            << false << QStringList{"1", "2", "abc"} << "Check again! No numeric values!" << "T7 T10 T11";
+            << false << QStringList{"1", "2", "abc"} << "Check again! No numeric values!" << "T7 T10 T11" << "";
         QTest::newRow("equation, a single blank is not empty")
-            << false << QStringList{"1", " ", "2"} << "Check again! No numeric values!" << "T7 T10 T11";
+            << false << QStringList{"1", " ", "2"} << "Check again! No numeric values!" << "T7 T10 T11" << "";
         QTest::newRow("system, empty box")
-            << true << QStringList{"1", "2", "3", "", "5", "6"} << "Fill in a1,a2,...,c2!" << "L1";
+            << true << QStringList{"1", "2", "3", "", "5", "6"} << "Fill in a1,a2,...,c2!" << "L1" << "";
         QTest::newRow("system, non-numeric box")
             << true << QStringList{"1", "2", "3", "4", "5", "six"} << "Check again! No numeric values!"
-            << "T7 T8 T9 T10 T11 L1";
+            << "T7 T8 T9 T10 T11 L1" << "";
         QTest::newRow("equation, a thousands separator that groups nothing")
-            << false << QStringList{"1", "2", "1,5"} << "Check again! No numeric values!" << "T7 T10 T11";
+            << false << QStringList{"1", "2", "1,5"} << "Check again! No numeric values!" << "T7 T10 T11" << "";
         QTest::newRow("system, a thousands separator that groups nothing")
             << true << QStringList{"1", "2", "3", "12,34", "5", "6"} << "Check again! No numeric values!"
-            << "T7 T8 T9 T10 T11 L1";
+            << "T7 T8 T9 T10 T11 L1" << "";
         // clang-format on
     }
 
@@ -206,6 +219,7 @@ private slots:
             if (w.caption(index).isEmpty())
                 emptied << QString("L%1").arg(index);
         QTEST(emptied.join(' '), "emptied");
+        QTEST(QString::fromStdString(w.controls().lastAnnouncement()), "heard");
         for (int index = 1; index <= typed.size(); ++index)
             QCOMPARE(w.text(index), typed[index - 1]); // the input is never changed
     }

@@ -312,6 +312,10 @@ auto Form1::drawing() {
             if (auto* control = findChild<QWidget*>(QString::fromStdString(focus.control)))
                 control->setFocus(Qt::OtherFocusReason);
         },
+        [this](const show::BoxName& name) {
+            // The caption beside it names a box as its buddy; this name holds where it is empty.
+            m_texts.at(name.index)->setAccessibleName(QString::fromUtf8(name.name));
+        },
         [this](const show::Announcement& announcement) {
             // Qt 6.4 has no announcement of its own: the status line's description carries the
             // sentence, and Qt sends its change to screen readers as it does the status line's own.

@@ -319,6 +319,9 @@ auto PageForm1::drawing() {
                 control = control["firstElementChild"];
             control.call<void>("focus");
         },
+        [this](const show::BoxName& name) {
+            m_texts.at(name.index).call<void>("setAttribute", val("aria-label"), val(name.name));
+        },
         [this](const show::Announcement& announcement) {
             // Emptied first, so that the same sentence twice is still spoken twice.
             page::setText(m_announcer, "");

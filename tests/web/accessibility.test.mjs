@@ -91,6 +91,35 @@ describe('the accessibility tree', () => {
         });
     }
 
+    // Where a run leaves a result's caption empty, the box keeps the name the layout gives it; the
+    // sentence stays only while the results it tells of stand.
+    test('the result boxes named in every state; the sentence emptied with the results', async () => {
+        const { page } = await session.start();
+        const heard = async () => {
+            const read = await accessibilityTree(page);
+            return [
+                named(await read('[data-name="Text(10)"]')), named(await read('[data-name="Text(11)"]')),
+                (await read('.announcer'))?.text ?? ''];
+        };
+        const states = [
+            ['System, before a run', () => pressCheck(page, 'Option2'), 'x=', 'y=', ''],
+            ['Unsolvable System!', async () => {
+                await type(page, ['1', '1', '1', '1', '1', '2']);
+                assert.equal(await clickRun(page), '');
+            }, 'x=', 'y=', 'Unsolvable System!'],
+            ['Equation, before a run', () => pressCheck(page, 'Option1'), 'x1=', 'x2=', ''],
+            ['Double root.', async () => {
+                await type(page, ['1', '2', '1']);
+                assert.equal(await clickRun(page), '');
+            }, 'x1=', 'x2=', 'Double root. D= 0, x1= -1'],
+            ['clear fields', () => control(page, 'Command2').click(), 'x1=', 'x2=', ''],
+        ];
+        for (const [what, act, first, second, sentence] of states) {
+            await act();
+            assert.deepEqual(await heard(), [['textbox', first], ['textbox', second], sentence], what);
+        }
+    });
+
     test('a warning is an alert dialog named "Warning" and described by its text', async () => {
         const { page } = await session.start();
         await pressCheck(page, 'Option1');

@@ -101,7 +101,9 @@ Reply Conversation::handle(const Event& event) {
             return Reply{};
         },
     };
-    return std::visit(answerTo, event);
+    Reply reply = std::visit(answerTo, event);
+    keepScreenReaderCurrent(reply);
+    return reply;
 }
 
 Reply Conversation::load() {
@@ -125,6 +127,8 @@ Reply Conversation::command(Command command, std::string_view origin) {
     case Command::Run:
         break;
     case Command::Check:
+        if (m_window.option1Selected() || m_window.option2Selected())
+            m_layoutResults = m_window.option1Selected() ? &equationResults : &systemResults;
         checkLayout(window, m_vars);
         m_lastRun = RunOutcome{};
         followWithWorking(window.reply);
@@ -231,6 +235,29 @@ Reply Conversation::deliver(Reply reply) {
     }
     m_window.follow(reply);
     return reply;
+}
+
+void Conversation::keepScreenReaderCurrent(Reply& reply) {
+    Reply said;
+    if (m_layoutResults) {
+        const struct {
+            int box, label;
+            const char* layoutCaption;
+        } results[] = {{role::firstResultBox, role::firstCaption, m_layoutResults->first},
+                       {role::secondResultBox, role::secondCaption, m_layoutResults->second}};
+        for (const auto& [index, label, layoutCaption] : results) {
+            const std::string caption = m_window.caption(label);
+            const std::string name = caption.empty() ? layoutCaption : caption;
+            if (name != m_window.boxName(index))
+                said.push_back(show::BoxName{index, name});
+        }
+    }
+    // The last run's sentence stays heard only while the window says it: a warning that empties
+    // the results, "clear fields" or "CHECK!" empties it too.
+    if (!m_window.lastAnnouncement().empty() && announcement() != m_window.lastAnnouncement())
+        said.push_back(show::Announcement{""});
+    m_window.follow(said);
+    reply.insert(reply.begin(), said.begin(), said.end());
 }
 
 std::string Conversation::announcement() const {

@@ -53,6 +53,9 @@ private:
     // the model up to what is shown.
     Reply deliver(Reply reply);
     std::string announcement() const;
+    // What a screen reader is left with after a reply: the result boxes named, and no sentence
+    // that the window no longer says. Put first in the reply, before any box.
+    void keepScreenReaderCurrent(Reply& reply);
     // The working of the last run, for the "Working" window where it is open.
     void followWithWorking(Reply& reply) const;
 
@@ -69,4 +72,5 @@ private:
     bool m_infoOpen = false;
     RunOutcome m_lastRun; // its mode is None until a run, and again after CHECK! or clear fields
     bool m_workingOpen = false;
+    const ResultCaptions* m_layoutResults = nullptr; // the layout CHECK! laid out, if any
 };

@@ -61,7 +61,14 @@ struct Focus {
     std::string control;
     friend bool operator==(const Focus&, const Focus&) = default;
 };
-// One sentence for a screen reader, spoken once.
+// What a screen reader calls a result box, whose caption a run may leave empty: its caption, or
+// where that is empty, the caption the layout gives it ("x2=" beside a double root).
+struct BoxName {
+    int index;
+    std::string name;
+    friend bool operator==(const BoxName&, const BoxName&) = default;
+};
+// One sentence for a screen reader, spoken once; empty, the last one no longer holds.
 struct Announcement {
     std::string text;
     friend bool operator==(const Announcement&, const Announcement&) = default;
@@ -105,7 +112,7 @@ struct End {
 } // namespace show
 
 using Effect = std::variant<show::Text, show::TextVisible, show::Caption, show::LabelVisible,
-                            show::CommandEnabled, show::Box, show::Focus, show::Announcement,
-                            show::Window, show::InfoWindow, show::InfoWindowBack, show::Working,
-                            show::WorkingItem, show::End>;
+                            show::CommandEnabled, show::Box, show::Focus, show::BoxName,
+                            show::Announcement, show::Window, show::InfoWindow,
+                            show::InfoWindowBack, show::Working, show::WorkingItem, show::End>;
 using Reply = std::vector<Effect>;

@@ -21,6 +21,7 @@ void WindowModel::follow(const Effect& effect) {
         // A box takes the focus while it is open; the reply to its answer says where it goes next.
         [this](const show::Box& /*box*/) { m_focus.clear(); },
         [this](const show::Focus& focus) { m_focus = focus.control; },
+        [this](const show::BoxName& name) { m_boxNames.at(name.index) = name.name; },
         [this](const show::Announcement& announcement) { m_announcement = announcement.text; },
         [this](const show::Window& /*window*/) { m_windowShown = true; },
         // The other windows are the front-ends' own.

@@ -19,6 +19,8 @@ public:
     const std::string& wholeText(int index) const { return m_wholeTexts.at(index); }
     const std::string& focus() const { return m_focus; }
     const std::string& lastAnnouncement() const { return m_announcement; }
+    // A result box's name for a screen reader; empty before a layout names it.
+    const std::string& boxName(int index) const { return m_boxNames.at(index); }
     bool windowShown() const { return m_windowShown; }
     bool ended() const { return m_ended; }
     // The "Working" window's text as last shown, and whether its menu item can be chosen.
@@ -27,6 +29,7 @@ public:
 
 private:
     std::array<std::string, textCount + 1> m_wholeTexts; // index 0 unused
+    std::array<std::string, textCount + 1> m_boxNames;   // index 0 unused
     std::string m_focus;
     std::string m_announcement;
     bool m_windowShown = false;

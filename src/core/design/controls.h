@@ -36,3 +36,12 @@ inline constexpr int secondDeterminantBox = 9; // Text(9): D2
 inline constexpr int firstResultBox = 10;      // Text(10): x1 or x
 inline constexpr int secondResultBox = 11;     // Text(11): x2 or y
 } // namespace role
+
+// The captions a run writes beside the two result boxes, in each layout. Where a run leaves one
+// empty, or before the first run, they still name the box for a screen reader.
+struct ResultCaptions {
+    const char* first;
+    const char* second;
+};
+inline constexpr ResultCaptions equationResults{"x1=", "x2="};
+inline constexpr ResultCaptions systemResults{"x=", "y="};

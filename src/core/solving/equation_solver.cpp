@@ -24,7 +24,7 @@ EquationOutputs firstDegree(EquationCase kind, float b, float c, const NumberLoc
         outcome.step = SolverStep::FirstDegreeRoot;
         const float root = FpR4(divide(-double(c), b));
         outcome.value1 = root;
-        return {"", "", "x1=", StrR4(root, locale), "", ""};
+        return {"", "", equationResults.first, StrR4(root, locale), "", ""};
     }
     if (kind == EquationCase::Unsolvable)
         return {"Unsolvable Equation", "", "", "", "", ""};
@@ -55,7 +55,8 @@ EquationOutputs twoRealRoots(float a, float b, float c, float D, const NumberLoc
     }
     outcome.value1 = x1;
     outcome.value2 = x2;
-    return {"Two real roots.", Str(D), "x1=", StrR8(x1, locale), "x2=", StrR8(x2, locale)};
+    return {"Two real roots.",      Str(D),           equationResults.first, StrR8(x1, locale),
+            equationResults.second, StrR8(x2, locale)};
 }
 
 EquationOutputs doubleRoot(float a, float b, float D, const NumberLocale& locale,
@@ -63,7 +64,7 @@ EquationOutputs doubleRoot(float a, float b, float D, const NumberLocale& locale
     outcome.step = SolverStep::DoubleRoot;
     const float x1 = FpR4(divide(-double(b), double(a) + a));
     outcome.value1 = x1;
-    return {"Double root.", Str(D), "x1=", StrR4(x1, locale), "", ""};
+    return {"Double root.", Str(D), equationResults.first, StrR4(x1, locale), "", ""};
 }
 
 EquationOutputs complexRoots(float a, float b, float D, const NumberLocale& locale,
@@ -77,12 +78,9 @@ EquationOutputs complexRoots(float a, float b, float D, const NumberLocale& loca
     outcome.value2 = imaginary;
     const std::string r = StrR4(real, locale);
     const std::string m = StrR8(imaginary, locale);
-    return {"No real roots. Comlpex roots:",
-            Str(D),
-            "x1=",
-            r + "+" + m + "*i ",
-            "x2=",
-            r + "-" + m + "*i "};
+    return {"No real roots. Comlpex roots:", Str(D),
+            equationResults.first,           r + "+" + m + "*i ",
+            equationResults.second,          r + "-" + m + "*i "};
 }
 
 } // namespace

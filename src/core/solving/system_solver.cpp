@@ -79,14 +79,14 @@ void show(SolverContext& form, const SystemOutcome& outcome, float D, float D1, 
         controls.setText(role::secondResultBox, "");
         controls.setCaption(role::statusLine, "");
         controls.setCaption(role::secondCaption, "");
-        controls.setCaption(role::firstCaption, "x=");
+        controls.setCaption(role::firstCaption, systemResults.first);
         return;
     case LoneY:
         controls.setText(role::secondResultBox, StrR4(outcome.y, form.locale));
         controls.setText(role::firstResultBox, "");
         controls.setCaption(role::statusLine, "");
         controls.setCaption(role::firstCaption, "");
-        controls.setCaption(role::secondCaption, "y=");
+        controls.setCaption(role::secondCaption, systemResults.second);
         return;
     case Solution:
         controls.setText(role::determinantBox, Str(D));
@@ -94,8 +94,8 @@ void show(SolverContext& form, const SystemOutcome& outcome, float D, float D1, 
         controls.setText(role::secondDeterminantBox, Str(D2));
         form.vars.x = outcome.x;
         form.vars.y = outcome.y;
-        controls.setCaption(role::firstCaption, "x=");
-        controls.setCaption(role::secondCaption, "y=");
+        controls.setCaption(role::firstCaption, systemResults.first);
+        controls.setCaption(role::secondCaption, systemResults.second);
         controls.setCaption(role::statusLine, "");
         controls.setText(role::firstResultBox, StrR4(outcome.x, form.locale));
         controls.setText(role::secondResultBox, StrR4(outcome.y, form.locale));
