@@ -78,7 +78,8 @@ void PageForm1::bindContents() {
     m_conversation.setNumberLocale(browserNumberLocale);
     const MainWindowDesign& design = mainWindowDesign();
     m_window = byName(page::document(), design.name);
-    page::document().set("title", design.caption);
+    // The window's caption after the program's name, as a desktop's task bar shows both.
+    page::document().set("title", std::string("Velmora — ") + design.caption);
     bindMenus();
     bindControls();
     m_announcer = m_window.call<val>("querySelector", val(".announcer"));

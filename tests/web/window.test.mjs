@@ -150,7 +150,7 @@ describe('main window', () => {
             assert.equal(await control(page, name).isDisabled(), true, name);
         for (const name of ['Command4', 'Command5', 'Option1', 'Option2'])
             assert.equal(await control(page, name).isVisible(), true, name);
-        assert.equal(await page.title(), 'Equation');
+        assert.equal(await page.title(), 'Velmora — Equation');
     });
 
     // The loader shows the box from the page's markup while the program downloads; an answer given
@@ -182,7 +182,7 @@ describe('main window', () => {
                 assert.equal(await page.locator('dialog').count(), 0);
                 assert.deepEqual(await visibleBoxesAndLabels(page), early ? boxesAndLabels : []);
                 assert.equal(await focused(), early ? 'Text(1)' : 'Option1');
-                assert.equal(await page.title(), 'Equation');
+                assert.equal(await page.title(), 'Velmora — Equation');
             });
         }
     }
@@ -206,7 +206,7 @@ describe('main window', () => {
             assert.equal(await page.locator('.loader-missing').count(), 0);
             assert.equal(await page.locator('dialog').count(), 0);
             assert.equal(await page.evaluate(() => document.activeElement.closest('[data-name]')?.dataset.name), 'Option1');
-            assert.equal(await page.title(), 'Equation');
+            assert.equal(await page.title(), 'Velmora — Equation');
         });
     }
 
