@@ -22,19 +22,22 @@ bool isTextBox(val control) {
 
 } // namespace
 
-void copyToClipboard(const std::string& text, val field) {
+void copyToClipboard(const std::string& text, val field, val copied) {
     const val clipboard = val::global("navigator")["clipboard"];
     if (clipboard.isUndefined()) {
         if (field.isNull())
             return;
         if (field["selectionStart"].strictlyEquals(field["selectionEnd"]))
             field.call<void>("select");
-        page::document().call<bool>("execCommand", val("copy"));
+        if (page::document().call<bool>("execCommand", val("copy")) && !copied.isUndefined())
+            copied();
         return;
     }
     // A refused write (no permission, the page not focused) leaves the clipboard as it was.
     static PageCallback ignored([](val) {});
-    clipboard.call<val>("writeText", text).call<void>("catch", ignored.function());
+    clipboard.call<val>("writeText", text)
+        .call<val>("then", copied)
+        .call<void>("catch", ignored.function());
 }
 
 ContextMenu::ContextMenu(val parent, val area, ShowWorking showWorking)

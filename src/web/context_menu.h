@@ -65,5 +65,7 @@ private:
 };
 
 // Puts text on the clipboard. Where the page has no clipboard API (an address that is not
-// secure), field's own selection is copied instead.
-void copyToClipboard(const std::string& text, emscripten::val field);
+// secure), field's own selection is copied instead. copied, a function, is called once the text
+// is there.
+void copyToClipboard(const std::string& text, emscripten::val field,
+                     emscripten::val copied = emscripten::val::undefined());

@@ -21,6 +21,7 @@ PageForm3::PageForm3(val mainWindow, std::function<void()> onClose)
     m_text1.set("readOnly", true);
     m_text1.set("tabIndex", 32);
     m_text1.set("spellcheck", false);
+    m_text1.call<void>("setAttribute", val("aria-label"), val(design.caption));
     page::place(m_text1, design.textPlace);
     page::setFont(m_text1, design.textFont);
     page::append(client, m_text1);

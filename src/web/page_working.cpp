@@ -73,7 +73,12 @@ const char* markClass(FigureMark::Kind kind) {
 
 PageWorking::PageWorking(val mainWindow, std::function<void()> onClose)
     : m_panel(workingWindowDesign.name, "working", workingWindowDesign.caption, closeTabIndex,
-              std::move(onClose)) {
+              std::move(onClose)),
+      m_copied([this](val) {
+          // Emptied first, so that a second copy is heard too.
+          page::setText(m_announcer, "");
+          page::setText(m_announcer, workingWindowDesign.copiedAnnouncement);
+      }) {
     const WorkingWindowDesign& design = workingWindowDesign;
     val body = page::create("div");
     page::addClass(body, "body");
@@ -105,9 +110,15 @@ PageWorking::PageWorking(val mainWindow, std::function<void()> onClose)
     copy.set("type", "button");
     copy.set("tabIndex", copyTabIndex);
     page::setText(copy, design.copyCaption);
-    m_panel.listen(copy, "click",
-                   [this](val) { copyToClipboard(m_text["value"].as<std::string>(), m_text); });
+    m_panel.listen(copy, "click", [this](val) {
+        copyToClipboard(m_text["value"].as<std::string>(), m_text, m_copied.function());
+    });
     page::append(buttons, copy);
+    m_announcer = page::create("div");
+    page::addClass(m_announcer, "announcer");
+    m_announcer.call<void>("setAttribute", val("role"), val("status"));
+    m_announcer.call<void>("setAttribute", val("aria-live"), val("polite"));
+    page::append(buttons, m_announcer);
     m_panel.append(buttons);
     m_panel.placeOver(mainWindow);
 }

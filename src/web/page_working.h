@@ -34,4 +34,7 @@ private:
     emscripten::val m_text = emscripten::val::null();
     emscripten::val m_graph = emscripten::val::null();
     emscripten::val m_note = emscripten::val::null();
+    // Says "Copied", politely, once Copy has put the words on the clipboard.
+    emscripten::val m_announcer = emscripten::val::null();
+    PageCallback m_copied;
 };

@@ -185,6 +185,7 @@ test('"Copy" puts the words on the clipboard; the box\'s Copy and Select All wor
     await page.waitForFunction((expected) => navigator.clipboard.readText().then((text) => text === expected), words);
     assert.equal(await clipboard(), words);
     assert.equal(await control(page, 'CopyWorking').textContent(), 'Copy');
+    assert.equal(await control(page, 'Working').locator('.announcer[role="status"]').textContent(), 'Copied');
 });
 
 test('the keyboard: Shift+F10 or the menu key, the arrows and Enter; Escape closes and the focus comes back', async () => {

@@ -9,8 +9,9 @@ struct WorkingWindowDesign {
     const char* graphName;
     const char* copyName;
     const char* copyCaption;
-    int textWidth, textHeight; // the read-only text, beside the graph
+    const char* copiedAnnouncement; // what a screen reader hears once the words are copied
+    int textWidth, textHeight;      // the read-only text, beside the graph
 };
 
 inline constexpr WorkingWindowDesign workingWindowDesign{
-    "Working", "Working", "WorkingText", "Graph", "CopyWorking", "Copy", 420, 360};
+    "Working", "Working", "WorkingText", "Graph", "CopyWorking", "Copy", "Copied", 420, 360};
