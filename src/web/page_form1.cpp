@@ -309,15 +309,8 @@ auto PageForm1::drawing() {
             });
         },
         [this](const show::Focus& focus) {
-            if (std::exchange(m_keepPagesFocus, false))
-                return;
-            val control = byName(m_window, focus.control);
-            if (control.isNull())
-                return;
-            // An option button's name is on its label; the radio inside takes the focus.
-            if (control["tagName"].as<std::string>() == "LABEL")
-                control = control["firstElementChild"];
-            control.call<void>("focus");
+            if (!std::exchange(m_keepPagesFocus, false))
+                focusControl(focus.control);
         },
         [this](const show::Announcement& announcement) {
             // Emptied first, so that the same sentence twice is still spoken twice.
@@ -371,18 +364,31 @@ auto PageForm1::drawing() {
             m_working.reset();
             m_contextMenu.reset();
             m_listeners.clear();
+            // The announcer stays, to say the line.
+            page::append(page::document()["body"], m_announcer);
             m_window.call<void>("remove");
             val ended = page::create("p");
             page::addClass(ended, "ended");
             page::append(ended, val(end.line + " "));
-            val again = page::create("a");
-            again.set("href", "./");
-            page::setText(again, end.startAgain);
-            page::append(ended, again);
+            m_startAgain = page::create("a");
+            m_startAgain.set("href", "./");
+            page::setText(m_startAgain, end.startAgain);
+            page::append(ended, m_startAgain);
             page::append(page::document()["body"], ended);
             page::document().set("title", "Velmora");
         },
     };
+}
+
+void PageForm1::focusControl(const std::string& name) {
+    // Once the program has ended, its window has gone: the way to start again stands instead.
+    val control = name == show::End::startAgainName ? m_startAgain : byName(m_window, name);
+    if (control.isNull())
+        return;
+    // An option button's name is on its label; the radio inside takes the focus.
+    if (control["tagName"].as<std::string>() == "LABEL")
+        control = control["firstElementChild"];
+    control.call<void>("focus");
 }
 
 void PageForm1::render(const Effect& effect) {

@@ -53,11 +53,14 @@ private:
     void openMenu(int menu);
     void closeMenus();
     void readLocaleWhenIdle();
+    // The keyboard focus on the control of that name, if the page has one.
+    void focusControl(const std::string& name);
 
     Conversation m_conversation;
     emscripten::val m_window = emscripten::val::null();
     emscripten::val m_menuBar = emscripten::val::null();
     emscripten::val m_announcer = emscripten::val::null();
+    emscripten::val m_startAgain = emscripten::val::null(); // the link, once the program has ended
     // By index; index 0 unused.
     std::vector<emscripten::val> m_texts{textCount + 1, emscripten::val::null()};
     std::vector<emscripten::val> m_labels{labelCount + 1, emscripten::val::null()};

@@ -1,6 +1,7 @@
 // What the page's style promises every user: a focus outline that can be seen on each kind of
-// control, push buttons that keep their edges in forced colours (high contrast), and on a phone
-// a page as wide as the screen (its column: phone.test.mjs).
+// control, push buttons that keep their edges in forced colours (high contrast), the focus back
+// where the user was after a panel or a menu, and on a phone a page as wide as the screen (its
+// column: phone.test.mjs).
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { control, openContext, pressCheck, usePage } from './helpers.mjs';
@@ -101,6 +102,19 @@ describe('focus', () => {
         const ring = await focusRing(page, '[data-name="Command4"]');
         assert.equal(ring.style, 'solid');
         assert.ok(ring.width >= 2);
+    });
+});
+
+describe('where the focus goes', () => {
+    test('after "exit", on "Start it again", the ended line said', async () => {
+        const { page } = await session.start();
+        await pressCheck(page, 'Option1');
+        await control(page, 'Command3').focus();
+        await page.keyboard.press('Enter');
+        await page.locator('.ended').waitFor();
+        assert.deepEqual(await page.evaluate(() => [document.activeElement.closest('.ended') && document.activeElement.textContent,
+            document.querySelector('.announcer[role="status"][aria-live="polite"]')?.textContent]),
+        ['Start it again', 'Velmora has ended.']);
     });
 });
 
