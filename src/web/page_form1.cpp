@@ -22,12 +22,6 @@ val byName(val within, std::string_view name) {
     return within.call<val>("querySelector", "[data-name=\"" + std::string(name) + "\"]");
 }
 
-// The name of the control an event is for, or "".
-std::string nameOf(val event) {
-    const val named = event["target"].call<val>("closest", val("[data-name]"));
-    return named.isNull() ? std::string() : named["dataset"]["name"].as<std::string>();
-}
-
 // iOS's decimal pad has no minus sign: there the boxes keep the full keyboard. An iPad asks for
 // the desktop's pages and says it is a Mac, one with a touch screen.
 bool decimalPadLacksMinus() {
@@ -177,21 +171,21 @@ void PageForm1::bindControls() {
     listen(
         m_window, "input",
         [this](val e) {
-            if (const ControlDesign* row = controlNamed(nameOf(e), ControlKind::InputBox))
+            if (const ControlDesign* row = controlNamed(controlName(e), ControlKind::InputBox))
                 send(event::Edit{row->index, e["target"]["value"].as<std::string>()});
         },
         capture);
     listen(
         m_window, "change",
         [this](val e) {
-            if (const ControlDesign* row = controlNamed(nameOf(e), ControlKind::OptionButton))
+            if (const ControlDesign* row = controlNamed(controlName(e), ControlKind::OptionButton))
                 send(event::Choose{row->index});
         },
         capture);
 }
 
 void PageForm1::clicked(val event) {
-    carryOut(windowClick(nameOf(event), m_openMenu), event);
+    carryOut(windowClick(controlName(event), m_openMenu), event);
 }
 
 void PageForm1::keyPressed(val event) {
@@ -219,6 +213,10 @@ void PageForm1::carryOut(const MenuBarAction& action, val event) {
         title.call<void>("focus");
         break;
     }
+    case Kind::LeaveMenuBar:
+        if (!m_focusBeforeMenu.empty())
+            focusControl(m_focusBeforeMenu);
+        break;
     case Kind::FocusItem:
         menuItem(action.menu).call<void>("focus");
         break;

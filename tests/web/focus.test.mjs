@@ -105,6 +105,9 @@ describe('focus', () => {
     });
 });
 
+// The focused control by its name, or the tag of an element that has none.
+const focused = (page) => page.evaluate(() => document.activeElement?.dataset.name ?? document.activeElement?.tagName);
+
 describe('where the focus goes', () => {
     test('after "exit", on "Start it again", the ended line said', async () => {
         const { page } = await session.start();
@@ -115,6 +118,18 @@ describe('where the focus goes', () => {
         assert.deepEqual(await page.evaluate(() => [document.activeElement.closest('.ended') && document.activeElement.textContent,
             document.querySelector('.announcer[role="status"][aria-live="polite"]')?.textContent]),
         ['Start it again', 'Velmora has ended.']);
+    });
+
+    test('Alt+F, Escape to the title, Escape again back to the box', async () => {
+        const { page } = await session.start();
+        await pressCheck(page, 'Option1');
+        await control(page, 'Text(2)').focus();
+        await page.keyboard.press('Alt+f');
+        assert.equal(await focused(page), 'Exit');
+        await page.keyboard.press('Escape');
+        assert.equal(await focused(page), 'File');
+        await page.keyboard.press('Escape');
+        assert.equal(await focused(page), 'Text(2)');
     });
 });
 

@@ -20,9 +20,13 @@ MenuBarAction menuBarKey(const Key& key, int openMenu) {
     const char letter = pressedLetter(key);
     const int count = int(menus.size());
     if (openMenu < 0) {
-        for (int index = 0; index < count; ++index)
+        for (int index = 0; index < count; ++index) {
             if (key.alt && letter == accessKey(menus[index].caption))
                 return {Kind::OpenMenu, index, Command::None, true};
+            // Escape on a title, its menu closed: as on the desktop, the menu bar lets go.
+            if (key.key == "Escape" && key.name == menus[index].name)
+                return {Kind::LeaveMenuBar, index, Command::None, true};
+        }
         return {};
     }
     // In an open menu, as on the desktop: its item's access key, with or without Alt; the
