@@ -96,6 +96,7 @@ ContextMenu::ContextMenu(val parent, val area, ShowWorking showWorking)
         capture);
     listen(
         area, "pointerdown", [this](val e) { pressed(e); }, capture);
+    listen(area, "focusin", [this](val e) { m_lastFocused = e["target"]; });
     for (const char* type : {"pointermove", "pointerup", "pointercancel"})
         listen(
             area, type, [this](val e) { touch(e); }, capture);
@@ -166,10 +167,11 @@ void ContextMenu::setWorkingEnabled(bool enabled) {
 void ContextMenu::open(val control, double x, double y) {
     cancelPress();
     if (!isOpen()) {
-        const val focused = page::document()["activeElement"];
         // A box takes the focus back itself; the status line cannot have it, so the focus goes
-        // back where it was.
-        m_focusBefore = control["tabIndex"].as<int>() >= 0 ? control : focused;
+        // back to the control the user was on: a click on the line has taken it from there.
+        m_focusBefore = control["tabIndex"].as<int>() >= 0 ? control
+                        : m_lastFocused.isNull()           ? page::document()["activeElement"]
+                                                           : m_lastFocused;
     }
     m_control = control;
     const bool textBox = isTextBox(control);

@@ -55,6 +55,7 @@ private:
     emscripten::val m_working = emscripten::val::null();
     emscripten::val m_control = emscripten::val::null(); // the control the open menu is for
     emscripten::val m_focusBefore = emscripten::val::null();
+    emscripten::val m_lastFocused = emscripten::val::null(); // the area's control that had it last
     std::vector<emscripten::val> m_attached;
     std::vector<std::unique_ptr<Listener>> m_listeners;
     // A long press: the touch that started it, and the timer that opens the menu.

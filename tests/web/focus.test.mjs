@@ -4,7 +4,7 @@
 // column: phone.test.mjs).
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { control, openContext, pressCheck, usePage } from './helpers.mjs';
+import { clickRun, control, openContext, pressCheck, type, usePage } from './helpers.mjs';
 
 const session = usePage();
 
@@ -118,6 +118,20 @@ describe('where the focus goes', () => {
         assert.deepEqual(await page.evaluate(() => [document.activeElement.closest('.ended') && document.activeElement.textContent,
             document.querySelector('.announcer[role="status"][aria-live="polite"]')?.textContent]),
         ['Start it again', 'Velmora has ended.']);
+    });
+
+    test('the Working panel, asked for on the status line and closed with Escape: back to the box', async () => {
+        const { page } = await session.start();
+        await pressCheck(page, 'Option1');
+        await type(page, ['1', '-3', '2']);
+        assert.equal(await clickRun(page), '');
+        await control(page, 'Text(2)').focus();
+        await control(page, 'Label(1)').click({ button: 'right' });
+        await control(page, 'ShowWorking').click();
+        await control(page, 'Working').waitFor();
+        await page.keyboard.press('Escape');
+        assert.equal(await page.locator('[data-name="Working"]').count(), 0);
+        assert.equal(await focused(page), 'Text(2)');
     });
 
     test('Alt+F, Escape to the title, Escape again back to the box', async () => {
