@@ -110,6 +110,9 @@ private slots:
             << press("Escape", "", "Escape", "BUTTON", "File") << -1 << kept(Bar::LeaveMenuBar, 0);
         QTest::newRow("Escape on Help's title")
             << press("Escape", "", "Escape", "BUTTON", "Help") << -1 << kept(Bar::LeaveMenuBar, 1);
+        QTest::newRow("Tab on a title: back, and on from there")
+            << press("Tab", "", "Tab", "BUTTON", "File") << -1
+            << MenuBarAction{Bar::LeaveMenuBar, 0};
         QTest::newRow("Escape in a box, not the menu bar's")
             << press("Escape", "", "Escape", "INPUT", "Text(1)") << -1 << MenuBarAction{};
     }

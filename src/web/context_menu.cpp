@@ -37,8 +37,8 @@ void copyToClipboard(const std::string& text, val field) {
     clipboard.call<val>("writeText", text).call<void>("catch", ignored.function());
 }
 
-ContextMenu::ContextMenu(val parent, val area, ShowWorking showWorking)
-    : m_showWorking(std::move(showWorking)), m_pressTimer([this] {
+ContextMenu::ContextMenu(val parent, val area, const LastFocus& lastFocus, ShowWorking showWorking)
+    : m_lastFocus(lastFocus), m_showWorking(std::move(showWorking)), m_pressTimer([this] {
           const val control = std::exchange(m_pressControl, val::null());
           if (!control.isNull())
               open(control, m_press.x(), m_press.y());
@@ -96,7 +96,6 @@ ContextMenu::ContextMenu(val parent, val area, ShowWorking showWorking)
         capture);
     listen(
         area, "pointerdown", [this](val e) { pressed(e); }, capture);
-    listen(area, "focusin", [this](val e) { m_lastFocused = e["target"]; });
     for (const char* type : {"pointermove", "pointerup", "pointercancel"})
         listen(
             area, type, [this](val e) { touch(e); }, capture);
@@ -169,9 +168,10 @@ void ContextMenu::open(val control, double x, double y) {
     if (!isOpen()) {
         // A box takes the focus back itself; the status line cannot have it, so the focus goes
         // back to the control the user was on: a click on the line has taken it from there.
+        const val last = m_lastFocus.control();
         m_focusBefore = control["tabIndex"].as<int>() >= 0 ? control
-                        : m_lastFocused.isNull()           ? page::document()["activeElement"]
-                                                           : m_lastFocused;
+                        : last.isNull()                    ? page::document()["activeElement"]
+                                                           : last;
     }
     m_control = control;
     const bool textBox = isTextBox(control);

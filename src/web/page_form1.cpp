@@ -126,8 +126,9 @@ void PageForm1::bindControls() {
     // The markup holds the controls in the design table's order.
     const val client = m_window.call<val>("querySelector", val(".client"));
     const val controls = client["children"];
+    m_lastFocus = std::make_unique<LastFocus>(client);
     m_contextMenu = std::make_unique<ContextMenu>(
-        m_window, client, [this](const std::string& origin, val returnFocus) {
+        m_window, client, *m_lastFocus, [this](const std::string& origin, val returnFocus) {
             m_workingReturn = returnFocus;
             m_raiseWorking = true;
             send(event::Command{workingMenu.command, origin});
@@ -238,16 +239,10 @@ val PageForm1::menuItem(int menu) const {
 }
 
 void PageForm1::openMenu(int menu) {
-    if (m_openMenu < 0) {
-        // Where a box the menu's item shows gives the focus back.
-        const val focused = page::document()["activeElement"];
-        const val named =
-            focused.isNull() ? focused : focused.call<val>("closest", val("[data-name]"));
-        m_focusBeforeMenu = !named.isNull() && m_window.call<bool>("contains", named) &&
-                                    !m_menuBar.call<bool>("contains", named)
-                                ? named["dataset"]["name"].as<std::string>()
-                                : "";
-    }
+    // Where a box the menu's item shows, or leaving the menu bar, gives the focus back: the
+    // control the user was on, though a click on the menu's title has taken the focus.
+    if (m_openMenu < 0)
+        m_focusBeforeMenu = m_lastFocus->name();
     closeMenus();
     const val title = m_menuTitles.at(menu);
     const val popup = title["nextElementSibling"];

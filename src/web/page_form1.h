@@ -9,6 +9,7 @@
 #include "core/conversation/conversation.h"
 #include "core/design/main_window_design.h"
 #include "core/design/text_measure.h"
+#include "web/last_focus.h"
 #include "web/listener.h"
 #include "web/message_box.h"
 
@@ -77,6 +78,8 @@ private:
     std::vector<bool> m_offersWhole = std::vector<bool>(textCount + 1, false);
     int m_openMenu = -1;
     std::string m_focusBeforeMenu;
+    // The window's control that had the focus last, where a menu or a panel gives it back.
+    std::unique_ptr<LastFocus> m_lastFocus;
     MessageBoxes m_boxes;
     std::unique_ptr<PageForm3> m_form3;
     // The status line's and the result boxes' context menu, and the working it opens.

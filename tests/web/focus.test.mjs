@@ -134,7 +134,7 @@ describe('where the focus goes', () => {
         assert.equal(await focused(page), 'Text(2)');
     });
 
-    test('Alt+F, Escape to the title, Escape again back to the box', async () => {
+    test('Alt+F or a click, Escape to the title, Escape again back to the box, Tab on from it', async () => {
         const { page } = await session.start();
         await pressCheck(page, 'Option1');
         await control(page, 'Text(2)').focus();
@@ -144,6 +144,16 @@ describe('where the focus goes', () => {
         assert.equal(await focused(page), 'File');
         await page.keyboard.press('Escape');
         assert.equal(await focused(page), 'Text(2)');
+        // Opened with the mouse, which takes the focus to the title; Tab goes on from the box.
+        await control(page, 'File').click();
+        await page.keyboard.press('Escape');
+        assert.equal(await focused(page), 'File');
+        await page.keyboard.press('Escape');
+        assert.equal(await focused(page), 'Text(2)');
+        await control(page, 'File').click();
+        await control(page, 'File').click();
+        await page.keyboard.press('Tab');
+        assert.equal(await focused(page), 'Text(3)');
     });
 });
 

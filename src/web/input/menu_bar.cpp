@@ -23,9 +23,10 @@ MenuBarAction menuBarKey(const Key& key, int openMenu) {
         for (int index = 0; index < count; ++index) {
             if (key.alt && letter == accessKey(menus[index].caption))
                 return {Kind::OpenMenu, index, Command::None, true};
-            // Escape on a title, its menu closed: as on the desktop, the menu bar lets go.
-            if (key.key == "Escape" && key.name == menus[index].name)
-                return {Kind::LeaveMenuBar, index, Command::None, true};
+            // Escape or Tab on a title, its menu closed: as on the desktop, where the focus never
+            // left the control, the menu bar lets go of it, and Tab goes on from there.
+            if ((key.key == "Escape" || key.key == "Tab") && key.name == menus[index].name)
+                return {Kind::LeaveMenuBar, index, Command::None, key.key == "Escape"};
         }
         return {};
     }
