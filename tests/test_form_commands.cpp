@@ -343,9 +343,10 @@ private slots:
         QTest::addColumn<int>("button");
         QTest::addColumn<bool>("ended");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("exit ends at once") << int(Command::Exit) << 0 << true << "";
+        QTest::newRow("exit ends at once, the focus on starting again")
+            << int(Command::Exit) << 0 << true << "StartAgain";
         QTest::newRow("File > Exit, Yes")
-            << int(Command::FileExit) << int(BoxButton::Yes) << true << "";
+            << int(Command::FileExit) << int(BoxButton::Yes) << true << "StartAgain";
         QTest::newRow("File > Exit, No: the focus goes back")
             << int(Command::FileExit) << int(BoxButton::No) << false << "Text(2)";
         QTest::newRow("Help > About: the focus goes back")
@@ -362,8 +363,10 @@ private slots:
         QTEST(w.controls().ended(), "ended");
         QTEST(QString::fromStdString(w.controls().focus()), "focus");
         if (w.controls().ended()) {
-            QCOMPARE(w.replies.back().back(),
-                     Effect(show::End{"Velmora has ended.", "Start it again"}));
+            // The line is said as well as shown.
+            QCOMPARE(w.replies.back(),
+                     (Reply{show::End{"Velmora has ended.", "Start it again"},
+                            show::Announcement{"Velmora has ended."}, show::Focus{"StartAgain"}}));
             // Nothing answers any more.
             QVERIFY(w.conversation.handle(event::Command{Command::Check}).empty());
             QVERIFY(w.conversation.handle(event::WindowClosed{}).empty());

@@ -16,9 +16,10 @@ Q_DECLARE_METATYPE(Pointer)
 
 namespace {
 
-// A key as the browser reports it; modifiers names those held: "alt", "shift+ctrl".
+// A key as the browser reports it; modifiers names those held: "alt", "shift+ctrl"; name: the
+// control it is pressed on.
 Key press(const char* key, const char* modifiers = "", const char* code = "",
-          const char* target = "BODY") {
+          const char* target = "BODY", const char* name = "") {
     const std::string held = modifiers;
     return {key,
             code,
@@ -26,7 +27,8 @@ Key press(const char* key, const char* modifiers = "", const char* code = "",
             held.find("ctrl") != std::string::npos,
             held.find("shift") != std::string::npos,
             held.find("meta") != std::string::npos,
-            target};
+            target,
+            name};
 }
 
 using Bar = MenuBarAction::Kind;
@@ -104,6 +106,15 @@ private slots:
         QTest::newRow("Tab closes, the browser moves on")
             << press("Tab") << 0 << MenuBarAction{Bar::CloseMenus, 0};
         QTest::newRow("Enter, the item's own") << press("Enter") << 0 << MenuBarAction{};
+        QTest::newRow("Escape again, on File's title: back where the user was")
+            << press("Escape", "", "Escape", "BUTTON", "File") << -1 << kept(Bar::LeaveMenuBar, 0);
+        QTest::newRow("Escape on Help's title")
+            << press("Escape", "", "Escape", "BUTTON", "Help") << -1 << kept(Bar::LeaveMenuBar, 1);
+        QTest::newRow("Tab on a title: back, and on from there")
+            << press("Tab", "", "Tab", "BUTTON", "File") << -1
+            << MenuBarAction{Bar::LeaveMenuBar, 0};
+        QTest::newRow("Escape in a box, not the menu bar's")
+            << press("Escape", "", "Escape", "INPUT", "Text(1)") << -1 << MenuBarAction{};
     }
     void menuBarKey() {
         QFETCH(Key, key);

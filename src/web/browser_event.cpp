@@ -21,7 +21,17 @@ Key readKey(val event) {
             event["ctrlKey"].as<bool>(),
             event["shiftKey"].as<bool>(),
             event["metaKey"].as<bool>(),
-            text(event["target"]["tagName"])};
+            text(event["target"]["tagName"]),
+            controlName(event)};
+}
+
+std::string controlName(val event) {
+    // The document, or a window, has no closest().
+    const val target = event["target"];
+    if (target.isNull() || target.isUndefined() || target["closest"].isUndefined())
+        return {};
+    const val named = target.call<val>("closest", val("[data-name]"));
+    return named.isNull() ? std::string() : named["dataset"]["name"].as<std::string>();
 }
 
 Pointer readPointer(val event) {

@@ -40,8 +40,8 @@ void copyToClipboard(const std::string& text, val field, val copied) {
         .call<void>("catch", ignored.function());
 }
 
-ContextMenu::ContextMenu(val parent, val area, ShowWorking showWorking)
-    : m_showWorking(std::move(showWorking)), m_pressTimer([this] {
+ContextMenu::ContextMenu(val parent, val area, const LastFocus& lastFocus, ShowWorking showWorking)
+    : m_lastFocus(lastFocus), m_showWorking(std::move(showWorking)), m_pressTimer([this] {
           const val control = std::exchange(m_pressControl, val::null());
           if (!control.isNull())
               open(control, m_press.x(), m_press.y());
@@ -169,10 +169,12 @@ void ContextMenu::setWorkingEnabled(bool enabled) {
 void ContextMenu::open(val control, double x, double y) {
     cancelPress();
     if (!isOpen()) {
-        const val focused = page::document()["activeElement"];
         // A box takes the focus back itself; the status line cannot have it, so the focus goes
-        // back where it was.
-        m_focusBefore = control["tabIndex"].as<int>() >= 0 ? control : focused;
+        // back to the control the user was on: a click on the line has taken it from there.
+        const val last = m_lastFocus.control();
+        m_focusBefore = control["tabIndex"].as<int>() >= 0 ? control
+                        : last.isNull()                    ? page::document()["activeElement"]
+                                                           : last;
     }
     m_control = control;
     const bool textBox = isTextBox(control);

@@ -8,6 +8,7 @@
 #include <emscripten/val.h>
 
 #include "web/input/long_press.h"
+#include "web/last_focus.h"
 #include "web/listener.h"
 
 // The page's own context menu on the status line and the result boxes: it replaces the
@@ -20,9 +21,10 @@ public:
     // closes.
     using ShowWorking = std::function<void(const std::string& origin, emscripten::val returnFocus)>;
 
-    // The popup goes into parent, and listens to the controls within area; showWorking: the
-    // "Show working" item was chosen.
-    ContextMenu(emscripten::val parent, emscripten::val area, ShowWorking showWorking);
+    // The popup goes into parent, and listens to the controls within area; lastFocus: the area's,
+    // which outlives the menu; showWorking: the "Show working" item was chosen.
+    ContextMenu(emscripten::val parent, emscripten::val area, const LastFocus& lastFocus,
+                ShowWorking showWorking);
     ~ContextMenu();
     ContextMenu(const ContextMenu&) = delete;
     ContextMenu& operator=(const ContextMenu&) = delete;
@@ -48,6 +50,7 @@ private:
     void listen(emscripten::val target, const char* type, PageCallback::Callback callback,
                 Listener::Phase phase = Listener::Phase::Bubble);
 
+    const LastFocus& m_lastFocus;
     ShowWorking m_showWorking;
     emscripten::val m_popup = emscripten::val::null();
     emscripten::val m_copy = emscripten::val::null();

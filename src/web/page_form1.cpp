@@ -22,12 +22,6 @@ val byName(val within, std::string_view name) {
     return within.call<val>("querySelector", "[data-name=\"" + std::string(name) + "\"]");
 }
 
-// The name of the control an event is for, or "".
-std::string nameOf(val event) {
-    const val named = event["target"].call<val>("closest", val("[data-name]"));
-    return named.isNull() ? std::string() : named["dataset"]["name"].as<std::string>();
-}
-
 // iOS's decimal pad has no minus sign: there the boxes keep the full keyboard. An iPad asks for
 // the desktop's pages and says it is a Mac, one with a touch screen.
 bool decimalPadLacksMinus() {
@@ -133,8 +127,9 @@ void PageForm1::bindControls() {
     // The markup holds the controls in the design table's order.
     const val client = m_window.call<val>("querySelector", val(".client"));
     const val controls = client["children"];
+    m_lastFocus = std::make_unique<LastFocus>(client);
     m_contextMenu = std::make_unique<ContextMenu>(
-        m_window, client, [this](const std::string& origin, val returnFocus) {
+        m_window, client, *m_lastFocus, [this](const std::string& origin, val returnFocus) {
             m_workingReturn = returnFocus;
             m_raiseWorking = true;
             send(event::Command{workingMenu.command, origin});
@@ -178,21 +173,21 @@ void PageForm1::bindControls() {
     listen(
         m_window, "input",
         [this](val e) {
-            if (const ControlDesign* row = controlNamed(nameOf(e), ControlKind::InputBox))
+            if (const ControlDesign* row = controlNamed(controlName(e), ControlKind::InputBox))
                 send(event::Edit{row->index, e["target"]["value"].as<std::string>()});
         },
         capture);
     listen(
         m_window, "change",
         [this](val e) {
-            if (const ControlDesign* row = controlNamed(nameOf(e), ControlKind::OptionButton))
+            if (const ControlDesign* row = controlNamed(controlName(e), ControlKind::OptionButton))
                 send(event::Choose{row->index});
         },
         capture);
 }
 
 void PageForm1::clicked(val event) {
-    carryOut(windowClick(nameOf(event), m_openMenu), event);
+    carryOut(windowClick(controlName(event), m_openMenu), event);
 }
 
 void PageForm1::keyPressed(val event) {
@@ -220,6 +215,10 @@ void PageForm1::carryOut(const MenuBarAction& action, val event) {
         title.call<void>("focus");
         break;
     }
+    case Kind::LeaveMenuBar:
+        if (!m_focusBeforeMenu.empty())
+            focusControl(m_focusBeforeMenu);
+        break;
     case Kind::FocusItem:
         menuItem(action.menu).call<void>("focus");
         break;
@@ -241,16 +240,10 @@ val PageForm1::menuItem(int menu) const {
 }
 
 void PageForm1::openMenu(int menu) {
-    if (m_openMenu < 0) {
-        // Where a box the menu's item shows gives the focus back.
-        const val focused = page::document()["activeElement"];
-        const val named =
-            focused.isNull() ? focused : focused.call<val>("closest", val("[data-name]"));
-        m_focusBeforeMenu = !named.isNull() && m_window.call<bool>("contains", named) &&
-                                    !m_menuBar.call<bool>("contains", named)
-                                ? named["dataset"]["name"].as<std::string>()
-                                : "";
-    }
+    // Where a box the menu's item shows, or leaving the menu bar, gives the focus back: the
+    // control the user was on, though a click on the menu's title has taken the focus.
+    if (m_openMenu < 0)
+        m_focusBeforeMenu = m_lastFocus->name();
     closeMenus();
     const val title = m_menuTitles.at(menu);
     const val popup = title["nextElementSibling"];
@@ -310,15 +303,8 @@ auto PageForm1::drawing() {
             });
         },
         [this](const show::Focus& focus) {
-            if (std::exchange(m_keepPagesFocus, false))
-                return;
-            val control = byName(m_window, focus.control);
-            if (control.isNull())
-                return;
-            // An option button's name is on its label; the radio inside takes the focus.
-            if (control["tagName"].as<std::string>() == "LABEL")
-                control = control["firstElementChild"];
-            control.call<void>("focus");
+            if (!std::exchange(m_keepPagesFocus, false))
+                focusControl(focus.control);
         },
         [this](const show::BoxName& name) {
             m_texts.at(name.index).call<void>("setAttribute", val("aria-label"), val(name.name));
@@ -375,18 +361,31 @@ auto PageForm1::drawing() {
             m_working.reset();
             m_contextMenu.reset();
             m_listeners.clear();
+            // The announcer stays, to say the line.
+            page::append(page::document()["body"], m_announcer);
             m_window.call<void>("remove");
             val ended = page::create("p");
             page::addClass(ended, "ended");
             page::append(ended, val(end.line + " "));
-            val again = page::create("a");
-            again.set("href", "./");
-            page::setText(again, end.startAgain);
-            page::append(ended, again);
+            m_startAgain = page::create("a");
+            m_startAgain.set("href", "./");
+            page::setText(m_startAgain, end.startAgain);
+            page::append(ended, m_startAgain);
             page::append(page::document()["body"], ended);
             page::document().set("title", "Velmora");
         },
     };
+}
+
+void PageForm1::focusControl(const std::string& name) {
+    // Once the program has ended, its window has gone: the way to start again stands instead.
+    val control = name == show::End::startAgainName ? m_startAgain : byName(m_window, name);
+    if (control.isNull())
+        return;
+    // An option button's name is on its label; the radio inside takes the focus.
+    if (control["tagName"].as<std::string>() == "LABEL")
+        control = control["firstElementChild"];
+    control.call<void>("focus");
 }
 
 void PageForm1::render(const Effect& effect) {

@@ -9,6 +9,7 @@
 #include "core/conversation/conversation.h"
 #include "core/design/main_window_design.h"
 #include "core/design/text_measure.h"
+#include "web/last_focus.h"
 #include "web/listener.h"
 #include "web/message_box.h"
 
@@ -53,11 +54,14 @@ private:
     void openMenu(int menu);
     void closeMenus();
     void readLocaleWhenIdle();
+    // The keyboard focus on the control of that name, if the page has one.
+    void focusControl(const std::string& name);
 
     Conversation m_conversation;
     emscripten::val m_window = emscripten::val::null();
     emscripten::val m_menuBar = emscripten::val::null();
     emscripten::val m_announcer = emscripten::val::null();
+    emscripten::val m_startAgain = emscripten::val::null(); // the link, once the program has ended
     // By index; index 0 unused.
     std::vector<emscripten::val> m_texts{textCount + 1, emscripten::val::null()};
     std::vector<emscripten::val> m_labels{labelCount + 1, emscripten::val::null()};
@@ -74,6 +78,8 @@ private:
     std::vector<bool> m_offersWhole = std::vector<bool>(textCount + 1, false);
     int m_openMenu = -1;
     std::string m_focusBeforeMenu;
+    // The window's control that had the focus last, where a menu or a panel gives it back.
+    std::unique_ptr<LastFocus> m_lastFocus;
     MessageBoxes m_boxes;
     std::unique_ptr<PageForm3> m_form3;
     // The status line's and the result boxes' context menu, and the working it opens.

@@ -1,9 +1,10 @@
 // What the page's style promises every user: a focus outline that can be seen on each kind of
-// control, push buttons that keep their edges in forced colours (high contrast), and on a phone
-// a page as wide as the screen (its column: phone.test.mjs).
+// control, push buttons that keep their edges in forced colours (high contrast), the focus back
+// where the user was after a panel or a menu, and on a phone a page as wide as the screen (its
+// column: phone.test.mjs).
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { control, openContext, pressCheck, usePage } from './helpers.mjs';
+import { clickRun, control, openContext, pressCheck, type, usePage } from './helpers.mjs';
 
 const session = usePage();
 
@@ -101,6 +102,58 @@ describe('focus', () => {
         const ring = await focusRing(page, '[data-name="Command4"]');
         assert.equal(ring.style, 'solid');
         assert.ok(ring.width >= 2);
+    });
+});
+
+// The focused control by its name, or the tag of an element that has none.
+const focused = (page) => page.evaluate(() => document.activeElement?.dataset.name ?? document.activeElement?.tagName);
+
+describe('where the focus goes', () => {
+    test('after "exit", on "Start it again", the ended line said', async () => {
+        const { page } = await session.start();
+        await pressCheck(page, 'Option1');
+        await control(page, 'Command3').focus();
+        await page.keyboard.press('Enter');
+        await page.locator('.ended').waitFor();
+        assert.deepEqual(await page.evaluate(() => [document.activeElement.closest('.ended') && document.activeElement.textContent,
+            document.querySelector('.announcer[role="status"][aria-live="polite"]')?.textContent]),
+        ['Start it again', 'Velmora has ended.']);
+    });
+
+    test('the Working panel, asked for on the status line and closed with Escape: back to the box', async () => {
+        const { page } = await session.start();
+        await pressCheck(page, 'Option1');
+        await type(page, ['1', '-3', '2']);
+        assert.equal(await clickRun(page), '');
+        await control(page, 'Text(2)').focus();
+        await control(page, 'Label(1)').click({ button: 'right' });
+        await control(page, 'ShowWorking').click();
+        await control(page, 'Working').waitFor();
+        await page.keyboard.press('Escape');
+        assert.equal(await page.locator('[data-name="Working"]').count(), 0);
+        assert.equal(await focused(page), 'Text(2)');
+    });
+
+    test('Alt+F or a click, Escape to the title, Escape again back to the box, Tab on from it', async () => {
+        const { page } = await session.start();
+        await pressCheck(page, 'Option1');
+        await control(page, 'Text(2)').focus();
+        await page.keyboard.press('Alt+f');
+        assert.equal(await focused(page), 'Exit');
+        await page.keyboard.press('Escape');
+        assert.equal(await focused(page), 'File');
+        await page.keyboard.press('Escape');
+        assert.equal(await focused(page), 'Text(2)');
+        // Opened with the mouse, which takes the focus to the title; Tab goes on from the box.
+        await control(page, 'File').click();
+        await page.keyboard.press('Escape');
+        assert.equal(await focused(page), 'File');
+        await page.keyboard.press('Escape');
+        assert.equal(await focused(page), 'Text(2)');
+        await control(page, 'File').click();
+        await control(page, 'File').click();
+        await page.keyboard.press('Tab');
+        assert.equal(await focused(page), 'Text(3)');
     });
 });
 

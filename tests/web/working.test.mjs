@@ -224,6 +224,25 @@ test('the keyboard: Shift+F10 or the menu key, the arrows and Enter; Escape clos
     assert.equal(await page.locator('[data-name="Working"]').count(), 0);
 });
 
+test('forced colours: the focused menu item stands out, and the vertex is a ring among filled dots', async () => {
+    const { page } = await session.start({ viewport: { width: 1500, height: 700 } });
+    await page.emulateMedia({ forcedColors: 'active' });
+    await solveEquation(page);
+    await control(page, 'Text(10)').focus();
+    await page.keyboard.press('Shift+F10');
+    const onCopy = await menu(page).screenshot();
+    await page.keyboard.press('ArrowDown');
+    assert.equal(await focused(page), 'SelectAll');
+    assert.equal(onCopy.equals(await menu(page).screenshot()), false, 'the picture follows the focus');
+
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('Enter');
+    await control(page, 'Working').waitFor();
+    const fills = await control(page, 'Graph').evaluate((svg) => [...svg.querySelectorAll('.mark')]
+        .map((mark) => [mark.classList[1], getComputedStyle(mark).fill === 'none' ? 'ring' : 'dot']).sort());
+    assert.deepEqual(fills, [['root', 'dot'], ['root', 'dot'], ['vertex', 'ring']]);
+});
+
 test('the close button closes the panel; dragged off the page, the panel comes back whole', async () => {
     const { page } = await session.start();
     await solveEquation(page);

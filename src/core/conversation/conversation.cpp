@@ -24,8 +24,11 @@ bool showsBox(const Effect& effect) {
     return std::holds_alternative<show::Box>(effect);
 }
 
-show::End ending() {
-    return {"Velmora has ended.", "Start it again"};
+// A front-end that stays after the end (a page) says the line, with the focus on the way to
+// start again, not left on a control that has gone.
+Reply ending() {
+    const show::End end{"Velmora has ended.", "Start it again"};
+    return {end, show::Announcement{end.line}, show::Focus{show::End::startAgainName}};
 }
 
 } // namespace
@@ -144,7 +147,7 @@ Reply Conversation::command(Command command, std::string_view origin) {
         break;
     case Command::Exit:
         // At once and without asking.
-        window.reply.push_back(ending());
+        window.reply = ending();
         break;
     case Command::Info:
         m_infoOpen = true;
@@ -207,7 +210,7 @@ Reply Conversation::answer(BoxButton button) {
     Reply rest = std::exchange(m_afterBox, {});
     if (std::exchange(m_question, Question::None) == Question::Quit) {
         if (button == BoxButton::Yes)
-            rest = {ending()};
+            rest = ending();
         else if (!m_boxOrigin.empty())
             rest = {show::Focus{m_boxOrigin}};
     }

@@ -102,8 +102,9 @@ struct WorkingItem {
     friend bool operator==(const WorkingItem&, const WorkingItem&) = default;
 };
 // The program has ended. A front-end that cannot close itself shows the line and a way to start
-// again.
+// again, named startAgainName, where the focus goes next.
 struct End {
+    static constexpr const char* startAgainName = "StartAgain";
     std::string line;
     std::string startAgain;
     friend bool operator==(const End&, const End&) = default;

@@ -11,6 +11,7 @@ struct Key {
     bool shift = false;
     bool meta = false;
     std::string target; // the tag of the element it was pressed on: "BUTTON", "INPUT"
+    std::string name;   // the name of the control it was pressed on: "File", "Text(1)", or ""
 };
 
 // The letter of a key press in lower case, whatever Alt does to it on the user's keyboard

@@ -20,9 +20,14 @@ MenuBarAction menuBarKey(const Key& key, int openMenu) {
     const char letter = pressedLetter(key);
     const int count = int(menus.size());
     if (openMenu < 0) {
-        for (int index = 0; index < count; ++index)
+        for (int index = 0; index < count; ++index) {
             if (key.alt && letter == accessKey(menus[index].caption))
                 return {Kind::OpenMenu, index, Command::None, true};
+            // Escape or Tab on a title, its menu closed: as on the desktop, where the focus never
+            // left the control, the menu bar lets go of it, and Tab goes on from there.
+            if ((key.key == "Escape" || key.key == "Tab") && key.name == menus[index].name)
+                return {Kind::LeaveMenuBar, index, Command::None, key.key == "Escape"};
+        }
         return {};
     }
     // In an open menu, as on the desktop: its item's access key, with or without Alt; the

@@ -13,10 +13,11 @@ struct MenuBarAction {
         OpenMenu,      // open menu, closing any other, with the focus on its item
         CloseMenus,    // and the key goes on: Tab leaves the menu
         ReturnToTitle, // close the menus, with the focus back on menu's title
-        FocusItem,     // the focus on menu's item
-        ActivateItem,  // click menu's item, as the mouse would
-        ChooseItem,    // close the menus and send command, the item's
-        PressButton,   // send command, the push button's
+        LeaveMenuBar, // the focus back on the control the user was on before the menus; Tab goes on
+        FocusItem,    // the focus on menu's item
+        ActivateItem, // click menu's item, as the mouse would
+        ChooseItem,   // close the menus and send command, the item's
+        PressButton,  // send command, the push button's
     };
     Kind kind = Kind::None;
     int menu = -1;
