@@ -241,6 +241,9 @@ Reply Conversation::deliver(Reply reply) {
 }
 
 void Conversation::keepScreenReaderCurrent(Reply& reply) {
+    // Once the program has ended, the ended line is the last thing heard.
+    if (m_window.ended())
+        return;
     Reply said;
     if (m_layoutResults) {
         const struct {
@@ -256,8 +259,13 @@ void Conversation::keepScreenReaderCurrent(Reply& reply) {
         }
     }
     // The last run's sentence stays heard only while the window says it: a warning that empties
-    // the results, "clear fields" or "CHECK!" empties it too.
-    if (!m_window.lastAnnouncement().empty() && announcement() != m_window.lastAnnouncement())
+    // the results, "clear fields" or "CHECK!" empties it too. A reply that says something new
+    // has already replaced it.
+    const bool speaks = std::any_of(reply.begin(), reply.end(), [](const Effect& effect) {
+        return std::holds_alternative<show::Announcement>(effect);
+    });
+    if (!speaks && !m_window.lastAnnouncement().empty() &&
+        announcement() != m_window.lastAnnouncement())
         said.push_back(show::Announcement{""});
     m_window.follow(said);
     reply.insert(reply.begin(), said.begin(), said.end());
