@@ -33,14 +33,14 @@ void TestPanelPlacement::placement_data() {
     // 438 wide at least, under "run" at 372.
     const PanelRect page{0, 0, 554, 395};
     QTest::newRow("desktop: right of the main window")
-        << PanelRect{0, 0, 1920, 1080} << PanelRect{100, 100, 570, 430} << none << 906 << 420
-        << 906 << 400 << false << Kind::Right << PanelRect{678, 100, 906, 420};
+        << PanelRect{0, 0, 1920, 1080} << PanelRect{100, 100, 570, 430} << none << 906 << 420 << 906
+        << 400 << false << Kind::Right << PanelRect{678, 100, 906, 420};
     QTest::newRow("desktop: left where the right has no room")
         << PanelRect{0, 0, 1920, 1080} << PanelRect{1000, 100, 570, 430} << none << 906 << 420
         << 906 << 400 << false << Kind::Left << PanelRect{86, 100, 906, 420};
     QTest::newRow("desktop: moved up where the screen cuts its bottom off")
-        << PanelRect{0, 0, 1920, 1080} << PanelRect{100, 900, 570, 170} << none << 906 << 420
-        << 906 << 1040 << false << Kind::Right << PanelRect{678, 660, 906, 420};
+        << PanelRect{0, 0, 1920, 1080} << PanelRect{100, 900, 570, 170} << none << 906 << 420 << 906
+        << 1040 << false << Kind::Right << PanelRect{678, 660, 906, 420};
     QTest::newRow("desktop: a second screen")
         << PanelRect{1920, 0, 1280, 1024} << PanelRect{2000, 100, 570, 430} << none << 500 << 420
         << 500 << 400 << false << Kind::Right << PanelRect{2578, 100, 500, 420};
@@ -79,7 +79,8 @@ void TestPanelPlacement::placement() {
     QFETCH(PanelPlacement::Kind, kind);
     QFETCH(PanelRect, rect);
 
-    PanelRequest request{screen, mainWindow, {}, width, height, narrowest, keepVisibleBottom, phone};
+    PanelRequest request{screen,    mainWindow,        {},   width, height,
+                         narrowest, keepVisibleBottom, phone};
     if (openPanel.width > 0)
         request.panels.push_back(openPanel);
     const PanelPlacement placed = placePanel(request);

@@ -30,9 +30,10 @@ std::optional<PanelRect> beside(const PanelRequest& request, int room, bool righ
     if (room < request.narrowest)
         return std::nullopt;
     const int width = std::min(request.width, room);
-    const int height =
-        width < request.width ? request.screen.height : std::min(request.height, request.screen.height);
-    const int left = right ? request.mainWindow.right() + gap : request.mainWindow.left - gap - width;
+    const int height = width < request.width ? request.screen.height
+                                             : std::min(request.height, request.screen.height);
+    const int left =
+        right ? request.mainWindow.right() + gap : request.mainWindow.left - gap - width;
     const PanelRect place{left, besideTop(request, height), width, height};
     return free(place, request) ? std::optional(place) : std::nullopt;
 }
@@ -57,7 +58,8 @@ PanelPlacement placePanel(const PanelRequest& request) {
     if (auto place = beside(request, request.mainWindow.left - gap - screen.left, false))
         return {Kind::Left, *place};
     const int width = std::min(request.width, screen.width);
-    const int left = std::max(screen.left, std::min(request.mainWindow.left, screen.right() - width));
+    const int left =
+        std::max(screen.left, std::min(request.mainWindow.left, screen.right() - width));
     const PanelRect below{left, request.mainWindow.bottom() + gap, width, request.height};
     if (width >= request.narrowest && free(below, request))
         return {Kind::Below, below};

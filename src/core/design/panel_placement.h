@@ -15,13 +15,13 @@ struct PanelRect {
 };
 
 struct PanelRequest {
-    PanelRect screen;                // the room the screen or the view gives
-    PanelRect mainWindow;            // its frame
-    std::vector<PanelRect> panels;   // the panels already open
-    int width = 0, height = 0;       // the size the panel wants
-    int narrowest = 0;               // the least width its content wraps to; its width if it cannot
-    int keepVisibleBottom = 0;       // the bottom of the coefficient boxes and "run"
-    bool phone = false;              // the one-column layout of a small or touch screen
+    PanelRect screen;              // the room the screen or the view gives
+    PanelRect mainWindow;          // its frame
+    std::vector<PanelRect> panels; // the panels already open
+    int width = 0, height = 0;     // the size the panel wants
+    int narrowest = 0;             // the least width its content wraps to; its width if it cannot
+    int keepVisibleBottom = 0;     // the bottom of the coefficient boxes and "run"
+    bool phone = false;            // the one-column layout of a small or touch screen
 };
 
 struct PanelPlacement {
