@@ -28,7 +28,7 @@ async function solveEquation(page, coefficients = ['1', '-3', '2']) {
     assert.equal(await clickRun(page), '');
 }
 
-// The panel opens over the middle of the window; a box it covers is reached with the keyboard.
+// Opens the panel from a result box's or the status line's menu, or from the keyboard.
 async function showWorking(page, from = 'Text(10)') {
     if (from === 'keyboard') {
         await control(page, 'Text(10)').focus();
