@@ -10,7 +10,7 @@ constexpr int gap = 8;
 // The least a sheet keeps: its title bar and a few lines of what it shows.
 constexpr int leastSheet = 96;
 
-bool free(const PanelRect& place, const PanelRequest& request) {
+bool roomFor(const PanelRect& place, const PanelRequest& request) {
     const PanelRect& screen = request.screen;
     if (place.left < screen.left || place.right() > screen.right() || place.top < screen.top ||
         place.bottom() > screen.bottom())
@@ -35,7 +35,7 @@ std::optional<PanelRect> beside(const PanelRequest& request, int room, bool righ
     const int left =
         right ? request.mainWindow.right() + gap : request.mainWindow.left - gap - width;
     const PanelRect place{left, besideTop(request, height), width, height};
-    return free(place, request) ? std::optional(place) : std::nullopt;
+    return roomFor(place, request) ? std::optional(place) : std::nullopt;
 }
 
 } // namespace
@@ -61,7 +61,7 @@ PanelPlacement placePanel(const PanelRequest& request) {
     const int left =
         std::max(screen.left, std::min(request.mainWindow.left, screen.right() - width));
     const PanelRect below{left, request.mainWindow.bottom() + gap, width, request.height};
-    if (width >= request.narrowest && free(below, request))
+    if (width >= request.narrowest && roomFor(below, request))
         return {Kind::Below, below};
     // Under the boxes and "run", where a sheet of its title bar and a few lines still fits.
     const int top =

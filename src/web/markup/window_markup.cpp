@@ -118,9 +118,9 @@ std::string windowMarkup() {
     Conversation conversation;
     conversation.handle(event::Load{});
     conversation.handle(event::Answer{BoxButton::Ok});
-    // Hidden until the welcome box is answered. Narrower than the window (a phone, a page zoomed
-    // in), it stands its controls in one column. The announcer says, once and politely, what a
-    // screen reader hears after a run.
+    // Hidden until the welcome box is answered. Where it does not fit (a phone, a page zoomed in)
+    // or a finger points, it stands its controls in one column. The announcer says, once and
+    // politely, what a screen reader hears after a run.
     const std::string narrow = narrowQuery();
     std::string html = "<div" + named(design.name) + " class=\"form1\" hidden" +
                        markup::attribute("data-narrow", narrow) + ">" + menuBar() +
