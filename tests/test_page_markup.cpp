@@ -61,10 +61,18 @@ private slots:
                                                  << " disabled>";
         QTest::newRow("the window, where its column starts")
             << "Form1"
-            << "data-narrow=\"(max-width: 553px)\"";
+            << "data-narrow=\"(max-width: 553px), (max-height: 394px), (pointer: coarse)\"";
         QTest::newRow("INFO, stacked") << "Command5"
                                        << "class=\"command stacked\"";
     }
+    // The style sheet names the column's query once, as the window's markup carries it.
+    void styleSheetTakesTheNarrowQuery() {
+        QCOMPARE(
+            QString::fromStdString(withNarrowQuery("@media (--narrow) {}\n@media (--narrow) {}")),
+            QStringLiteral("@media (max-width: 553px), (max-height: 394px), (pointer: coarse) {}\n"
+                           "@media (max-width: 553px), (max-height: 394px), (pointer: coarse) {}"));
+    }
+
     void controlElement() {
         QFETCH(QString, name);
         QFETCH(QString, piece);

@@ -25,6 +25,7 @@
 
 #include "core/conversation/overloaded.h"
 #include "core/design/main_window_design.h"
+#include "core/design/panel_placement.h"
 #include "desktop/coloured_button.h"
 #include "desktop/design_style.h"
 #include "desktop/form3.h"
@@ -70,6 +71,12 @@ BoxButton answerOf(int button) {
     if (button == QMessageBox::Yes)
         return BoxButton::Yes;
     return button == QMessageBox::No ? BoxButton::No : BoxButton::Ok;
+}
+
+// Counted from Qt's right() and bottom(), the last pixel inside, as the working window was
+// always placed.
+PanelRect panelRect(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.right() - rect.left(), rect.bottom() - rect.top()};
 }
 
 } // namespace
@@ -339,29 +346,14 @@ auto Form1::drawing() {
         },
         [this](const show::Working& working) {
             // One working window at a time, without an owner; closing it destroys it, and the next
-            // "Show working" creates it anew, placed beside the main window where the screen has
-            // room.
+            // "Show working" creates it anew, placed by the panels' rule.
             if (!m_working) {
                 m_working = new WorkingWindow;
                 connect(m_working, &QObject::destroyed, this,
                         [this] { send(event::WorkingWindowClosed{}); });
                 m_working->showWorking(working);
                 m_working->adjustSize();
-                const QRect main = frameGeometry();
-                QPoint place(main.right() + 8, main.top());
-                if (const QScreen* screen = this->screen()) {
-                    const QRect room = screen->availableGeometry();
-                    // Right of the main window, else left of it, else against the screen's right
-                    // edge.
-                    if (place.x() + m_working->width() > room.right() &&
-                        main.left() - 8 - m_working->width() >= room.left())
-                        place.setX(main.left() - 8 - m_working->width());
-                    place.setX(std::max(room.left(),
-                                        std::min(place.x(), room.right() - m_working->width())));
-                    place.setY(std::max(room.top(),
-                                        std::min(place.y(), room.bottom() - m_working->height())));
-                }
-                m_working->move(place);
+                m_working->move(workingPlace(m_working->size()));
                 m_working->show();
                 return;
             }
@@ -379,6 +371,27 @@ auto Form1::drawing() {
             QCoreApplication::exit(0);
         },
     };
+}
+
+QPoint Form1::workingPlace(QSize size) const {
+    const QRect main = frameGeometry();
+    PanelRequest request;
+    request.mainWindow = panelRect(main);
+    request.screen = request.mainWindow;
+    if (const QScreen* screen = this->screen())
+        request.screen = panelRect(screen->availableGeometry());
+    // The window keeps its size: its content does not wrap.
+    request.width = request.narrowest = size.width();
+    request.height = size.height();
+    // A sheet leaves the coefficient boxes and "run" above it.
+    request.keepVisibleBottom = main.top();
+    for (const QWidget* control :
+         {static_cast<QWidget*>(m_commands.at(1)), static_cast<QWidget*>(m_texts.at(3)),
+          static_cast<QWidget*>(m_texts.at(6))})
+        request.keepVisibleBottom = std::max(
+            request.keepVisibleBottom, control->mapToGlobal(QPoint(0, control->height())).y());
+    const PanelRect place = placePanel(request).rect;
+    return {place.left, place.top};
 }
 
 void Form1::render(const Effect& effect) {

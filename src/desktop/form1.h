@@ -63,6 +63,8 @@ private:
     // The status line's and the result boxes' context menu: the control's own items, if it has
     // any, and "Show working".
     void showContextMenu(QWidget* control, QMenu* menu, const QPoint& pos);
+    // Where a new working window of this size opens, by the panels' rule.
+    QPoint workingPlace(QSize size) const;
 
     std::array<QLineEdit*, textCount + 1> m_texts{};         // index 0 unused
     std::array<QLabel*, labelCount + 1> m_labels{};          // index 0 unused

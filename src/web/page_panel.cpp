@@ -1,8 +1,10 @@
 #include "web/page_panel.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
+#include "core/design/panel_placement.h"
 #include "web/page.h"
 
 using emscripten::val;
@@ -11,6 +13,12 @@ namespace {
 
 std::string px(double pixels) {
     return std::to_string(static_cast<int>(pixels)) + "px";
+}
+
+PanelRect rectOf(val element) {
+    const val rect = element.call<val>("getBoundingClientRect");
+    return {rect["left"].as<int>(), rect["top"].as<int>(), rect["width"].as<int>(),
+            rect["height"].as<int>()};
 }
 
 double within(double value, double low, double high) {
@@ -53,6 +61,10 @@ PagePanel::PagePanel(const char* name, const char* cssClass, const char* caption
 
 PagePanel::~PagePanel() {
     m_listeners.clear();
+    if (m_sheet) {
+        page::document()["documentElement"]["style"].set("scrollPaddingBottom", "");
+        page::document()["body"]["style"].set("paddingBottom", "");
+    }
     m_panel.call<void>("remove");
 }
 
@@ -76,19 +88,76 @@ void PagePanel::placeOver(val mainWindow) {
     m_panel["style"].set("top", px(top < 0 ? 0 : top));
 }
 
+void PagePanel::placeBeside(val mainWindow, val keptVisible, val widest) {
+    const val body = page::document()["body"];
+    page::append(body, m_panel);
+    // Its size as it wants it, and the least width its content wraps to: the widest control
+    // with the panel's edges on both sides.
+    m_panel["style"].set("maxWidth", "none");
+    m_panel["style"].set("width", "max-content");
+    PanelRequest request;
+    request.width = m_panel["offsetWidth"].as<int>();
+    request.height = m_panel["offsetHeight"].as<int>();
+    const PanelRect content = rectOf(widest);
+    request.narrowest = content.width + 2 * (content.left - rectOf(m_panel).left);
+    m_panel["style"].set("width", "");
+    m_panel["style"].set("maxWidth", "");
+
+    const val root = page::document()["documentElement"];
+    request.screen = {0, 0, root["clientWidth"].as<int>(),
+                      val::global("window")["innerHeight"].as<int>()};
+    request.mainWindow = rectOf(mainWindow);
+    const val open = page::document().call<val>("querySelectorAll", val("body > section"));
+    for (int index = 0; index < open["length"].as<int>(); ++index)
+        if (!open[index].equals(m_panel))
+            request.panels.push_back(rectOf(open[index]));
+    for (int index = 0; index < keptVisible["length"].as<int>(); ++index)
+        if (keptVisible[index].call<val>("getClientRects")["length"].as<int>() > 0)
+            request.keepVisibleBottom =
+                std::max(request.keepVisibleBottom, rectOf(keptVisible[index]).bottom());
+    request.phone = mainWindow["classList"].call<bool>("contains", val("narrow"));
+
+    const PanelPlacement placement = placePanel(request);
+    const PanelRect& rect = placement.rect;
+    m_sheet = placement.kind == PanelPlacement::Kind::Sheet;
+    const val view = val::global("window");
+    // A sheet stays over the lower part of the view; the page scrolls above it, and what the
+    // pupil goes to is scrolled clear of it.
+    const double scrollX = m_sheet ? 0 : view["scrollX"].as<double>();
+    const double scrollY = m_sheet ? 0 : view["scrollY"].as<double>();
+    if (m_sheet) {
+        page::addClass(m_panel, "sheet");
+        root["style"].set("scrollPaddingBottom", px(rect.height));
+        body["style"].set("paddingBottom", px(rect.height));
+        m_panel["style"].set("height", px(rect.height));
+    }
+    m_panel["style"].set("left", px(rect.left + scrollX));
+    m_panel["style"].set("top", px(rect.top + scrollY));
+    m_panel["style"].set("width", px(rect.width));
+    m_panel["style"].set("maxHeight", px(rect.height));
+}
+
 void PagePanel::raise(val focus) {
     // The panel last among the page's elements stands in front.
     page::append(page::document()["body"], m_panel);
     const val window = val::global("window");
-    const double scrollX = window["scrollX"].as<double>();
-    const double scrollY = window["scrollY"].as<double>();
+    const double scrollX = m_sheet ? 0 : window["scrollX"].as<double>();
+    const double scrollY = m_sheet ? 0 : window["scrollY"].as<double>();
     const double room = window["innerWidth"].as<double>() - m_panel["offsetWidth"].as<double>();
     const double height = window["innerHeight"].as<double>() - m_panel["offsetHeight"].as<double>();
     m_panel["style"].set("left",
                          px(within(m_panel["offsetLeft"].as<double>(), scrollX, scrollX + room)));
     m_panel["style"].set("top",
                          px(within(m_panel["offsetTop"].as<double>(), scrollY, scrollY + height)));
-    focus.call<void>("focus");
+    // A sheet stands over the view already; scrolled to the focus, its title bar would cover the
+    // top of its content.
+    if (m_sheet) {
+        val options = val::object();
+        options.set("preventScroll", true);
+        focus.call<void>("focus", options);
+    } else {
+        focus.call<void>("focus");
+    }
 }
 
 void PagePanel::titlePointer(val event) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/design/main_window_design.h"
 #include "core/design/working_window_design.h"
 #include "web/context_menu.h"
 #include "web/page.h"
@@ -69,12 +70,21 @@ const char* markClass(FigureMark::Kind kind) {
     return "mark root";
 }
 
+// The coefficient boxes and "run": the pupil changes one and runs again while reading the working.
+std::string keptVisible() {
+    std::string selector = ".box:not([readonly])";
+    for (const ControlDesign& row : mainWindowDesign().controls)
+        if (row.kind == ControlKind::PushButton && row.command == Command::Run)
+            selector += ", [data-name=\"" + std::string(row.name) + "\"]";
+    return selector;
+}
+
 } // namespace
 
 PageWorking::PageWorking(val mainWindow, std::function<void()> onClose)
     : m_panel(workingWindowDesign.name, "working", workingWindowDesign.caption, closeTabIndex,
               std::move(onClose)),
-      m_copied([this](val) {
+      m_mainWindow(std::move(mainWindow)), m_copied([this](val) {
           // Emptied first, so that a second copy is heard too.
           page::setText(m_announcer, "");
           page::setText(m_announcer, workingWindowDesign.copiedAnnouncement);
@@ -120,13 +130,18 @@ PageWorking::PageWorking(val mainWindow, std::function<void()> onClose)
     m_announcer.call<void>("setAttribute", val("aria-live"), val("polite"));
     page::append(buttons, m_announcer);
     m_panel.append(buttons);
-    m_panel.placeOver(mainWindow);
 }
 
 void PageWorking::show(const show::Working& working) {
     m_text.set("value", working.text);
     m_text.set("scrollTop", 0);
     drawGraph(*working.figure);
+    // Placed once it has its size: the graph's comes with the first working.
+    if (!m_placed) {
+        m_panel.placeBeside(m_mainWindow,
+                            m_mainWindow.call<val>("querySelectorAll", val(keptVisible())), m_text);
+        m_placed = true;
+    }
 }
 
 void PageWorking::drawGraph(const Figure& figure) {

@@ -16,7 +16,7 @@
 // information panel is. Destroying it takes it off the page.
 class PageWorking {
 public:
-    // Placed over the middle of the main window. onClose: the user closed it; the owner
+    // Placed by the panels' rule with its first working. onClose: the user closed it; the owner
     // destroys it.
     PageWorking(emscripten::val mainWindow, std::function<void()> onClose);
     PageWorking(const PageWorking&) = delete;
@@ -31,6 +31,8 @@ private:
     void drawGraph(const Figure& figure);
 
     PagePanel m_panel;
+    emscripten::val m_mainWindow = emscripten::val::null();
+    bool m_placed = false;
     emscripten::val m_text = emscripten::val::null();
     emscripten::val m_graph = emscripten::val::null();
     emscripten::val m_note = emscripten::val::null();

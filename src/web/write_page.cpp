@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
                   << " needs <!--window--> and <!--welcome-->, each once\n";
         return 1;
     }
-    if (!write(argv[3], page) || !write(argv[4], style + windowStyle())) {
+    if (!write(argv[3], page) || !write(argv[4], withNarrowQuery(style) + windowStyle())) {
         std::cerr << "write_page: cannot write " << argv[3] << " or " << argv[4] << "\n";
         return 1;
     }

@@ -220,3 +220,70 @@ describe('zoomed in', () => {
         });
     }
 });
+
+// The Working panel where the program places it: a pupil changes a coefficient and runs again
+// while reading it. Each coefficient box and "run" can be brought into sight clear of the panel;
+// by a finger, the panel and its menu have the window's targets and text.
+describe('the Working panel and the window it follows', () => {
+    const screens = [
+        { what: '1280 × 800', options: { viewport: { width: 1280, height: 800 } }, beside: true },
+        { what: '800 × 500', options: { viewport: { width: 800, height: 500 } } },
+        { what: 'a phone, 360 × 740 by touch', options: phone, touch: true },
+        { what: 'a phone in landscape, 740 × 360 by touch', options: { ...phone, viewport: { width: 740, height: 360 } }, touch: true },
+    ];
+    const kept = ['Text(1)', 'Text(2)', 'Text(3)', 'Text(4)', 'Text(5)', 'Text(6)', 'Command1'];
+    for (const { what, options, beside, touch } of screens) {
+        test(`${what}: the boxes and run stay in reach${touch ? '; targets of 44 px, text of 16 px' : ''}`, async () => {
+            const { page } = await session.start(options);
+            await pressCheck(page, 'Option2');
+            await type(page, ['1', '1', '3', '1', '-1', '1']);
+            assert.equal(await clickRun(page), '');
+            if (touch) {
+                const seen = await layout(page);
+                assertColumn(seen, what);
+                for (const entry of seen.controls.filter((control) => control.target))
+                    assert.ok(entry.height >= 44, `${entry.name} ${entry.height} px high`);
+            }
+            await control(page, 'Text(10)').click({ button: 'right' });
+            if (touch) {
+                const items = await page.evaluate(() => [...document.querySelectorAll('[data-name="ContextMenu"] [role="menuitem"]')]
+                    .filter((item) => !item.hidden).map((item) => [item.getBoundingClientRect().height, parseFloat(getComputedStyle(item).fontSize)]));
+                for (const [height, font] of items) assert.ok(height >= 44 && font >= 16, `menu item ${height} px high, text of ${font} px`);
+            }
+            await control(page, 'ShowWorking').click();
+            await control(page, 'Working').waitFor();
+
+            const panel = await control(page, 'Working').evaluate((element) => {
+                const rect = element.getBoundingClientRect();
+                return { left: rect.left, top: rect.top, right: rect.right, bottom: rect.bottom, width: innerWidth, height: innerHeight };
+            });
+            if (beside) assert.ok(panel.left >= 554, `beside the window: ${JSON.stringify(panel)}`);
+            if (touch) assert.deepEqual([panel.left, panel.right, panel.bottom], [0, panel.width, panel.height], 'a sheet as wide as the screen');
+            // Brought into sight as the browser brings a box the pupil goes to, each is the one
+            // thing at its middle, not the panel; beside the window, without scrolling.
+            for (const name of kept) {
+                const reach = await control(page, name).evaluate((element, scroll) => {
+                    if (scroll) element.scrollIntoView({ block: 'nearest' });
+                    const rect = element.getBoundingClientRect();
+                    return element.contains(document.elementFromPoint(rect.left + rect.width / 2, rect.top + rect.height / 2));
+                }, !beside);
+                assert.ok(reach, `${name} clear of the panel`);
+            }
+            if (touch) {
+                const sizes = await control(page, 'Working').evaluate((element) => [
+                    element.querySelector('.titlebar span'), element.querySelector('textarea'),
+                    element.querySelector('.buttons button'), element.querySelector('.titlebar button'),
+                ].map((part) => {
+                    const rect = part.getBoundingClientRect();
+                    return [rect.width, rect.height, parseFloat(getComputedStyle(part).fontSize)];
+                }));
+                for (const [, , font] of sizes) assert.ok(font >= 16, `text of ${font} px`);
+                assert.ok(sizes[2][1] >= 44, `Copy ${sizes[2][1]} px high`);
+                assert.ok(sizes[3][0] >= 44 && sizes[3][1] >= 44, `close ${sizes[3][0]} × ${sizes[3][1]}`);
+                // No Escape key on a phone: the close button is tapped.
+                await control(page, 'Working').locator('.titlebar button').tap();
+                assert.equal(await page.locator('[data-name="Working"]').count(), 0);
+            }
+        });
+    }
+});

@@ -94,16 +94,34 @@ std::string rule(std::string_view selector, const css::Declarations& declaration
 
 } // namespace
 
+std::string narrowQuery() {
+    // The window is as high as its client area under the menu bar's 19 pixels.
+    const MainWindowDesign& design = mainWindowDesign();
+    constexpr int menuBarHeight = 19;
+    return "(max-width: " + std::to_string(css::toPixels(design.clientWidth) - 1) +
+           "px), (max-height: " +
+           std::to_string(css::toPixels(design.clientHeight) + menuBarHeight - 1) +
+           "px), (pointer: coarse)";
+}
+
+std::string withNarrowQuery(std::string style) {
+    constexpr std::string_view name = "(--narrow)";
+    const std::string query = narrowQuery();
+    for (std::size_t at = style.find(name); at != std::string::npos;
+         at = style.find(name, at + query.size()))
+        style.replace(at, name.size(), query);
+    return style;
+}
+
 std::string windowMarkup() {
     const MainWindowDesign& design = mainWindowDesign();
     Conversation conversation;
     conversation.handle(event::Load{});
     conversation.handle(event::Answer{BoxButton::Ok});
-    // Hidden until the welcome box is answered. Narrower than the window (a phone, a page zoomed
-    // in), it stands its controls in one column. The announcer says, once and politely, what a
-    // screen reader hears after a run.
-    const std::string narrow =
-        "(max-width: " + std::to_string(css::toPixels(design.clientWidth) - 1) + "px)";
+    // Hidden until the welcome box is answered. Where it does not fit (a phone, a page zoomed in)
+    // or a finger points, it stands its controls in one column. The announcer says, once and
+    // politely, what a screen reader hears after a run.
+    const std::string narrow = narrowQuery();
     std::string html = "<div" + named(design.name) + " class=\"form1\" hidden" +
                        markup::attribute("data-narrow", narrow) + ">" + menuBar() +
                        "<div class=\"client\">";
