@@ -251,20 +251,14 @@ inline std::vector<std::string_view> currencySymbolsOf(const NumberLocale& local
     return symbols;
 }
 
-// The longest of the locale's currency symbols that the text starts (or ends) with, as "kr."
-// before "kr"; empty where there is none.
-inline std::string_view leadingSymbol(std::string_view text, const NumberLocale& locale) {
+// The longest of the locale's currency symbols that the text starts (or, atEnd, ends) with, as
+// "kr." before "kr"; empty where there is none.
+inline std::string_view currencySymbolAt(std::string_view text, const NumberLocale& locale,
+                                         bool atEnd = false) {
     std::string_view longest;
     for (std::string_view symbol : currencySymbolsOf(locale))
-        if (symbol.size() > longest.size() && text.starts_with(symbol))
-            longest = symbol;
-    return longest;
-}
-
-inline std::string_view trailingSymbol(std::string_view text, const NumberLocale& locale) {
-    std::string_view longest;
-    for (std::string_view symbol : currencySymbolsOf(locale))
-        if (symbol.size() > longest.size() && text.ends_with(symbol))
+        if (symbol.size() > longest.size() &&
+            (atEnd ? text.ends_with(symbol) : text.starts_with(symbol)))
             longest = symbol;
     return longest;
 }
@@ -348,13 +342,14 @@ inline std::optional<double> localeValue(std::string_view text, const NumberLoca
 
     std::string body;
     const std::string_view afterSign = rest.substr(std::min<std::size_t>(rest.size(), 1));
-    if (const std::string_view symbol = leadingSymbol(rest, locale); !symbol.empty()) {
+    if (const std::string_view symbol = currencySymbolAt(rest, locale); !symbol.empty()) {
         body = withoutLeadingBlanks(rest.substr(symbol.size()));
-    } else if (const std::string_view symbol = leadingSymbol(afterSign, locale);
+    } else if (const std::string_view symbol = currencySymbolAt(afterSign, locale);
                !symbol.empty() && (rest[0] == '+' || rest[0] == '-')) {
         body = rest.substr(0, 1);
         body += withoutLeadingBlanks(afterSign.substr(symbol.size()));
-    } else if (const std::string_view symbol = trailingSymbol(rest, locale); !symbol.empty()) {
+    } else if (const std::string_view symbol = currencySymbolAt(rest, locale, true);
+               !symbol.empty()) {
         body = withoutTrailingBlanks(rest.substr(0, rest.size() - symbol.size()));
     } else {
         body = rest;
