@@ -754,7 +754,18 @@ std::string Working::text() const {
     return all;
 }
 
-Working makeWorking(const RunOutcome& outcome) {
+std::vector<MethodChoice> workingMethods(const RunOutcome& outcome) {
+    if (outcome.mode == RunOutcome::Mode::None ||
+        outcome.warning == RunOutcome::Warning::EmptyBoxes ||
+        outcome.warning == RunOutcome::Warning::NotANumber)
+        return {};
+    if (outcome.mode == RunOutcome::Mode::System)
+        return {{WorkingMethod::Cramer, "Cramer's rule"}};
+    return {{WorkingMethod::Formula, "The formula"}};
+}
+
+Working makeWorking(const RunOutcome& outcome, const NumberLocale& /*locale*/,
+                    WorkingMethod /*method*/) {
     Working working;
     Writer out(working);
     if (outcome.mode == RunOutcome::Mode::None) {

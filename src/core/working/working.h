@@ -37,4 +37,33 @@ struct Working {
     std::string text() const;
 };
 
-Working makeWorking(const RunOutcome& outcome);
+// The ways a pupil is taught to solve the run's kind: the formula, factoring and completing the
+// square for the second degree, the rearranging steps for the first, Cramer's rule, elimination
+// and substitution for systems. The first of a kind is the way the program itself works.
+enum class WorkingMethod {
+    Formula,
+    Factoring,
+    CompletingSquare,
+    Rearranging,
+    Cramer,
+    Elimination,
+    Substitution,
+};
+
+// A method as the Working window offers it: greyed, with its reason, where it does not apply to
+// this run (factoring where the roots are not rational).
+struct MethodChoice {
+    WorkingMethod method;
+    std::string name;   // "The formula", "Factoring", ...
+    bool applies = true;
+    std::string reason; // why it does not apply; empty where it does
+    friend bool operator==(const MethodChoice&, const MethodChoice&) = default;
+};
+
+// The methods of the run's kind, the program's own first; none before a run or after a warning.
+std::vector<MethodChoice> workingMethods(const RunOutcome& outcome);
+
+// The working in the user's number form, by the method chosen; a method that does not apply
+// falls back to the first of the kind.
+Working makeWorking(const RunOutcome& outcome, const NumberLocale& locale = {},
+                    WorkingMethod method = WorkingMethod::Formula);
