@@ -1,5 +1,6 @@
 // Whole conversations: the input is a sequence of the user's events (the program starting,
-// commands, edits, answers to boxes, options chosen, windows closed), each sent to Conversation.
+// commands, edits, answers to boxes, options and ways of working chosen, windows closed), each
+// sent to Conversation.
 // After each one, a reply holds at most one box, which ends it, and a model of its own that
 // follows every reply, edit and option chosen shows exactly the conversation's window.
 
@@ -59,7 +60,7 @@ Event decodeEvent(InputReader& input) {
     case 0:
         return event::Load{};
     case 1: {
-        const auto command = ::Command(input.pick(int(::Command::ShowWorking) + 1));
+        const auto command = ::Command(input.pick(int(::Command::TypeEquation) + 1));
         return event::Command{command, names[std::size_t(input.pick(int(names.size())))]};
     }
     case 2: {
@@ -74,8 +75,10 @@ Event decodeEvent(InputReader& input) {
         return event::WindowClosed{};
     case 6:
         return event::InfoWindowClosed{};
-    default:
+    case 7:
         return event::WorkingWindowClosed{};
+    default:
+        return event::ChooseMethod{WorkingMethod(input.pick(int(WorkingMethod::Substitution) + 1))};
     }
 }
 
@@ -110,6 +113,9 @@ std::string describe(const Event& event) {
         [](const event::WindowClosed&) -> std::string { return "window closed"; },
         [](const event::InfoWindowClosed&) -> std::string { return "info window closed"; },
         [](const event::WorkingWindowClosed&) -> std::string { return "working window closed"; },
+        [](const event::ChooseMethod& choice) -> std::string {
+            return "choose method " + std::to_string(int(choice.method));
+        },
     };
     return std::visit(describeOne, event);
 }
@@ -151,6 +157,8 @@ std::string difference(const WindowModel& expected, const WindowModel& shown) {
     found.push_back(compare("ended", expected.ended(), shown.ended()));
     found.push_back(compare("working text", expected.workingText(), shown.workingText()));
     found.push_back(compare("working item", expected.workingEnabled(), shown.workingEnabled()));
+    found.push_back(compare("working method", std::to_string(int(expected.workingMethod())),
+                            std::to_string(int(shown.workingMethod()))));
     for (const std::string& one : found)
         if (!one.empty())
             return one;

@@ -11,6 +11,7 @@
 #include "core/design/main_window_design.h"
 #include "core/design/text_measure.h"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -19,6 +20,7 @@ class Form3;
 class QMenu;
 class WorkingWindow;
 struct ControlDesign;
+struct MenuItemDesign;
 
 // The main window: builds the controls from the design table, sends each event to the core's
 // conversation and draws what the reply shows. Construction leaves every control in its
@@ -53,6 +55,8 @@ protected:
 private:
     void createContents();
     void createMenus();
+    // An item of a menu bar's menu or a context menu, which sends its command.
+    QAction* addMenuItem(QMenu* menu, const MenuItemDesign& design);
     void createControls();
     QWidget* createControl(const ControlDesign& design, QWidget* client);
     // The event goes to the conversation, and each effect of its reply is drawn in its order.
@@ -63,6 +67,8 @@ private:
     // The status line's and the result boxes' context menu: the control's own items, if it has
     // any, and "Show working".
     void showContextMenu(QWidget* control, QMenu* menu, const QPoint& pos);
+    // Opens the control's context menu at pos, and destroys it once closed.
+    void execContextMenu(QWidget* control, QMenu* menu, const QPoint& pos);
     // Where a new working window of this size opens, by the panels' rule.
     QPoint workingPlace(QSize size) const;
 
@@ -77,4 +83,5 @@ private:
     QPointer<Form3> m_form3;
     QPointer<WorkingWindow> m_working;
     bool m_workingEnabled = false;
+    QPointer<QAction> m_workingItem; // Tools > Show working
 };

@@ -20,6 +20,21 @@ std::string buttonOf(Command command) {
     return {};
 }
 
+// The list of ways a run's kind offers, which keeps the way chosen for it.
+std::vector<WorkingMethod> kindOf(const std::vector<MethodChoice>& methods) {
+    std::vector<WorkingMethod> kind;
+    for (const MethodChoice& choice : methods)
+        kind.push_back(choice.method);
+    return kind;
+}
+
+const MethodChoice* findMethod(const std::vector<MethodChoice>& methods, WorkingMethod method) {
+    const auto found =
+        std::find_if(methods.begin(), methods.end(),
+                     [method](const MethodChoice& one) { return one.method == method; });
+    return found == methods.end() ? nullptr : &*found;
+}
+
 bool showsBox(const Effect& effect) {
     return std::holds_alternative<show::Box>(effect);
 }
@@ -103,6 +118,7 @@ Reply Conversation::handle(const Event& event) {
             m_workingOpen = false;
             return Reply{};
         },
+        [this](const event::ChooseMethod& choice) { return chooseMethod(choice.method); },
     };
     Reply reply = std::visit(answerTo, event);
     keepScreenReaderCurrent(reply);
@@ -163,6 +179,8 @@ Reply Conversation::command(Command command, std::string_view origin) {
             followWithWorking(window.reply);
         }
         break;
+    case Command::TypeEquation:
+        return typeEquation();
     case Command::HelpAbout:
         window.reply.push_back(show::Box{aboutBox});
         window.reply.push_back(show::Focus{m_boxOrigin});
@@ -217,10 +235,45 @@ Reply Conversation::answer(BoxButton button) {
     return deliver(std::move(rest));
 }
 
+Reply Conversation::typeEquation() {
+    return {};
+}
+
+Reply Conversation::chooseMethod(WorkingMethod method) {
+    if (m_window.ended() || m_boxOpen)
+        return {};
+    const std::vector<MethodChoice> methods = workingMethods(m_lastRun);
+    const MethodChoice* chosen = findMethod(methods, method);
+    // A greyed way cannot be chosen, nor one of another kind of run.
+    if (!chosen || !chosen->applies || methodFor(methods) == method)
+        return {};
+    m_chosenMethods[kindOf(methods)] = method;
+    Reply reply;
+    followWithWorking(reply);
+    return deliver(std::move(reply));
+}
+
+WorkingMethod Conversation::methodFor(const std::vector<MethodChoice>& methods) const {
+    if (methods.empty())
+        return WorkingMethod::Formula;
+    const auto remembered = m_chosenMethods.find(kindOf(methods));
+    if (remembered != m_chosenMethods.end()) {
+        const MethodChoice* chosen = findMethod(methods, remembered->second);
+        if (chosen && chosen->applies)
+            return chosen->method;
+    }
+    return methods.front().method;
+}
+
 void Conversation::followWithWorking(Reply& reply) const {
-    if (m_workingOpen)
-        reply.push_back(show::Working{makeWorking(m_lastRun).text(),
-                                      std::make_shared<const Figure>(makeFigure(m_lastRun))});
+    if (!m_workingOpen)
+        return;
+    show::Working working;
+    working.methods = workingMethods(m_lastRun);
+    working.method = methodFor(working.methods);
+    working.text = makeWorking(m_lastRun, m_locale, working.method).text();
+    working.figure = std::make_shared<const Figure>(makeFigure(m_lastRun));
+    reply.push_back(std::move(working));
 }
 
 Reply Conversation::windowClosed() {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/conversation/event.h"
 #include "core/conversation/reply.h"
@@ -48,6 +50,13 @@ private:
     Reply command(Command command, std::string_view origin);
     Reply run();
     Reply answer(BoxButton button);
+    // An equation typed as the pupil writes it.
+    Reply typeEquation();
+    // The way the working is made for runs of this kind from now on, where it applies.
+    Reply chooseMethod(WorkingMethod method);
+    // The way the working of a run offering these methods is made: the one last chosen for them
+    // where it applies, else the program's own.
+    WorkingMethod methodFor(const std::vector<MethodChoice>& methods) const;
     Reply windowClosed();
     // Takes the reply up to its box, if it has one, keeps the rest for the answer, and brings
     // the model up to what is shown.
@@ -72,5 +81,8 @@ private:
     bool m_infoOpen = false;
     RunOutcome m_lastRun; // its mode is None until a run, and again after CHECK! or clear fields
     bool m_workingOpen = false;
+    // The way of working last chosen, for each list of ways: a second-degree equation, a
+    // first-degree one and a system each keep their own while the program runs.
+    std::map<std::vector<WorkingMethod>, WorkingMethod> m_chosenMethods;
     const ResultCaptions* m_layoutResults = nullptr; // the layout CHECK! laid out, if any
 };
