@@ -28,10 +28,11 @@ WorkingWindow::WorkingWindow() {
     setAttribute(Qt::WA_QuitOnClose, false);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    // The way of working, above the words it changes; named by its label for a screen reader.
+    // The way of working, above the words it changes.
     m_methodLabel = new QLabel(QString::fromLatin1(design.methodCaption), this);
     m_method = new QComboBox(this);
     m_method->setObjectName(QString::fromLatin1(design.methodName));
+    // A screen reader learns the label from the list as its buddy.
     m_methodLabel->setBuddy(m_method);
     // Only the user's choice goes to the core: the list the core fills says nothing back.
     connect(m_method, &QComboBox::activated, this, [this](int index) {
