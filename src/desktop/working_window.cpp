@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QStandardItemModel>
 
 #include "core/design/working_window_design.h"
@@ -29,11 +28,11 @@ WorkingWindow::WorkingWindow() {
     setAttribute(Qt::WA_DeleteOnClose);
 
     // The way of working, above the words it changes.
-    m_methodLabel = new QLabel(QString::fromLatin1(design.methodCaption), this);
+    auto* methodLabel = new QLabel(QString::fromLatin1(design.methodCaption), this);
     m_method = new QComboBox(this);
     m_method->setObjectName(QString::fromLatin1(design.methodName));
     // A screen reader learns the label from the list as its buddy.
-    m_methodLabel->setBuddy(m_method);
+    methodLabel->setBuddy(m_method);
     // Only the user's choice goes to the core: the list the core fills says nothing back.
     connect(m_method, &QComboBox::activated, this, [this](int index) {
         if (index >= 0 && index < int(m_methods.size()))
@@ -59,7 +58,7 @@ WorkingWindow::WorkingWindow() {
     connect(m_copy, &QPushButton::clicked, this, &WorkingWindow::copy);
 
     auto* methodRow = new QHBoxLayout;
-    methodRow->addWidget(m_methodLabel);
+    methodRow->addWidget(methodLabel);
     methodRow->addWidget(m_method);
     methodRow->addStretch();
     auto* layout = new QGridLayout(this);
@@ -85,7 +84,6 @@ void WorkingWindow::showMethods(const std::vector<MethodChoice>& methods, Workin
     // The list is filled again only when the run's kind offers others, so that the user's place
     // in it and the keyboard focus stay as they are.
     if (methods != m_methods) {
-        const QSignalBlocker quiet(m_method);
         m_methods = methods;
         m_method->clear();
         auto* items = qobject_cast<QStandardItemModel*>(m_method->model());
@@ -105,10 +103,8 @@ void WorkingWindow::showMethods(const std::vector<MethodChoice>& methods, Workin
     // Nothing to choose before a run or after a warning.
     m_method->setEnabled(!methods.empty());
     for (std::size_t index = 0; index < m_methods.size(); ++index)
-        if (m_methods[index].method == chosen && m_method->currentIndex() != int(index)) {
-            const QSignalBlocker quiet(m_method);
+        if (m_methods[index].method == chosen)
             m_method->setCurrentIndex(int(index));
-        }
 }
 
 void WorkingWindow::bringToFront() {

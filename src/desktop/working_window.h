@@ -7,7 +7,6 @@
 #include "core/conversation/reply.h"
 
 class QComboBox;
-class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class FigureView;
@@ -34,7 +33,6 @@ private:
     void copy();
     void showMethods(const std::vector<MethodChoice>& methods, WorkingMethod chosen);
 
-    QLabel* m_methodLabel;
     QComboBox* m_method;
     std::vector<MethodChoice> m_methods; // as the list shows them
     QPlainTextEdit* m_text;
