@@ -98,6 +98,9 @@ void complexRoots(const EquationFacts& f, const std::string& start, const Notati
     const std::string real = n.decimal(asSurd(rationalPart(f.roots->first)));
     const std::string size = n.decimal(imaginarySize(f.roots->first));
     out.add(Kind::Result, "x1,2 " + real + " ± " + size.substr(size.find(' ') + 1) + "i");
+    if (!f.windowFirst.empty())
+        out.add(Kind::Note, "The window writes them as " + f.windowFirst + " and " +
+                                f.windowSecond + ".");
 }
 
 std::string discriminantLine(const EquationFacts& f, const Notation& n) {
@@ -222,8 +225,8 @@ void byRearranging(const EquationFacts& f, const Notation& n, Writer& out) {
     else
         out.add(Kind::Step, step);
     if (!(f.b == Rational(1)))
-        out.add(Kind::Result, "x = " + n.number(-f.c) + "/" + n.put(f.b) + " = " +
-                                  n.result(x));
+        out.add(Kind::Result,
+                "x = " + Notation::then(n.number(-f.c) + "/" + n.put(f.b), n.result(x)));
     else
         out.add(Kind::Result, "x = " + n.result(x));
     const Rational value = f.b * x + f.c;

@@ -23,6 +23,21 @@ std::string faultWords(ArithmeticFault::Kind kind) {
     return "a number too large for the program's numbers (about 3.4×10³⁸)";
 }
 
+// A kept value named exactly, or to 15 digits where it has more than 40.
+std::string keptText(const Rational& value, const Notation& n) {
+    const std::optional<std::string> digits = terminatingDecimalText(value);
+    int significant = 0;
+    bool started = false;
+    for (char c : digits.value_or("")) {
+        started = started || (c >= '1' && c <= '9');
+        significant += started && c >= '0' && c <= '9' ? 1 : 0;
+    }
+    if (significant <= 40)
+        return n.number(value);
+    const std::string approximate = n.decimal(asSurd(value));
+    return "about " + approximate.substr(approximate.find(' ') + 1);
+}
+
 // Why the window's numbers are not the exact ones: the first coefficient the program could not
 // keep as typed, else the first value it computed and kept rounded.
 std::string reason(const RunOutcome& outcome, const ExactCoefficients& coefficients,
@@ -36,7 +51,7 @@ std::string reason(const RunOutcome& outcome, const ExactCoefficients& coefficie
         if (value && *value == exact)
             return std::string();
         return keepsDigits + ", so " + name + " = " + n.number(exact) + " is kept as " +
-               (value ? n.number(*value) : "a number too large for them") + ".";
+               (value ? keptText(*value, n) : "a number too large for them") + ".";
     };
     for (std::size_t i = 0; i < outcome.texts.size() && i < 6; ++i) {
         const std::string why = keptAs(system ? systemNames[i] : equationNames[i],

@@ -79,12 +79,18 @@ std::string Notation::number(const Rational& value) const {
 }
 
 std::string Notation::fraction(const Rational& value) const {
-    return value.den == 1 ? number(value) : value.text();
+    // Tenths and hundredths read as the decimals typed; halves and thirds as fractions.
+    Rational tenths = value;
+    for (int places = 0; places < 64 && tenths.den != 1 && tenths.den % 10 == 0; ++places)
+        tenths = tenths * Rational(10);
+    return tenths.den == 1 ? number(value) : value.text();
 }
 
 std::string Notation::put(const Rational& value) const {
     const std::string text = number(value);
-    return value.sign() < 0 || text.find('/') != std::string::npos ? "(" + text + ")" : text;
+    const bool compound =
+        text.find('/') != std::string::npos || text.find("×") != std::string::npos;
+    return value.sign() < 0 || compound ? "(" + text + ")" : text;
 }
 
 std::string Notation::surd(const Surd& value) const {
@@ -139,14 +145,16 @@ std::string Notation::side(const std::vector<std::pair<Rational, std::string>>& 
 }
 
 std::string Notation::then(const std::string& start, const std::string& value) {
-    return value == start ? start : start + " = " + value;
+    if (value == start || value.starts_with(start + " "))
+        return value;
+    return start + " = " + value;
 }
 
 std::string Notation::written(const std::vector<std::pair<Rational, std::string>>& terms,
                               bool zeroUnknowns) const {
     std::string text;
     for (const auto& [coefficient, unknown] : terms) {
-        const bool keep = coefficient.sign() != 0 || (zeroUnknowns && !unknown.empty());
+        const bool keep = coefficient.sign() != 0 || zeroUnknowns;
         if (!keep)
             continue;
         const bool negative = coefficient.sign() < 0;
@@ -161,9 +169,9 @@ std::string Notation::written(const std::vector<std::pair<Rational, std::string>
 }
 
 std::string Notation::window(const std::string& shown) const {
-    std::string text = shown;
-    if (const std::size_t point = text.find('.'); point != std::string::npos)
-        text.replace(point, 1, m_locale.decimalSeparator);
+    std::string text;
+    for (char c : shown)
+        text += c == '.' ? m_locale.decimalSeparator : std::string(1, c);
     return text;
 }
 

@@ -17,9 +17,11 @@ public:
     // A terminating decimal as such ("0.25", "16777217", "5×10⁻⁵⁰"), any other fraction as
     // "1/3".
     std::string number(const Rational& value) const;
-    // A number worked out: a fraction where it is none of the decimals typed, "9/8", "-1/2".
+    // A number worked out: a fraction where it is no decimal of tenths, "9/8", "-1/2", but
+    // "0.25" and "1×10⁻³⁰".
     std::string fraction(const Rational& value) const;
-    // A number put into a formula: brackets around negative numbers and fractions.
+    // A number put into a formula: brackets around negative numbers, fractions and powers of
+    // ten.
     std::string put(const Rational& value) const;
     // "(3 + √5)/2", "-√3/3", or the rational's number.
     std::string surd(const Surd& value) const;
@@ -33,8 +35,8 @@ public:
     std::string term(const Rational& coefficient, const std::string& unknown) const;
     // A sum of terms, "x² - 3x + 2", without its zero terms.
     std::string sum(const std::vector<std::pair<Rational, std::string>>& terms) const;
-    // The left side of an equation as typed: its zero terms written out where no unknown is
-    // left, so that 0, 0, 5 reads "0x + 0y = 5" and not "5 = ...".
+    // The left side of an equation as typed: every term written out where no unknown is left,
+    // so that 0, 0, 5 reads "0x + 0y = 5" and not "5 = ...".
     std::string side(const std::vector<std::pair<Rational, std::string>>& terms) const;
     // "start = value", or only "start" where the value reads the same.
     static std::string then(const std::string& start, const std::string& value);

@@ -100,8 +100,10 @@ void byCramer(const SystemFacts& f, const Notation& n, Writer& out) {
         return;
     }
     out.add(Kind::Case, "D = " + n.number(f.D) + " ≠ 0, so there is one solution.");
-    out.add(Kind::Step, "x = D1/D = " + n.number(f.D1) + "/" + n.put(f.D) + " = " + n.fraction(f.x));
-    out.add(Kind::Step, "y = D2/D = " + n.number(f.D2) + "/" + n.put(f.D) + " = " + n.fraction(f.y));
+    out.add(Kind::Step, "x = D1/D = " + Notation::then(n.number(f.D1) + "/" + n.put(f.D),
+                                                       n.fraction(f.x)));
+    out.add(Kind::Step, "y = D2/D = " + Notation::then(n.number(f.D2) + "/" + n.put(f.D),
+                                                       n.fraction(f.y)));
     solution(f, n, out);
 }
 

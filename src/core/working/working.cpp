@@ -131,7 +131,13 @@ Working makeWorking(const RunOutcome& outcome, const NumberLocale& locale, Worki
     try {
         const ExactCoefficients coefficients = exactCoefficients(outcome);
         if (outcome.mode == RunOutcome::Mode::Equation) {
-            const EquationFacts facts = equationFacts(coefficients);
+            EquationFacts facts = equationFacts(coefficients);
+            if (outcome.equationCase == EquationCase::ComplexRoots &&
+                outcome.warning == RunOutcome::Warning::None) {
+                const WindowTexts shown = windowTexts(outcome);
+                facts.windowFirst = notation.window(shown.first);
+                facts.windowSecond = notation.window(shown.second);
+            }
             equationNote(outcome, facts, coefficients, notation, out);
             equationWorking(facts, way, notation, out);
         } else {

@@ -37,6 +37,8 @@ struct EquationFacts {
     EquationCase kind = EquationCase::Undefined;
     Rational D;                      // with a != 0
     std::optional<ExactRoots> roots; // with a != 0
+    // The complex roots in the window's own form, "-0.5+0.866025403784439*i", to name it once.
+    std::string windowFirst, windowSecond;
 };
 EquationFacts equationFacts(const ExactCoefficients& coefficients);
 
