@@ -79,7 +79,7 @@ private:
     // A row's line: written out, or its start where it ends in "…".
     static bool matches(const QString& line, const QString& expected) {
         return expected.endsWith(QString("…")) ? line.startsWith(expected.chopped(1))
-                                                 : line == expected;
+                                               : line == expected;
     }
 
     // An integer of any length, built from its digits with the exact arithmetic.
@@ -181,9 +181,8 @@ private slots:
             QStringList lines;
             for (const QJsonValue line : row["lines"].toArray())
                 lines << line.toString();
-            const QString name = row["method"].toString() + ": " +
-                                 row["coefficients"].toString() + " (" +
-                                 row["locale"].toString() + ")";
+            const QString name = row["method"].toString() + ": " + row["coefficients"].toString() +
+                                 " (" + row["locale"].toString() + ")";
             QTest::newRow(qPrintable(name))
                 << row["method"].toString() << row["coefficients"].toString()
                 << row["locale"].toString() << lines;

@@ -16,8 +16,8 @@ Surd squareRoot(const Rational& value) {
 // "√768 = √(256·3) = 16√3", "√(5/4) = √5/2", "√(-3) = i√3", "√9 = 3".
 std::string rootSteps(const Rational& value, const Notation& n) {
     const Surd root = squareRoot(value);
-    std::string text = "√" + (value.sign() < 0 || value.den != 1 ? "(" + n.number(value) + ")"
-                                                                  : n.number(value));
+    std::string text =
+        "√" + (value.sign() < 0 || value.den != 1 ? "(" + n.number(value) + ")" : n.number(value));
     const Rational factor = root.rational() ? Rational(0) : surdFactor(root);
     if (value.sign() > 0 && value.den == 1 && !root.rational() && factor.den == 1 &&
         factor != Rational(1)) {
@@ -49,8 +49,8 @@ std::string complexPair(const Surd& root, const Notation& n) {
 // a·x² + b·x + c with the number x put in, term by term, and its value.
 std::string putBack(const EquationFacts& f, const Rational& x, const Notation& n) {
     const Rational ax2 = f.a * x * x, bx = f.b * x;
-    std::string text = n.put(f.a) + "·" + n.put(x) + "² + " + n.put(f.b) + "·" + n.put(x) +
-                       " + " + n.put(f.c) + " = " + n.sum({{ax2, ""}, {bx, ""}, {f.c, ""}});
+    std::string text = n.put(f.a) + "·" + n.put(x) + "² + " + n.put(f.b) + "·" + n.put(x) + " + " +
+                       n.put(f.c) + " = " + n.sum({{ax2, ""}, {bx, ""}, {f.c, ""}});
     const Rational value = ax2 + bx + f.c;
     return text + " = " + n.number(value);
 }
@@ -72,16 +72,17 @@ void check(const EquationFacts& f, const Notation& n, Writer& out) {
         return n.number(value) + (value == expected ? " = " : " ≠ ");
     };
     out.add(Kind::Step, "Check with the sum and the product of the roots: x1 + x2 = " +
-                            compared(sum, -f.b / f.a) + "-b/a and x1·x2 = " +
-                            compared(product, f.c / f.a) + "c/a.");
+                            compared(sum, -f.b / f.a) +
+                            "-b/a and x1·x2 = " + compared(product, f.c / f.a) + "c/a.");
 }
 
 void roots(const EquationFacts& f, const std::string& x1Start, const std::string& x2Start,
            const Notation& n, Writer& out) {
     const auto line = [&](const std::string& name, const std::string& start, const Surd& root) {
         const std::string reduced = n.result(root);
-        out.add(Kind::Result,
-                name + " = " + start + (reduced.starts_with(start + " ") ? reduced.substr(start.size()) : " = " + reduced));
+        out.add(Kind::Result, name + " = " + start +
+                                  (reduced.starts_with(start + " ") ? reduced.substr(start.size())
+                                                                    : " = " + reduced));
     };
     line("x1", x1Start, f.roots->first);
     line("x2", x2Start, f.roots->second);
@@ -94,13 +95,14 @@ void doubleRoot(const EquationFacts& f, const Notation& n, Writer& out) {
 void complexRoots(const EquationFacts& f, const std::string& start, const Notation& n,
                   Writer& out) {
     const std::string pair = complexPair(f.roots->first, n);
-    out.add(Kind::Result, start + (pair == start.substr(start.rfind("= ") + 2) ? "" : " = " + pair));
+    out.add(Kind::Result,
+            start + (pair == start.substr(start.rfind("= ") + 2) ? "" : " = " + pair));
     const std::string real = n.decimal(asSurd(rationalPart(f.roots->first)));
     const std::string size = n.decimal(imaginarySize(f.roots->first));
     out.add(Kind::Result, "x1,2 " + real + " ± " + size.substr(size.find(' ') + 1) + "i");
     if (!f.windowFirst.empty())
-        out.add(Kind::Note, "The window writes them as " + f.windowFirst + " and " +
-                                f.windowSecond + ".");
+        out.add(Kind::Note,
+                "The window writes them as " + f.windowFirst + " and " + f.windowSecond + ".");
 }
 
 std::string discriminantLine(const EquationFacts& f, const Notation& n) {
@@ -152,20 +154,17 @@ void byFactoring(const EquationFacts& f, const Notation& n, Writer& out) {
     out.add(Kind::Step, "Two numbers whose sum is -b/a = " + n.number(-f.b / f.a) +
                             " and whose product is c/a = " + n.number(f.c / f.a) + ": " +
                             n.fraction(x1) + " and " + n.fraction(x2));
-    const std::string leading = f.a == Rational(1)    ? ""
-                                : f.a == Rational(-1) ? "-"
-                                                      : n.put(f.a);
+    const std::string leading = f.a == Rational(1) ? "" : f.a == Rational(-1) ? "-" : n.put(f.a);
     const std::string left = n.sum({{f.a, "x²"}, {f.b, "x"}, {f.c, ""}});
     if (x1 == x2) {
         out.add(Kind::Step, left + " = " + leading + "(" + factor(x1, n) + ")² = 0");
         out.add(Kind::Step, factor(x1, n) + " = 0");
         doubleRoot(f, n, out);
     } else {
-        out.add(Kind::Step, left + " = " + leading + "(" + factor(x1, n) + ")(" + factor(x2, n) +
-                                ") = 0");
         out.add(Kind::Step,
-                "A product is 0 where a factor is 0: " + factor(x1, n) + " = 0 or " +
-                    factor(x2, n) + " = 0");
+                left + " = " + leading + "(" + factor(x1, n) + ")(" + factor(x2, n) + ") = 0");
+        out.add(Kind::Step, "A product is 0 where a factor is 0: " + factor(x1, n) + " = 0 or " +
+                                factor(x2, n) + " = 0");
         out.add(Kind::Result, "x1 = " + n.result(x1) + ", x2 = " + n.result(x2));
     }
     check(f, n, out);
@@ -230,14 +229,13 @@ void byRearranging(const EquationFacts& f, const Notation& n, Writer& out) {
     else
         out.add(Kind::Result, "x = " + n.result(x));
     const Rational value = f.b * x + f.c;
-    out.add(Kind::Step, "Check: " + n.put(f.b) + "·" + n.put(x) + " + " + n.put(f.c) + " = " +
-                            n.number(value));
+    out.add(Kind::Step,
+            "Check: " + n.put(f.b) + "·" + n.put(x) + " + " + n.put(f.c) + " = " + n.number(value));
 }
 
 } // namespace
 
-void equationWorking(const EquationFacts& f, WorkingMethod method, const Notation& n,
-                     Writer& out) {
+void equationWorking(const EquationFacts& f, WorkingMethod method, const Notation& n, Writer& out) {
     out.add(Kind::Heading, n.side({{f.a, "x²"}, {f.b, "x"}, {f.c, ""}}) + " = 0");
     out.add(Kind::Heading,
             n.list({"a = " + n.number(f.a), "b = " + n.number(f.b), "c = " + n.number(f.c)}));

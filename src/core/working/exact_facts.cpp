@@ -36,8 +36,8 @@ EquationFacts equationFacts(const ExactCoefficients& coefficients) {
         facts.D = facts.roots->discriminant;
         signOfD = facts.D.sign();
     }
-    facts.kind = equationCase(facts.a.sign() == 0, facts.b.sign() == 0, facts.c.sign() == 0,
-                              signOfD);
+    facts.kind =
+        equationCase(facts.a.sign() == 0, facts.b.sign() == 0, facts.c.sign() == 0, signOfD);
     return facts;
 }
 
@@ -60,10 +60,10 @@ SystemFacts systemFacts(const ExactCoefficients& coefficients) {
         // With D = D1 = D2 = 0 an equation with an unknown makes the other a multiple of it;
         // without unknowns an equation reads 0 = c.
         if (firstHasUnknowns || secondHasUnknowns)
-            facts.kind = (!firstHasUnknowns && k[2].sign() != 0) ||
-                                 (!secondHasUnknowns && k[5].sign() != 0)
-                             ? None
-                             : Line;
+            facts.kind =
+                (!firstHasUnknowns && k[2].sign() != 0) || (!secondHasUnknowns && k[5].sign() != 0)
+                    ? None
+                    : Line;
         else
             facts.kind = k[2].sign() == 0 && k[5].sign() == 0 ? Every : None;
     }

@@ -67,12 +67,11 @@ std::string reason(const RunOutcome& outcome, const ExactCoefficients& coefficie
     return keepsDigits + " and rounds each step to them.";
 }
 
-std::string equationCaseShown(const RunOutcome& o, const WindowTexts& shown,
-                              const Notation& n) {
+std::string equationCaseShown(const RunOutcome& o, const WindowTexts& shown, const Notation& n) {
     switch (o.equationCase) {
     case EquationCase::TwoRealRoots:
-        return "two real roots, x1 = " + n.window(shown.first) + " and x2 = " +
-               n.window(shown.second);
+        return "two real roots, x1 = " + n.window(shown.first) +
+               " and x2 = " + n.window(shown.second);
     case EquationCase::DoubleRoot:
         return "a double root x1 = " + n.window(shown.first);
     case EquationCase::ComplexRoots:
@@ -91,8 +90,9 @@ std::string equationCaseShown(const RunOutcome& o, const WindowTexts& shown,
 std::string equationCaseExact(const EquationFacts& f, const Notation& n) {
     switch (f.kind) {
     case EquationCase::TwoRealRoots:
-        return "D = " + n.number(f.D) + " > 0 and there are two real roots, x1 = " +
-               n.surd(f.roots->first) + " and x2 = " + n.surd(f.roots->second);
+        return "D = " + n.number(f.D) +
+               " > 0 and there are two real roots, x1 = " + n.surd(f.roots->first) +
+               " and x2 = " + n.surd(f.roots->second);
     case EquationCase::DoubleRoot:
         return "D = 0 and there is one double root x = " + n.surd(f.roots->first);
     case EquationCase::ComplexRoots:
@@ -162,8 +162,7 @@ void tooLongNote(const ExactCoefficients& coefficients, const Notation& n, Write
 }
 
 void faultNote(const RunOutcome& o, Writer& out) {
-    out.add(Kind::Warning, "The window shows no result: its arithmetic met " +
-                               faultWords(o.fault) +
+    out.add(Kind::Warning, "The window shows no result: its arithmetic met " + faultWords(o.fault) +
                                ". Worked out exactly, the numbers come to what follows.");
 }
 
@@ -172,8 +171,8 @@ void differenceNote(const std::vector<std::string>& shown, const std::vector<std
                     const std::string& why, const Notation& n, Writer& out) {
     if (shown.empty())
         return;
-    out.add(Kind::Note, "The window shows " + n.list(shown) + ", where exactly " +
-                            n.list(exact) + ": " + why);
+    out.add(Kind::Note,
+            "The window shows " + n.list(shown) + ", where exactly " + n.list(exact) + ": " + why);
 }
 
 } // namespace
@@ -269,12 +268,12 @@ void systemNote(const RunOutcome& o, const SystemFacts& f, const ExactCoefficien
         compare("x", f.x, shown.first);
         compare("y", f.y, shown.second);
     } else if (o.systemResult == SystemResult::LoneX) {
-        const Rational x = o.systemRule == SystemRule::FirstVoidLoneX ? f.k[5] / f.k[3]
-                                                                        : f.k[2] / f.k[0];
+        const Rational x =
+            o.systemRule == SystemRule::FirstVoidLoneX ? f.k[5] / f.k[3] : f.k[2] / f.k[0];
         compare("x", x, shown.first);
     } else if (o.systemResult == SystemResult::LoneY) {
-        const Rational y = o.systemRule == SystemRule::FirstVoidLoneY ? f.k[5] / f.k[4]
-                                                                        : f.k[2] / f.k[1];
+        const Rational y =
+            o.systemRule == SystemRule::FirstVoidLoneY ? f.k[5] / f.k[4] : f.k[2] / f.k[1];
         compare("y", y, shown.second);
     }
     differenceNote(differ, exact, why, n, out);

@@ -39,10 +39,9 @@ void check(const SystemFacts& f, const Notation& n, Writer& out) {
     for (int i = 0; i < 2; ++i) {
         const Row& row = rows[i];
         const Rational value = row.p * f.x + row.q * f.y;
-        out.add(Kind::Step, std::string("Check, ") + names[i] + " equation: " + n.put(row.p) +
-                                "·" + n.put(f.x) + " + " + n.put(row.q) + "·" + n.put(f.y) +
-                                " = " + n.number(value) +
-                                (value == row.r ? "" : " ≠ " + n.number(row.r)));
+        out.add(Kind::Step, std::string("Check, ") + names[i] + " equation: " + n.put(row.p) + "·" +
+                                n.put(f.x) + " + " + n.put(row.q) + "·" + n.put(f.y) + " = " +
+                                n.number(value) + (value == row.r ? "" : " ≠ " + n.number(row.r)));
     }
 }
 
@@ -83,11 +82,26 @@ void withoutOneSolution(const SystemFacts& f, const Notation& n, Writer& out) {
         out.add(Kind::Case, "D = D1 = D2 = 0: both equations describe the same line, so there "
                             "are infinitely many solutions.");
     const Row& row = firstVoid ? rows[1] : rows[0];
-    if (row.q.sign() != 0)
-        out.add(Kind::Result, "x = t, y = " + n.sum({{row.r / row.q, ""}, {-row.p / row.q, "t"}}) +
-                                  ", for any number t");
-    else
-        out.add(Kind::Result, "x = " + n.number(row.r / row.p) + ", y = t, for any number t");
+    // x = x0 + xt·t, y = y0 + yt·t
+    const bool yByT = row.q.sign() != 0;
+    const Rational x0 = yByT ? Rational(0) : row.r / row.p, xt = yByT ? Rational(1) : Rational(0);
+    const Rational y0 = yByT ? row.r / row.q : Rational(0),
+                   yt = yByT ? -row.p / row.q : Rational(1);
+    const std::string x = n.sum({{x0, ""}, {xt, "t"}}), y = n.sum({{y0, ""}, {yt, "t"}});
+    out.add(Kind::Result, "x = " + x + ", y = " + y + ", for any number t");
+    const char* const names[] = {"first", "second"};
+    for (int i = 0; i < 2; ++i) {
+        const Row& each = rows[i];
+        const Rational constant = each.p * x0 + each.q * y0, ofT = each.p * xt + each.q * yt;
+        const auto bracketed = [](const std::string& sum) {
+            return sum.find(' ') == std::string::npos ? sum : "(" + sum + ")";
+        };
+        out.add(Kind::Step,
+                std::string("Check, ") + names[i] + " equation: " + n.put(each.p) + "·" +
+                    bracketed(x) + " + " + n.put(each.q) + "·" + bracketed(y) + " = " +
+                    n.sum({{constant, ""}, {ofT, "t"}}) +
+                    (constant == each.r && ofT.sign() == 0 ? "" : " ≠ " + n.number(each.r)));
+    }
 }
 
 void byCramer(const SystemFacts& f, const Notation& n, Writer& out) {
@@ -100,10 +114,10 @@ void byCramer(const SystemFacts& f, const Notation& n, Writer& out) {
         return;
     }
     out.add(Kind::Case, "D = " + n.number(f.D) + " ≠ 0, so there is one solution.");
-    out.add(Kind::Step, "x = D1/D = " + Notation::then(n.number(f.D1) + "/" + n.put(f.D),
-                                                       n.fraction(f.x)));
-    out.add(Kind::Step, "y = D2/D = " + Notation::then(n.number(f.D2) + "/" + n.put(f.D),
-                                                       n.fraction(f.y)));
+    out.add(Kind::Step,
+            "x = D1/D = " + Notation::then(n.number(f.D1) + "/" + n.put(f.D), n.fraction(f.x)));
+    out.add(Kind::Step,
+            "y = D2/D = " + Notation::then(n.number(f.D2) + "/" + n.put(f.D), n.fraction(f.y)));
     solution(f, n, out);
 }
 
@@ -170,8 +184,8 @@ void bySubstitution(const SystemFacts& f, const Notation& n, Writer& out) {
     const Row into = fromFirst ? second(f) : first(f);
     const Rational constant = from.r / from.q, slope = -from.p / from.q;
     const std::string y = n.sum({{constant, ""}, {slope, "x"}});
-    out.add(Kind::Step, std::string("From the ") + (fromFirst ? "first" : "second") +
-                            " equation: y = " + y);
+    out.add(Kind::Step,
+            std::string("From the ") + (fromFirst ? "first" : "second") + " equation: y = " + y);
     const Rational p = into.p + into.q * slope, r = into.r - into.q * constant;
     const std::string other = fromFirst ? "second" : "first";
     const std::string put = into.q.sign() == 0
@@ -181,8 +195,8 @@ void bySubstitution(const SystemFacts& f, const Notation& n, Writer& out) {
                                       ", so " + n.term(p, "x") + " = " + n.number(r);
     out.add(Kind::Step, put + (p == Rational(1) ? "" : ", so x = " + n.number(f.x)));
     if (slope.sign() != 0)
-        out.add(Kind::Step, "y = " + n.number(constant) + " + " + n.put(slope) + "·" +
-                                n.put(f.x) + " = " + n.fraction(f.y));
+        out.add(Kind::Step, "y = " + n.number(constant) + " + " + n.put(slope) + "·" + n.put(f.x) +
+                                " = " + n.fraction(f.y));
     solution(f, n, out);
 }
 
