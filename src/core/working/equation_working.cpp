@@ -21,7 +21,7 @@ std::string rootSteps(const Rational& value, const Notation& n) {
     const Rational factor = root.rational() ? Rational(0) : surdFactor(root);
     if (value.sign() > 0 && value.den == 1 && !root.rational() && factor.den == 1 &&
         factor != Rational(1)) {
-        text += " = √(" + n.number(factor * factor) + "·" + std::to_string(root.r) + ")";
+        text += " = √(" + n.number(factor * factor) + "·" + decimalText(root.r) + ")";
     }
     const std::string simple = n.surd(root);
     return simple == text ? text : text + " = " + simple;
@@ -67,7 +67,7 @@ void check(const EquationFacts& f, const Notation& n, Writer& out) {
     // The sum and the product of the roots, from their parts: (p + q√r) + (p - q√r) = 2p and
     // (p + q√r)(p - q√r) = p² - q²r.
     const Rational p = rationalPart(f.roots->first), q = surdFactor(f.roots->first);
-    const Rational sum = p + p, product = p * p - q * q * Rational(f.roots->first.r);
+    const Rational sum = p + p, product = p * p - q * q * Rational::of(f.roots->first.r, 1);
     const auto compared = [&](const Rational& value, const Rational& expected) {
         return n.number(value) + (value == expected ? " = " : " ≠ ");
     };
@@ -126,7 +126,12 @@ void caseLine(const EquationFacts& f, const Notation& n, Writer& out) {
 void byFormula(const EquationFacts& f, const Notation& n, Writer& out) {
     out.add(Kind::Step, discriminantLine(f, n));
     caseLine(f, n, out);
-    const std::string minusB = n.number(-f.b), twoA = n.put(f.a + f.a);
+    // A power of ten over 2a is bracketed, as a negative 2a is.
+    const std::string minusBText = n.number(-f.b);
+    const std::string minusB = f.b.sign() != 0 && minusBText.find("×") != std::string::npos
+                                   ? "(" + minusBText + ")"
+                                   : minusBText;
+    const std::string twoA = n.put(f.a + f.a);
     if (f.D.sign() == 0) {
         out.add(Kind::Step, "x = -b/(2a) = " + minusB + "/" + twoA);
         doubleRoot(f, n, out);

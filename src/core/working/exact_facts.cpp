@@ -2,7 +2,7 @@
 #include "core/working/exact_values.h"
 #include "core/working/working_parts.h"
 
-ExactCoefficients exactCoefficients(const RunOutcome& outcome) {
+std::optional<ExactCoefficients> exactCoefficients(const RunOutcome& outcome) {
     static const char* const equationNames[] = {"a", "b", "c"};
     static const char* const systemNames[] = {"a1", "b1", "c1", "a2", "b2", "c2"};
     const bool system = outcome.mode == RunOutcome::Mode::System;
@@ -17,7 +17,7 @@ ExactCoefficients exactCoefficients(const RunOutcome& outcome) {
         }
         const std::optional<Rational> stored = storedExactly(outcome.coefficients[i]);
         if (!stored)
-            throw ExactOverflow();
+            return std::nullopt;
         exact.k[i] = *stored;
         exact.tooLong.push_back(std::string(system ? systemNames[i] : equationNames[i]) + " = \"" +
                                 excerpt(outcome.texts[i]) + "\"");

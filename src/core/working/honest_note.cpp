@@ -1,3 +1,4 @@
+#include "core/numbers/decimals.h"
 #include "core/working/exact_values.h"
 #include "core/working/working_parts.h"
 
@@ -25,7 +26,7 @@ std::string faultWords(ArithmeticFault::Kind kind) {
 
 // A kept value named exactly, or to 15 digits where it has more than 40.
 std::string keptText(const Rational& value, const Notation& n) {
-    const std::optional<std::string> digits = terminatingDecimalText(value);
+    const std::optional<std::string> digits = terminatingDecimal(value);
     int significant = 0;
     bool started = false;
     for (char c : digits.value_or("")) {
@@ -34,8 +35,7 @@ std::string keptText(const Rational& value, const Notation& n) {
     }
     if (significant <= 40)
         return n.number(value);
-    const std::string approximate = n.decimal(asSurd(value));
-    return "about " + approximate.substr(approximate.find(' ') + 1);
+    return "about " + n.rounded(asSurd(value));
 }
 
 // Why the window's numbers are not the exact ones: the first coefficient the program could not
@@ -197,7 +197,7 @@ void equationNote(const RunOutcome& o, const EquationFacts& f,
     std::vector<std::string> differ, exact;
     const auto compare = [&](const std::string& name, const Surd& value, const std::string& text,
                              bool single) {
-        const bool agrees = roundsToShown(value, text);
+        const bool agrees = roundsToShown(value, text, single ? 7 : 15);
         out.exact({name, text, value.text(), single, agrees});
         if (!agrees) {
             differ.push_back(name + " = " + n.window(text));
@@ -206,23 +206,23 @@ void equationNote(const RunOutcome& o, const EquationFacts& f,
     };
     switch (f.kind) {
     case EquationCase::TwoRealRoots:
-        out.exact({"D", shown.D, f.D.text(), true, roundsToShown(asSurd(f.D), shown.D)});
+        out.exact({"D", shown.D, f.D.text(), true, roundsToShown(asSurd(f.D), shown.D, 7)});
         compare("x1", f.roots->first, shown.first, false);
         compare("x2", f.roots->second, shown.second, false);
         break;
     case EquationCase::DoubleRoot:
-        out.exact({"D", shown.D, f.D.text(), true, roundsToShown(asSurd(f.D), shown.D)});
+        out.exact({"D", shown.D, f.D.text(), true, roundsToShown(asSurd(f.D), shown.D, 7)});
         compare("x1", f.roots->first, shown.first, true);
         break;
     case EquationCase::FirstDegree:
         compare("x1", asSurd(-f.c / f.b), shown.first, true);
         break;
     case EquationCase::ComplexRoots: {
-        out.exact({"D", shown.D, f.D.text(), true, roundsToShown(asSurd(f.D), shown.D)});
+        out.exact({"D", shown.D, f.D.text(), true, roundsToShown(asSurd(f.D), shown.D, 7)});
         const std::string real = StrR4(float(o.value1), {});
         const std::string imaginary = StrR8(o.value2, {});
-        const bool agrees = roundsToShown(asSurd(rationalPart(f.roots->first)), real) &&
-                            roundsToShown(imaginarySize(f.roots->first), imaginary);
+        const bool agrees = roundsToShown(asSurd(rationalPart(f.roots->first)), real, 7) &&
+                            roundsToShown(imaginarySize(f.roots->first), imaginary, 15);
         out.exact({"x1", shown.first, f.roots->first.text(), false, agrees});
         out.exact({"x2", shown.second, f.roots->second.text(), false, agrees});
         if (!agrees) {
@@ -256,7 +256,7 @@ void systemNote(const RunOutcome& o, const SystemFacts& f, const ExactCoefficien
     std::vector<std::string> differ, exact;
     const auto compare = [&](const std::string& name, const Rational& value,
                              const std::string& text) {
-        const bool agrees = roundsToShown(asSurd(value), text);
+        const bool agrees = roundsToShown(asSurd(value), text, 7);
         out.exact({name, text, value.text(), true, agrees});
         if (!agrees) {
             differ.push_back(name + " = " + n.window(text));
@@ -264,7 +264,7 @@ void systemNote(const RunOutcome& o, const SystemFacts& f, const ExactCoefficien
         }
     };
     if (f.kind == SystemFacts::Kind::One) {
-        out.exact({"D", shown.D, f.D.text(), true, roundsToShown(asSurd(f.D), shown.D)});
+        out.exact({"D", shown.D, f.D.text(), true, roundsToShown(asSurd(f.D), shown.D, 7)});
         compare("x", f.x, shown.first);
         compare("y", f.y, shown.second);
     } else if (o.systemResult == SystemResult::LoneX) {

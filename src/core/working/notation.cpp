@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/numbers/decimals.h"
 #include "core/working/exact_values.h"
 
 namespace {
@@ -24,7 +25,9 @@ struct PowerForm {
 };
 
 std::optional<PowerForm> powerForm(const std::string& plain) {
-    constexpr std::size_t tooManyZeros = 9;
+    // Nine zeros at the end of a whole number, or four after the point, as printf's %g starts
+    // its exponents below 0.0001.
+    constexpr std::size_t tooManyZeros = 9, tooManyLeadingZeros = 4;
     const bool negative = plain.starts_with('-');
     const std::string digits = negative ? plain.substr(1) : plain;
     const std::size_t point = digits.find('.');
@@ -41,7 +44,7 @@ std::optional<PowerForm> powerForm(const std::string& plain) {
         power = int(whole.size()) - 1;
     } else {
         const std::size_t first = fraction.find_first_not_of('0');
-        if (first == std::string::npos || first < tooManyZeros)
+        if (first == std::string::npos || first < tooManyLeadingZeros)
             return std::nullopt;
         significant = fraction.substr(first);
         power = -int(first) - 1;
@@ -73,7 +76,7 @@ std::string Notation::localised(const std::string& plain) const {
 }
 
 std::string Notation::number(const Rational& value) const {
-    if (const std::optional<std::string> decimal = terminatingDecimalText(value))
+    if (const std::optional<std::string> decimal = terminatingDecimal(value))
         return localised(*decimal);
     return value.text();
 }
@@ -101,10 +104,14 @@ std::string Notation::surd(const Surd& value) const {
 
 std::string Notation::decimal(const Surd& value) const {
     if (const std::optional<Rational> rational = rationalValue(value)) {
-        if (const std::optional<std::string> exact = terminatingDecimalText(*rational))
+        if (const std::optional<std::string> exact = terminatingDecimal(*rational))
             return "= " + localised(*exact);
     }
-    return "≈ " + localised(nearestDecimalText(value, 15));
+    return "≈ " + rounded(value);
+}
+
+std::string Notation::rounded(const Surd& value) const {
+    return localised(nearestDecimalText(value, 15));
 }
 
 std::string Notation::result(const Surd& value) const {

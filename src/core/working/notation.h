@@ -31,6 +31,8 @@ public:
     // A result, exact and then as a decimal: "2", "9/8 = 1.125", "(3 + √5)/2 ≈ 2.61803398874989".
     std::string result(const Surd& value) const;
     std::string result(const Rational& value) const;
+    // The number to 15 significant digits: "2.61803398874989", "5.96046412226769×10⁻⁸".
+    std::string rounded(const Surd& value) const;
     // A coefficient as its term of a sum: "3x", "-x²", "(1/2)y", "2.5×10³⁷·x".
     std::string term(const Rational& coefficient, const std::string& unknown) const;
     // A sum of terms, "x² - 3x + 2", without its zero terms.

@@ -65,10 +65,8 @@ std::vector<MethodChoice> methodsFor(const RunOutcome& outcome) {
         return {open(Cramer, "Cramer's rule"), open(Elimination, "Elimination"),
                 open(Substitution, "Substitution")};
     std::optional<EquationFacts> facts;
-    try {
-        facts = equationFacts(exactCoefficients(outcome));
-    } catch (const ExactOverflow&) {
-    }
+    if (const std::optional<ExactCoefficients> coefficients = exactCoefficients(outcome))
+        facts = equationFacts(*coefficients);
     if (facts && !facts->roots)
         return {open(Rearranging, "Rearranging")};
     MethodChoice factoring = open(Factoring, "Factoring");
@@ -128,26 +126,25 @@ Working makeWorking(const RunOutcome& outcome, const NumberLocale& locale, Worki
     }
     const Notation notation(locale);
     const WorkingMethod way = chosen(outcome, method);
-    try {
-        const ExactCoefficients coefficients = exactCoefficients(outcome);
-        if (outcome.mode == RunOutcome::Mode::Equation) {
-            EquationFacts facts = equationFacts(coefficients);
-            if (outcome.equationCase == EquationCase::ComplexRoots &&
-                outcome.warning == RunOutcome::Warning::None) {
-                const WindowTexts shown = windowTexts(outcome);
-                facts.windowFirst = notation.window(shown.first);
-                facts.windowSecond = notation.window(shown.second);
-            }
-            equationNote(outcome, facts, coefficients, notation, out);
-            equationWorking(facts, way, notation, out);
-        } else {
-            const SystemFacts facts = systemFacts(coefficients);
-            systemNote(outcome, facts, coefficients, notation, out);
-            systemWorking(facts, way, notation, out);
+    const std::optional<ExactCoefficients> coefficients = exactCoefficients(outcome);
+    if (!coefficients) {
+        out.add(Kind::Warning, "A number typed is too long to write exactly and too large for "
+                               "the program's numbers (about 3.4×10³⁸), so there is nothing to "
+                               "work out.");
+    } else if (outcome.mode == RunOutcome::Mode::Equation) {
+        EquationFacts facts = equationFacts(*coefficients);
+        if (outcome.equationCase == EquationCase::ComplexRoots &&
+            outcome.warning == RunOutcome::Warning::None) {
+            const WindowTexts shown = windowTexts(outcome);
+            facts.windowFirst = notation.window(shown.first);
+            facts.windowSecond = notation.window(shown.second);
         }
-    } catch (const ExactOverflow&) {
-        working = {};
-        out.add(Kind::Note, "These numbers are too long for the working to write exactly.");
+        equationNote(outcome, facts, *coefficients, notation, out);
+        equationWorking(facts, way, notation, out);
+    } else {
+        const SystemFacts facts = systemFacts(*coefficients);
+        systemNote(outcome, facts, *coefficients, notation, out);
+        systemWorking(facts, way, notation, out);
     }
     // A fault leaves nothing on screen, so no exact form is of anything shown.
     if (outcome.warning == RunOutcome::Warning::Fault)

@@ -24,12 +24,13 @@ private:
 };
 
 // The coefficients as typed, exactly: a, b, c or a1, b1, c1, a2, b2, c2. A number too long to
-// write exactly is taken as the program keeps it, and named.
+// write exactly is taken as the program keeps it, and named; none where the program keeps it as
+// an infinity.
 struct ExactCoefficients {
     std::array<Rational, 6> k{};
-    std::vector<std::string> tooLong; // "b = 1.2345…", for a note
+    std::vector<std::string> tooLong; // "b = \"1.2345…\"", for a note
 };
-ExactCoefficients exactCoefficients(const RunOutcome& outcome);
+std::optional<ExactCoefficients> exactCoefficients(const RunOutcome& outcome);
 
 // An equation worked out exactly.
 struct EquationFacts {
