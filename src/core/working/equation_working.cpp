@@ -14,8 +14,7 @@ Surd squareRoot(const Rational& value) {
 }
 
 // "√768 = √(256·3) = 16√3", "√(5/4) = √5/2", "√(-3) = i√3", "√9 = 3".
-std::string rootSteps(const Rational& value, const Notation& n) {
-    const Surd root = squareRoot(value);
+std::string rootSteps(const Rational& value, const Surd& root, const Notation& n) {
     std::string text =
         "√" + (value.sign() < 0 || value.den != 1 ? "(" + n.number(value) + ")" : n.number(value));
     const Rational factor = root.rational() ? Rational(0) : surdFactor(root);
@@ -139,7 +138,7 @@ void byFormula(const EquationFacts& f, const Notation& n, Writer& out) {
         return;
     }
     const Surd root = squareRoot(f.D);
-    out.add(Kind::Step, "√D = " + rootSteps(f.D, n));
+    out.add(Kind::Step, "√D = " + rootSteps(f.D, root, n));
     const std::string rootText = n.surd(root);
     const std::string over = "/" + twoA;
     const std::string formula =

@@ -55,8 +55,9 @@ void warningWorking(const RunOutcome& o, Writer& out) {
     }
 }
 
-// The methods of an equation or a system worked out exactly.
-std::vector<MethodChoice> methodsFor(const RunOutcome& outcome) {
+// The methods of a system, or of an equation worked out exactly (none where it cannot be).
+std::vector<MethodChoice> methodsFor(const RunOutcome& outcome,
+                                     const std::optional<EquationFacts>& facts) {
     using enum WorkingMethod;
     const auto open = [](WorkingMethod method, const char* name) {
         return MethodChoice{method, name, true, {}};
@@ -64,9 +65,6 @@ std::vector<MethodChoice> methodsFor(const RunOutcome& outcome) {
     if (outcome.mode == RunOutcome::Mode::System)
         return {open(Cramer, "Cramer's rule"), open(Elimination, "Elimination"),
                 open(Substitution, "Substitution")};
-    std::optional<EquationFacts> facts;
-    if (const std::optional<ExactCoefficients> coefficients = exactCoefficients(outcome))
-        facts = equationFacts(*coefficients);
     if (facts && !facts->roots)
         return {open(Rearranging, "Rearranging")};
     MethodChoice factoring = open(Factoring, "Factoring");
@@ -83,8 +81,7 @@ std::vector<MethodChoice> methodsFor(const RunOutcome& outcome) {
             open(CompletingSquare, "Completing the square")};
 }
 
-WorkingMethod chosen(const RunOutcome& outcome, WorkingMethod method) {
-    const std::vector<MethodChoice> methods = methodsFor(outcome);
+WorkingMethod chosen(const std::vector<MethodChoice>& methods, WorkingMethod method) {
     for (const MethodChoice& choice : methods) {
         if (choice.method == method && choice.applies)
             return method;
@@ -109,7 +106,11 @@ std::vector<MethodChoice> workingMethods(const RunOutcome& outcome) {
         outcome.warning == RunOutcome::Warning::EmptyBoxes ||
         outcome.warning == RunOutcome::Warning::NotANumber)
         return {};
-    return methodsFor(outcome);
+    std::optional<EquationFacts> facts;
+    const std::optional<ExactCoefficients> coefficients = exactCoefficients(outcome);
+    if (coefficients && outcome.mode == RunOutcome::Mode::Equation)
+        facts = equationFacts(*coefficients);
+    return methodsFor(outcome, facts);
 }
 
 Working makeWorking(const RunOutcome& outcome, const NumberLocale& locale, WorkingMethod method) {
@@ -125,7 +126,6 @@ Working makeWorking(const RunOutcome& outcome, const NumberLocale& locale, Worki
         return working;
     }
     const Notation notation(locale);
-    const WorkingMethod way = chosen(outcome, method);
     const std::optional<ExactCoefficients> coefficients = exactCoefficients(outcome);
     if (!coefficients) {
         out.add(Kind::Warning, "A number typed is too long to write exactly and too large for "
@@ -133,6 +133,7 @@ Working makeWorking(const RunOutcome& outcome, const NumberLocale& locale, Worki
                                "work out.");
     } else if (outcome.mode == RunOutcome::Mode::Equation) {
         EquationFacts facts = equationFacts(*coefficients);
+        const WorkingMethod way = chosen(methodsFor(outcome, facts), method);
         if (outcome.equationCase == EquationCase::ComplexRoots &&
             outcome.warning == RunOutcome::Warning::None) {
             const WindowTexts shown = windowTexts(outcome);
@@ -143,6 +144,7 @@ Working makeWorking(const RunOutcome& outcome, const NumberLocale& locale, Worki
         equationWorking(facts, way, notation, out);
     } else {
         const SystemFacts facts = systemFacts(*coefficients);
+        const WorkingMethod way = chosen(methodsFor(outcome, std::nullopt), method);
         systemNote(outcome, facts, *coefficients, notation, out);
         systemWorking(facts, way, notation, out);
     }
