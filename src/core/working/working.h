@@ -6,15 +6,14 @@
 #include "core/solving/run_outcome.h"
 
 // How a result came out, line by line, for the "Working" window and the page's panel. Numbers are
-// written as the program writes them, with "." and an ASCII "-", so any of them can be pasted
-// into a box.
+// written in the user's number form with an ASCII "-", so any of them can be pasted into a box.
 struct WorkingLine {
     enum class Kind {
         Heading, // the equation or the system as read
         Step,    // a formula with the numbers put in and its value
         Case,    // the case and the condition that decided it
         Result,  // a result by its formula, its value and its exact form
-        Note,    // the stable formula, a difference from the exact numbers, no exact form
+        Note,    // where the window differs from the exact numbers, or names its own form
         Warning, // why nothing was solved, or where the arithmetic failed
     };
     Kind kind;

@@ -1,0 +1,280 @@
+#include "core/numbers/decimals.h"
+#include "core/working/exact_values.h"
+#include "core/working/working_parts.h"
+
+// The window computes with Singles, so its result may differ from the exact one in its case or
+// in its digits. Where it does, one plain sentence at the top says what the window shows, what
+// is exact and why; where the window's texts are the exact numbers rounded, nothing is said.
+
+namespace {
+
+using Kind = WorkingLine::Kind;
+
+const std::string keepsDigits = "the program keeps about 7 digits of each number";
+
+std::string faultWords(ArithmeticFault::Kind kind) {
+    switch (kind) {
+    case ArithmeticFault::Kind::DivisionByZero:
+        return "a division by zero";
+    case ArithmeticFault::Kind::InvalidOperation:
+        return "a step that has no number as its result";
+    case ArithmeticFault::Kind::Overflow:
+        break;
+    }
+    return "a number too large for the program's numbers (about 3.4×10³⁸)";
+}
+
+// A kept value named exactly, or to 15 digits where it has more than 40.
+std::string keptText(const Rational& value, const Notation& n) {
+    const std::optional<std::string> digits = terminatingDecimal(value);
+    int significant = 0;
+    bool started = false;
+    for (char c : digits.value_or("")) {
+        started = started || (c >= '1' && c <= '9');
+        significant += started && c >= '0' && c <= '9' ? 1 : 0;
+    }
+    if (significant <= 40)
+        return n.number(value);
+    return "about " + n.rounded(asSurd(value));
+}
+
+// Why the window's numbers are not the exact ones: the first coefficient the program could not
+// keep as typed, else the first value it computed and kept rounded.
+std::string reason(const RunOutcome& outcome, const ExactCoefficients& coefficients,
+                   const std::vector<std::pair<std::string, Rational>>& computed,
+                   const std::vector<float>& kept, const Notation& n) {
+    static const char* const equationNames[] = {"a", "b", "c"};
+    static const char* const systemNames[] = {"a1", "b1", "c1", "a2", "b2", "c2"};
+    const bool system = outcome.mode == RunOutcome::Mode::System;
+    const auto keptAs = [&](const std::string& name, const Rational& exact, float stored) {
+        const std::optional<Rational> value = storedExactly(stored);
+        if (value && *value == exact)
+            return std::string();
+        return keepsDigits + ", so " + name + " = " + n.number(exact) + " is kept as " +
+               (value ? keptText(*value, n) : "a number too large for them") + ".";
+    };
+    for (std::size_t i = 0; i < outcome.texts.size() && i < 6; ++i) {
+        const std::string why = keptAs(system ? systemNames[i] : equationNames[i],
+                                       coefficients.k[i], outcome.coefficients[i]);
+        if (!why.empty())
+            return why;
+    }
+    for (std::size_t i = 0; i < computed.size() && i < kept.size(); ++i) {
+        const std::string why = keptAs(computed[i].first, computed[i].second, kept[i]);
+        if (!why.empty())
+            return why;
+    }
+    return keepsDigits + " and rounds each step to them.";
+}
+
+std::string equationCaseShown(const RunOutcome& o, const WindowTexts& shown, const Notation& n) {
+    switch (o.equationCase) {
+    case EquationCase::TwoRealRoots:
+        return "two real roots, x1 = " + n.window(shown.first) +
+               " and x2 = " + n.window(shown.second);
+    case EquationCase::DoubleRoot:
+        return "a double root x1 = " + n.window(shown.first);
+    case EquationCase::ComplexRoots:
+        return "no real root, with the complex roots " + n.window(shown.first) + " and " +
+               n.window(shown.second);
+    case EquationCase::FirstDegree:
+        return "x1 = " + n.window(shown.first);
+    case EquationCase::Unsolvable:
+        return "\"Unsolvable Equation\"";
+    case EquationCase::Undefined:
+        break;
+    }
+    return "\"Undefined Equation\"";
+}
+
+std::string equationCaseExact(const EquationFacts& f, const Notation& n) {
+    switch (f.kind) {
+    case EquationCase::TwoRealRoots:
+        return "D = " + n.number(f.D) +
+               " > 0 and there are two real roots, x1 = " + n.surd(f.roots->first) +
+               " and x2 = " + n.surd(f.roots->second);
+    case EquationCase::DoubleRoot:
+        return "D = 0 and there is one double root x = " + n.surd(f.roots->first);
+    case EquationCase::ComplexRoots:
+        return "D = " + n.number(f.D) + " < 0 and there is no real root";
+    case EquationCase::FirstDegree:
+        return "x = " + n.result(-f.c / f.b);
+    case EquationCase::Unsolvable:
+        return "no number solves it";
+    case EquationCase::Undefined:
+        break;
+    }
+    return "every number solves it";
+}
+
+std::string systemShown(const RunOutcome& o, const WindowTexts& shown, const Notation& n) {
+    switch (o.systemResult) {
+    case SystemResult::Solution:
+        return "x = " + n.window(shown.first) + " and y = " + n.window(shown.second);
+    case SystemResult::LoneX:
+        return "x = " + n.window(shown.first) + " alone";
+    case SystemResult::LoneY:
+        return "y = " + n.window(shown.second) + " alone";
+    case SystemResult::Unsolvable:
+        return "\"Unsolvable System!\"";
+    case SystemResult::Undefined:
+        break;
+    }
+    return "\"Undefined System!\"";
+}
+
+std::string systemExact(const SystemFacts& f, const Notation& n) {
+    switch (f.kind) {
+    case SystemFacts::Kind::One:
+        return "there is one solution, x = " + n.result(f.x) + " and y = " + n.result(f.y);
+    case SystemFacts::Kind::None:
+        return "there is no solution";
+    case SystemFacts::Kind::Line:
+        return "the solutions are the points of a line";
+    case SystemFacts::Kind::Every:
+        break;
+    }
+    return "every pair of numbers is a solution";
+}
+
+bool sameSystemCase(SystemResult shown, SystemFacts::Kind exact) {
+    switch (shown) {
+    case SystemResult::Solution:
+        return exact == SystemFacts::Kind::One;
+    case SystemResult::Unsolvable:
+        return exact == SystemFacts::Kind::None;
+    case SystemResult::Undefined:
+        return exact == SystemFacts::Kind::Line || exact == SystemFacts::Kind::Every;
+    case SystemResult::LoneX:
+    case SystemResult::LoneY:
+        break;
+    }
+    return exact == SystemFacts::Kind::Line;
+}
+
+void tooLongNote(const ExactCoefficients& coefficients, const Notation& n, Writer& out) {
+    if (coefficients.tooLong.empty())
+        return;
+    out.add(Kind::Note, n.list(coefficients.tooLong) +
+                            (coefficients.tooLong.size() == 1 ? " is" : " are") +
+                            " too long to write exactly, so the working takes the number the "
+                            "program keeps.");
+}
+
+void faultNote(const RunOutcome& o, Writer& out) {
+    out.add(Kind::Warning, "The window shows no result: its arithmetic met " + faultWords(o.fault) +
+                               ". Worked out exactly, the numbers come to what follows.");
+}
+
+// "The window shows x1 = …, where exactly x1 = …: why."
+void differenceNote(const std::vector<std::string>& shown, const std::vector<std::string>& exact,
+                    const std::string& why, const Notation& n, Writer& out) {
+    if (shown.empty())
+        return;
+    out.add(Kind::Note,
+            "The window shows " + n.list(shown) + ", where exactly " + n.list(exact) + ": " + why);
+}
+
+} // namespace
+
+void equationNote(const RunOutcome& o, const EquationFacts& f,
+                  const ExactCoefficients& coefficients, const Notation& n, Writer& out) {
+    tooLongNote(coefficients, n, out);
+    if (o.warning == RunOutcome::Warning::Fault) {
+        faultNote(o, out);
+        return;
+    }
+    const WindowTexts shown = windowTexts(o);
+    const std::vector<std::pair<std::string, Rational>> computed =
+        f.roots ? std::vector<std::pair<std::string, Rational>>{{"D", f.D}}
+                : std::vector<std::pair<std::string, Rational>>{};
+    const std::string why = reason(o, coefficients, computed, {o.D}, n);
+    if (f.kind != o.equationCase) {
+        out.add(Kind::Note, "The window shows " + equationCaseShown(o, shown, n) +
+                                ", but exactly " + equationCaseExact(f, n) + ": " + why);
+        return;
+    }
+    std::vector<std::string> differ, exact;
+    const auto compare = [&](const std::string& name, const Surd& value, const std::string& text,
+                             bool single) {
+        const bool agrees = roundsToShown(value, text, single ? 7 : 15);
+        out.exact({name, text, value.text(), single, agrees});
+        if (!agrees) {
+            differ.push_back(name + " = " + n.window(text));
+            exact.push_back(name + " = " + n.result(value));
+        }
+    };
+    switch (f.kind) {
+    case EquationCase::TwoRealRoots:
+        out.exact({"D", shown.D, f.D.text(), true, roundsToShown(asSurd(f.D), shown.D, 7)});
+        compare("x1", f.roots->first, shown.first, false);
+        compare("x2", f.roots->second, shown.second, false);
+        break;
+    case EquationCase::DoubleRoot:
+        out.exact({"D", shown.D, f.D.text(), true, roundsToShown(asSurd(f.D), shown.D, 7)});
+        compare("x1", f.roots->first, shown.first, true);
+        break;
+    case EquationCase::FirstDegree:
+        compare("x1", asSurd(-f.c / f.b), shown.first, true);
+        break;
+    case EquationCase::ComplexRoots: {
+        out.exact({"D", shown.D, f.D.text(), true, roundsToShown(asSurd(f.D), shown.D, 7)});
+        const std::string real = StrR4(float(o.value1), {});
+        const std::string imaginary = StrR8(o.value2, {});
+        const bool agrees = roundsToShown(asSurd(rationalPart(f.roots->first)), real, 7) &&
+                            roundsToShown(imaginarySize(f.roots->first), imaginary, 15);
+        out.exact({"x1", shown.first, f.roots->first.text(), false, agrees});
+        out.exact({"x2", shown.second, f.roots->second.text(), false, agrees});
+        if (!agrees) {
+            differ.push_back("x1 = " + n.window(shown.first));
+            exact.push_back("x1 = " + n.surd(f.roots->first));
+        }
+        break;
+    }
+    case EquationCase::Unsolvable:
+    case EquationCase::Undefined:
+        break;
+    }
+    differenceNote(differ, exact, why, n, out);
+}
+
+void systemNote(const RunOutcome& o, const SystemFacts& f, const ExactCoefficients& coefficients,
+                const Notation& n, Writer& out) {
+    tooLongNote(coefficients, n, out);
+    if (o.warning == RunOutcome::Warning::Fault) {
+        faultNote(o, out);
+        return;
+    }
+    const WindowTexts shown = windowTexts(o);
+    const std::string why =
+        reason(o, coefficients, {{"D", f.D}, {"D1", f.D1}, {"D2", f.D2}}, {o.D, o.D1, o.D2}, n);
+    if (!sameSystemCase(o.systemResult, f.kind)) {
+        out.add(Kind::Note, "The window shows " + systemShown(o, shown, n) + ", but exactly " +
+                                systemExact(f, n) + ": " + why);
+        return;
+    }
+    std::vector<std::string> differ, exact;
+    const auto compare = [&](const std::string& name, const Rational& value,
+                             const std::string& text) {
+        const bool agrees = roundsToShown(asSurd(value), text, 7);
+        out.exact({name, text, value.text(), true, agrees});
+        if (!agrees) {
+            differ.push_back(name + " = " + n.window(text));
+            exact.push_back(name + " = " + n.result(value));
+        }
+    };
+    if (f.kind == SystemFacts::Kind::One) {
+        out.exact({"D", shown.D, f.D.text(), true, roundsToShown(asSurd(f.D), shown.D, 7)});
+        compare("x", f.x, shown.first);
+        compare("y", f.y, shown.second);
+    } else if (o.systemResult == SystemResult::LoneX) {
+        const Rational x =
+            o.systemRule == SystemRule::FirstVoidLoneX ? f.k[5] / f.k[3] : f.k[2] / f.k[0];
+        compare("x", x, shown.first);
+    } else if (o.systemResult == SystemResult::LoneY) {
+        const Rational y =
+            o.systemRule == SystemRule::FirstVoidLoneY ? f.k[5] / f.k[4] : f.k[2] / f.k[1];
+        compare("y", y, shown.second);
+    }
+    differenceNote(differ, exact, why, n, out);
+}

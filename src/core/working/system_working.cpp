@@ -1,0 +1,216 @@
+#include "core/working/exact_values.h"
+#include "core/working/working_parts.h"
+
+// A system worked as a pupil is taught: by Cramer's rule with its determinants, by eliminating
+// an unknown or by substituting one; each ends with the solution put into both equations.
+
+namespace {
+
+using Kind = WorkingLine::Kind;
+
+// The equations' coefficients: p·x + q·y = r.
+struct Row {
+    Rational p, q, r;
+};
+
+Row first(const SystemFacts& f) {
+    return {f.k[0], f.k[1], f.k[2]};
+}
+Row second(const SystemFacts& f) {
+    return {f.k[3], f.k[4], f.k[5]};
+}
+
+std::string equation(const Row& row, const Notation& n) {
+    return n.side({{row.p, "x"}, {row.q, "y"}}) + " = " + n.number(row.r);
+}
+
+// "|3 1; 1 -1| = 3·(-1) - 1·1 = -4": a determinant as a pupil reads it, row by row.
+std::string determinant(const std::string& name, const Rational& a, const Rational& b,
+                        const Rational& c, const Rational& d, const Notation& n) {
+    const Rational value = a * d - c * b;
+    return name + " = |" + n.number(a) + " " + n.number(b) + "; " + n.number(c) + " " +
+           n.number(d) + "| = " + n.put(a) + "·" + n.put(d) + " - " + n.put(c) + "·" + n.put(b) +
+           " = " + n.number(value);
+}
+
+void check(const SystemFacts& f, const Notation& n, Writer& out) {
+    const char* const names[] = {"first", "second"};
+    const Row rows[] = {first(f), second(f)};
+    for (int i = 0; i < 2; ++i) {
+        const Row& row = rows[i];
+        const Rational value = row.p * f.x + row.q * f.y;
+        out.add(Kind::Step, std::string("Check, ") + names[i] + " equation: " + n.put(row.p) + "·" +
+                                n.put(f.x) + " + " + n.put(row.q) + "·" + n.put(f.y) + " = " +
+                                n.number(value) + (value == row.r ? "" : " ≠ " + n.number(row.r)));
+    }
+}
+
+void solution(const SystemFacts& f, const Notation& n, Writer& out) {
+    out.add(Kind::Result, "x = " + n.result(f.x) + ", y = " + n.result(f.y));
+    check(f, n, out);
+}
+
+// Where D = 0: no solution, or the points of a line, or every pair, with the reason.
+void withoutOneSolution(const SystemFacts& f, const Notation& n, Writer& out) {
+    const Row rows[] = {first(f), second(f)};
+    for (const Row& row : rows) {
+        if (row.p.sign() == 0 && row.q.sign() == 0 && row.r.sign() != 0) {
+            out.add(Kind::Case, equation(row, n) + " reads 0 = " + n.number(row.r) +
+                                    ", which is false for every x and y: no solution.");
+            return;
+        }
+    }
+    if (f.kind == SystemFacts::Kind::None) {
+        const bool firstNotZero = f.D1.sign() != 0;
+        out.add(Kind::Case, "D = 0 and " + std::string(firstNotZero ? "D1" : "D2") + " = " +
+                                n.number(firstNotZero ? f.D1 : f.D2) +
+                                " ≠ 0, so no solution: the lines are parallel.");
+        return;
+    }
+    if (f.kind == SystemFacts::Kind::Every) {
+        out.add(Kind::Case, "Both equations read 0 = 0, true for every x and y: every pair of "
+                            "numbers is a solution.");
+        return;
+    }
+    const bool firstVoid = rows[0].p.sign() == 0 && rows[0].q.sign() == 0;
+    const bool secondVoid = rows[1].p.sign() == 0 && rows[1].q.sign() == 0;
+    if (firstVoid || secondVoid)
+        out.add(Kind::Case, std::string("The ") + (firstVoid ? "first" : "second") +
+                                " equation reads 0 = 0, true for every x and y, so the solutions "
+                                "are the points of the other's line: infinitely many.");
+    else
+        out.add(Kind::Case, "D = D1 = D2 = 0: both equations describe the same line, so there "
+                            "are infinitely many solutions.");
+    const Row& row = firstVoid ? rows[1] : rows[0];
+    // x = x0 + xt·t, y = y0 + yt·t
+    const bool yByT = row.q.sign() != 0;
+    const Rational x0 = yByT ? Rational(0) : row.r / row.p, xt = yByT ? Rational(1) : Rational(0);
+    const Rational y0 = yByT ? row.r / row.q : Rational(0),
+                   yt = yByT ? -row.p / row.q : Rational(1);
+    const std::string x = n.sum({{x0, ""}, {xt, "t"}}), y = n.sum({{y0, ""}, {yt, "t"}});
+    out.add(Kind::Result, "x = " + x + ", y = " + y + ", for any number t");
+    const char* const names[] = {"first", "second"};
+    for (int i = 0; i < 2; ++i) {
+        const Row& each = rows[i];
+        const Rational constant = each.p * x0 + each.q * y0, ofT = each.p * xt + each.q * yt;
+        const auto bracketed = [](const std::string& sum) {
+            return sum.find(' ') == std::string::npos ? sum : "(" + sum + ")";
+        };
+        out.add(Kind::Step,
+                std::string("Check, ") + names[i] + " equation: " + n.put(each.p) + "·" +
+                    bracketed(x) + " + " + n.put(each.q) + "·" + bracketed(y) + " = " +
+                    n.sum({{constant, ""}, {ofT, "t"}}) +
+                    (constant == each.r && ofT.sign() == 0 ? "" : " ≠ " + n.number(each.r)));
+    }
+}
+
+void byCramer(const SystemFacts& f, const Notation& n, Writer& out) {
+    const auto& k = f.k;
+    out.add(Kind::Step, determinant("D", k[0], k[1], k[3], k[4], n));
+    out.add(Kind::Step, determinant("D1", k[2], k[1], k[5], k[4], n));
+    out.add(Kind::Step, determinant("D2", k[0], k[2], k[3], k[5], n));
+    if (f.kind != SystemFacts::Kind::One) {
+        withoutOneSolution(f, n, out);
+        return;
+    }
+    out.add(Kind::Case, "D = " + n.number(f.D) + " ≠ 0, so there is one solution.");
+    out.add(Kind::Step,
+            "x = D1/D = " + Notation::then(n.number(f.D1) + "/" + n.put(f.D), n.fraction(f.x)));
+    out.add(Kind::Step,
+            "y = D2/D = " + Notation::then(n.number(f.D2) + "/" + n.put(f.D), n.fraction(f.y)));
+    solution(f, n, out);
+}
+
+// "2x + 1 = 3, so 2x = 2, so x = 1": the other unknown from an equation once one is known.
+void rest(const Row& row, const std::string& known, const Rational& value,
+          const std::string& unknown, const Notation& n, Writer& out) {
+    const bool xKnown = known == "x";
+    const Rational& size = xKnown ? row.q : row.p;
+    const Rational part = (xKnown ? row.p : row.q) * value;
+    const Rational found = (row.r - part) / size;
+    std::string text = "Put " + known + " = " + n.number(value) + " into " + equation(row, n) +
+                       ": " + n.sum({{size, unknown}, {part, ""}}) + " = " + n.number(row.r);
+    if (part.sign() != 0)
+        text += ", so " + n.term(size, unknown) + " = " + n.number(row.r - part);
+    if (!(size == Rational(1)))
+        text += ", so " + unknown + " = " + n.number(found);
+    out.add(Kind::Step, text);
+}
+
+void byElimination(const SystemFacts& f, const Notation& n, Writer& out) {
+    const Row one = first(f), two = second(f);
+    if (f.kind != SystemFacts::Kind::One) {
+        out.add(Kind::Step, "D = a1·b2 - a2·b1 = " + n.number(f.D) +
+                                ": the left sides are multiples of each other, so taking one "
+                                "from the other removes both unknowns.");
+        withoutOneSolution(f, n, out);
+        return;
+    }
+    // x goes where both equations have it; an equation without x gives y at once.
+    const Row& withoutX = one.p.sign() == 0 ? one : two;
+    if (one.p.sign() == 0 || two.p.sign() == 0) {
+        out.add(Kind::Step, equation(withoutX, n) + " has no x" +
+                                (withoutX.q == Rational(1)
+                                     ? ""
+                                     : ", so y = " + Notation::then(n.number(withoutX.r) + "/" +
+                                                                        n.put(withoutX.q),
+                                                                    n.fraction(f.y))));
+    } else {
+        const Row scaledOne{one.p * two.p, one.q * two.p, one.r * two.p};
+        const Row scaledTwo{two.p * one.p, two.q * one.p, two.r * one.p};
+        out.add(Kind::Step, "First equation times " + n.put(two.p) + ": " + equation(scaledOne, n));
+        out.add(Kind::Step,
+                "Second equation times " + n.put(one.p) + ": " + equation(scaledTwo, n));
+        const Rational q = scaledOne.q - scaledTwo.q, r = scaledOne.r - scaledTwo.r;
+        std::string text = "The first less the second: " + n.term(q, "y") + " = " + n.number(r);
+        if (!(q == Rational(1)))
+            text += ", so y = " + n.number(r) + "/" + n.put(q) + " = " + n.number(f.y);
+        out.add(Kind::Step, text);
+    }
+    rest(one.p.sign() != 0 ? one : two, "y", f.y, "x", n, out);
+    solution(f, n, out);
+}
+
+void bySubstitution(const SystemFacts& f, const Notation& n, Writer& out) {
+    if (f.kind != SystemFacts::Kind::One) {
+        out.add(Kind::Step, "D = a1·b2 - a2·b1 = " + n.number(f.D) +
+                                ": putting one equation into the other removes both unknowns.");
+        withoutOneSolution(f, n, out);
+        return;
+    }
+    // y is taken from an equation that has it; with D ≠ 0 one does.
+    const bool fromFirst = f.k[1].sign() != 0;
+    const Row from = fromFirst ? first(f) : second(f);
+    const Row into = fromFirst ? second(f) : first(f);
+    const Rational constant = from.r / from.q, slope = -from.p / from.q;
+    const std::string y = n.sum({{constant, ""}, {slope, "x"}});
+    out.add(Kind::Step,
+            std::string("From the ") + (fromFirst ? "first" : "second") + " equation: y = " + y);
+    const Rational p = into.p + into.q * slope, r = into.r - into.q * constant;
+    const std::string other = fromFirst ? "second" : "first";
+    const std::string put = into.q.sign() == 0
+                                ? "Into the " + other + ", which has no y: " + equation(into, n)
+                                : "Into the " + other + ": " + n.term(into.p, "x") + " + " +
+                                      n.put(into.q) + "·(" + y + ") = " + n.number(into.r) +
+                                      ", so " + n.term(p, "x") + " = " + n.number(r);
+    out.add(Kind::Step, put + (p == Rational(1) ? "" : ", so x = " + n.number(f.x)));
+    if (slope.sign() != 0)
+        out.add(Kind::Step, "y = " + n.number(constant) + " + " + n.put(slope) + "·" + n.put(f.x) +
+                                " = " + n.fraction(f.y));
+    solution(f, n, out);
+}
+
+} // namespace
+
+void systemWorking(const SystemFacts& f, WorkingMethod method, const Notation& n, Writer& out) {
+    out.add(Kind::Heading, equation(first(f), n));
+    out.add(Kind::Heading, equation(second(f), n));
+    switch (method) {
+    case WorkingMethod::Elimination:
+        return byElimination(f, n, out);
+    case WorkingMethod::Substitution:
+        return bySubstitution(f, n, out);
+    default:
+        return byCramer(f, n, out);
+    }
+}
