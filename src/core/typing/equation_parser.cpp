@@ -34,8 +34,7 @@ Monomial leading(const Terms& terms) {
     Monomial highest;
     for (const Term& term : collected(terms))
         if (term.monomial.degree() > highest.degree() ||
-            (term.monomial.degree() == highest.degree() &&
-             term.monomial.first > highest.first))
+            (term.monomial.degree() == highest.degree() && term.monomial.first > highest.first))
             highest = term.monomial;
     return highest;
 }
@@ -137,8 +136,8 @@ private:
     }
 
     Part primary() {
-        if (m_next == m_tokens.size() || !(at(Token::Kind::Number) || at(Token::Kind::Letter) ||
-                                           at(Token::Kind::Open)))
+        if (m_next == m_tokens.size() ||
+            !(at(Token::Kind::Number) || at(Token::Kind::Letter) || at(Token::Kind::Open)))
             refuseMissing();
         const Token& token = m_tokens[m_next++];
         if (token.kind == Token::Kind::Number)
