@@ -55,6 +55,17 @@ std::size_t characterLength(std::string_view text, std::size_t pos) {
     return std::min(length, text.size() - pos);
 }
 
+// Whether the character can be shown in a message: not a control character, and whole UTF-8.
+bool printable(std::string_view character) {
+    const auto lead = static_cast<unsigned char>(character[0]);
+    if (lead < 0x20 || lead == 0x7F || (lead >= 0x80 && lead < 0xC0) || lead >= 0xF8)
+        return false;
+    const std::size_t expected = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return character.size() == expected &&
+           std::all_of(character.begin() + 1, character.end(),
+                       [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; });
+}
+
 // What may stand between the digits of one number: the full stop and the comma always, so that
 // a number is read (or refused) whole, and the locale's own separators; a plain space where the
 // locale groups with a no-break space, which keyboards do not type.
@@ -148,8 +159,11 @@ Token superscriptToken(std::string_view text, std::size_t pos) {
         throw Refusal("A \",\" outside a number: write a second equation after \";\" or on a "
                       "new line",
                       pos, length);
-    throw Refusal(std::string(text.substr(pos, length)) + " cannot stand in an equation", pos,
-                  length);
+    const std::string_view character = text.substr(pos, length);
+    throw Refusal(
+        (printable(character) ? std::string(character) : "An invisible or broken character") +
+            " cannot stand in an equation",
+        pos, length);
 }
 
 } // namespace
