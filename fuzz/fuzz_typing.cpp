@@ -119,10 +119,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const ExactOverflow&) {
     }
     // Read again, what was read names its unknowns only where they are left in it.
-    const bool unknownsLeft =
-        reading.system ? (boxes[0].sign() != 0 || boxes[3].sign() != 0) &&
-                             (boxes[1].sign() != 0 || boxes[4].sign() != 0)
-                       : boxes[0].sign() != 0 || boxes[1].sign() != 0;
+    const bool unknownsLeft = reading.system ? (boxes[0].sign() != 0 || boxes[3].sign() != 0) &&
+                                                   (boxes[1].sign() != 0 || boxes[4].sign() != 0)
+                                             : boxes[0].sign() != 0 || boxes[1].sign() != 0;
     if (unknownsLeft)
         checkReadAgain(text, reading, locale);
     return 0;
