@@ -1,11 +1,11 @@
 #include "core/numbers/numbers.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <locale.h>
 #include <optional>
@@ -589,7 +589,10 @@ float nearestSingle(const Rational& value) {
         if (!std::isfinite(neighbour))
             continue;
         const Rational there = distance(neighbour), here = distance(nearest);
-        const bool even = (std::bit_cast<std::uint32_t>(neighbour) & 1) == 0;
+        // (Emscripten's libc++ has no std::bit_cast.)
+        std::uint32_t bits;
+        std::memcpy(&bits, &neighbour, sizeof bits);
+        const bool even = (bits & 1) == 0;
         if (there < here || (there == here && even))
             nearest = neighbour;
     }
