@@ -26,6 +26,9 @@ constexpr int largestExponent = 1000;
 // about 1200 decimal ones: far past any box, and a few nested powers would otherwise fill the
 // memory.
 constexpr std::size_t largestPowerBits = 4096;
+// Brackets and signs are read by rules that call each other: past this many one inside another,
+// a pasted text could use up the page's stack.
+constexpr int deepestNesting = 100;
 
 std::size_t bitsOf(const BigInt& n) {
     const BigInt size = abs(n);
@@ -74,6 +77,22 @@ public:
     }
 
 private:
+    // One bracket or sign more inside the others while it lives.
+    class Nesting {
+    public:
+        Nesting(Parser& parser, const Token& token) : m_parser(parser) {
+            if (++m_parser.m_depth > deepestNesting)
+                throw Refusal("Too many brackets or signs one inside another", token.place,
+                              token.length);
+        }
+        ~Nesting() { --m_parser.m_depth; }
+        Nesting(const Nesting&) = delete;
+        Nesting& operator=(const Nesting&) = delete;
+
+    private:
+        Parser& m_parser;
+    };
+
     Part side() {
         Part sum = term();
         while (at(Token::Kind::Plus) || at(Token::Kind::Minus)) {
@@ -113,6 +132,7 @@ private:
     Part signedFactor() {
         if (at(Token::Kind::Plus) || at(Token::Kind::Minus)) {
             const Token& sign = m_tokens[m_next++];
+            const Nesting nesting(*this, sign);
             Part factor = signedFactor();
             if (sign.kind == Token::Kind::Minus)
                 factor.terms = negated(std::move(factor.terms));
@@ -156,6 +176,7 @@ private:
                 std::string(1, token.letter) == m_unknowns.first ? Monomial{1, 0} : Monomial{0, 1};
             return {{{1, unknown}}, token.place, token.end()};
         }
+        const Nesting nesting(*this, token);
         Part inside = side();
         if (!accept(Token::Kind::Close)) {
             // The bracket with what it is joined to, as the pupil sees it: "3(".
@@ -277,6 +298,7 @@ private:
     const Unknowns& m_unknowns;
     int m_highestDegree;
     std::size_t m_next = 0;
+    int m_depth = 0;
 };
 
 } // namespace
