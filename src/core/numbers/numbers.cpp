@@ -5,12 +5,14 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <locale.h>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/numbers/decimals.h"
 #include "core/numbers/trimmed.h"
 
 namespace {
@@ -565,6 +567,38 @@ bool numericText(std::string_view normal, const NumberLocale& locale) {
     });
 }
 
+// The Single nearest an exact value, a tie going to the even one; infinite past the Single
+// range. The double nearest the value, rounded again, may miss it by one Single: its neighbours
+// are measured exactly.
+float nearestSingle(const Rational& value) {
+    const float guess = static_cast<float>(nearestDouble(value));
+    const Rational size = value.sign() < 0 ? -value : value;
+    if (std::isinf(guess)) {
+        // Half a unit past the largest Single rounds to the even infinity.
+        const float largest = std::numeric_limits<float>::max();
+        const Rational limit = exactly(largest) + exactly(std::ldexp(1.0, 103));
+        return size < limit ? std::copysign(largest, guess) : guess;
+    }
+    const auto distance = [&](float single) {
+        const Rational difference = exactly(single) - value;
+        return difference.sign() < 0 ? -difference : difference;
+    };
+    float nearest = guess;
+    for (const float neighbour : {std::nextafter(guess, -std::numeric_limits<float>::infinity()),
+                                  std::nextafter(guess, std::numeric_limits<float>::infinity())}) {
+        if (!std::isfinite(neighbour))
+            continue;
+        const Rational there = distance(neighbour), here = distance(nearest);
+        // (Emscripten's libc++ has no std::bit_cast.)
+        std::uint32_t bits;
+        std::memcpy(&bits, &neighbour, sizeof bits);
+        const bool even = (bits & 1) == 0;
+        if (there < here || (there == here && even))
+            nearest = neighbour;
+    }
+    return nearest;
+}
+
 } // namespace
 
 ArithmeticFault::ArithmeticFault(Kind kind)
@@ -642,6 +676,44 @@ std::optional<double> readCoefficient(std::string_view text, const NumberLocale&
 
 double coefficientValue(std::string_view text, const NumberLocale& locale) {
     return coefficientReading(text, locale).solverValue();
+}
+
+std::optional<std::string> exactDecimalText(const Rational& value, const NumberLocale& locale) {
+    std::optional<std::string> text = terminatingDecimal(value);
+    if (text)
+        *text = withDecimalSeparator(*text, locale.decimalSeparator);
+    return text;
+}
+
+std::optional<std::string> singleDecimalText(const Rational& value, const NumberLocale& locale) {
+    const float single = nearestSingle(value);
+    if (!std::isfinite(single))
+        return std::nullopt;
+    // The fewest significant digits that read back as the Single, as a box reads its text: to a
+    // double, then to the Single the solvers store.
+    int precision = 1;
+    char written[64];
+    for (;; ++precision) {
+        const CLocaleScope cLocale;
+        std::snprintf(written, sizeof written, "%.*e", precision - 1, double(single));
+        if (static_cast<float>(readDecimal(written)) == single || precision == 9)
+            break;
+    }
+    // Written out in full: "1.0737418e+09" is 1073741800.
+    const std::string_view text = written;
+    const std::size_t e = text.find('e');
+    std::string digits;
+    for (char c : text.substr(0, e))
+        if (c >= '0' && c <= '9')
+            digits += c;
+    const int whole = std::atoi(written + e + 1) + 1;
+    if (whole >= int(digits.size()))
+        digits.append(std::size_t(whole - int(digits.size())), '0');
+    else if (whole > 0)
+        digits.insert(std::size_t(whole), locale.decimalSeparator);
+    else
+        digits = "0" + locale.decimalSeparator + std::string(std::size_t(-whole), '0') + digits;
+    return (single < 0 ? "-" : "") + digits;
 }
 
 std::string Str(float number) {
