@@ -219,8 +219,9 @@ Reply Conversation::answer(BoxButton button) {
 
 void Conversation::followWithWorking(Reply& reply) const {
     if (m_workingOpen)
-        reply.push_back(show::Working{makeWorking(m_lastRun).text(),
-                                      std::make_shared<const Figure>(makeFigure(m_lastRun))});
+        reply.push_back(
+            show::Working{makeWorking(m_lastRun).text(),
+                          std::make_shared<const Figure>(makeFigure(m_lastRun, m_locale))});
 }
 
 Reply Conversation::windowClosed() {
