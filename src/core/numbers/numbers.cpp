@@ -124,10 +124,24 @@ double readRadix(std::string_view digits, int base) {
     }
 }
 
+// The longest number the working writes out exactly, in significant digits: a pupil types
+// fewer, and a fraction of that many digits already fills a line.
+constexpr std::size_t longestExact = 40;
+// The farthest power of ten the working takes exactly: such a number is beyond every double or
+// rounds to 0 in one, and written out it would be hundreds of digits long.
+constexpr std::int64_t farthestExactScale = 400;
+
+// Significant digits: the zeros at either end change nothing but the power of ten.
+std::size_t significantDigits(const std::string& digits) {
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return 0;
+    return digits.find_last_not_of('0') - first + 1;
+}
+
 // The exact value of a number in readDecimal's plain form: a sign, digits with at most one "."
-// among them, and "e" with a sign and digits. Throws ExactOverflow where it does not fit in 64
-// bits; zeros that do not change the value do not count against them.
-Rational exactDecimal(std::string_view number) {
+// among them, and "e" with a sign and digits. None where it is too long to write out exactly.
+std::optional<Rational> exactDecimal(std::string_view number) {
     std::size_t pos = 0;
     const bool negative = number.starts_with('-');
     if (negative || number.starts_with('+'))
@@ -156,43 +170,38 @@ Rational exactDecimal(std::string_view number) {
 
     const std::size_t first = digits.find_first_not_of('0');
     if (first == std::string::npos)
-        return 0;
+        return Rational(0);
     digits.erase(0, first);
     while (digits.size() > 1 && digits.back() == '0') {
         digits.pop_back();
         ++scale;
     }
-    std::int64_t mantissa = 0;
+    if (digits.size() > longestExact || scale > farthestExactScale || scale < -farthestExactScale)
+        return std::nullopt;
+    BigInt mantissa = 0;
     for (char c : digits)
-        mantissa = narrow(WideInt(mantissa) * 10 + (c - '0'));
-    if (scale > 18 || scale < -18)
-        throw ExactOverflow();
-    std::int64_t power = 1;
-    for (std::int64_t k = 0; k < (scale < 0 ? -scale : scale); ++k)
-        power *= 10;
-    const Rational size =
-        scale >= 0 ? Rational::of(WideInt(mantissa) * power, 1) : Rational::of(mantissa, power);
+        mantissa = mantissa * 10 + (c - '0');
+    const int places = int(scale < 0 ? -scale : scale);
+    const Rational size = scale >= 0 ? Rational::of(mantissa * powerOfTen(places), 1)
+                                     : Rational::of(mantissa, powerOfTen(places));
     return negative ? -size : size;
 }
 
-// The exact value of an "&H" or "&O" literal, as readRadix reads it; throws ExactOverflow past
-// 63 bits.
-Rational exactRadix(std::string_view digits, int base) {
-    constexpr std::uint64_t largest = std::numeric_limits<std::int64_t>::max();
-    std::uint64_t value = 0;
-    for (char c : digits) {
-        const int digit = digitValue(c);
-        if (value > (largest - digit) / base)
-            throw ExactOverflow();
-        value = value * base + digit;
-    }
-    switch (radixWidth(digits.size(), base, double(value))) {
+// The exact value of an "&H" or "&O" literal, as readRadix reads it; none where its decimal
+// digits are too many to write out exactly.
+std::optional<Rational> exactRadix(std::string_view digits, int base) {
+    BigInt value = 0;
+    for (char c : digits)
+        value = value * base + digitValue(c);
+    if (significantDigits(decimalText(value)) > longestExact)
+        return std::nullopt;
+    switch (radixWidth(digits.size(), base, value.convert_to<double>())) {
     case 16:
-        return std::int16_t(std::uint16_t(value));
+        return Rational(std::int16_t(value.convert_to<std::uint16_t>()));
     case 32:
-        return std::int32_t(std::uint32_t(value));
+        return Rational(std::int32_t(value.convert_to<std::uint32_t>()));
     default:
-        return std::int64_t(value);
+        return Rational::of(value, 1);
     }
 }
 
@@ -576,7 +585,7 @@ CoefficientReading coefficientReading(std::string_view text, const NumberLocale&
         reading.byVal = reading.inLocale = reading.value = reading.leadingVal = *plain;
         reading.verdict = Verdict::Number;
         reading.numeric = true;
-        reading.exact = exactDecimal(text); // at most 15 digits: it always fits
+        reading.exact = exactDecimal(text); // at most 15 digits: never too long
         return reading;
     }
     const ValReading val = readVal(text);
@@ -614,16 +623,13 @@ CoefficientReading coefficientReading(std::string_view text, const NumberLocale&
     }
     reading.verdict = Verdict::Number;
     reading.value = value;
-    try {
-        if (!reading.byVal)
-            reading.exact = exactDecimal(inLocaleNumber);
-        else if (val.base != 10)
-            reading.exact = exactRadix(val.number, val.base);
-        else
-            reading.exact = exactDecimal(val.number);
-    } catch (const ExactOverflow&) {
-        reading.exactOverflow = true;
-    }
+    if (!reading.byVal)
+        reading.exact = exactDecimal(inLocaleNumber);
+    else if (val.base != 10)
+        reading.exact = exactRadix(val.number, val.base);
+    else
+        reading.exact = exactDecimal(val.number);
+    reading.exactTooLong = !reading.exact;
     return reading;
 }
 
