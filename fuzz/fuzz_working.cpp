@@ -3,12 +3,16 @@
 // and how the rest is read (bit 1: as Singles, four bytes each, written out in each number form;
 // otherwise as the box texts, separated by NUL bytes). Whatever the numbers: no "INF" or "NaN" in
 // any text, every mark on its curve, every label clear of the curves, the axes, the marks and the
-// other labels.
+// other labels, and every exact form read back on the side of its decimal the working says.
 
 #include <cstring>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
+#include "core/numbers/decimals.h"
 #include "core/working/figure.h"
 #include "core/working/working.h"
 #include "fuzz_support.h"
@@ -135,26 +139,144 @@ void checkFigure(const Figure& figure, const Run& run) {
     }
 }
 
-void checkWorking(const Working& working, const Run& run, const std::string& method) {
+// An exact form as the working writes it, read back into (a + b·√r)/c: "2", "-1/4", "(3 + √5)/2",
+// "1 + √2", "-2√3/3", "(-1 + i√3)/2", "1 + 2i", "-i/2"; r negative for an imaginary part, 1 for
+// none. Nothing where the text has another shape.
+std::optional<Surd> readExactForm(std::string_view text) {
+    const auto integer = [](std::string_view digits) -> std::optional<BigInt> {
+        const bool negative = digits.starts_with('-');
+        if (negative)
+            digits.remove_prefix(1);
+        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
+            return std::nullopt;
+        const BigInt value{std::string(digits)};
+        return negative ? BigInt(-value) : value;
+    };
+    Surd form;
+    form.r = 1;
+    if (const std::size_t slash = text.rfind('/'); slash != std::string_view::npos) {
+        const std::optional<BigInt> below = integer(text.substr(slash + 1));
+        if (!below || *below <= 0)
+            return std::nullopt;
+        form.c = *below;
+        text = text.substr(0, slash);
+    }
+    if (text.starts_with('(') && text.ends_with(')'))
+        text = text.substr(1, text.size() - 2);
+    std::string_view term = text;
+    int sign = 1;
+    const std::size_t plus = text.find(" + "), minus = text.find(" - ");
+    if (const std::size_t split = std::min(plus, minus); split != std::string_view::npos) {
+        const std::optional<BigInt> whole = integer(text.substr(0, split));
+        if (!whole)
+            return std::nullopt;
+        form.a = *whole;
+        sign = split == minus ? -1 : 1;
+        term = text.substr(split + 3);
+    } else if (const std::optional<BigInt> whole = integer(text)) {
+        form.a = *whole;
+        return form;
+    }
+    if (term.starts_with('-')) {
+        sign = -sign;
+        term.remove_prefix(1);
+    }
+    if (term.empty())
+        return std::nullopt;
+    const std::size_t digits = term.find_first_not_of("0123456789");
+    form.b = digits == 0 ? BigInt(1) : BigInt(std::string(term.substr(0, digits)));
+    term = digits == std::string_view::npos ? std::string_view() : term.substr(digits);
+    const bool imaginary = term.starts_with('i');
+    if (imaginary)
+        term.remove_prefix(1);
+    if (term.starts_with("\u221A")) {
+        const std::optional<BigInt> radicand =
+            integer(term.substr(std::string_view("\u221A").size()));
+        if (!radicand || *radicand <= 1)
+            return std::nullopt;
+        form.r = *radicand;
+        term = {};
+    }
+    if (!term.empty() || (!imaginary && form.r == 1))
+        return std::nullopt;
+    form.b *= sign;
+    if (imaginary)
+        form.r = -form.r;
+    return form;
+}
+
+// A shown value "0.5", ".25" or "-0.5+0.866025403784439*i": the real part, and a complex one's
+// imaginary part with its sign (empty for a real value).
+std::pair<std::string_view, std::string_view> shownParts(std::string_view shown) {
+    if (!shown.ends_with("*i"))
+        return {shown, {}};
+    for (std::size_t pos = 1; pos < shown.size(); ++pos)
+        if ((shown[pos] == '+' || shown[pos] == '-') && shown[pos - 1] != 'E')
+            return {shown.substr(0, pos),
+                    shown.substr(pos + (shown[pos] == '+' ? 1 : 0),
+                                 shown.size() - pos - 2 - (shown[pos] == '+' ? 1 : 0))};
+    return {shown, {}};
+}
+
+// Whether a decimal shows the exact value as well as a number of the given precision can: the
+// exact value rounded to the digits shown, or the nearest number of that precision written out.
+bool showsExactly(const Surd& exact, std::string_view shown, bool single) {
+    const int digits = single ? 7 : 15;
+    return roundsTo(exact, shown, digits) ||
+           roundsTo(nearestBinary(exact, single ? 24 : 53), shown, digits);
+}
+
+Surd realSurd(const BigInt& a, const BigInt& b, const BigInt& c, const BigInt& r) {
+    // A rational has no root: b = 0.
+    return r == 1 ? Surd{a + b, 0, c, 0} : Surd{a, b, c, r};
+}
+
+// Every exact form reads back, and says the same as `agrees` whether the decimal shown beside it
+// is that value: a real value to the precision the program computed it in; a complex one's real
+// part to a Single's, its imaginary part to a double's.
+void checkExact(const Working& working, const Run& run) {
+    for (const ExactResult& result : working.exact) {
+        const auto fail = [&] {
+            return result.name + " = " + result.shown + ", exactly " + result.exact + ", agrees " +
+                   (result.agrees ? "yes" : "no") + "\n" + run.describe();
+        };
+        const std::optional<Surd> exact = readExactForm(result.exact);
+        require(exact.has_value(), "an exact form reads back", fail);
+        const auto [real, imaginary] = shownParts(result.shown);
+        bool agrees;
+        if (exact->r < 0) {
+            require(!imaginary.empty(), "a complex exact form stands beside a complex decimal",
+                    fail);
+            agrees = showsExactly(Surd{exact->a, 0, exact->c, 0}, real, true) &&
+                     showsExactly(realSurd(0, exact->b, exact->c, -exact->r), imaginary, false);
+        } else {
+            require(imaginary.empty(), "a real exact form stands beside a real decimal", fail);
+            agrees =
+                showsExactly(realSurd(exact->a, exact->b, exact->c, exact->r), real, result.single);
+        }
+        require(agrees == result.agrees,
+                "the exact form agrees with its decimal as the working says", fail);
+    }
+}
+
+// A typed "INF" is quoted back as typed: only where none was typed must no text show one.
+void checkWorking(const Working& working, const Run& run, const std::string& method,
+                  bool typedInfinity) {
     const std::string text = working.text();
-    require(showsNoInfinity(text), "the working shows no infinity",
+    require(typedInfinity || showsNoInfinity(text), "the working shows no infinity",
             [&] { return method + ":\n" + text + "\n" + run.describe(); });
+    checkExact(working, run);
 }
 
 void checkRun(bool system, const std::vector<std::string>& texts, const NumberLocale& locale) {
     const Run done = run(system, texts, locale);
-    // A typed "INF" is quoted back as typed.
     bool typedInfinity = false;
     for (const std::string& text : texts)
         typedInfinity = typedInfinity || !showsNoInfinity(text);
-    const std::vector<MethodChoice> methods = workingMethods(done.outcome);
-    if (!typedInfinity)
-        checkWorking(makeWorking(done.outcome, locale), done, "the default");
-    for (const MethodChoice& choice : methods) {
-        const Working working = makeWorking(done.outcome, locale, choice.method);
-        if (!typedInfinity)
-            checkWorking(working, done, choice.name);
-    }
+    checkWorking(makeWorking(done.outcome, locale), done, "the default", typedInfinity);
+    for (const MethodChoice& choice : workingMethods(done.outcome))
+        checkWorking(makeWorking(done.outcome, locale, choice.method), done, choice.name,
+                     typedInfinity);
     checkFigure(makeFigure(done.outcome, locale), done);
 }
 
