@@ -21,7 +21,7 @@ const browser = process.env.VELMORA_NODE_WORKINGS ?? here('../../build-web/tools
 const escaped = (text) => (text === '' ? '\\e' : text.replaceAll('\\', '\\\\').replaceAll('\t', '\\t').replaceAll('\n', '\\n'));
 const coefficientsOf = (row) => (Array.isArray(row.coefficients)
     ? row.coefficients.map(String)
-    : String(row.coefficients).split(/\s*[\s,;/]\s*/).filter(Boolean));
+    : String(row.coefficients).split(/[\s/;]+/).filter(Boolean)); // "1 -3 2", "1 1 3 / 1 -1 1"
 const rows = JSON.parse(readFileSync(rowsFile, 'utf8'));
 const table = rows.map((row) => [row.locale ?? 'en', row.method ?? '', ...coefficientsOf(row)].map(escaped).join('\t'));
 
