@@ -12,10 +12,12 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,8 +29,11 @@
 #include <benchmark/benchmark.h>
 
 #include "core/conversation/conversation.h"
+#include "core/design/control_model.h"
 #include "core/design/main_window_design.h"
 #include "core/design/working_window_design.h"
+#include "core/solving/form_commands.h"
+#include "core/working/working.h"
 #include "desktop/form1.h"
 #include "window_driver.h"
 
@@ -114,7 +119,7 @@ void clickToRepainted(benchmark::State& state, const char* option,
             break;
         }
     }
-    if (w.box(resultBox)->text() != QLatin1String(expected))
+    if (expected && w.box(resultBox)->text() != QLatin1String(expected))
         state.SkipWithError("unexpected result");
 }
 
@@ -320,20 +325,63 @@ QWidget* topLevel(const char* name) {
     return nullptr;
 }
 
+// The equations whose working is timed: the plain one, and the hardest for the exact working,
+// whose discriminant 2907797063·2870026427 has two large prime factors to find.
+struct WorkingCase {
+    const char* name;
+    std::initializer_list<const char*> coefficients;
+};
+const WorkingCase workingCases[] = {
+    {"x2-3x+2", {"1", "-3", "2"}},
+    {"hardest_factoring", {"1", "5777823490", "8345406245016245101"}},
+};
+
+// The methods the Working window offers for a case, as the core lists them.
+std::vector<MethodChoice> methodsOf(const WorkingCase& working) {
+    ControlModel controls;
+    FormVariables vars;
+    hideControlsOnLoad(controls, vars);
+    controls.selectOption1();
+    checkLayout(controls, vars);
+    int index = 1;
+    for (const char* text : working.coefficients)
+        controls.setText(index++, text);
+    RunOutcome outcome;
+    runCommand(
+        controls, vars, NumberLocale{}, [](std::string_view) {}, outcome);
+    return workingMethods(outcome);
+}
+
+// Chooses the method in the Working window's method control, for the window to remember; false
+// where the window has no such control.
+bool chooseMethod(QWidget& window, const std::string& name) {
+    auto* methods = window.findChild<QComboBox*>(QStringLiteral("WorkingMethod"));
+    if (!methods)
+        return false;
+    const int index = methods->findText(QString::fromStdString(name), Qt::MatchStartsWith);
+    if (index < 0)
+        return false;
+    methods->setCurrentIndex(index);
+    return true;
+}
+
 // "Show working" chosen with Enter in the menu of the result box x1, to the working window
-// painted with its graph; the window is closed again after each time. In the same iterations,
-// as the baseline, "INFO" clicked to the information window painted: another window of the
-// program opened from the main one. Counters: the time as a share of a 16 ms frame at 60 Hz,
-// and as a multiple of the baseline.
+// painted with its graph; the window is closed again after each time. Arguments: the case, and
+// the method among those the window offers, chosen once beforehand. In the same iterations, as
+// the baseline, "INFO" clicked to the information window painted: another window of the program
+// opened from the main one. Counters: the time as a share of a 16 ms frame at 60 Hz, and as a
+// multiple of the baseline.
 void showWorkingToPainted(benchmark::State& state) {
+    const WorkingCase& working = workingCases[state.range(0)];
+    const std::vector<MethodChoice> methods = methodsOf(working);
+    const auto method = std::size_t(state.range(1));
     Window w("Option1");
-    w.type({"1", "-3", "2"});
+    w.type(working.coefficients);
     w.run()->click();
     w.settle();
     QLineEdit* box = w.box(10);
     const QString itemName = QString::fromLatin1(workingMenu.itemName);
-    double working = 0, info = 0;
-    for (auto _ : state) {
+    const auto openWorking = [&]() -> Clock::time_point {
         NamedPaintWatch graph(workingWindowDesign.graphName);
         Clock::time_point start{};
         QTimer chooser;
@@ -352,11 +400,32 @@ void showWorkingToPainted(benchmark::State& state) {
         QContextMenuEvent event(QContextMenuEvent::Mouse, pos, box->mapToGlobal(pos));
         QApplication::sendEvent(box, &event);
         const bool painted = start != Clock::time_point{} && processUntilNamedPainted(graph);
-        const double seconds = secondsSince(start);
-        state.SetIterationTime(seconds);
-        working += seconds;
+        return painted ? start : Clock::time_point{};
+    };
+    if (method >= methods.size()) {
+        state.SkipWithError("the case has no such method");
+        return;
+    }
+    if (method > 0) {
+        QWidget* window =
+            openWorking() != Clock::time_point{} ? topLevel(workingWindowDesign.name) : nullptr;
+        const bool chosen = window && chooseMethod(*window, methods[method].name);
+        if (window)
+            window->close();
+        w.settle();
+        if (!chosen) {
+            state.SkipWithError("the Working window offers no choice of method");
+            return;
+        }
+    }
+    double seconds = 0, info = 0;
+    for (auto _ : state) {
+        const Clock::time_point start = openWorking();
+        const double taken = secondsSince(start);
+        state.SetIterationTime(taken);
+        seconds += taken;
         QWidget* window = topLevel(workingWindowDesign.name);
-        if (!painted || !window) {
+        if (start == Clock::time_point{} || !window) {
             state.SkipWithError("the working window was not painted");
             break;
         }
@@ -376,11 +445,28 @@ void showWorkingToPainted(benchmark::State& state) {
             break;
         }
     }
+    state.SetLabel(methods[method].name);
     if (state.iterations() > 0 && info > 0) {
-        const double mean = working / double(state.iterations());
+        const double mean = seconds / double(state.iterations());
         state.counters["of_16ms_frame"] = mean / 0.016;
-        state.counters["vs_info_window"] = working / info;
+        state.counters["vs_info_window"] = seconds / info;
     }
+}
+
+// "run" for each case whose working is timed, to the result box repainted: what the working's
+// time stands beside.
+void workingCaseClickToRepainted(benchmark::State& state) {
+    const WorkingCase& working = workingCases[state.range(0)];
+    clickToRepainted(state, "Option1", working.coefficients, 10, nullptr);
+    state.SetLabel(working.name);
+}
+
+// Every case by every method its run offers, each a row beside the clicks on "run".
+void workingRows(benchmark::internal::Benchmark* benchmark) {
+    for (std::size_t index = 0; index < std::size(workingCases); ++index)
+        for (std::size_t method = 0; method < methodsOf(workingCases[index]).size(); ++method)
+            benchmark->Args({std::int64_t(index), std::int64_t(method)});
+    benchmark->ArgNames({"case", "method"})->UseManualTime()->Unit(benchmark::kMillisecond);
 }
 
 BENCHMARK(equationClickToResults)->UseManualTime()->Unit(benchmark::kMicrosecond);
@@ -400,7 +486,12 @@ BENCHMARK(longTextKeystrokeToRepainted)->Apply(longTexts);
 BENCHMARK(longTextClickToWarning)->Apply(longTexts);
 BENCHMARK(longTextClickToSettled)->Apply(longTexts);
 BENCHMARK(longTextRunCommandToWarning)->Apply(longTexts);
-BENCHMARK(showWorkingToPainted)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(workingCaseClickToRepainted)
+    ->DenseRange(0, std::size(workingCases) - 1)
+    ->ArgName("case")
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(showWorkingToPainted)->Apply(workingRows);
 
 // The offscreen platform says at every window size change that it does not pass size hints on,
 // and at every window raised or menu opened that it cannot raise it or grab the keyboard.

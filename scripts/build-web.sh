@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Velmora's page into build-web/site/ with Debian's Emscripten (installing what is
-# missing), and the conversion table's program for Node into build-web/tools/.
+# missing), and the programs of the conversion table and the workings for Node into
+# build-web/tools/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-deps.sh web

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Builds Velmora's page and runs its tests: the table of number conversions through the native
-# and the browser build of the core, then the page in Debian's Chromium, headless.
+# Builds Velmora's page and runs its tests: the table of number conversions and the workings
+# through the native and the browser build of the core, then the page in Debian's Chromium,
+# headless.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build-web.sh
 
-# The desktop's build of the same conversions, to compare with the browser's under Node.
+# The desktop's build of the same conversions and workings, to compare with the browser's
+# under Node.
 cmake -S . -B build-web/native -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_CORE_ONLY=ON >/dev/null
-cmake --build build-web/native --target velmora_conversions
+cmake --build build-web/native --target velmora_conversions velmora_workings
 
 cd tests/web
 ../../scripts/check-node.sh

@@ -48,6 +48,12 @@ private:
         return outcome;
     }
 
+    static NumberLocale localeNamed(const QString& name) {
+        if (name == "de")
+            return {",", ".", "€"};
+        return {};
+    }
+
     // Texts as the run command reads its boxes.
     static std::vector<BoxReading> readTexts(const std::vector<std::string>& texts,
                                              const NumberLocale& locale) {
@@ -133,30 +139,59 @@ private:
         return root;
     }
 
+    static double distanceToSegment(FigurePoint point, FigurePoint p, FigurePoint q) {
+        const double dx = q.x - p.x, dy = q.y - p.y;
+        const double length = dx * dx + dy * dy;
+        const double t =
+            length == 0
+                ? 0
+                : std::clamp(((point.x - p.x) * dx + (point.y - p.y) * dy) / length, 0.0, 1.0);
+        return std::hypot(p.x + t * dx - point.x, p.y + t * dy - point.y);
+    }
+
+    static double distanceToCurve(const FigureCurve& curve, FigurePoint point) {
+        double nearest = 1e300;
+        for (std::size_t i = 0; i + 1 < curve.points.size(); ++i)
+            nearest =
+                std::min(nearest, distanceToSegment(point, curve.points[i], curve.points[i + 1]));
+        return nearest;
+    }
+
+    static bool inBox(const FigureLabel& label, double x, double y) {
+        return x > label.left && x < label.left + label.width && y > label.top &&
+               y < label.top + label.height;
+    }
+
+    // Whether a segment passes through a label's box, walked in steps of a quarter pixel.
+    static bool throughBox(const FigureLabel& label, FigurePoint p, FigurePoint q) {
+        const int steps = int(std::ceil(std::hypot(q.x - p.x, q.y - p.y) * 4)) + 1;
+        for (int step = 0; step <= steps; ++step) {
+            const double t = double(step) / steps;
+            if (inBox(label, p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)))
+                return true;
+        }
+        return false;
+    }
+
     static void checkFigure(const Figure& figure) {
+        for (const std::string& text : {figure.alternative, figure.note})
+            QVERIFY2(text.find("INF") == std::string::npos && text.find("NaN") == std::string::npos,
+                     text.c_str());
         for (const FigureMark& mark : figure.marks) {
-            // Every mark lies on a drawn curve, within a pixel.
-            double nearest = 1e300;
+            // A crossing lies on both lines; a root or a vertex on its curve; within a pixel.
             for (const FigureCurve& curve : figure.curves) {
-                for (std::size_t i = 0; i + 1 < curve.points.size(); ++i) {
-                    const FigurePoint p = curve.points[i], q = curve.points[i + 1];
-                    const double dx = q.x - p.x, dy = q.y - p.y;
-                    const double length = dx * dx + dy * dy;
-                    const double t =
-                        length == 0
-                            ? 0
-                            : std::clamp(((mark.at.x - p.x) * dx + (mark.at.y - p.y) * dy) / length,
-                                         0.0, 1.0);
-                    nearest = std::min(
-                        nearest, std::hypot(p.x + t * dx - mark.at.x, p.y + t * dy - mark.at.y));
-                }
+                const double off = distanceToCurve(curve, mark.at);
+                if (mark.kind == FigureMark::Kind::Intersection || curve.series == 0)
+                    QVERIFY2(off <= 1, qPrintable(QString("mark %1 px off").arg(off)));
             }
-            QVERIFY2(nearest <= 1, qPrintable(QString("mark %1 px off").arg(nearest)));
             QVERIFY(mark.at.x >= 0 && mark.at.x <= figure.width);
             QVERIFY(mark.at.y >= 0 && mark.at.y <= figure.height);
         }
         for (std::size_t i = 0; i < figure.labels.size(); ++i) {
             const FigureLabel& p = figure.labels[i];
+            QVERIFY2(p.text.find("INF") == std::string::npos &&
+                         p.text.find("NaN") == std::string::npos,
+                     p.text.c_str());
             QVERIFY(p.left >= 0 && p.top >= 0 && p.left + p.width <= figure.width &&
                     p.top + p.height <= figure.height);
             for (std::size_t j = i + 1; j < figure.labels.size(); ++j) {
@@ -164,6 +199,21 @@ private:
                 QVERIFY2(!(p.left < q.left + q.width && q.left < p.left + p.width &&
                            p.top < q.top + q.height && q.top < p.top + p.height),
                          (p.text + " collides with " + q.text).c_str());
+            }
+            // Clear of the axes, which cross the whole view, of every curve and of every mark.
+            QVERIFY2(!(figure.xAxisAt > p.top && figure.xAxisAt < p.top + p.height),
+                     (p.text + " sits on the x-axis").c_str());
+            QVERIFY2(!(figure.yAxisAt > p.left && figure.yAxisAt < p.left + p.width),
+                     (p.text + " sits on the y-axis").c_str());
+            for (const FigureCurve& curve : figure.curves)
+                for (std::size_t k = 0; k + 1 < curve.points.size(); ++k)
+                    QVERIFY2(!throughBox(p, curve.points[k], curve.points[k + 1]),
+                             (p.text + " sits on a curve").c_str());
+            for (const FigureMark& mark : figure.marks) {
+                const double dx = mark.at.x - std::clamp(mark.at.x, p.left, p.left + p.width);
+                const double dy = mark.at.y - std::clamp(mark.at.y, p.top, p.top + p.height);
+                QVERIFY2(std::hypot(dx, dy) > Figure::markRadius,
+                         (p.text + " covers a mark").c_str());
             }
         }
     }
@@ -354,34 +404,53 @@ private slots:
 
     void figures_data() {
         QTest::addColumn<QString>("coefficients");
+        QTest::addColumn<QString>("locale");
         QTest::addColumn<int>("curves");
         QTest::addColumn<int>("marks");
         QTest::addColumn<QString>("alternative");
+        QTest::addColumn<QString>("markLabels"); // each among the labels
         // clang-format off
-        QTest::newRow("two roots") << "1 -3 2" << 1 << 3 << "Graph of y = x² - 3·x + 2: a parabola opening upwards, crossing the x-axis at 2 and 1, vertex at (1.5, -0.25).";
-        QTest::newRow("roots far apart") << "1 10000 0.5" << 1 << 3 << "crossing the x-axis at -5E-05 and -10000";
-        QTest::newRow("double root") << "-1 2 -1" << 1 << 1 << "a parabola opening downwards, touching the x-axis at its vertex (1, 0)";
-        QTest::newRow("complex") << "1 2 5" << 1 << 1 << "clear of the x-axis, so no real roots, vertex at (-1, 4)";
-        QTest::newRow("line") << "0 2 -4" << 1 << 1 << "Graph of y = 2·x - 4: a straight line crossing the x-axis at 2.";
-        QTest::newRow("horizontal") << "0 0 5" << 1 << 0 << "Graph of y = 5: a horizontal line that never meets the x-axis";
-        QTest::newRow("crossing") << "1 1 3 / 1 -1 1" << 2 << 1 << "Graph of the lines x + y = 3 and x - y = 1, crossing at (2, 1).";
-        QTest::newRow("vertical") << "2 0 4 / 1 1 5" << 2 << 1 << "crossing at (2, 3)";
-        QTest::newRow("crossing on paper only") << "0.1 0.3 1 / 0.3 0.9 3" << 2 << 1 << "crossing at (7.272727, 0.9090909)";
-        QTest::newRow("parallel") << "1 1 2 / 2 2 5" << 2 << 0 << "parallel, never meeting";
-        QTest::newRow("same line") << "1 1 2 / 2 2 4" << 1 << 0 << "Graph of the line x + y = 2, which both equations describe.";
-        QTest::newRow("one equation without unknowns") << "0 0 0 / 0 4 2" << 1 << 0 << "Graph of the line 4·y = 2 alone; y = 0.5.";
-        QTest::newRow("no line") << "0 0 5 / 0 0 0" << 0 << 0 << "No graph: neither equation has an unknown, so neither is a line.";
+        QTest::newRow("two roots") << "1 -3 2" << "en" << 1 << 3 << "Graph of y = x² - 3·x + 2: a parabola opening upwards, crossing the x-axis at 2 and 1, vertex at (1.5, -0.25)." << "2|1|(1.5, -0.25)";
+        QTest::newRow("roots far apart") << "1 10000 0.5" << "en" << 1 << 3 << "crossing the x-axis at -5E-05 and -10000" << "-5E-05|-10000|(-5000, -2.5E+07)";
+        QTest::newRow("double root") << "-1 2 -1" << "en" << 1 << 1 << "a parabola opening downwards, touching the x-axis at its vertex (1, 0)" << "x1 = 1";
+        QTest::newRow("complex") << "1 2 5" << "en" << 1 << 1 << "clear of the x-axis, so no real roots, vertex at (-1, 4)" << "(-1, 4)";
+        QTest::newRow("line") << "0 2 -4" << "en" << 1 << 1 << "Graph of y = 2·x - 4: a straight line crossing the x-axis at 2." << "2";
+        QTest::newRow("horizontal") << "0 0 5" << "en" << 1 << 0 << "Graph of y = 5: a horizontal line that never meets the x-axis" << "";
+        QTest::newRow("crossing") << "1 1 3 / 1 -1 1" << "en" << 2 << 1 << "Graph of the lines x + y = 3 and x - y = 1, crossing at (2, 1)." << "(2, 1)";
+        QTest::newRow("vertical") << "2 0 4 / 1 1 5" << "en" << 2 << 1 << "crossing at (2, 3)" << "(2, 3)";
+        QTest::newRow("crossing on paper only") << "0.1 0.3 1 / 0.3 0.9 3" << "en" << 2 << 1 << "crossing at (7.272727, 0.9090909)" << "(7.272727, 0.9090909)";
+        QTest::newRow("parallel") << "1 1 2 / 2 2 5" << "en" << 2 << 0 << "parallel, never meeting" << "";
+        QTest::newRow("same line") << "1 1 2 / 2 2 4" << "en" << 1 << 0 << "Graph of the line x + y = 2, which both equations describe." << "";
+        QTest::newRow("one equation without unknowns") << "0 0 0 / 0 4 2" << "en" << 1 << 0 << "Graph of the line 4·y = 2 alone; y = 0.5." << "";
+        QTest::newRow("no line") << "0 0 5 / 0 0 0" << "en" << 0 << 0 << "No graph: neither equation has an unknown, so neither is a line." << "";
+        QTest::newRow("a root beyond the Single range") << "1e-30 1e10 1" << "en" << 1 << 3 << "Graph of y = 1E-30·x² + 1E+10·x + 1: a parabola opening upwards, crossing the x-axis at -1E-10 and -1E+40, vertex at (-5E+39, -2.5E+49)." << "-1E-10|-1E+40|(-5E+39, -2.5E+49)";
+        QTest::newRow("a root near zero on a steep line") << "0 1e30 1" << "en" << 1 << 1 << "Graph of y = 1E+30·x + 1: a straight line crossing the x-axis at -1E-30." << "-1E-30";
+        QTest::newRow("the smallest Single as a") << "1e-45 1 1" << "en" << 1 << 3 << "Graph of y = 1.401298E-45·x² + x + 1: a parabola opening upwards, crossing the x-axis at -1 and -7.136238E+44" << "-1|-7.136238E+44";
+        QTest::newRow("labels beside a narrow parabola") << "2 -4 -6" << "en" << 1 << 3 << "crossing the x-axis at 3 and -1, vertex at (1, -8)" << "3|-1|(1, -8)";
+        QTest::newRow("labels beside a wide parabola") << "-0.01 0 100" << "en" << 1 << 3 << "Graph of y = -0.01·x² + 100: a parabola opening downwards, crossing the x-axis at -100 and 100, vertex at (0, 100)." << "-100|100|(0, 100)";
+        QTest::newRow("decimal comma") << "2 -1,5 0,25" << "de" << 1 << 3 << "Graph of y = 2·x² - 1,5·x + 0,25: a parabola opening upwards, crossing the x-axis at 0,5 and 0,25, vertex at (0,375; -0,03125)." << "0,5|0,25|(0,375; -0,03125)";
+        QTest::newRow("decimal comma, double root") << "4 4 1" << "de" << 1 << 1 << "touching the x-axis at its vertex (-0,5; 0)" << "x1 = -0,5";
+        QTest::newRow("decimal comma, crossing") << "8 0 9 / 0 1 1" << "de" << 2 << 1 << "Graph of the lines 8·x = 9 and y = 1, crossing at (1,125; 1)." << "(1,125; 1)";
+        QTest::newRow("decimal comma, lone y") << "0 0 0 / 0 4 2" << "de" << 1 << 0 << "Graph of the line 4·y = 2 alone; y = 0,5." << "";
         // clang-format on
     }
 
     void figures() {
         QFETCH(QString, coefficients);
-        const Figure figure = makeFigure(run(coefficients));
+        QFETCH(QString, locale);
+        const Figure figure =
+            makeFigure(run(coefficients, localeNamed(locale)), localeNamed(locale));
         QTEST(int(figure.curves.size()), "curves");
         QTEST(int(figure.marks.size()), "marks");
         QFETCH(QString, alternative);
         QVERIFY2(QString::fromStdString(figure.alternative).contains(alternative),
                  figure.alternative.c_str());
+        QFETCH(QString, markLabels);
+        QStringList texts;
+        for (const FigureLabel& label : figure.labels)
+            texts << QString::fromStdString(label.text);
+        for (const QString& text : markLabels.split('|', Qt::SkipEmptyParts))
+            QVERIFY2(texts.contains(text), qPrintable(text + " not among " + texts.join(" | ")));
         checkFigure(figure);
     }
 };

@@ -1,13 +1,13 @@
 // Velmora's page against a minimal Emscripten page that shows one dialog, in one run of headless
 // Chromium: time from navigation to the welcome box painted, to the window usable and to
 // Velmora's program answering it, and the main thread's CPU time for it (from traced starts,
-// steadier on a busy machine); the box
-// answered once the page is idle, to the window painted; the gzip-compressed size of the page's
-// own files; the "run" click to results written and to the next frame painted; "Show working" to
-// its panel painted; and a megabyte pasted into a box, then "run" to its warning (as the
-// desktop's bench_run_window times them). Medians of many starts, with the quartiles between
-// brackets; the two pages alternate, each round in the other order; nothing fails on a slow
-// machine.
+// steadier on a busy machine); the box answered once the page is idle, to the window painted;
+// the gzip-compressed size of the page's own files; the "run" click to results written and to
+// the next frame painted; "Show working" to its panel painted, and on its first opening in a page
+// just started, for x² - 3x + 2 and for the hardest exact working, by every method the panel
+// offers; and a megabyte pasted into a box, then "run" to its warning (as the desktop's
+// bench_run_window times them). Medians of many starts, with the quartiles between brackets; the
+// two pages alternate, each round in the other order; nothing fails on a slow machine.
 // Usage: node bench/web/bench.mjs [STARTS]; VELMORA_SITE names the built site, whose build folder
 // holds the minimal page's bench-site/; VELMORA_BASELINE_SITE, where set, an earlier build's site
 // to time "run" against; VELMORA_DESKTOP_BENCH, the desktop's bench_run_window, to time the
@@ -239,6 +239,51 @@ async function timeWorking(page, repeats) {
     }, repeats);
 }
 
+// The equations whose working is timed on its first opening: the plain one, and the hardest for
+// the exact working, whose discriminant 2907797063·2870026427 has two large prime factors.
+const workingCases = [['x² - 3x + 2', ['1', '-3', '2']], ['1, 5777823490, 8345406245016245101', ['1', '5777823490', '8345406245016245101']]];
+
+// "Show working" on its first opening, in a page just started: "run" for the case to the next
+// frame painted, then the menu item's click to the panel's words and graph written and to the next
+// frame painted; then each further method of the panel's method control (where it has one)
+// chosen, to the panel written again and painted.
+async function timeFirstWorking(browser, url, boxes) {
+    const { page, context } = await timeStart(browser, url, { bound: true });
+    const samples = await page.evaluate(async (boxes) => {
+        const control = (name) => document.querySelector(`[data-name="${name}"]`);
+        const nextPaint = window.benchNextPaint;
+        control('Option1').querySelector('input').click();
+        control('Command4').click();
+        boxes.forEach((text, index) => { control(`Text(${index + 1})`).value = text; control(`Text(${index + 1})`).dispatchEvent(new Event('input')); });
+        await nextPaint();
+        let start = performance.now();
+        control('Command1').click();
+        const run = await nextPaint() - start;
+        control('Text(10)').dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, cancelable: true, clientX: 300, clientY: 250 }));
+        await nextPaint();
+        start = performance.now();
+        control('ShowWorking').click();
+        const written = performance.now() - start;
+        const painted = await nextPaint() - start;
+        if (!control('Working')) throw new Error('no working panel');
+        const select = control('WorkingMethod');
+        const first = select?.selectedOptions[0]?.textContent ?? 'the program\'s own';
+        const methods = [{ name: first, written, painted }];
+        for (const option of select ? [...select.options] : []) {
+            if (option.disabled || option.selected) continue;
+            start = performance.now();
+            select.value = option.value;
+            select.dispatchEvent(new Event('input', { bubbles: true }));
+            select.dispatchEvent(new Event('change', { bubbles: true }));
+            const again = performance.now() - start;
+            methods.push({ name: option.textContent, written: again, painted: await nextPaint() - start });
+        }
+        return { run, methods };
+    }, boxes);
+    await context.close();
+    return samples;
+}
+
 // The desktop's click on "run" with the same megabyte in its first box, to its warning shown:
 // medians of its benchmark's repetitions, by unit of text. None where it is not built.
 function desktopWarnings(binary) {
@@ -342,6 +387,13 @@ try {
     };
     const shown = await lastVelmora.page.evaluate(() => document.querySelector('[data-name="Text(11)"]').value);
     const working = await timeWorking(lastVelmora.page, 100);
+    const firstWorking = [];
+    for (const [name, boxes] of workingCases) {
+        const rounds = [];
+        for (let round = 0; round < Math.max(5, starts / 4); ++round)
+            rounds.push(await timeFirstWorking(browser, velmora.url, boxes));
+        firstWorking.push({ name, rounds });
+    }
     const pastes = {
         'letters': await timePastes(lastVelmora.page, 'abcdefghij', 10),
         'digits': await timePastes(lastVelmora.page, '1234567890', 10),
@@ -413,6 +465,16 @@ try {
     console.log('| "Show working" chosen, 100 times | panel written | next frame painted | empty-listener click to next frame | ratio |');
     console.log('|---|---|---|---|---|');
     console.log(`| equation 1, -3, 2 (${working.polylines} curve) | ${ms(median(working.written))} (max ${ms(Math.max(...working.written))}) | ${ms(median(working.painted))} [${quartiles(working.painted).map((value) => value.toFixed(1)).join('–')}] | ${ms(median(working.emptyPainted))} | ${(median(working.painted) / median(working.emptyPainted)).toFixed(2)} |`);
+    console.log('');
+    console.log(`| "Show working" on its first opening, ${firstWorking[0].rounds.length} fresh pages each | method | "run" to next frame | panel written | panel painted | painted / "run" |`);
+    console.log('|---|---|---|---|---|---|');
+    for (const { name, rounds } of firstWorking) {
+        const run = median(rounds.map((round) => round.run));
+        rounds[0].methods.forEach((method, index) => {
+            const of = (key) => median(rounds.map((round) => round.methods[index][key]));
+            console.log(`| ${name} | ${method.name} | ${ms(run)} | ${ms(of('written'))} | ${ms(of('painted'))} | ${(of('painted') / run).toFixed(2)} |`);
+        });
+    }
     console.log('');
     console.log(`files: ${Object.entries(pageSizes).map(([file, size]) => `${file} ${size}`).join(', ')}`);
     console.log(`last system shown: y=${shown}`);

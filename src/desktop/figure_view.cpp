@@ -11,7 +11,6 @@
 namespace {
 
 constexpr double tickLength = 3; // on either side of the axis
-constexpr double markRadius = 4;
 
 // The first series (the parabola, the line or the first line) and the second line: a blue and
 // an orange that stay apart for the common kinds of colour blindness.
@@ -102,7 +101,7 @@ void FigureView::paintEvent(QPaintEvent* /*event*/) {
             painter.setPen(Qt::NoPen);
             painter.setBrush(ink);
         }
-        painter.drawEllipse(at, markRadius, markRadius);
+        painter.drawEllipse(at, Figure::markRadius, Figure::markRadius);
     }
 
     painter.setPen(ink);

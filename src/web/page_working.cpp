@@ -14,7 +14,7 @@ namespace {
 
 // After the main window's 31 and the information panel's two, in the order they stand.
 constexpr int methodTabIndex = 34, textTabIndex = 35, copyTabIndex = 36, closeTabIndex = 37;
-constexpr double markRadius = 4, tickHalf = 3;
+constexpr double tickHalf = 3;
 
 std::string px(double pixels) {
     return std::to_string(static_cast<int>(pixels)) + "px";
@@ -234,7 +234,7 @@ void PageWorking::drawGraph(const Figure& figure) {
         val circle = svg("circle");
         set(circle, "cx", mark.at.x);
         set(circle, "cy", mark.at.y);
-        set(circle, "r", markRadius);
+        set(circle, "r", Figure::markRadius);
         set(circle, "class", markClass(mark.kind));
         page::append(m_graph, circle);
     }

@@ -272,7 +272,7 @@ void Conversation::followWithWorking(Reply& reply) const {
     working.methods = workingMethods(m_lastRun);
     working.method = methodFor(working.methods);
     working.text = makeWorking(m_lastRun, m_locale, working.method).text();
-    working.figure = std::make_shared<const Figure>(makeFigure(m_lastRun));
+    working.figure = std::make_shared<const Figure>(makeFigure(m_lastRun, m_locale));
     reply.push_back(std::move(working));
 }
 

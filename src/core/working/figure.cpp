@@ -2,59 +2,51 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+
+#include "core/working/figure_labels.h"
 
 namespace {
 
-const NumberLocale pasteable; // the working's own number form, "." and ASCII "-"
+constexpr double margin = 16; // pixels between the plot and the edge
 
-std::string num(double value) {
-    return StrR4(float(value), pasteable);
+// A number on the graph, in the user's number form, rounded to `digits` significant digits: seven
+// for a mark, as the program's Singles keep, whatever the size (a root far beyond the Single
+// range still has a value worth reading); as many as tell a tick from the next. Written as the
+// window writes a Single where it is one, so that the graph's numbers read as the window's.
+std::string graphNumber(double value, const NumberLocale& locale, int digits = 7) {
+    if (value == 0 || !std::isfinite(value))
+        return StrR8(value == 0 ? 0.0 : value, locale);
+    const int power = int(std::floor(std::log10(std::fabs(value)))) - (digits - 1);
+    // Scaled by an exact power of ten where one exists, so that round numbers stay round.
+    value = power >= 0 ? std::round(value / std::pow(10.0, power)) * std::pow(10.0, power)
+                       : std::round(value * std::pow(10.0, -power)) / std::pow(10.0, -power);
+    const bool single = std::fabs(value) >= std::numeric_limits<float>::min() &&
+                        std::fabs(value) <= std::numeric_limits<float>::max();
+    return digits <= 7 && single ? StrR4(float(value), locale) : StrR8(value, locale);
 }
 
-constexpr double margin = 16;   // pixels between the plot and the edge
-constexpr double charWidth = 7; // a generous average for a 12-pixel font
-constexpr double labelHeight = 16;
-
-std::size_t glyphs(const std::string& text) {
-    std::size_t count = 0;
-    for (unsigned char c : text)
-        count += (c & 0xC0) != 0x80;
-    return count;
+// A point "(x, y)"; where the decimal separator is a comma, the coordinates are parted by ";".
+std::string pointText(double x, double y, const NumberLocale& locale) {
+    const std::string between = locale.decimalSeparator == "," ? "; " : ", ";
+    return "(" + graphNumber(x, locale) + between + graphNumber(y, locale) + ")";
 }
 
-bool overlaps(const FigureLabel& p, const FigureLabel& q) {
-    return p.left < q.left + q.width && q.left < p.left + p.width && p.top < q.top + q.height &&
-           q.top < p.top + p.height;
+bool isFinite(FigurePoint point) {
+    return std::isfinite(point.x) && std::isfinite(point.y);
 }
 
-bool inside(const Figure& f, const FigureLabel& label) {
-    return label.left >= 0 && label.top >= 0 && label.left + label.width <= f.width &&
-           label.top + label.height <= f.height;
-}
-
-bool fits(const Figure& f, const FigureLabel& label) {
-    return inside(f, label) && std::none_of(f.labels.begin(), f.labels.end(),
-                                            [&](const auto& l) { return overlaps(l, label); });
-}
-
-// A mark's label goes to the first free place around it, farther out when all are taken.
-void labelMark(Figure& f, FigurePoint at, const std::string& text) {
-    FigureLabel label{0, 0, double(glyphs(text)) * charWidth + 4, labelHeight, text};
-    for (double distance = 6; distance < 200; distance += 12) {
-        const double w = label.width, h = label.height;
-        const FigurePoint places[] = {
-            {at.x + distance, at.y - distance - h}, {at.x - distance - w, at.y - distance - h},
-            {at.x + distance, at.y + distance},     {at.x - distance - w, at.y + distance},
-            {at.x - w / 2, at.y - distance - h},    {at.x - w / 2, at.y + distance}};
-        for (const FigurePoint& place : places) {
-            label.left = place.x;
-            label.top = place.y;
-            if (fits(f, label)) {
-                f.labels.push_back(label);
-                return;
-            }
-        }
-    }
+// A mark where the point is drawn: finite, in view and within a pixel of every curve it names
+// (a root lies on the parabola, a crossing on both lines). The program's Singles may put a result
+// where the exact curve is not; such a mark is left out, and so is its label.
+bool addMark(Figure& f, FigurePoint at, FigureMark::Kind kind, const std::vector<int>& onCurves) {
+    if (!isFinite(at) || at.x < 0 || at.x > f.width || at.y < 0 || at.y > f.height)
+        return false;
+    for (int index : onCurves)
+        if (!(distanceToCurve(f.curves[std::size_t(index)], at) <= 0.75))
+            return false;
+    f.marks.push_back({at, kind});
+    return true;
 }
 
 // A round step, 1, 2 or 5 times a power of ten, giving about six ticks.
@@ -68,21 +60,30 @@ double tickStep(double span) {
     return 10 * power;
 }
 
-void addTicks(Figure& f) {
+// The digits that tell apart the ticks of a step up to the largest of them.
+int tickDigits(double largest, double step) {
+    const double digits = std::floor(std::log10(largest)) - std::floor(std::log10(step)) + 1;
+    return int(std::clamp(digits, 1.0, 15.0));
+}
+
+// The ticks on both axes, and their numbers where those are clear of everything else: a number
+// is left out rather than moved away from its tick.
+void addTicks(Figure& f, const NumberLocale& locale) {
+    constexpr double gap = 5; // between an axis and its numbers
     const double xStep = tickStep(f.xMax - f.xMin);
     const double yStep = tickStep(f.yMax - f.yMin);
+    const int xDigits = tickDigits(std::max(std::fabs(f.xMin), std::fabs(f.xMax)), xStep);
+    const int yDigits = tickDigits(std::max(std::fabs(f.yMin), std::fabs(f.yMax)), yStep);
     for (double k = std::ceil(f.xMin / xStep); k * xStep <= f.xMax; ++k) {
         const double value = k * xStep;
         const FigurePoint at{f.toView(value, 0).x, f.xAxisAt};
         f.ticks.push_back({at, true});
-        const std::string text = value == 0 ? "0" : StrR8(value, pasteable);
-        const double w = double(glyphs(text)) * charWidth + 4;
-        const bool below = f.xAxisAt + 4 + labelHeight <= f.height;
-        FigureLabel label{at.x - w / 2, below ? f.xAxisAt + 4 : f.xAxisAt - 4 - labelHeight, w,
-                          labelHeight, text};
-        // Where a number would collide with another label it is left out, never moved.
-        if (fits(f, label))
-            f.labels.push_back(label);
+        FigureLabel label = sizedLabel(value == 0 ? "0" : graphNumber(value, locale, xDigits));
+        const bool below = f.xAxisAt + gap + label.height <= f.height;
+        label.top = below ? f.xAxisAt + gap : f.xAxisAt - gap - label.height;
+        // The origin's 0 stands beside the y-axis, which runs through its tick.
+        label.left = value == 0 ? f.yAxisAt - gap - label.width : at.x - label.width / 2;
+        placeIfClear(f, label);
     }
     for (double k = std::ceil(f.yMin / yStep); k * yStep <= f.yMax; ++k) {
         const double value = k * yStep;
@@ -90,18 +91,17 @@ void addTicks(Figure& f) {
         f.ticks.push_back({at, false});
         if (value == 0)
             continue; // the x-axis' own 0 stands there
-        const std::string text = StrR8(value, pasteable);
-        const double w = double(glyphs(text)) * charWidth + 4;
-        const bool left = f.yAxisAt - 4 - w >= 0;
-        FigureLabel label{left ? f.yAxisAt - 4 - w : f.yAxisAt + 4, at.y - labelHeight / 2, w,
-                          labelHeight, text};
-        if (fits(f, label))
-            f.labels.push_back(label);
+        FigureLabel label = sizedLabel(graphNumber(value, locale, yDigits));
+        const bool left = f.yAxisAt - gap - label.width >= 0;
+        label.left = left ? f.yAxisAt - gap - label.width : f.yAxisAt + gap;
+        label.top = at.y - label.height / 2;
+        placeIfClear(f, label);
     }
 }
 
-// Sets the part of the plane shown, with room around [x0, x1] x [y0, y1], and the axes.
-void frame(Figure& f, double x0, double x1, double y0, double y1) {
+// Sets the part of the plane shown, with room around [x0, x1] x [y0, y1], and the axes; false
+// where the numbers leave no finite frame.
+bool frame(Figure& f, double x0, double x1, double y0, double y1) {
     const auto widen = [](double& lo, double& hi) {
         double span = hi - lo;
         const double least = std::max(1e-9 * std::max(std::fabs(lo), std::fabs(hi)), 1e-30);
@@ -122,6 +122,8 @@ void frame(Figure& f, double x0, double x1, double y0, double y1) {
     f.yMax = y1;
     f.xAxisAt = f.toView(0, std::clamp(0.0, y0, y1)).y;
     f.yAxisAt = f.toView(std::clamp(0.0, x0, x1), 0).x;
+    return std::isfinite(f.xMax - f.xMin) && std::isfinite(f.yMax - f.yMin) &&
+           std::isfinite(f.xAxisAt) && std::isfinite(f.yAxisAt);
 }
 
 // The part of a*x + b*y = c inside the frame.
@@ -144,32 +146,50 @@ std::vector<FigurePoint> lineInFrame(const Figure& f, double a, double b, double
     return {f.toView(t0, at0 + slope * t0), f.toView(t1, at0 + slope * t1)};
 }
 
-std::string lineText(double a, double b, double c) {
+std::string lineText(double a, double b, double c, const NumberLocale& locale) {
     std::string text;
     const auto term = [&](double k, const char* unknown) {
         if (k == 0)
             return;
-        const std::string size = std::fabs(k) == 1 ? "" : num(std::fabs(k)) + "·";
+        const std::string size = std::fabs(k) == 1 ? "" : graphNumber(std::fabs(k), locale) + "·";
         text += text.empty() ? (k < 0 ? "-" : "") : (k < 0 ? " - " : " + ");
         text += size + unknown;
     };
     term(a, "x");
     term(b, "y");
-    return text + " = " + num(c);
+    return text + " = " + graphNumber(c, locale);
 }
 
-void equationFigure(const RunOutcome& o, Figure& f) {
+// "y = 2·x² - 3·x + 1", the terms that are not 0.
+std::string functionText(double a, double b, double c, const NumberLocale& locale) {
+    std::string text;
+    const auto term = [&](double k, const char* power) {
+        if (k == 0)
+            return;
+        const std::string size = std::fabs(k) == 1 && *power
+                                     ? ""
+                                     : graphNumber(std::fabs(k), locale) + (*power ? "·" : "");
+        text += text.empty() ? (k < 0 ? "-" : "") : (k < 0 ? " - " : " + ");
+        text += size + power;
+    };
+    term(a, "x²");
+    term(b, "x");
+    term(c, "");
+    return "y = " + (text.empty() ? "0" : text);
+}
+
+const std::string rootsOffCurve = "The roots the program found are not marked: it keeps about 7 "
+                                  "digits of each number, and they fall off the curve drawn here.";
+
+void equationFigure(const RunOutcome& o, Figure& f, const NumberLocale& locale) {
     const double a = o.coefficients[0], b = o.coefficients[1], c = o.coefficients[2];
+    const auto num = [&](double value) { return graphNumber(value, locale); };
     const auto curve = [&](double x) { return (a * x + b) * x + c; };
+    const double h = a != 0 ? -b / (2 * a) : 0, k = a != 0 ? c - b * b / (4 * a) : 0;
     std::vector<double> special; // x of the marks, also corners of the polyline
     double x0, x1;
-    const std::string function = "y = " + std::string(a != 0 ? (a == 1    ? "x²"
-                                                                : a == -1 ? "-x²"
-                                                                          : num(a) + "·x²")
-                                                             : "");
     std::string shape;
     if (a != 0) {
-        const double h = -b / (2 * a), k = c - b * b / (4 * a);
         special.push_back(h);
         if (o.equationCase == EquationCase::TwoRealRoots) {
             special.push_back(o.value1);
@@ -188,7 +208,7 @@ void equationFigure(const RunOutcome& o, Figure& f) {
             x1 = h + 1.5 * w;
         }
         shape = std::string("a parabola opening ") + (a > 0 ? "upwards" : "downwards");
-        const std::string vertex = "(" + num(h) + ", " + num(k) + ")";
+        const std::string vertex = pointText(h, k, locale);
         if (o.equationCase == EquationCase::TwoRealRoots)
             shape += ", crossing the x-axis at " + num(o.value1) + " and " + num(o.value2) +
                      ", vertex at " + vertex;
@@ -211,6 +231,8 @@ void equationFigure(const RunOutcome& o, Figure& f) {
         shape = c == 0 ? "the horizontal line y = 0, lying on the x-axis, so every x is a root"
                        : "a horizontal line that never meets the x-axis, so no x is a root";
     }
+    f.alternative = "Graph of " + functionText(a, b, c, locale) + ": " + shape + ".";
+
     // The curve is sampled evenly, with the marks' own points among the samples.
     std::vector<double> xs;
     const int samples = a != 0 ? 240 : 1;
@@ -225,45 +247,40 @@ void equationFigure(const RunOutcome& o, Figure& f) {
         y0 = std::min(y0, curve(x));
         y1 = std::max(y1, curve(x));
     }
-    frame(f, x0, x1, y0, y1);
+    if (!frame(f, x0, x1, y0, y1))
+        return;
     FigureCurve drawn;
     for (double x : xs)
         drawn.points.push_back(f.toView(x, curve(x)));
     f.curves.push_back(drawn);
 
-    // Marks first, so that tick numbers give way to them.
-    if (a != 0) {
-        const double h = -b / (2 * a), k = c - b * b / (4 * a);
-        if (o.equationCase == EquationCase::TwoRealRoots) {
-            for (double root : {o.value1, o.value2}) {
-                f.marks.push_back({f.toView(root, 0), FigureMark::Kind::Root});
-                labelMark(f, f.toView(root, 0), num(root));
-            }
-        }
-        if (o.equationCase == EquationCase::DoubleRoot) {
-            f.marks.push_back({f.toView(o.value1, 0), FigureMark::Kind::Root});
-            labelMark(f, f.toView(o.value1, 0), "x1 = " + num(o.value1));
-        } else {
-            f.marks.push_back({f.toView(h, k), FigureMark::Kind::Vertex});
-            labelMark(f, f.toView(h, k), "(" + num(h) + ", " + num(k) + ")");
-        }
-    } else if (b != 0) {
-        f.marks.push_back({f.toView(o.value1, 0), FigureMark::Kind::Root});
-        labelMark(f, f.toView(o.value1, 0), num(o.value1));
+    // Marks and their labels first, so that tick numbers give way to them.
+    bool offCurve = false;
+    const auto root = [&](double x, const std::string& label) {
+        const FigurePoint at = f.toView(x, 0);
+        if (addMark(f, at, FigureMark::Kind::Root, {0}))
+            labelMark(f, at, label);
+        else
+            offCurve = true;
+    };
+    if (o.equationCase == EquationCase::TwoRealRoots) {
+        root(o.value1, num(o.value1));
+        root(o.value2, num(o.value2));
+    } else if (o.equationCase == EquationCase::DoubleRoot) {
+        root(o.value1, "x1 = " + num(o.value1));
+    } else if (o.equationCase == EquationCase::FirstDegree) {
+        root(o.value1, num(o.value1));
     }
-    std::string rest;
-    if (b != 0)
-        rest += (rest.empty() && a == 0 ? "" : (b < 0 ? " - " : " + ")) +
-                (a == 0 && b < 0 ? std::string("-") : "") +
-                (std::fabs(b) == 1 ? "" : num(std::fabs(b)) + "·") + "x";
-    if (c != 0 || (a == 0 && b == 0))
-        rest +=
-            (a == 0 && b == 0 ? (c < 0 ? "-" : "") : (c < 0 ? " - " : " + ")) + num(std::fabs(c));
-    f.alternative = "Graph of " + function + rest + ": " + shape + ".";
+    if (a != 0 && o.equationCase != EquationCase::DoubleRoot &&
+        addMark(f, f.toView(h, k), FigureMark::Kind::Vertex, {0}))
+        labelMark(f, f.toView(h, k), pointText(h, k, locale));
+    if (offCurve)
+        f.note = rootsOffCurve;
 }
 
-void systemFigure(const RunOutcome& o, Figure& f) {
+void systemFigure(const RunOutcome& o, Figure& f, const NumberLocale& locale) {
     const auto& k = o.coefficients;
+    const auto num = [&](double value) { return graphNumber(value, locale); };
     const bool first = k[0] != 0 || k[1] != 0, second = k[3] != 0 || k[4] != 0;
     if (!first && !second) {
         f.note = "No graph: neither equation has an unknown, so neither is a line.";
@@ -288,21 +305,28 @@ void systemFigure(const RunOutcome& o, Figure& f) {
         y1 = std::max(y1, y);
     }
     const double span = std::max({x1 - x0, y1 - y0, 2.0});
-    frame(f, (x0 + x1) / 2 - span * 0.6, (x0 + x1) / 2 + span * 0.6, (y0 + y1) / 2 - span * 0.6,
-          (y0 + y1) / 2 + span * 0.6);
+    if (!frame(f, (x0 + x1) / 2 - span * 0.6, (x0 + x1) / 2 + span * 0.6,
+               (y0 + y1) / 2 - span * 0.6, (y0 + y1) / 2 + span * 0.6))
+        return;
 
     std::vector<std::string> lines;
     for (int row : {0, 3}) {
         const double a = k[row], b = k[row + 1], c = k[row + 2];
         if ((a == 0 && b == 0) || (same && row == 3))
             continue;
-        f.curves.push_back({lineInFrame(f, a, b, c), row / 3});
-        lines.push_back(lineText(a, b, c));
+        std::vector<FigurePoint> points = lineInFrame(f, a, b, c);
+        if (points.size() == 2 && isFinite(points[0]) && isFinite(points[1]))
+            f.curves.push_back({std::move(points), row / 3});
+        lines.push_back(lineText(a, b, c, locale));
     }
+    const std::string crossingText = crossing ? pointText(o.value1, o.value2, locale) : "";
     if (crossing) {
         const FigurePoint at = f.toView(o.value1, o.value2);
-        f.marks.push_back({at, FigureMark::Kind::Intersection});
-        labelMark(f, at, "(" + num(o.value1) + ", " + num(o.value2) + ")");
+        if (f.curves.size() == 2 && addMark(f, at, FigureMark::Kind::Intersection, {0, 1}))
+            labelMark(f, at, crossingText);
+        else
+            f.note = "The crossing the program found is not marked: it keeps about 7 digits of "
+                     "each number, and the point falls off the lines drawn here.";
     }
     std::string alternative = "Graph of the line";
     if (!first || !second) {
@@ -316,8 +340,7 @@ void systemFigure(const RunOutcome& o, Figure& f) {
         f.note = "Both equations describe the same line: it is drawn once.";
         alternative += " " + lines[0] + ", which both equations describe";
     } else if (crossing) {
-        alternative += "s " + lines[0] + " and " + lines[1] + ", crossing at (" + num(o.value1) +
-                       ", " + num(o.value2) + ")";
+        alternative += "s " + lines[0] + " and " + lines[1] + ", crossing at " + crossingText;
     } else {
         alternative += "s " + lines[0] + " and " + lines[1] + ", parallel, never meeting";
     }
@@ -335,22 +358,23 @@ FigurePoint Figure::toView(double x, double y) const {
             height - margin - (y - yMin) / (yMax - yMin) * (height - 2 * margin)};
 }
 
-Figure makeFigure(const RunOutcome& outcome) {
+Figure makeFigure(const RunOutcome& outcome, const NumberLocale& locale) {
     Figure f;
     if (outcome.mode == RunOutcome::Mode::None) {
         f.note = "No graph: nothing is solved yet.";
     } else if (outcome.warning != RunOutcome::Warning::None || !outcome.decided) {
         f.note = "No graph: the run did not come to a result.";
     } else if (outcome.mode == RunOutcome::Mode::Equation) {
-        equationFigure(outcome, f);
-        f.drawn = true;
+        equationFigure(outcome, f, locale);
     } else {
-        systemFigure(outcome, f);
-        f.drawn = !f.curves.empty();
+        systemFigure(outcome, f, locale);
     }
+    f.drawn = !f.curves.empty();
     if (f.drawn)
-        addTicks(f);
-    else
+        addTicks(f, locale);
+    else if (f.note.empty())
+        f.note = "No graph: its numbers are too far apart to draw.";
+    if (!f.drawn)
         f.alternative = f.note;
     return f;
 }

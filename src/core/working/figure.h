@@ -39,7 +39,8 @@ struct FigureMark {
 };
 
 struct Figure {
-    static constexpr double fontSize = 12; // pixels, for every label
+    static constexpr double fontSize = 12;  // pixels, for every label
+    static constexpr double markRadius = 4; // pixels; labels keep clear of the whole dot
 
     bool drawn = false; // false: no graph, `note` says why
     double width = 480, height = 360;
@@ -51,12 +52,15 @@ struct Figure {
     std::vector<FigureTick> ticks;
     std::vector<FigureCurve> curves;
     std::vector<FigureMark> marks;
-    std::vector<FigureLabel> labels; // tick numbers and the marks' labels
-    std::string note;                // why a line or the whole graph is missing
-    std::string alternative;         // what a screen reader reads for the graph
+    // Tick numbers and the marks' labels, each clear of the curves, the axes, the marks and the
+    // other labels; one that finds no such place is left out (the alternative still says it).
+    std::vector<FigureLabel> labels;
+    std::string note;        // why a line, a mark or the whole graph is missing
+    std::string alternative; // what a screen reader reads for the graph
 
     FigurePoint toView(double x, double y) const;
     friend bool operator==(const Figure&, const Figure&) = default;
 };
 
-Figure makeFigure(const RunOutcome& outcome);
+// The graph of a run, its numbers in the user's number form.
+Figure makeFigure(const RunOutcome& outcome, const NumberLocale& locale = {});
