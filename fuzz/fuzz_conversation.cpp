@@ -59,7 +59,7 @@ Event decodeEvent(InputReader& input) {
     case 0:
         return event::Load{};
     case 1: {
-        const auto command = ::Command(input.pick(int(::Command::ShowWorking) + 1));
+        const auto command = ::Command(input.pick(int(::Command::TypeEquation) + 1));
         return event::Command{command, names[std::size_t(input.pick(int(names.size())))]};
     }
     case 2: {
@@ -74,8 +74,14 @@ Event decodeEvent(InputReader& input) {
         return event::WindowClosed{};
     case 6:
         return event::InfoWindowClosed{};
-    default:
+    case 7:
         return event::WorkingWindowClosed{};
+    case 8:
+        return event::EquationEdit{input.text()};
+    case 9:
+        return event::SolveEquation{};
+    default:
+        return event::EquationClosed{};
     }
 }
 
@@ -110,6 +116,11 @@ std::string describe(const Event& event) {
         [](const event::WindowClosed&) -> std::string { return "window closed"; },
         [](const event::InfoWindowClosed&) -> std::string { return "info window closed"; },
         [](const event::WorkingWindowClosed&) -> std::string { return "working window closed"; },
+        [](const event::EquationEdit& edit) -> std::string {
+            return "equation edited " + quoted(edit.text);
+        },
+        [](const event::SolveEquation&) -> std::string { return "solve equation"; },
+        [](const event::EquationClosed&) -> std::string { return "equation closed"; },
     };
     return std::visit(describeOne, event);
 }
@@ -151,6 +162,9 @@ std::string difference(const WindowModel& expected, const WindowModel& shown) {
     found.push_back(compare("ended", expected.ended(), shown.ended()));
     found.push_back(compare("working text", expected.workingText(), shown.workingText()));
     found.push_back(compare("working item", expected.workingEnabled(), shown.workingEnabled()));
+    found.push_back(compare("equation box", expected.equationOpen(), shown.equationOpen()));
+    found.push_back(compare("equation reading", expected.equationReading().message,
+                            shown.equationReading().message));
     for (const std::string& one : found)
         if (!one.empty())
             return one;

@@ -26,6 +26,9 @@ public:
     // The "Working" window's text as last shown, and whether its menu item can be chosen.
     const std::string& workingText() const { return m_workingText; }
     bool workingEnabled() const { return m_workingEnabled; }
+    // The "Equation" box: whether it is open, and its reading as last shown.
+    bool equationOpen() const { return m_equationOpen; }
+    const show::EquationReading& equationReading() const { return m_equationReading; }
 
 private:
     std::array<std::string, textCount + 1> m_wholeTexts; // index 0 unused
@@ -36,4 +39,6 @@ private:
     bool m_ended = false;
     std::string m_workingText;
     bool m_workingEnabled = false;
+    bool m_equationOpen = false;
+    show::EquationReading m_equationReading{};
 };

@@ -13,7 +13,18 @@ enum class ControlKind { InputBox, ResultBox, Label, OptionButton, PushButton };
 
 // What the user can ask of the main window, by button or menu item: each front-end sends the
 // command of the control that was used, and the core answers it.
-enum class Command { None, Run, ClearFields, Exit, Check, Info, FileExit, HelpAbout, ShowWorking };
+enum class Command {
+    None,
+    Run,
+    ClearFields,
+    Exit,
+    Check,
+    Info,
+    FileExit,
+    HelpAbout,
+    ShowWorking,
+    TypeEquation,
+};
 
 // Text(1)..Text(11), Label(1)..Label(13), Command1..Command5, Option1 and Option2.
 inline constexpr int textCount = 11;
