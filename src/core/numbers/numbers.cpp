@@ -638,6 +638,67 @@ double coefficientValue(std::string_view text, const NumberLocale& locale) {
     return coefficientReading(text, locale).solverValue();
 }
 
+std::optional<std::string> exactDecimalText(const Rational& value, const NumberLocale& locale) {
+    // value = num / den = num * 2^j * 5^i / 10^k where den = 2^(k-j) * 5^(k-i).
+    std::int64_t rest = value.den;
+    int twos = 0, fives = 0;
+    for (; rest % 2 == 0; rest /= 2)
+        ++twos;
+    for (; rest % 5 == 0; rest /= 5)
+        ++fives;
+    if (rest != 1)
+        return std::nullopt;
+    const int places = std::max(twos, fives);
+    WideInt scaled = value.num;
+    for (int k = twos; k < places; ++k)
+        scaled *= 2;
+    for (int k = fives; k < places; ++k)
+        scaled *= 5;
+    const bool negative = scaled < 0;
+    WideUInt size = magnitude(scaled);
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), char('0' + int(size % 10)));
+        size /= 10;
+    } while (size != 0);
+    if (places > 0) {
+        if (digits.size() <= std::size_t(places))
+            digits.insert(0, std::size_t(places) + 1 - digits.size(), '0');
+        digits.insert(digits.size() - std::size_t(places), locale.decimalSeparator);
+    }
+    return (negative ? "-" : "") + digits;
+}
+
+std::optional<std::string> singleDecimalText(const Rational& value, const NumberLocale& locale) {
+    const float single = static_cast<float>(value.value());
+    if (!std::isfinite(single))
+        return std::nullopt;
+    for (int precision = 1;; ++precision) {
+        char buffer[64];
+        {
+            const CLocaleScope cLocale;
+            std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, double(single));
+        }
+        if (static_cast<float>(readDecimal(buffer)) != single && precision < 9)
+            continue;
+        const std::string_view written = buffer;
+        const std::size_t e = written.find('e');
+        std::string digits;
+        for (char c : written.substr(0, e))
+            if (c >= '0' && c <= '9')
+                digits += c;
+        const int exponent = std::atoi(buffer + e + 1);
+        const int whole = exponent + 1;
+        if (whole >= int(digits.size()))
+            digits.append(std::size_t(whole - int(digits.size())), '0');
+        else if (whole > 0)
+            digits.insert(std::size_t(whole), locale.decimalSeparator);
+        else
+            digits = "0" + locale.decimalSeparator + std::string(std::size_t(-whole), '0') + digits;
+        return (single < 0 ? "-" : "") + digits;
+    }
+}
+
 std::string Str(float number) {
     std::string text = formatG(number, 7);
     // A blank holds the place of the sign of a non-negative number, and no zero stands

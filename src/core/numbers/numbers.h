@@ -80,6 +80,12 @@ CoefficientReading coefficientReading(std::string_view text, const NumberLocale&
 std::optional<double> readCoefficient(std::string_view text, const NumberLocale& locale);
 // coefficientReading's solverValue.
 double coefficientValue(std::string_view text, const NumberLocale& locale);
+// An exact number as a box takes it back, in the user's format: "-0,25", "1000". None where its
+// decimal never ends, as 1/3's.
+std::optional<std::string> exactDecimalText(const Rational& value, const NumberLocale& locale);
+// The Single nearest an exact number, as the shortest decimal that a box reads back as that
+// Single, written out in full: "16777216" for 16777217. None beyond the Single range.
+std::optional<std::string> singleDecimalText(const Rational& value, const NumberLocale& locale);
 std::string Str(float number);
 std::string StrR4(float number, const NumberLocale& locale);
 std::string StrR8(double number, const NumberLocale& locale);

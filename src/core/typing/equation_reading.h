@@ -25,6 +25,8 @@ struct EquationReading {
     // The rearranging from the text as typed to the coefficients named, one line a step, for the
     // start of the working.
     std::vector<std::string> steps;
+    // A coefficient past 16,777,216 went into its box as the nearest Single, not exactly.
+    bool roundedToSingle = false;
 };
 
 EquationReading readEquation(std::string_view text, const NumberLocale& locale);
