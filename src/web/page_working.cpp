@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string>
 
-#include "core/design/main_window_design.h"
 #include "core/design/working_window_design.h"
 #include "web/context_menu.h"
 #include "web/page.h"
@@ -70,15 +69,6 @@ const char* markClass(FigureMark::Kind kind) {
     return "mark root";
 }
 
-// The coefficient boxes and "run": the pupil changes one and runs again while reading the working.
-std::string keptVisible() {
-    std::string selector = ".box:not([readonly])";
-    for (const ControlDesign& row : mainWindowDesign().controls)
-        if (row.kind == ControlKind::PushButton && row.command == Command::Run)
-            selector += ", [data-name=\"" + std::string(row.name) + "\"]";
-    return selector;
-}
-
 } // namespace
 
 PageWorking::PageWorking(val mainWindow, std::function<void()> onClose)
@@ -138,8 +128,7 @@ void PageWorking::show(const show::Working& working) {
     drawGraph(*working.figure);
     // Placed once it has its size: the graph's comes with the first working.
     if (!m_placed) {
-        m_panel.placeBeside(m_mainWindow,
-                            m_mainWindow.call<val>("querySelectorAll", val(keptVisible())), m_text);
+        m_panel.placeBeside(m_mainWindow, m_text);
         m_placed = true;
     }
 }
