@@ -1,5 +1,6 @@
 // Whole conversations: the input is a sequence of the user's events (the program starting,
-// commands, edits, answers to boxes, options chosen, windows closed), each sent to Conversation.
+// commands, edits, answers to boxes, options and ways of working chosen, windows closed), each
+// sent to Conversation.
 // After each one, a reply holds at most one box, which ends it, and a model of its own that
 // follows every reply, edit and option chosen shows exactly the conversation's window.
 
@@ -77,8 +78,10 @@ Event decodeEvent(InputReader& input) {
     case 7:
         return event::WorkingWindowClosed{};
     case 8:
-        return event::EquationEdit{input.text()};
+        return event::ChooseMethod{WorkingMethod(input.pick(int(WorkingMethod::Substitution) + 1))};
     case 9:
+        return event::EquationEdit{input.text()};
+    case 10:
         return event::SolveEquation{};
     default:
         return event::EquationClosed{};
@@ -116,6 +119,9 @@ std::string describe(const Event& event) {
         [](const event::WindowClosed&) -> std::string { return "window closed"; },
         [](const event::InfoWindowClosed&) -> std::string { return "info window closed"; },
         [](const event::WorkingWindowClosed&) -> std::string { return "working window closed"; },
+        [](const event::ChooseMethod& choice) -> std::string {
+            return "choose method " + std::to_string(int(choice.method));
+        },
         [](const event::EquationEdit& edit) -> std::string {
             return "equation edited " + quoted(edit.text);
         },
@@ -162,6 +168,8 @@ std::string difference(const WindowModel& expected, const WindowModel& shown) {
     found.push_back(compare("ended", expected.ended(), shown.ended()));
     found.push_back(compare("working text", expected.workingText(), shown.workingText()));
     found.push_back(compare("working item", expected.workingEnabled(), shown.workingEnabled()));
+    found.push_back(compare("working method", std::to_string(int(expected.workingMethod())),
+                            std::to_string(int(shown.workingMethod()))));
     found.push_back(compare("equation box", expected.equationOpen(), shown.equationOpen()));
     found.push_back(compare("equation reading", expected.equationReading().message,
                             shown.equationReading().message));

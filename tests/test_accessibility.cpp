@@ -1,9 +1,12 @@
 #include <QAccessible>
+#include <QComboBox>
 #include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
 
+#include "core/design/working_window_design.h"
+#include "core/working/figure.h"
 #include "window_driver.h"
 
 // What a screen reader learns of the main window: each box named after the caption beside it,
@@ -85,6 +88,29 @@ private slots:
         QCOMPARE(events.count({status, QAccessible::DescriptionChanged}), 1);
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(status);
         QCOMPARE(face->text(QAccessible::Description), QString("Double root. D= 0, x1= -1"));
+    }
+
+    // The Working window's list of ways of working is labelled by the word beside it (as the
+    // platform's label relation: the list's own name is its current item).
+    void workingMethodIsNamedByItsLabel() {
+        auto form = startedForm();
+        form->render(show::Working{"x1 = 2",
+                                   std::make_shared<const Figure>(makeFigure({})),
+                                   {{WorkingMethod::Formula, "The formula", true, ""}},
+                                   WorkingMethod::Formula});
+        QWidget* working = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String(workingWindowDesign.name))
+                working = window;
+        QVERIFY(working);
+        auto* list = control<QComboBox>(*working, workingWindowDesign.methodName);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(list);
+        QVERIFY(face);
+        QStringList labels;
+        for (const auto& [label, relation] : face->relations(QAccessible::Label))
+            labels << label->text(QAccessible::Name);
+        QCOMPARE(labels, QStringList{"Method"});
+        working->close();
     }
 
     void aCutResultOffersItsWholeText() {

@@ -67,6 +67,7 @@ private slots:
     void pushButtons();
     void tabOrder();
     void window();
+    void menus_data();
     void menus();
     void colours_data();
     void colours();
@@ -315,26 +316,50 @@ void TestForm1::window() {
     QVERIFY(flags & Qt::WindowTitleHint);
 }
 
+// Each menu of the bar, in its place, and each of its items, greyed or not before the first run.
+void TestForm1::menus_data() {
+    QTest::addColumn<int>("menu");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QStringList>("greyed");
+    QTest::newRow("File") << 0 << "File"
+                          << "&File" << QStringList{"Exit"} << QStringList{"&Exit"}
+                          << QStringList{};
+    QTest::newRow("Tools") << 1 << "Tools"
+                           << "&Tools" << QStringList{"ShowWorking", "TypeEquation"}
+                           << QStringList{"Show working", "&Type an equation\u2026"}
+                           << QStringList{"ShowWorking"};
+    QTest::newRow("Help") << 2 << "Help"
+                          << "&Help" << QStringList{"About"} << QStringList{"&About"}
+                          << QStringList{};
+}
+
 void TestForm1::menus() {
-    Form1 form;
-    const QList<QAction*> bar = form.menuBar()->actions();
-    QCOMPARE(bar.size(), 2);
-
-    const QMenu* file = bar.at(0)->menu();
-    QVERIFY(file);
-    QCOMPARE(file->objectName(), QStringLiteral("File"));
-    QCOMPARE(file->title(), QStringLiteral("&File"));
-    QCOMPARE(file->actions().size(), 1);
-    QCOMPARE(file->actions().at(0)->objectName(), QStringLiteral("Exit"));
-    QCOMPARE(file->actions().at(0)->text(), QStringLiteral("&Exit"));
-
-    const QMenu* help = bar.at(1)->menu();
-    QVERIFY(help);
-    QCOMPARE(help->objectName(), QStringLiteral("Help"));
-    QCOMPARE(help->title(), QStringLiteral("&Help"));
-    QCOMPARE(help->actions().size(), 1);
-    QCOMPARE(help->actions().at(0)->objectName(), QStringLiteral("About"));
-    QCOMPARE(help->actions().at(0)->text(), QStringLiteral("&About"));
+    QFETCH(int, menu);
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    QFETCH(QStringList, items);
+    QFETCH(QStringList, captions);
+    QFETCH(QStringList, greyed);
+    auto form = startedForm();
+    const QList<QAction*> bar = form->menuBar()->actions();
+    QCOMPARE(bar.size(), 3);
+    const QMenu* shown = bar.at(menu)->menu();
+    QVERIFY(shown);
+    QCOMPARE(shown->objectName(), name);
+    QCOMPARE(shown->title(), title);
+    QStringList shownItems, shownCaptions, shownGreyed;
+    for (const QAction* item : shown->actions()) {
+        shownItems << item->objectName();
+        shownCaptions << item->text();
+        if (!item->isEnabled())
+            shownGreyed << item->objectName();
+    }
+    QCOMPARE(shownItems, items);
+    QCOMPARE(shownCaptions, captions);
+    QCOMPARE(shownGreyed, greyed);
 }
 
 void TestForm1::colours_data() {

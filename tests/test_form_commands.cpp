@@ -586,6 +586,145 @@ private slots:
         QCOMPARE(shownReading(bytes, reading).marked, std::string());
     }
 
+    // The ways of working the open working offers: the run's kind's, the program's own first;
+    // none where nothing is solved.
+    void workingOffersTheKindsMethods_data() {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QStringList>("coefficients");
+        QTest::addColumn<int>("first"); // -1: none offered
+        QTest::newRow("second degree")
+            << 1 << QStringList{"1", "-3", "2"} << int(WorkingMethod::Formula);
+        QTest::newRow("system") << 2 << QStringList{"1", "1", "3", "1", "-1", "1"}
+                                << int(WorkingMethod::Cramer);
+        QTest::newRow("an empty box") << 1 << QStringList{"1", "", "2"} << -1;
+        QTest::newRow("no number") << 2 << QStringList{"1", "x", "3", "1", "-1", "1"} << -1;
+    }
+
+    void workingOffersTheKindsMethods() {
+        QFETCH(int, option);
+        QFETCH(QStringList, coefficients);
+        QFETCH(int, first);
+        Window w;
+        start(w, option);
+        w.type(coefficients);
+        w.run();
+        w.command(Command::ShowWorking);
+        const std::vector<MethodChoice>& methods = w.controls().workingMethods();
+        QCOMPARE(methods.empty() ? -1 : int(methods.front().method), first);
+        if (first >= 0) {
+            QVERIFY(methods.front().applies); // the program's own way always does
+            QCOMPARE(int(w.controls().workingMethod()), first);
+        }
+        // CHECK! starts over: nothing to choose.
+        w.command(Command::Check);
+        QVERIFY(w.controls().workingMethods().empty());
+    }
+
+    // A choice the working cannot follow changes nothing and shows nothing.
+    void methodChoiceRefused_data() {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QStringList>("coefficients");
+        QTest::addColumn<int>("method");
+        QTest::addColumn<bool>("boxOpen");
+        const QStringList equation{"1", "-3", "2"};
+        const QStringList system{"1", "1", "3", "1", "-1", "1"};
+        QTest::newRow("Cramer's rule for an equation")
+            << 1 << equation << int(WorkingMethod::Cramer) << false;
+        QTest::newRow("substitution for an equation")
+            << 1 << equation << int(WorkingMethod::Substitution) << false;
+        QTest::newRow("the formula for a system")
+            << 2 << system << int(WorkingMethod::Formula) << false;
+        QTest::newRow("factoring for a system")
+            << 2 << system << int(WorkingMethod::Factoring) << false;
+        QTest::newRow("the way it is worked by already")
+            << 1 << equation << int(WorkingMethod::Formula) << false;
+        QTest::newRow("nothing solved")
+            << 1 << QStringList{"1", "", "2"} << int(WorkingMethod::Formula) << false;
+        QTest::newRow("a box open")
+            << 1 << equation << int(WorkingMethod::CompletingSquare) << true;
+    }
+
+    void methodChoiceRefused() {
+        QFETCH(int, option);
+        QFETCH(QStringList, coefficients);
+        QFETCH(int, method);
+        QFETCH(bool, boxOpen);
+        Window w;
+        start(w, option);
+        w.type(coefficients);
+        w.run();
+        w.command(Command::ShowWorking);
+        const WorkingMethod before = w.controls().workingMethod();
+        const std::string text = w.controls().workingText();
+        if (boxOpen)
+            w.conversation.handle(event::Command{Command::FileExit});
+        QCOMPARE(w.conversation.handle(event::ChooseMethod{WorkingMethod(method)}), Reply{});
+        if (boxOpen)
+            w.conversation.handle(event::Answer{BoxButton::No});
+        w.run();
+        QCOMPARE(int(w.controls().workingMethod()), int(before));
+        QCOMPARE(w.controls().workingText(), text);
+    }
+
+    // The way chosen for a kind of run stays with that kind: a run of another kind is worked its
+    // own way, and the kind's next run by the way chosen.
+    void methodRememberedForItsKind_data() {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QStringList>("coefficients");
+        QTest::addColumn<int>("otherOption");
+        QTest::addColumn<QStringList>("other");
+        const QStringList secondDegree{"1", "-3", "2"};
+        const QStringList firstDegree{"0", "2", "-4"};
+        const QStringList system{"1", "1", "3", "1", "-1", "1"};
+        QTest::newRow("second degree, a system between") << 1 << secondDegree << 2 << system;
+        QTest::newRow("system, an equation between") << 2 << system << 1 << secondDegree;
+        QTest::newRow("second degree, a first degree between")
+            << 1 << secondDegree << 1 << firstDegree;
+        QTest::newRow("first degree, a second degree between")
+            << 1 << firstDegree << 1 << secondDegree;
+    }
+
+    void methodRememberedForItsKind() {
+        QFETCH(int, option);
+        QFETCH(QStringList, coefficients);
+        QFETCH(int, otherOption);
+        QFETCH(QStringList, other);
+        Window w;
+        const auto solve = [&w](int mode, const QStringList& typed) {
+            start(w, mode);
+            w.type(typed);
+            w.run();
+        };
+        solve(option, coefficients);
+        w.command(Command::ShowWorking);
+        // The last way that applies; where the kind offers one way only, that one.
+        const std::vector<MethodChoice> offered = w.controls().workingMethods();
+        QVERIFY(!offered.empty());
+        WorkingMethod chosen = offered.front().method;
+        for (const MethodChoice& choice : offered)
+            if (choice.applies)
+                chosen = choice.method;
+        const Reply reply = w.conversation.handle(event::ChooseMethod{chosen});
+        if (chosen != offered.front().method) {
+            QCOMPARE(int(reply.size()), 1);
+            QCOMPARE(int(std::get<show::Working>(reply.front()).method), int(chosen));
+        }
+        QCOMPARE(int(w.controls().workingMethod()), int(chosen));
+
+        solve(otherOption, other);
+        const std::vector<MethodChoice> between = w.controls().workingMethods();
+        QVERIFY(!between.empty());
+        if (between != offered)
+            QCOMPARE(int(w.controls().workingMethod()), int(between.front().method));
+
+        solve(option, coefficients);
+        QCOMPARE(int(w.controls().workingMethod()), int(chosen));
+        // Closed and opened again, the working keeps it.
+        w.conversation.handle(event::WorkingWindowClosed{});
+        w.command(Command::ShowWorking);
+        QCOMPARE(int(w.controls().workingMethod()), int(chosen));
+    }
+
     void clearFieldsKeepsTheLayout() {
         Window w;
         start(w, 1);

@@ -34,15 +34,24 @@ Key press(const char* key, const char* modifiers = "", const char* code = "",
 using Bar = MenuBarAction::Kind;
 using Popup = ContextMenuKeyAction::Kind;
 
-// What the menu bar does with a key it keeps from the browser.
-MenuBarAction kept(Bar kind, int menu) {
-    return {kind, menu, Command::None, true};
+// What the menu bar does with a key it keeps from the browser; item: the menu's item it is for.
+MenuBarAction kept(Bar kind, int menu, int item = -1) {
+    MenuBarAction action{kind, menu, Command::None, true};
+    action.item = item;
+    return action;
+}
+
+MenuBarAction chosen(int menu, int item, Command command) {
+    MenuBarAction action{Bar::ChooseItem, menu, command};
+    action.item = item;
+    return action;
 }
 
 QString described(const MenuBarAction& action) {
-    return QStringLiteral("kind %1, menu %2, command %3, kept %4")
+    return QStringLiteral("kind %1, menu %2, item %3, command %4, kept %5")
         .arg(int(action.kind))
         .arg(action.menu)
+        .arg(action.item)
         .arg(int(action.command))
         .arg(action.keepFromBrowser);
 }
@@ -73,8 +82,9 @@ class TestPageInput : public QObject {
     Q_OBJECT
 
 private slots:
-    // The main window's menu bar: File is menu 0 (&File, its item &Exit), Help menu 1 (&Help,
-    // &About).
+    // The main window's menu bar: File is menu 0 (&File, its item &Exit), Tools menu 1 (&Tools,
+    // its items Show working and &Type an equation…), Help menu 2 (&Help, &About). In an open
+    // menu the key's name is the item with the focus.
     void menuBarKey_data() {
         QTest::addColumn<Key>("key");
         QTest::addColumn<int>("openMenu");
@@ -88,19 +98,53 @@ private slots:
             << press("F", "alt") << -1 << kept(Bar::OpenMenu, 0);
         QTest::newRow("F without Alt types") << press("f", "", "KeyF") << -1 << MenuBarAction{};
         QTest::newRow("Alt+X, no menu's key") << press("x", "alt", "KeyX") << -1 << MenuBarAction{};
+        QTest::newRow("Alt+T opens Tools")
+            << press("t", "alt", "KeyT") << -1 << kept(Bar::OpenMenu, 1);
+        QTest::newRow("Alt+H opens Help")
+            << press("h", "alt", "KeyH") << -1 << kept(Bar::OpenMenu, 2);
         QTest::newRow("E in File clicks Exit")
-            << press("e", "", "KeyE") << 0 << kept(Bar::ActivateItem, 0);
+            << press("e", "", "KeyE") << 0 << kept(Bar::ActivateItem, 0, 0);
         QTest::newRow("Alt+A in Help clicks About")
-            << press("a", "alt", "KeyA") << 1 << kept(Bar::ActivateItem, 1);
+            << press("a", "alt", "KeyA") << 2 << kept(Bar::ActivateItem, 2, 0);
+        QTest::newRow("T in Tools clicks Type an equation")
+            << press("t", "", "KeyT", "BUTTON", "ShowWorking") << 1
+            << kept(Bar::ActivateItem, 1, 1);
+        QTest::newRow("Alt+T in Tools, the item too")
+            << press("t", "alt", "KeyT", "BUTTON", "ShowWorking") << 1
+            << kept(Bar::ActivateItem, 1, 1);
+        QTest::newRow("S in Tools, Show working has no access key")
+            << press("s", "", "KeyS", "BUTTON", "ShowWorking") << 1 << MenuBarAction{};
         QTest::newRow("A in File, Help's item") << press("a", "", "KeyA") << 0 << MenuBarAction{};
-        QTest::newRow("Right from File opens Help")
+        QTest::newRow("Right from File opens Tools")
             << press("ArrowRight") << 0 << kept(Bar::OpenMenu, 1);
+        QTest::newRow("Right from Tools opens Help")
+            << press("ArrowRight") << 1 << kept(Bar::OpenMenu, 2);
         QTest::newRow("Right from Help, round to File")
-            << press("ArrowRight") << 1 << kept(Bar::OpenMenu, 0);
+            << press("ArrowRight") << 2 << kept(Bar::OpenMenu, 0);
         QTest::newRow("Left from File, round to Help")
-            << press("ArrowLeft") << 0 << kept(Bar::OpenMenu, 1);
-        QTest::newRow("Down keeps the item focused")
-            << press("ArrowDown") << 1 << kept(Bar::FocusItem, 1);
+            << press("ArrowLeft") << 0 << kept(Bar::OpenMenu, 2);
+        QTest::newRow("Down on Help's one item keeps it focused")
+            << press("ArrowDown", "", "ArrowDown", "BUTTON", "About") << 2
+            << kept(Bar::FocusItem, 2, 0);
+        QTest::newRow("Down in Tools, to Type an equation")
+            << press("ArrowDown", "", "ArrowDown", "BUTTON", "ShowWorking") << 1
+            << kept(Bar::FocusItem, 1, 1);
+        QTest::newRow("Down from the last item, round to the first")
+            << press("ArrowDown", "", "ArrowDown", "BUTTON", "TypeEquation") << 1
+            << kept(Bar::FocusItem, 1, 0);
+        QTest::newRow("Up from the first item, round to the last")
+            << press("ArrowUp", "", "ArrowUp", "BUTTON", "ShowWorking") << 1
+            << kept(Bar::FocusItem, 1, 1);
+        QTest::newRow("End in Tools")
+            << press("End", "", "End", "BUTTON", "ShowWorking") << 1 << kept(Bar::FocusItem, 1, 1);
+        QTest::newRow("Home in Tools") << press("Home", "", "Home", "BUTTON", "TypeEquation") << 1
+                                       << kept(Bar::FocusItem, 1, 0);
+        QTest::newRow("Up on no item, to the last")
+            << press("ArrowUp", "", "ArrowUp", "BUTTON", "Tools") << 1
+            << kept(Bar::FocusItem, 1, 1);
+        QTest::newRow("Down on no item, to the first")
+            << press("ArrowDown", "", "ArrowDown", "BUTTON", "Tools") << 1
+            << kept(Bar::FocusItem, 1, 0);
         QTest::newRow("Escape back to the title")
             << press("Escape") << 0 << kept(Bar::ReturnToTitle, 0);
         QTest::newRow("Tab closes, the browser moves on")
@@ -109,7 +153,10 @@ private slots:
         QTest::newRow("Escape again, on File's title: back where the user was")
             << press("Escape", "", "Escape", "BUTTON", "File") << -1 << kept(Bar::LeaveMenuBar, 0);
         QTest::newRow("Escape on Help's title")
-            << press("Escape", "", "Escape", "BUTTON", "Help") << -1 << kept(Bar::LeaveMenuBar, 1);
+            << press("Escape", "", "Escape", "BUTTON", "Help") << -1 << kept(Bar::LeaveMenuBar, 2);
+        QTest::newRow("Escape in Tools back to its title")
+            << press("Escape", "", "Escape", "BUTTON", "TypeEquation") << 1
+            << kept(Bar::ReturnToTitle, 1);
         QTest::newRow("Tab on a title: back, and on from there")
             << press("Tab", "", "Tab", "BUTTON", "File") << -1
             << MenuBarAction{Bar::LeaveMenuBar, 0};
@@ -130,9 +177,16 @@ private slots:
         QTest::newRow("File's title opens File") << "File" << -1 << MenuBarAction{Bar::OpenMenu, 0};
         QTest::newRow("File's title again closes it")
             << "File" << 0 << MenuBarAction{Bar::CloseMenus, 0};
-        QTest::newRow("Help's title, File open") << "Help" << 0 << MenuBarAction{Bar::OpenMenu, 1};
-        QTest::newRow("Exit") << "Exit" << 0
-                              << MenuBarAction{Bar::ChooseItem, 0, Command::FileExit};
+        QTest::newRow("Help's title, File open") << "Help" << 0 << MenuBarAction{Bar::OpenMenu, 2};
+        QTest::newRow("Tools's title") << "Tools" << -1 << MenuBarAction{Bar::OpenMenu, 1};
+        QTest::newRow("Exit") << "Exit" << 0 << chosen(0, 0, Command::FileExit);
+        QTest::newRow("Show working in Tools")
+            << "ShowWorking" << 1 << chosen(1, 0, Command::ShowWorking);
+        QTest::newRow("Type an equation in Tools")
+            << "TypeEquation" << 1 << chosen(1, 1, Command::TypeEquation);
+        // The context menu's item of the same name, with no menu of the bar open.
+        QTest::newRow("Show working, Tools closed") << "ShowWorking" << -1 << MenuBarAction{};
+        QTest::newRow("About, File open") << "About" << 0 << MenuBarAction{};
         QTest::newRow("run") << "Command1" << -1
                              << MenuBarAction{Bar::PressButton, -1, Command::Run};
         QTest::newRow("a box, nothing") << "Text(1)" << -1 << MenuBarAction{};

@@ -5,16 +5,21 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QImage>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QStandardItemModel>
 #include <QTest>
 #include <QTimer>
 
 #include "core/design/main_window_design.h"
 #include "core/design/working_window_design.h"
+#include "core/working/figure.h"
+#include "desktop/working_window.h"
 #include "window_driver.h"
 
 namespace {
@@ -86,6 +91,66 @@ QString workingText() {
 QWidget* graph() {
     const QList<QWidget*> windows = workingWindows();
     return windows.size() == 1 ? control(*windows.front(), workingWindowDesign.graphName) : nullptr;
+}
+
+QComboBox* workingMethodList() {
+    const QList<QWidget*> windows = workingWindows();
+    return windows.size() == 1
+               ? control<QComboBox>(*windows.front(), workingWindowDesign.methodName)
+               : nullptr;
+}
+
+// The ways of working as a run might offer them: "-" before a name greys it, with its reason
+// after a colon ("-Factoring:the roots are not rational").
+std::vector<MethodChoice> offered(const QStringList& methods) {
+    const std::vector<std::pair<QString, WorkingMethod>> known{
+        {"The formula", WorkingMethod::Formula},
+        {"Factoring", WorkingMethod::Factoring},
+        {"Completing the square", WorkingMethod::CompletingSquare},
+        {"Cramer's rule", WorkingMethod::Cramer}};
+    std::vector<MethodChoice> choices;
+    for (const QString& method : methods) {
+        const bool greyed = method.startsWith('-');
+        const QString name = method.mid(greyed ? 1 : 0).section(':', 0, 0);
+        for (const auto& [knownName, value] : known)
+            if (knownName == name)
+                choices.push_back(
+                    {value, name.toStdString(), !greyed, method.section(':', 1).toStdString()});
+    }
+    return choices;
+}
+
+// The working window as a reply shows it, with these ways of working and the one chosen.
+show::Working workingShown(const QStringList& methods, WorkingMethod chosen) {
+    return {"x1 = 2", std::make_shared<const Figure>(makeFigure(RunOutcome{})), offered(methods),
+            chosen};
+}
+
+// What the list of ways shows: each item as "name", "-name" where greyed, "|reason" after it
+// where it gives one as its tooltip, and "*" before the current one.
+QString shownMethods(const QComboBox* list) {
+    QStringList items;
+    for (int row = 0; row < list->count(); ++row) {
+        const auto* model = qobject_cast<const QStandardItemModel*>(list->model());
+        QString item = list->itemText(row);
+        if (model && !model->item(row)->isEnabled())
+            item.prepend('-');
+        const QString tooltip = list->itemData(row, Qt::ToolTipRole).toString();
+        if (!tooltip.isEmpty())
+            item += '|' + tooltip;
+        // The reason reaches a screen reader as well as the mouse.
+        if (list->itemData(row, Qt::AccessibleDescriptionRole).toString() != tooltip)
+            item += "|<not described>";
+        if (row == list->currentIndex())
+            item.prepend('*');
+        items << item;
+    }
+    return items.join(", ");
+}
+
+// The Tools menu of the menu bar.
+QMenu* toolsMenu(const QWidget& form) {
+    return control<QMenu>(form, "Tools");
 }
 
 // Pixels of the blue the graph draws its first curve in, the only blue it uses.
@@ -343,6 +408,146 @@ private slots:
             for (int x = 0; x < image.width(); x += 2)
                 inked += image.pixelColor(x, y) != background;
         QVERIFY2(inked > 50, qPrintable(QString::number(inked)));
+    }
+
+    // Tools > Show working, greyed before the first run as in the context menus, and Tools > Type
+    // an equation, reached by Alt+T and then the keys given.
+    void toolsMenuByKeyboard_data() {
+        QTest::addColumn<bool>("run");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("triggered");
+        QTest::addColumn<int>("windows");
+        QTest::newRow("before the first run, Enter skips the greyed working")
+            << false << int(Qt::Key_Return) << "TypeEquation" << 0;
+        QTest::newRow("after it, Enter on Show working")
+            << true << int(Qt::Key_Return) << "ShowWorking" << 1;
+        QTest::newRow("T, Type an equation") << true << int(Qt::Key_T) << "TypeEquation" << 0;
+        QTest::newRow("S, no access key") << true << int(Qt::Key_S) << "" << 0;
+    }
+
+    void toolsMenuByKeyboard() {
+        QFETCH(bool, run);
+        QFETCH(int, key);
+        QFETCH(QString, triggered);
+        QFETCH(int, windows);
+        type("Option1", "1|-3|2");
+        if (run)
+            this->run();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QMenu* tools = toolsMenu(*form);
+        QStringList seen;
+        for (QAction* item : tools->actions())
+            connect(item, &QAction::triggered, this, [&seen, item] { seen << item->objectName(); });
+        QTest::keyClick(form.get(), Qt::Key_T, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), tools);
+        QTest::keyClick(tools, Qt::Key(key));
+        if (tools->isVisible())
+            tools->close();
+        QCOMPARE(seen.join('|'), triggered);
+        QCOMPARE(workingWindows().size(), windows);
+    }
+
+    // A coefficient box keeps its own items and adds the typing of an equation; the other
+    // controls' menus have no such item.
+    void typeEquationInTheBoxMenus_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("Text(1) of an equation") << "Option1"
+                                                << "Text(1)" << true;
+        QTest::newRow("Text(3) of an equation") << "Option1"
+                                                << "Text(3)" << true;
+        QTest::newRow("Text(6) of a system") << "Option2"
+                                             << "Text(6)" << true;
+        QTest::newRow("Text(10), a result") << "Option1"
+                                            << "Text(10)" << false;
+        QTest::newRow("Label(1), the status line") << "Option1"
+                                                   << "Label(1)" << false;
+    }
+
+    void typeEquationInTheBoxMenus() {
+        QFETCH(QString, option);
+        QFETCH(QString, control);
+        QFETCH(bool, offered);
+        pressCheck(*form, option);
+        const MenuSeen seen =
+            withContextMenu(::control(*form, control), QContextMenuEvent::Keyboard);
+        QVERIFY(seen.opened);
+        QCOMPARE(seen.items.contains("TypeEquation"), offered);
+        if (!offered)
+            return;
+        QCOMPARE(seen.items.last(), QString("TypeEquation"));
+        QCOMPARE(seen.captions.last(), QString("Type an equation\u2026"));
+        QVERIFY2(seen.captions.contains("Paste"), qPrintable(seen.captions.join('|')));
+        QVERIFY(!seen.items.contains(itemName));
+    }
+
+    // The ways of working a reply offers, above the text: greyed with their reason where they do
+    // not apply, the chosen one current; none to choose before a run.
+    void methodList_data() {
+        QTest::addColumn<QStringList>("methods");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("all apply, factoring chosen")
+            << QStringList{"The formula", "Factoring", "Completing the square"}
+            << int(WorkingMethod::Factoring) << "The formula, *Factoring, Completing the square"
+            << true;
+        QTest::newRow("factoring greyed")
+            << QStringList{"The formula", "-Factoring:the roots are not rational",
+                           "Completing the square"}
+            << int(WorkingMethod::Formula)
+            << "*The formula, -Factoring|the roots are not rational, Completing the square" << true;
+        QTest::newRow("a system's one way")
+            << QStringList{"Cramer's rule"} << int(WorkingMethod::Cramer) << "*Cramer's rule"
+            << true;
+        QTest::newRow("before a run")
+            << QStringList{} << int(WorkingMethod::Formula) << "" << false;
+    }
+
+    void methodList() {
+        QFETCH(QStringList, methods);
+        QFETCH(int, chosen);
+        QFETCH(QString, shown);
+        QFETCH(bool, enabled);
+        form->render(workingShown(methods, WorkingMethod(chosen)));
+        QComboBox* list = workingMethodList();
+        QVERIFY(list);
+        QCOMPARE(shownMethods(list), shown);
+        QCOMPARE(list->isEnabled(), enabled);
+        // Above the text.
+        const QWidget* text = control(*workingWindows().front(), workingWindowDesign.textName);
+        QVERIFY(list->mapTo(list->window(), QPoint(0, list->height())).y() <=
+                text->mapTo(text->window(), QPoint()).y());
+    }
+
+    // The arrows step over a greyed way and send the choice; the working that follows leaves the
+    // keyboard on the list.
+    void methodListByKeyboard() {
+        const QStringList methods{"The formula", "-Factoring:the roots are not rational",
+                                  "Completing the square"};
+        form->render(workingShown(methods, WorkingMethod::Formula));
+        auto* window = qobject_cast<WorkingWindow*>(workingWindows().front());
+        QVERIFY(window);
+        std::vector<WorkingMethod> sent;
+        connect(window, &WorkingWindow::methodChosen, this,
+                [&sent](WorkingMethod method) { sent.push_back(method); });
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QWidget* text = control(*window, workingWindowDesign.textName);
+        QCOMPARE(QApplication::focusWidget(), text);
+        QTest::keyClick(text, Qt::Key_Backtab);
+        QComboBox* list = workingMethodList();
+        QCOMPARE(QApplication::focusWidget(), list);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(sent, std::vector<WorkingMethod>{WorkingMethod::CompletingSquare});
+        form->render(workingShown(methods, WorkingMethod::CompletingSquare));
+        QCOMPARE(QApplication::focusWidget(), list);
+        QCOMPARE(list->currentText(), QString("Completing the square"));
+        // The list the core fills sends nothing back.
+        form->render(workingShown({"Cramer's rule"}, WorkingMethod::Cramer));
+        QCOMPARE(sent.size(), std::size_t(1));
     }
 
     // The window is reached with Tab from the text to the graph to Copy.

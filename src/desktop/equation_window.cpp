@@ -25,8 +25,7 @@ QString readingMarkup(const show::EquationReading& reading) {
     QString markup = escaped(reading.message);
     if (!reading.marked.empty())
         markup += QStringLiteral("<br><code>%1<u style=\"color:#c00000\">%2</u>%3</code>")
-                      .arg(escaped(reading.before), escaped(reading.marked),
-                           escaped(reading.after))
+                      .arg(escaped(reading.before), escaped(reading.marked), escaped(reading.after))
                       .replace(QLatin1String("  "), QLatin1String("&nbsp; "));
     return markup;
 }

@@ -122,19 +122,35 @@ Form1::~Form1() {
 
 void Form1::createMenus() {
     for (const MenuDesign& design : mainWindowDesign().menus) {
-        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(design.caption));
-        menu->setObjectName(QString::fromLatin1(design.name));
-        QAction* item = menu->addAction(QString::fromLatin1(design.itemCaption));
-        item->setObjectName(QString::fromLatin1(design.itemName));
-        connect(item, &QAction::triggered, this, [this, command = design.command] {
-            // A box the item shows gives the focus back to the control that had it.
-            const QWidget* focused = QApplication::focusWidget();
-            const std::string origin =
-                focused && isAncestorOf(focused) ? focused->objectName().toStdString() : "";
-            send(event::Command{command, origin});
-        });
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(design.caption));
+        menu->setObjectName(QString::fromUtf8(design.name));
+        for (const MenuItemDesign& itemDesign : design.items) {
+            QAction* item = addMenuItem(menu, itemDesign);
+            // Greyed before the first run, as in the context menus.
+            if (itemDesign.command == workingMenu.command) {
+                m_workingItem = item;
+                item->setEnabled(m_workingEnabled);
+            }
+        }
     }
 }
+
+QAction* Form1::addMenuItem(QMenu* menu, const MenuItemDesign& design) {
+    QAction* item = menu->addAction(QString::fromUtf8(design.caption));
+    item->setObjectName(QString::fromUtf8(design.name));
+    connect(item, &QAction::triggered, this, [this, command = design.command] {
+        // A box the item shows gives the focus back to the control that had it.
+        const QWidget* focused = QApplication::focusWidget();
+        const std::string origin =
+            focused && isAncestorOf(focused) ? focused->objectName().toStdString() : "";
+        send(event::Command{command, origin});
+        // Asked for, the working comes to the front, also where it was already open behind.
+        if (command == workingMenu.command && m_working)
+            m_working->bringToFront();
+    });
+    return item;
+}
+
 void Form1::createControls() {
     // The client area: the menu bar stays in the desktop's own font and colours.
     auto* client = new QWidget(this);
@@ -188,6 +204,15 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* client) {
             connect(box, &QLineEdit::textChanged, this,
                     [this, index = design.index](const QString& text) {
                         send(event::Edit{index, text.toStdString()});
+                    });
+            // A coefficient box keeps its own menu and adds the typing of a whole equation.
+            box->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(box, &QWidget::customContextMenuRequested, this,
+                    [this, box](const QPoint& pos) {
+                        QMenu* menu = box->createStandardContextMenu();
+                        menu->addSeparator();
+                        addMenuItem(menu, typeEquationItem);
+                        execContextMenu(box, menu, pos);
                     });
         } else {
             // A result box keeps the standard menu of a read-only box (Copy, Select All) and adds
@@ -265,6 +290,10 @@ void Form1::showContextMenu(QWidget* control, QMenu* menu, const QPoint& pos) {
         if (m_working)
             m_working->bringToFront();
     });
+    execContextMenu(control, menu, pos);
+}
+
+void Form1::execContextMenu(QWidget* control, QMenu* menu, const QPoint& pos) {
     // The control may go while its menu is open, at the end of the program, and the menu with it.
     const QPointer<QMenu> guard(menu);
     menu->exec(control->mapToGlobal(pos));
@@ -353,6 +382,8 @@ auto Form1::drawing() {
                 m_working = new WorkingWindow;
                 connect(m_working, &QObject::destroyed, this,
                         [this] { send(event::WorkingWindowClosed{}); });
+                connect(m_working, &WorkingWindow::methodChosen, this,
+                        [this](WorkingMethod method) { send(event::ChooseMethod{method}); });
                 m_working->showWorking(working);
                 m_working->adjustSize();
                 m_working->move(panelPlace(m_working));
@@ -363,13 +394,16 @@ auto Form1::drawing() {
         },
         [this](const show::WorkingItem& item) {
             m_workingEnabled = item.enabled;
+            if (m_workingItem)
+                m_workingItem->setEnabled(item.enabled);
             m_labels.at(role::statusLine)
                 ->setToolTip(item.enabled ? QString::fromLatin1(workingMenu.statusTooltip)
                                           : QString());
         },
         [this](const show::OptionSelected& selected) {
             // As the pupil's click would, without reporting it back as one.
-            auto* option = findChild<QRadioButton*>(QStringLiteral("Option%1").arg(selected.option));
+            auto* option =
+                findChild<QRadioButton*>(QStringLiteral("Option%1").arg(selected.option));
             const QSignalBlocker quiet(option);
             option->setChecked(true);
         },

@@ -11,6 +11,7 @@
 #include "core/design/main_window_design.h"
 #include "core/design/text_measure.h"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,6 +21,7 @@ class Form3;
 class QMenu;
 class WorkingWindow;
 struct ControlDesign;
+struct MenuItemDesign;
 
 // The main window: builds the controls from the design table, sends each event to the core's
 // conversation and draws what the reply shows. Construction leaves every control in its
@@ -54,6 +56,8 @@ protected:
 private:
     void createContents();
     void createMenus();
+    // An item of a menu bar's menu or a context menu, which sends its command.
+    QAction* addMenuItem(QMenu* menu, const MenuItemDesign& design);
     void createControls();
     QWidget* createControl(const ControlDesign& design, QWidget* client);
     // The event goes to the conversation, and each effect of its reply is drawn in its order.
@@ -64,6 +68,8 @@ private:
     // The status line's and the result boxes' context menu: the control's own items, if it has
     // any, and "Show working".
     void showContextMenu(QWidget* control, QMenu* menu, const QPoint& pos);
+    // Opens the control's context menu at pos, and destroys it once closed.
+    void execContextMenu(QWidget* control, QMenu* menu, const QPoint& pos);
     // Where a new window of the program's own opens, by the panels' rule, beside the others.
     QPoint panelPlace(const QWidget* panel) const;
 
@@ -79,4 +85,5 @@ private:
     QPointer<WorkingWindow> m_working;
     QPointer<EquationWindow> m_equation;
     bool m_workingEnabled = false;
+    QPointer<QAction> m_workingItem; // Tools > Show working
 };

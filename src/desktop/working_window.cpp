@@ -2,10 +2,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QStandardItemModel>
 
 #include "core/design/working_window_design.h"
 #include "desktop/figure_view.h"
@@ -22,6 +27,18 @@ WorkingWindow::WorkingWindow() {
     // The working belongs to the main window's runs: alone on screen it keeps nothing running.
     setAttribute(Qt::WA_QuitOnClose, false);
     setAttribute(Qt::WA_DeleteOnClose);
+
+    // The way of working, above the words it changes.
+    m_methodLabel = new QLabel(QString::fromLatin1(design.methodCaption), this);
+    m_method = new QComboBox(this);
+    m_method->setObjectName(QString::fromLatin1(design.methodName));
+    // A screen reader learns the label from the list as its buddy.
+    m_methodLabel->setBuddy(m_method);
+    // Only the user's choice goes to the core: the list the core fills says nothing back.
+    connect(m_method, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0 && index < int(m_methods.size()))
+            emit methodChosen(m_methods[std::size_t(index)].method);
+    });
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QString::fromLatin1(design.textName));
@@ -41,20 +58,57 @@ WorkingWindow::WorkingWindow() {
     m_copy->setAutoDefault(false);
     connect(m_copy, &QPushButton::clicked, this, &WorkingWindow::copy);
 
+    auto* methodRow = new QHBoxLayout;
+    methodRow->addWidget(m_methodLabel);
+    methodRow->addWidget(m_method);
+    methodRow->addStretch();
     auto* layout = new QGridLayout(this);
-    layout->addWidget(m_text, 0, 0, Qt::AlignTop);
-    layout->addWidget(m_graph, 0, 1, Qt::AlignTop);
-    layout->addWidget(m_copy, 1, 0, Qt::AlignLeft);
+    layout->addLayout(methodRow, 0, 0);
+    layout->addWidget(m_text, 1, 0, Qt::AlignTop);
+    layout->addWidget(m_graph, 1, 1, Qt::AlignTop);
+    layout->addWidget(m_copy, 2, 0, Qt::AlignLeft);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    setTabOrder(m_method, m_text);
     setTabOrder(m_text, m_graph);
     setTabOrder(m_graph, m_copy);
     m_text->setFocus();
 }
 
 void WorkingWindow::showWorking(const show::Working& working) {
+    showMethods(working.methods, working.method);
     m_text->setPlainText(QString::fromStdString(working.text));
     m_graph->setFigure(*working.figure);
+}
+
+void WorkingWindow::showMethods(const std::vector<MethodChoice>& methods, WorkingMethod chosen) {
+    // The list is filled again only when the run's kind offers others, so that the user's place
+    // in it and the keyboard focus stay as they are.
+    if (methods != m_methods) {
+        const QSignalBlocker quiet(m_method);
+        m_methods = methods;
+        m_method->clear();
+        auto* items = qobject_cast<QStandardItemModel*>(m_method->model());
+        for (const MethodChoice& choice : methods) {
+            m_method->addItem(QString::fromStdString(choice.name));
+            if (choice.applies)
+                continue;
+            // Greyed, and why, for the mouse and for a screen reader.
+            const int row = m_method->count() - 1;
+            const QString reason = QString::fromStdString(choice.reason);
+            if (items)
+                items->item(row)->setEnabled(false);
+            m_method->setItemData(row, reason, Qt::ToolTipRole);
+            m_method->setItemData(row, reason, Qt::AccessibleDescriptionRole);
+        }
+    }
+    // Nothing to choose before a run or after a warning.
+    m_method->setEnabled(!methods.empty());
+    for (std::size_t index = 0; index < m_methods.size(); ++index)
+        if (m_methods[index].method == chosen && m_method->currentIndex() != int(index)) {
+            const QSignalBlocker quiet(m_method);
+            m_method->setCurrentIndex(int(index));
+        }
 }
 
 void WorkingWindow::bringToFront() {

@@ -1,16 +1,21 @@
 #pragma once
 
+#include <vector>
+
 #include <QWidget>
 
 #include "core/conversation/reply.h"
 
+class QComboBox;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class FigureView;
 
-// The "Working" window: how the last run came out, in words beside its graph, and a button that
-// copies the words. Like the information window it has no owner, is modeless and is destroyed
-// when closed; while it is open the main window shows every later run in it.
+// The "Working" window: how the last run came out, by the way of working chosen above the text,
+// in words beside its graph, and a button that copies the words. Like the information window it
+// has no owner, is modeless and is destroyed when closed; while it is open the main window shows
+// every later run in it.
 class WorkingWindow : public QWidget {
     Q_OBJECT
 
@@ -21,9 +26,17 @@ public:
     // Restored if minimised, raised over the other windows and active.
     void bringToFront();
 
+signals:
+    // The user chose another way of working; the core answers with the working by it.
+    void methodChosen(WorkingMethod method);
+
 private:
     void copy();
+    void showMethods(const std::vector<MethodChoice>& methods, WorkingMethod chosen);
 
+    QLabel* m_methodLabel;
+    QComboBox* m_method;
+    std::vector<MethodChoice> m_methods; // as the list shows them
     QPlainTextEdit* m_text;
     FigureView* m_graph;
     QPushButton* m_copy;

@@ -11,7 +11,7 @@ namespace {
 
 // After the working panel's, in the order they stand: the text, Solve, Cancel, then the close
 // button.
-constexpr int textTabIndex = 37, solveTabIndex = 38, cancelTabIndex = 39, closeTabIndex = 40;
+constexpr int textTabIndex = 38, solveTabIndex = 39, cancelTabIndex = 40, closeTabIndex = 41;
 // The reading describes the text box, found by these ids.
 constexpr const char* textId = "equation-text";
 constexpr const char* readingId = "equation-reading";

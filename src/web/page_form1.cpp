@@ -222,14 +222,13 @@ void PageForm1::carryOut(const MenuBarAction& action, val event) {
             focusControl(m_focusBeforeMenu);
         break;
     case Kind::FocusItem:
-        menuItem(action.menu).call<void>("focus");
+        menuItem(action.menu, action.item).call<void>("focus");
         break;
     case Kind::ActivateItem:
-        menuItem(action.menu).call<void>("click");
+        menuItem(action.menu, action.item).call<void>("click");
         break;
     case Kind::ChooseItem:
-        closeMenus();
-        send(event::Command{action.command, m_focusBeforeMenu});
+        chooseItem(action);
         break;
     case Kind::PressButton:
         send(event::Command{action.command});
@@ -237,8 +236,25 @@ void PageForm1::carryOut(const MenuBarAction& action, val event) {
     }
 }
 
-val PageForm1::menuItem(int menu) const {
-    return byName(m_menuBar, mainWindowDesign().menus.at(menu).itemName);
+val PageForm1::menuItem(int menu, int item) const {
+    return byName(m_menuBar, mainWindowDesign().menus.at(menu).items[std::size_t(item)].name);
+}
+
+void PageForm1::chooseItem(const MenuBarAction& action) {
+    // A greyed item does nothing, and its menu stays open, as on the desktop.
+    if (menuItem(action.menu, action.item).call<bool>("matches", val("[aria-disabled=\"true\"]")))
+        return;
+    closeMenus();
+    if (action.command != workingMenu.command) {
+        send(event::Command{action.command, m_focusBeforeMenu});
+        return;
+    }
+    // Asked for, the working comes to the front; closed, it gives the focus back to the control
+    // the user was on.
+    m_workingReturn = focusTarget(m_focusBeforeMenu);
+    m_raiseWorking = true;
+    send(event::Command{action.command, m_focusBeforeMenu});
+    m_raiseWorking = false;
 }
 
 void PageForm1::openMenu(int menu) {
@@ -343,19 +359,27 @@ auto PageForm1::drawing() {
             // for.
             const bool raise = m_raiseWorking || !m_working;
             if (!m_working)
-                m_working = std::make_unique<PageWorking>(m_window, [this] {
-                    m_working.reset();
-                    send(event::WorkingWindowClosed{});
-                    // Back to where the working was asked for.
-                    const val back = std::exchange(m_workingReturn, val::null());
-                    if (!back.isNull() && !back.isUndefined())
-                        back.call<void>("focus");
-                });
+                m_working = std::make_unique<PageWorking>(
+                    m_window,
+                    [this] {
+                        m_working.reset();
+                        send(event::WorkingWindowClosed{});
+                        // Back to where the working was asked for.
+                        const val back = std::exchange(m_workingReturn, val::null());
+                        if (!back.isNull() && !back.isUndefined())
+                            back.call<void>("focus");
+                    },
+                    [this](WorkingMethod method) { send(event::ChooseMethod{method}); });
             m_working->show(working);
             if (raise)
                 m_working->raise();
         },
-        [this](const show::WorkingItem& item) { m_contextMenu->setWorkingEnabled(item.enabled); },
+        [this](const show::WorkingItem& item) {
+            m_contextMenu->setWorkingEnabled(item.enabled);
+            byName(m_menuBar, workingMenu.itemName)
+                .call<void>("setAttribute", val("aria-disabled"),
+                            val(item.enabled ? "false" : "true"));
+        },
         [this](const show::OptionSelected& selected) {
             // As the pupil's click would; set by the program, the page reports no change.
             byName(m_window, "Option" + std::to_string(selected.option))["firstElementChild"].set(
@@ -398,18 +422,24 @@ auto PageForm1::drawing() {
     };
 }
 
-void PageForm1::focusControl(const std::string& name) {
+val PageForm1::focusTarget(const std::string& name) const {
     // Once the program has ended, its window has gone: the way to start again stands instead.
     val control = name == show::End::startAgainName ? m_startAgain : byName(m_window, name);
     // A panel's control, where the window has none of that name.
-    if (control.isNull() && !m_window.isNull())
+    if (control.isNull() && !m_window.isNull() && !name.empty())
         control = byName(page::document(), name);
-    if (control.isNull())
-        return;
+    if (name.empty() || control.isNull())
+        return val::null();
     // An option button's name is on its label; the radio inside takes the focus.
     if (control["tagName"].as<std::string>() == "LABEL")
         control = control["firstElementChild"];
-    control.call<void>("focus");
+    return control;
+}
+
+void PageForm1::focusControl(const std::string& name) {
+    const val control = focusTarget(name);
+    if (!control.isNull())
+        control.call<void>("focus");
 }
 
 void PageForm1::render(const Effect& effect) {

@@ -51,12 +51,15 @@ private:
     auto drawing();
     void keyPressed(emscripten::val event);
     void carryOut(const MenuBarAction& action, emscripten::val event);
-    emscripten::val menuItem(int menu) const;
+    emscripten::val menuItem(int menu, int item) const;
+    void chooseItem(const MenuBarAction& action);
     void openMenu(int menu);
     void closeMenus();
     void readLocaleWhenIdle();
     // The keyboard focus on the control of that name, if the page has one.
     void focusControl(const std::string& name);
+    // The element of the control of that name that takes the focus, or null.
+    emscripten::val focusTarget(const std::string& name) const;
 
     Conversation m_conversation;
     emscripten::val m_window = emscripten::val::null();

@@ -12,7 +12,7 @@ using emscripten::val;
 namespace {
 
 // After the main window's 31 and the information panel's two, in the order they stand.
-constexpr int textTabIndex = 34, copyTabIndex = 35, closeTabIndex = 36;
+constexpr int methodTabIndex = 34, textTabIndex = 35, copyTabIndex = 36, closeTabIndex = 37;
 constexpr double markRadius = 4, tickHalf = 3;
 
 std::string px(double pixels) {
@@ -69,17 +69,41 @@ const char* markClass(FigureMark::Kind kind) {
     return "mark root";
 }
 
+// The label's link to the list of ways of working; one panel at a time has it.
+constexpr const char* methodId = "working-method";
+
 } // namespace
 
-PageWorking::PageWorking(val mainWindow, std::function<void()> onClose)
+PageWorking::PageWorking(val mainWindow, std::function<void()> onClose,
+                         std::function<void(WorkingMethod)> onMethodChosen)
     : m_panel(workingWindowDesign.name, "working", workingWindowDesign.caption, closeTabIndex,
               std::move(onClose)),
-      m_mainWindow(std::move(mainWindow)), m_copied([this](val) {
+      m_mainWindow(std::move(mainWindow)), m_onMethodChosen(std::move(onMethodChosen)),
+      m_copied([this](val) {
           // Emptied first, so that a second copy is heard too.
           page::setText(m_announcer, "");
           page::setText(m_announcer, workingWindowDesign.copiedAnnouncement);
       }) {
     const WorkingWindowDesign& design = workingWindowDesign;
+    // The way of working, above the words it changes, named by its label.
+    val methodRow = page::create("div");
+    page::addClass(methodRow, "method");
+    val label = page::create("label");
+    label.set("htmlFor", methodId);
+    page::setText(label, design.methodCaption);
+    page::append(methodRow, label);
+    m_method = page::create("select", design.methodName);
+    m_method.set("id", methodId);
+    m_method.set("tabIndex", methodTabIndex);
+    m_method.set("disabled", true);
+    // Each change, by the arrows too, is the user's: the page itself only ever sets the value.
+    m_panel.listen(m_method, "change", [this](val) {
+        const int chosen = std::stoi(m_method["value"].as<std::string>());
+        m_onMethodChosen(WorkingMethod(chosen));
+    });
+    page::append(methodRow, m_method);
+    m_panel.append(methodRow);
+
     val body = page::create("div");
     page::addClass(body, "body");
     // Read-only: scroll, select and copy, never change.
@@ -123,6 +147,7 @@ PageWorking::PageWorking(val mainWindow, std::function<void()> onClose)
 }
 
 void PageWorking::show(const show::Working& working) {
+    showMethods(working.methods, working.method);
     m_text.set("value", working.text);
     m_text.set("scrollTop", 0);
     drawGraph(*working.figure);
@@ -131,6 +156,27 @@ void PageWorking::show(const show::Working& working) {
         m_panel.placeBeside(m_mainWindow, m_text);
         m_placed = true;
     }
+}
+
+void PageWorking::showMethods(const std::vector<MethodChoice>& methods, WorkingMethod chosen) {
+    // Filled again only when the run's kind offers others: the focus stays on the list.
+    if (methods != m_methods) {
+        m_methods = methods;
+        m_method.call<void>("replaceChildren");
+        for (const MethodChoice& choice : methods) {
+            val option = page::create("option");
+            option.set("value", std::to_string(int(choice.method)));
+            // An option shows no tooltip: a greyed one says why in its text.
+            page::setText(option, choice.applies ? choice.name
+                                                 : greyedMethodCaption(choice.name, choice.reason));
+            option.set("disabled", !choice.applies);
+            page::append(m_method, option);
+        }
+    }
+    // Nothing to choose before a run or after a warning.
+    m_method.set("disabled", methods.empty());
+    if (!methods.empty())
+        m_method.set("value", std::to_string(int(chosen)));
 }
 
 void PageWorking::drawGraph(const Figure& figure) {

@@ -11,14 +11,15 @@
 #include "web/listener.h"
 #include "web/page_panel.h"
 
-// The "Working" panel: how the last run came out in words, its graph drawn as SVG, and a button
-// that copies the words; moved by its title bar, closed by its close button or Escape, as the
-// information panel is. Destroying it takes it off the page.
+// The "Working" panel: how the last run came out in words, by the way of working chosen above
+// them, its graph drawn as SVG, and a button that copies the words; moved by its title bar, closed
+// by its close button or Escape, as the information panel is. Destroying it takes it off the page.
 class PageWorking {
 public:
     // Placed by the panels' rule with its first working. onClose: the user closed it; the owner
-    // destroys it.
-    PageWorking(emscripten::val mainWindow, std::function<void()> onClose);
+    // destroys it. onMethodChosen: the user chose another way of working.
+    PageWorking(emscripten::val mainWindow, std::function<void()> onClose,
+                std::function<void(WorkingMethod)> onMethodChosen);
     PageWorking(const PageWorking&) = delete;
     PageWorking& operator=(const PageWorking&) = delete;
 
@@ -29,10 +30,14 @@ public:
 
 private:
     void drawGraph(const Figure& figure);
+    void showMethods(const std::vector<MethodChoice>& methods, WorkingMethod chosen);
 
     PagePanel m_panel;
     emscripten::val m_mainWindow = emscripten::val::null();
     bool m_placed = false;
+    std::function<void(WorkingMethod)> m_onMethodChosen;
+    emscripten::val m_method = emscripten::val::null();
+    std::vector<MethodChoice> m_methods; // as the list shows them
     emscripten::val m_text = emscripten::val::null();
     emscripten::val m_graph = emscripten::val::null();
     emscripten::val m_note = emscripten::val::null();

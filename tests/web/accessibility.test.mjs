@@ -27,7 +27,8 @@ async function accessibilityTree(page) {
         const property = (name) => node.properties?.find((entry) => entry.name === name)?.value.value;
         return {
             role: node.role.value, name: node.name?.value ?? '', description: node.description?.value ?? '',
-            checked: property('checked'), readonly: property('readonly'), modal: property('modal'), text: text(node),
+            checked: property('checked'), readonly: property('readonly'), modal: property('modal'),
+            disabled: property('disabled'), text: text(node),
         };
     };
 }
@@ -130,6 +131,39 @@ describe('the accessibility tree', () => {
         assert.deepEqual([box.role, box.name, box.description, box.modal], ['alertdialog', 'Warning', 'Fill in a,b,c!', true]);
         // Behind a modal box, the window is out of the tree.
         assert.equal(await read('[data-name="Command1"]'), null);
+    });
+
+    test('Tools: its items are menu items, Show working disabled until the first run', async () => {
+        const { page } = await session.start();
+        await pressCheck(page, 'Option1');
+        const items = async () => {
+            await page.keyboard.press('Alt+t');
+            const read = await accessibilityTree(page);
+            const seen = [];
+            for (const name of ['ShowWorking', 'TypeEquation']) {
+                const item = await read(`.menubar [data-name="${name}"]`);
+                seen.push([item.role, item.name, item.disabled ?? false]);
+            }
+            await page.keyboard.press('Escape');
+            await page.keyboard.press('Escape');
+            return seen;
+        };
+        assert.deepEqual(await items(), [['menuitem', 'Show working', true], ['menuitem', 'Type an equation…', false]]);
+        await type(page, ['1', '-3', '2']);
+        assert.equal(await clickRun(page), '');
+        assert.deepEqual(await items(), [['menuitem', 'Show working', false], ['menuitem', 'Type an equation…', false]]);
+    });
+
+    test('the Working panel\'s way of working is a combo box labelled "Method"', async () => {
+        const { page } = await session.start();
+        await pressCheck(page, 'Option1');
+        await type(page, ['1', '-3', '2']);
+        assert.equal(await clickRun(page), '');
+        await page.keyboard.press('Alt+t');
+        await page.keyboard.press('Enter');
+        await control(page, 'Working').waitFor();
+        const read = await accessibilityTree(page);
+        assert.deepEqual(named(await read('[data-name="WorkingMethod"]')), ['combobox', 'Method']);
     });
 
     test('the information panel is a dialog named "Information" with its help text and close button', async () => {

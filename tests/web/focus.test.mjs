@@ -4,7 +4,9 @@
 // column: phone.test.mjs).
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { clickRun, control, openContext, pressCheck, type, usePage } from './helpers.mjs';
+import {
+    clickRun, contextItem, control, openContext, pressCheck, type, usePage,
+} from './helpers.mjs';
 
 const session = usePage();
 
@@ -127,7 +129,7 @@ describe('where the focus goes', () => {
         assert.equal(await clickRun(page), '');
         await control(page, 'Text(2)').focus();
         await control(page, 'Label(1)').click({ button: 'right' });
-        await control(page, 'ShowWorking').click();
+        await contextItem(page, 'ShowWorking').click();
         await control(page, 'Working').waitFor();
         await page.keyboard.press('Escape');
         assert.equal(await page.locator('[data-name="Working"]').count(), 0);

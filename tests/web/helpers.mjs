@@ -146,6 +146,9 @@ export async function startProgram(browser, url, options = {}) {
 }
 
 export const control = (page, name) => page.locator(`[data-name="${name}"]`);
+// An item of the status line's and the result boxes' context menu: the Tools menu has one of the
+// same name.
+export const contextItem = (page, name) => page.locator(`[data-name="ContextMenu"] [data-name="${name}"]`);
 
 export async function pressCheck(page, option) {
     if (option) await control(page, option).click();

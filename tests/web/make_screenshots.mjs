@@ -4,7 +4,9 @@
 // docs/web-phone-working.png.
 // Usage (after scripts/build-web.sh): node tests/web/make_screenshots.mjs
 import { fileURLToPath } from 'node:url';
-import { clickRun, control, launchBrowser, pressCheck, serveSite, startProgram, type } from './helpers.mjs';
+import {
+    clickRun, contextItem, control, launchBrowser, pressCheck, serveSite, startProgram, type,
+} from './helpers.mjs';
 
 const docs = (file) => fileURLToPath(new URL(`../../docs/${file}`, import.meta.url));
 const server = await serveSite();
@@ -26,7 +28,7 @@ try {
     await type(phone.page, ['1', '-3', '2']);
     await clickRun(phone.page);
     await control(phone.page, 'Text(10)').click({ button: 'right' });
-    await control(phone.page, 'ShowWorking').tap();
+    await contextItem(phone.page, 'ShowWorking').tap();
     await control(phone.page, 'Working').waitFor();
     await control(phone.page, 'Label(6)').evaluate((heading) => heading.scrollIntoView({ block: 'start' }));
     await phone.page.screenshot({ path: docs('web-phone-working.png') });

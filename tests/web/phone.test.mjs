@@ -4,7 +4,9 @@
 // screen's pixels.
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { clickRun, control, holdBack, pressCheck, shown, type, usePage } from './helpers.mjs';
+import {
+    clickRun, contextItem, control, holdBack, pressCheck, shown, type, usePage,
+} from './helpers.mjs';
 
 const session = usePage();
 
@@ -67,7 +69,7 @@ function assertColumn(shownLayout, what) {
             assert.ok(below.top >= top, `${what}: ${below.name} below ${above.name}`);
         }
     }
-    assert.deepEqual(controls.filter((entry) => entry.name && !entry.name.startsWith('File') && !entry.name.startsWith('Help'))
+    assert.deepEqual(controls.filter((entry) => entry.name && !['File', 'Tools', 'Help'].includes(entry.name))
         .map((entry) => entry.name).filter((name) => !column.includes(name)), [], `${what}: every control in the column`);
 }
 
@@ -250,7 +252,7 @@ describe('the Working panel and the window it follows', () => {
                     .filter((item) => !item.hidden).map((item) => [item.getBoundingClientRect().height, parseFloat(getComputedStyle(item).fontSize)]));
                 for (const [height, font] of items) assert.ok(height >= 44 && font >= 16, `menu item ${height} px high, text of ${font} px`);
             }
-            await control(page, 'ShowWorking').click();
+            await contextItem(page, 'ShowWorking').click();
             await control(page, 'Working').waitFor();
 
             const panel = await control(page, 'Working').evaluate((element) => {

@@ -390,15 +390,80 @@ describe('menus and boxes', () => {
 
     test('access keys: Alt+H then A for About, Alt+F then E for Exit', async () => {
         const { page } = await start();
-        assert.deepEqual(await page.evaluate(() => ['File', 'Exit', 'Help', 'About'].map((name) =>
-            [document.querySelector(`[data-name="${name}"]`).textContent, document.querySelector(`[data-name="${name}"] u`).textContent])),
-        [['File', 'F'], ['Exit', 'E'], ['Help', 'H'], ['About', 'A']]);
+        assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll('.menubar button')].map((button) =>
+            [button.dataset.name, button.textContent, button.querySelector('u')?.textContent ?? ''])),
+        [['File', 'File', 'F'], ['Exit', 'Exit', 'E'],
+            ['Tools', 'Tools', 'T'], ['ShowWorking', 'Show working', ''], ['TypeEquation', 'Type an equation…', 'T'],
+            ['Help', 'Help', 'H'], ['About', 'About', 'A']]);
         await page.keyboard.press('Alt+h');
         await page.keyboard.press('a');
         assert.equal((await answerBox(page, 'OK')).title, 'About');
         await page.keyboard.press('Alt+f');
         await page.keyboard.press('e');
         assert.equal((await answerBox(page, 'No')).title, 'Quit');
+    });
+
+    // The Tools menu's items, by their names in the menu bar: the context menu has a "ShowWorking"
+    // too.
+    const toolsItem = (page, name) => page.locator(`.menubar [data-name="${name}"]`);
+    const focusedName = (page) => page.evaluate(() => document.activeElement.closest('[data-name]')?.dataset.name);
+
+    test('Tools by Alt+T: the arrows, Home and End go round its items; Escape to the title, then back', async () => {
+        const { page } = await start();
+        await pressCheck(page, 'Option1');
+        await control(page, 'Text(2)').focus();
+        await page.keyboard.press('Alt+t');
+        assert.equal(await focusedName(page), 'ShowWorking');
+        const steps = [['ArrowDown', 'TypeEquation'], ['ArrowDown', 'ShowWorking'], ['ArrowUp', 'TypeEquation'],
+            ['Home', 'ShowWorking'], ['End', 'TypeEquation'], ['ArrowRight', 'About'], ['ArrowLeft', 'ShowWorking'],
+            ['Escape', 'Tools'], ['Escape', 'Text(2)']];
+        for (const [key, expected] of steps) {
+            await page.keyboard.press(key);
+            assert.equal(await focusedName(page), expected, key);
+        }
+    });
+
+    test('Tools > Show working: greyed, it does nothing until the first run; then it opens the panel', async () => {
+        const { page } = await start();
+        await pressCheck(page, 'Option1');
+        await control(page, 'Tools').click();
+        assert.equal(await toolsItem(page, 'ShowWorking').getAttribute('aria-disabled'), 'true');
+        const greyed = await toolsItem(page, 'ShowWorking').evaluate((item) => getComputedStyle(item).color);
+        assert.notEqual(greyed, await toolsItem(page, 'TypeEquation').evaluate((item) => getComputedStyle(item).color));
+        await toolsItem(page, 'ShowWorking').click({ force: true });
+        await page.keyboard.press('Enter');
+        assert.equal(await toolsItem(page, 'ShowWorking').isVisible(), true, 'the menu stays open');
+        assert.equal(await control(page, 'Working').count(), 0);
+        await page.keyboard.press('Escape');
+
+        await type(page, ['1', '-3', '2']);
+        assert.equal(await clickRun(page), '');
+        await control(page, 'Text(2)').focus();
+        await page.keyboard.press('Alt+t');
+        assert.equal(await toolsItem(page, 'ShowWorking').getAttribute('aria-disabled'), 'false');
+        await page.keyboard.press('Enter');
+        await control(page, 'Working').waitFor();
+        assert.equal(await toolsItem(page, 'ShowWorking').isVisible(), false, 'the menu closed');
+        assert.match(await control(page, 'WorkingText').inputValue(), /x1 = .* = 2/);
+        // Closed, the panel gives the focus back to the box the user was on.
+        await page.keyboard.press('Escape');
+        assert.equal(await control(page, 'Working').count(), 0);
+        assert.equal(await focusedName(page), 'Text(2)');
+        // And by the mouse.
+        await control(page, 'Tools').click();
+        await toolsItem(page, 'ShowWorking').click();
+        await control(page, 'Working').waitFor();
+    });
+
+    test('Alt+T then T chooses Type an equation, not the working above it', async () => {
+        const { page } = await start();
+        await pressCheck(page, 'Option1');
+        await type(page, ['1', '-3', '2']);
+        assert.equal(await clickRun(page), '');
+        await page.keyboard.press('Alt+t');
+        await page.keyboard.press('t');
+        assert.equal(await toolsItem(page, 'TypeEquation').isVisible(), false, 'the menu closed');
+        assert.equal(await control(page, 'Working').count(), 0);
     });
 
     test('File > Exit answered No, Escape or N changes nothing', async () => {

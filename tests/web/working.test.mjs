@@ -2,7 +2,7 @@
 // "Working" panel it opens, with the run's words, its graph and a Copy button.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { clickRun, control, pressCheck, type, usePage } from './helpers.mjs';
+import { clickRun, contextItem, control, pressCheck, type, usePage } from './helpers.mjs';
 
 const session = usePage();
 
@@ -36,7 +36,7 @@ async function showWorking(page, from = 'Text(10)') {
     } else {
         await control(page, from).click({ button: 'right' });
     }
-    await control(page, 'ShowWorking').click();
+    await contextItem(page, 'ShowWorking').click();
     await control(page, 'Working').waitFor();
 }
 
@@ -88,7 +88,7 @@ test('a disabled "Show working" opens nothing, and a click elsewhere closes the 
     const { page } = await session.start();
     await pressCheck(page, 'Option1');
     await control(page, 'Text(10)').click({ button: 'right' });
-    await control(page, 'ShowWorking').click({ force: true });
+    await contextItem(page, 'ShowWorking').click({ force: true });
     assert.equal(await page.locator('[data-name="Working"]').count(), 0);
     assert.notEqual(await readMenu(page), null);
     await control(page, 'Label(2)').click();
@@ -155,6 +155,55 @@ test('"Show working" opens one panel with the words and the graph; it follows ea
     assert.equal(none.texts.length, 1);
     assert.equal(none.label, none.texts[0]);
 });
+
+// The ways of working of the run's kind, above the words: the program's own first and chosen,
+// a way that does not apply greyed with its reason in its text, none to choose before a run.
+const listed = (page) => control(page, 'WorkingMethod').evaluate((select) => ({
+    disabled: select.disabled,
+    label: [...select.labels].map((label) => label.textContent).join(),
+    options: [...select.options].map((option) => ({ text: option.text, greyed: option.disabled, chosen: option.selected })),
+}));
+
+const firstWays = [
+    { option: 'Option1', boxes: ['1', '-3', '2'], first: 'The formula' },
+    { option: 'Option2', boxes: ['1', '1', '3', '1', '-1', '1'], first: "Cramer's rule" },
+];
+
+for (const { option, boxes, first } of firstWays) {
+    test(`${option}: the way of working is a list labelled "Method" above the words, ${first} first`, async () => {
+        const { page } = await session.start({ viewport: { width: 1500, height: 700 } });
+        await pressCheck(page, option);
+        await type(page, boxes);
+        assert.equal(await clickRun(page), '');
+        await showWorking(page);
+        const shown = await listed(page);
+        assert.equal(shown.disabled, false);
+        assert.equal(shown.label, 'Method');
+        assert.deepEqual(shown.options[0], { text: first, greyed: false, chosen: true });
+        for (const way of shown.options.filter((entry) => entry.greyed))
+            assert.match(way.text, / — ./, `${way.text} says why it does not apply`);
+        const [list, words] = [await control(page, 'WorkingMethod').boundingBox(), await control(page, 'WorkingText').boundingBox()];
+        assert.ok(list.y + list.height <= words.y, 'above the words');
+
+        // Reached by the keyboard: Shift+Tab from the words. An arrow to another way that applies
+        // changes the words, and the keyboard stays on the list.
+        assert.equal(await focused(page), 'WorkingText');
+        await page.keyboard.press('Shift+Tab');
+        assert.equal(await focused(page), 'WorkingMethod');
+        const before = await control(page, 'WorkingText').inputValue();
+        const others = shown.options.filter((entry) => !entry.greyed && !entry.chosen);
+        if (others.length > 0) {
+            await page.keyboard.press('ArrowDown');
+            await page.waitForFunction((text) => document.querySelector('[data-name="WorkingText"]').value !== text, before);
+            assert.equal(await focused(page), 'WorkingMethod');
+            assert.notDeepEqual((await listed(page)).options.map((entry) => entry.chosen), shown.options.map((entry) => entry.chosen));
+        }
+
+        // CHECK! starts over: nothing to choose.
+        await control(page, 'Command4').click();
+        assert.deepEqual(await listed(page), { disabled: true, label: 'Method', options: [] });
+    });
+}
 
 test('"Copy" puts the words on the clipboard; the box\'s Copy and Select All work on the box', async () => {
     const { page, context } = await session.start();
@@ -296,7 +345,7 @@ for (const { on, held, moved, opens } of presses) {
         assert.notEqual(await readMenu(page), null);
         const placed = await menu(page).boundingBox();
         assert.ok(Math.abs(placed.x - at.x) <= 2 && Math.abs(placed.y - at.y) <= 2, JSON.stringify([placed, at]));
-        await control(page, 'ShowWorking').tap();
+        await contextItem(page, 'ShowWorking').tap();
         await control(page, 'Working').waitFor();
     });
 }

@@ -13,6 +13,21 @@
 
 namespace {
 
+// The list of ways a run's kind offers, which keeps the way chosen for it.
+std::vector<WorkingMethod> kindOf(const std::vector<MethodChoice>& methods) {
+    std::vector<WorkingMethod> kind;
+    for (const MethodChoice& choice : methods)
+        kind.push_back(choice.method);
+    return kind;
+}
+
+const MethodChoice* findMethod(const std::vector<MethodChoice>& methods, WorkingMethod method) {
+    const auto found =
+        std::find_if(methods.begin(), methods.end(),
+                     [method](const MethodChoice& one) { return one.method == method; });
+    return found == methods.end() ? nullptr : &*found;
+}
+
 bool showsBox(const Effect& effect) {
     return std::holds_alternative<show::Box>(effect);
 }
@@ -57,6 +72,7 @@ Reply Conversation::handle(const Event& event) {
         [this](const event::EquationEdit& edit) { return editEquation(edit.text); },
         [this](const event::SolveEquation& /*solve*/) { return solveEquation(); },
         [this](const event::EquationClosed& /*closed*/) { return closeEquation(); },
+        [this](const event::ChooseMethod& choice) { return chooseMethod(choice.method); },
     };
     Reply reply = std::visit(answerTo, event);
     keepScreenReaderCurrent(reply);
@@ -86,12 +102,9 @@ Reply Conversation::command(Command command, std::string_view origin) {
     m_boxOrigin = origin.empty() ? buttonOf(command) : std::string(origin);
     if (command == Command::Run)
         return run(); // with a recorder of its own
-    if (command == Command::TypeEquation)
-        return typeEquation();
     Recorder window(m_window, m_measure);
     switch (command) {
     case Command::Run:
-    case Command::TypeEquation:
         break;
     case Command::Check:
         layOut(window);
@@ -125,6 +138,8 @@ Reply Conversation::command(Command command, std::string_view origin) {
             followWithWorking(window.reply);
         }
         break;
+    case Command::TypeEquation:
+        return typeEquation();
     case Command::HelpAbout:
         window.reply.push_back(show::Box{aboutBox});
         window.reply.push_back(show::Focus{m_boxOrigin});
@@ -188,11 +203,41 @@ Reply Conversation::answer(BoxButton button) {
     return deliver(std::move(rest));
 }
 
+Reply Conversation::chooseMethod(WorkingMethod method) {
+    if (m_window.ended() || m_boxOpen)
+        return {};
+    const std::vector<MethodChoice> methods = workingMethods(m_lastRun);
+    const MethodChoice* chosen = findMethod(methods, method);
+    // A greyed way cannot be chosen, nor one of another kind of run.
+    if (!chosen || !chosen->applies || methodFor(methods) == method)
+        return {};
+    m_chosenMethods[kindOf(methods)] = method;
+    Reply reply;
+    followWithWorking(reply);
+    return deliver(std::move(reply));
+}
+
+WorkingMethod Conversation::methodFor(const std::vector<MethodChoice>& methods) const {
+    if (methods.empty())
+        return WorkingMethod::Formula;
+    const auto remembered = m_chosenMethods.find(kindOf(methods));
+    if (remembered != m_chosenMethods.end()) {
+        const MethodChoice* chosen = findMethod(methods, remembered->second);
+        if (chosen && chosen->applies)
+            return chosen->method;
+    }
+    return methods.front().method;
+}
+
 void Conversation::followWithWorking(Reply& reply) const {
-    if (m_workingOpen)
-        reply.push_back(show::Working{
-            makeWorking(m_lastRun, NumberLocale{}, WorkingMethod::Formula, m_typedSteps).text(),
-            std::make_shared<const Figure>(makeFigure(m_lastRun))});
+    if (!m_workingOpen)
+        return;
+    show::Working working;
+    working.methods = workingMethods(m_lastRun);
+    working.method = methodFor(working.methods);
+    working.text = makeWorking(m_lastRun, m_locale, working.method, m_typedSteps).text();
+    working.figure = std::make_shared<const Figure>(makeFigure(m_lastRun));
+    reply.push_back(std::move(working));
 }
 
 Reply Conversation::windowClosed() {

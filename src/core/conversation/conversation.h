@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -61,6 +62,11 @@ private:
     Reply closeEquation();
     show::EquationReading readTypedEquation();
     Reply answer(BoxButton button);
+    // The way the working is made for runs of this kind from now on, where it applies.
+    Reply chooseMethod(WorkingMethod method);
+    // The way the working of a run offering these methods is made: the one last chosen for them
+    // where it applies, else the program's own.
+    WorkingMethod methodFor(const std::vector<MethodChoice>& methods) const;
     Reply windowClosed();
     // Takes the reply up to its box, if it has one, keeps the rest for the answer, and brings
     // the model up to what is shown.
@@ -85,6 +91,9 @@ private:
     bool m_infoOpen = false;
     RunOutcome m_lastRun; // its mode is None until a run, and again after CHECK! or clear fields
     bool m_workingOpen = false;
+    // The way of working last chosen, for each list of ways: a second-degree equation, a
+    // first-degree one and a system each keep their own while the program runs.
+    std::map<std::vector<WorkingMethod>, WorkingMethod> m_chosenMethods;
     const ResultCaptions* m_layoutResults = nullptr; // the layout CHECK! laid out, if any
     std::string m_equationText;   // kept while the program runs, shown again when reopened
     std::string m_equationOrigin; // where the focus goes back when the box closes unused

@@ -48,7 +48,8 @@ Reply Conversation::solveEquation() {
         return deliver({show::Focus{equationWindowDesign.textName}});
 
     // The pupil's own steps: the mode chosen, "CHECK!", the coefficients typed, "run".
-    Reply reply = deliver({show::EquationWindowClosed{}, show::OptionSelected{reading.system ? 2 : 1}});
+    Reply reply =
+        deliver({show::EquationWindowClosed{}, show::OptionSelected{reading.system ? 2 : 1}});
     Recorder window(m_window, m_measure);
     layOut(window);
     for (std::size_t box = 0; box < reading.boxes.size(); ++box)

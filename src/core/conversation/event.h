@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "core/design/main_window_design.h"
+#include "core/working/working.h"
 
 // The button of a message box that the user answered it with.
 enum class BoxButton { Ok, Yes, No };
@@ -33,6 +34,10 @@ struct Edit {
 struct Choose {
     int option;
 };
+// A way of working chosen in the "Working" window.
+struct ChooseMethod {
+    WorkingMethod method;
+};
 // The main window's close box.
 struct WindowClosed {};
 struct InfoWindowClosed {};
@@ -49,4 +54,5 @@ struct EquationClosed {};
 
 using Event = std::variant<event::Load, event::Command, event::Answer, event::Edit, event::Choose,
                            event::WindowClosed, event::InfoWindowClosed, event::WorkingWindowClosed,
-                           event::EquationEdit, event::SolveEquation, event::EquationClosed>;
+                           event::ChooseMethod, event::EquationEdit, event::SolveEquation,
+                           event::EquationClosed>;

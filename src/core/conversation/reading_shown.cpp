@@ -51,4 +51,3 @@ show::EquationReading shownReading(std::string_view text, const EquationReading&
     shown.markLength = utf16Length(text.substr(start, end - start));
     return shown;
 }
-

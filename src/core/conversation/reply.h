@@ -7,6 +7,7 @@
 
 #include "core/design/message_boxes.h"
 #include "core/working/figure.h"
+#include "core/working/working.h"
 
 // What the program shows in answer to one event, in the order it does it. Each front-end
 // renders these and decides nothing of its own: the core has already chosen the order, the
@@ -86,14 +87,18 @@ struct InfoWindow {
 struct InfoWindowBack {
     friend bool operator==(const InfoWindowBack&, const InfoWindowBack&) = default;
 };
-// The "Working" window, opened if it is not, with how the last run came out: its text and its
-// graph. It follows every later run while it is open.
+// The "Working" window, opened if it is not, with how the last run came out: the ways of working
+// its kind offers (greyed with a reason where one does not apply), the one it is worked by, its
+// text and its graph. It follows every later run while it is open.
 struct Working {
     std::string text;
     // Held apart: a figure is a few hundred bytes, and every effect is as large as the largest.
     std::shared_ptr<const Figure> figure;
+    std::vector<MethodChoice> methods; // none before a run or after a warning
+    WorkingMethod method = WorkingMethod::Formula;
     friend bool operator==(const Working& a, const Working& b) {
-        return a.text == b.text && *a.figure == *b.figure;
+        return a.text == b.text && *a.figure == *b.figure && a.methods == b.methods &&
+               a.method == b.method;
     }
 };
 // Whether the context menus' "Show working" can be chosen: not before the first run.

@@ -27,7 +27,11 @@ void WindowModel::follow(const Effect& effect) {
         // The other windows are the front-ends' own.
         [](const show::InfoWindow& /*info*/) {},
         [](const show::InfoWindowBack& /*back*/) {},
-        [this](const show::Working& working) { m_workingText = working.text; },
+        [this](const show::Working& working) {
+            m_workingText = working.text;
+            m_workingMethods = working.methods;
+            m_workingMethod = working.method;
+        },
         [this](const show::WorkingItem& item) { m_workingEnabled = item.enabled; },
         [this](const show::OptionSelected& selected) {
             if (selected.option == 1)

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/conversation/reply.h"
 #include "core/design/control_model.h"
@@ -26,6 +27,9 @@ public:
     // The "Working" window's text as last shown, and whether its menu item can be chosen.
     const std::string& workingText() const { return m_workingText; }
     bool workingEnabled() const { return m_workingEnabled; }
+    // The ways of working it last offered, and the one it was worked by.
+    const std::vector<MethodChoice>& workingMethods() const { return m_workingMethods; }
+    WorkingMethod workingMethod() const { return m_workingMethod; }
     // The "Equation" box: whether it is open, and its reading as last shown.
     bool equationOpen() const { return m_equationOpen; }
     const show::EquationReading& equationReading() const { return m_equationReading; }
@@ -39,6 +43,8 @@ private:
     bool m_ended = false;
     std::string m_workingText;
     bool m_workingEnabled = false;
+    std::vector<MethodChoice> m_workingMethods;
+    WorkingMethod m_workingMethod = WorkingMethod::Formula;
     bool m_equationOpen = false;
     show::EquationReading m_equationReading{};
 };

@@ -18,12 +18,21 @@ constexpr FontDesign windowBold{12.0, true};
 constexpr FontDesign small{9.75};
 constexpr FontDesign smallBold{9.75, true};
 
+constexpr MenuItemDesign fileItems[] = {{"Exit", "&Exit", FileExit}};
+// The working can also be asked for here, where the context menus are not found or not reached.
+constexpr MenuItemDesign toolsItems[] = {
+    {workingMenu.itemName, workingMenu.itemCaption, workingMenu.command},
+    typeEquationItem,
+};
+constexpr MenuItemDesign helpItems[] = {{"About", "&About", HelpAbout}};
+
 // clang-format off
 constexpr MainWindowDesign design{
     "Form1", "Equation", 8310, 5640, apricot, window,
     {{
-        {"File", "&File", "Exit", "&Exit", FileExit},
-        {"Help", "&Help", "About", "&About", HelpAbout},
+        {"File", "&File", fileItems},
+        {"Tools", "&Tools", toolsItems},
+        {"Help", "&Help", helpItems},
     }},
     {{
     // name        kind          index caption          left   top  width height  tab font        align    face          command

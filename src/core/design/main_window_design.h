@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -51,21 +52,26 @@ struct ControlDesign {
     constexpr bool stackedCaption() const { return place.width < place.height; }
 };
 
+// Captions carry their access key after an ampersand: "&File", "&Exit". They are UTF-8.
+struct MenuItemDesign {
+    const char* name;    // "Exit"
+    const char* caption; // "&Exit"
+    Command command;
+};
+
 struct MenuDesign {
     const char* name;    // "File"
-    const char* caption; // "&File", the ampersand before the access key
-    const char* itemName;
-    const char* itemCaption;
-    Command command;
+    const char* caption; // "&File"
+    std::span<const MenuItemDesign> items;
 };
 
 struct MainWindowDesign {
     const char* name;
     const char* caption;
-    int clientWidth, clientHeight; // twips, below the menu bar
-    Rgb background;                // also the labels' and option buttons' background
-    FontDesign font;               // of every control without a font of its own
-    std::array<MenuDesign, 2> menus;
+    int clientWidth, clientHeight;   // twips, below the menu bar
+    Rgb background;                  // also the labels' and option buttons' background
+    FontDesign font;                 // of every control without a font of its own
+    std::array<MenuDesign, 3> menus; // File, Tools, Help
     std::array<ControlDesign, 31> controls;
 };
 
@@ -81,6 +87,11 @@ struct ContextMenuDesign {
 };
 inline constexpr ContextMenuDesign workingMenu{"ShowWorking", "Show working", Command::ShowWorking,
                                                "Right-click for the working: how this came out"};
+
+// The item that reads an equation as the pupil writes it: in the Tools menu, and on the desktop
+// also in the coefficient boxes' context menus (the page's boxes keep the browser's own menu).
+inline constexpr MenuItemDesign typeEquationItem{"TypeEquation", "&Type an equation…",
+                                                 Command::TypeEquation};
 
 // The names tools and tests find the controls by: "Text(7)", "Label(1)".
 std::string textName(int index);

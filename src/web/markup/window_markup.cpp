@@ -23,15 +23,22 @@ std::string captionWithAccessKey(std::string_view caption) {
            markup::escape(caption.substr(amp + 2));
 }
 
-std::string menuBar() {
-    // The menus are reached with their access keys, not with Tab.
+std::string menuBar(const WindowModel& first) {
+    // The menus are reached with their access keys, not with Tab; their items with the arrows.
     std::string html = "<nav class=\"menubar\">";
-    for (const MenuDesign& menu : mainWindowDesign().menus)
+    for (const MenuDesign& menu : mainWindowDesign().menus) {
         html += "<div class=\"menu\"><button" + named(menu.name) +
                 " type=\"button\" tabindex=\"-1\">" + captionWithAccessKey(menu.caption) +
-                "</button><div class=\"popup\" role=\"menu\" hidden><button" +
-                named(menu.itemName) + " type=\"button\" role=\"menuitem\">" +
-                captionWithAccessKey(menu.itemCaption) + "</button></div></div>";
+                "</button><div class=\"popup\" role=\"menu\" hidden>";
+        for (const MenuItemDesign& item : menu.items) {
+            html += "<button" + named(item.name) + " type=\"button\" role=\"menuitem\"";
+            // Greyed before the first run, as in the context menu; still reached by the arrows.
+            if (item.command == workingMenu.command && !first.workingEnabled())
+                html += " aria-disabled=\"true\"";
+            html += ">" + captionWithAccessKey(item.caption) + "</button>";
+        }
+        html += "</div></div>";
+    }
     return html + "</nav>";
 }
 
@@ -123,8 +130,8 @@ std::string windowMarkup() {
     // politely, what a screen reader hears after a run.
     const std::string narrow = narrowQuery();
     std::string html = "<div" + named(design.name) + " class=\"form1\" hidden" +
-                       markup::attribute("data-narrow", narrow) + ">" + menuBar() +
-                       "<div class=\"client\">";
+                       markup::attribute("data-narrow", narrow) + ">" +
+                       menuBar(conversation.window()) + "<div class=\"client\">";
     for (const ControlDesign& row : design.controls)
         html += control(row, conversation.window());
     return html +
