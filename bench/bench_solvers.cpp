@@ -6,6 +6,7 @@
 #include "core/design/control_model.h"
 #include "core/solving/equation_solver.h"
 #include "core/solving/system_solver.h"
+#include "core/typing/equation_reading.h"
 #include "core/working/figure.h"
 #include "core/working/working.h"
 
@@ -74,6 +75,21 @@ void strR8(benchmark::State& state) {
     }
 }
 
+// A long equation typed as a pupil writes it, 200 characters of brackets, fractions and powers,
+// read into the boxes with the working's first lines: it is read again at every key typed.
+void readTypedEquation(benchmark::State& state) {
+    const std::string text =
+        "3(x \u2212 1)(x + 2)/4 \u2212 (2x + 1)\u00B2 + 5/6(x \u2212 3) + 0.25x\u00B7x \u2212 7/3 "
+        "+ "
+        "(x + 1)(x \u2212 1)/2 \u2212 4(x \u2212 1/5)(x + 1/7) + 11x/12 \u2212 (3 \u2212 "
+        "x)\u00B2/9 = "
+        "x/2 + 1/3 \u2212 2(x \u2212 1)\u00B2 + (x + 4)(2 \u2212 x)/5 + 13/14 \u2212 x\u00B2/8 + "
+        "6(x + 10) \u2212 9x/100";
+    const NumberLocale locale;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readEquation(text, locale));
+}
+
 } // namespace
 
 BENCHMARK(lisiTwoRealRoots);
@@ -82,4 +98,5 @@ BENCHMARK(lisi1GeneralSolution);
 BENCHMARK(lisi1RatioTest);
 BENCHMARK(workingAndFigure)->Unit(benchmark::kMicrosecond);
 BENCHMARK(strR8);
+BENCHMARK(readTypedEquation)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

@@ -44,6 +44,10 @@ inline std::string quoted(std::string_view text) {
     }
     return out + "\"";
 }
+// Taken before std::quoted, which argument lookup finds for a std::string once <iomanip> is in.
+inline std::string quoted(const std::string& text) {
+    return quoted(std::string_view(text));
+}
 
 inline std::string number(double value) {
     char text[40];

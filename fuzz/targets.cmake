@@ -2,8 +2,9 @@
 # links. fuzz/CMakeLists.txt builds them for libFuzzer; fuzz/replay.cmake builds them into the
 # main build, where each replays its corpus as a test. Each target's longest input stands in
 # fuzz/<target>.options.
-set(velmora_fuzz_targets fuzz_numbers fuzz_equation fuzz_system fuzz_conversation)
+set(velmora_fuzz_targets fuzz_numbers fuzz_equation fuzz_system fuzz_conversation fuzz_typing)
 set(velmora_fuzz_layer_fuzz_numbers velmora_numbers)
 set(velmora_fuzz_layer_fuzz_equation velmora_solving)
 set(velmora_fuzz_layer_fuzz_system velmora_solving)
 set(velmora_fuzz_layer_fuzz_conversation velmora_conversation)
+set(velmora_fuzz_layer_fuzz_typing velmora_typing)

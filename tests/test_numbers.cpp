@@ -9,6 +9,8 @@
 #include <QScopeGuard>
 #include <QTest>
 
+#include "core/numbers/decimals.h"
+#include "core/numbers/exact.h"
 #include "core/numbers/number_locale.h"
 #include "core/numbers/numbers.h"
 #include "locale_table.h"
@@ -61,6 +63,20 @@ private:
             return;
         }
         QFAIL("no arithmetic fault");
+    }
+
+    // "-1/4" or "12" as an exact value, read by Boost rather than by the code under test.
+    static Rational rational(const QString& text) {
+        const QStringList parts = text.split('/');
+        return Rational::of(BigInt(parts[0].toStdString()),
+                            BigInt(parts.size() > 1 ? parts[1].toStdString() : "1"));
+    }
+
+    // The first or second root of the equation "a b c".
+    static Surd root(const QString& equation, int which) {
+        const QStringList k = equation.split(' ');
+        const ExactRoots roots = exactRoots(rational(k[0]), rational(k[1]), rational(k[2]));
+        return which == 1 ? roots.first : roots.second;
     }
 
 private slots:
@@ -405,7 +421,7 @@ private slots:
     void exactValues_data() {
         QTest::addColumn<QString>("tag");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("exact"); // a fraction, "overflow", or "none"
+        QTest::addColumn<QString>("exact"); // a fraction, "too long", or "none"
 
         QTest::newRow("a decimal") << "en-US"
                                    << "0.1"
@@ -436,13 +452,34 @@ private slots:
                                             << "-2469/2";
         QTest::newRow("past 64 bits") << "en-US"
                                       << "1E+20"
-                                      << "overflow";
-        QTest::newRow("too small for 64 bits") << "en-US"
-                                               << "1e-400"
-                                               << "overflow";
-        QTest::newRow("too many digits") << "en-US"
+                                      << "100000000000000000000";
+        QTest::newRow("a small power of ten") << "en-US"
+                                              << "-2.5e-30"
+                                              << "-1/400000000000000000000000000000";
+        QTest::newRow("a power of ten past every double") << "en-US"
+                                                          << "1e-401"
+                                                          << "too long";
+        QTest::newRow("&H past 64 bits") << "en-US"
                                          << "&H7FFFFFFFFFFFFFFFF"
-                                         << "overflow";
+                                         << "147573952589676412927";
+        QTest::newRow("40 significant digits") << "en-US"
+                                               << "-12345678901234567890.12345678901234567891"
+                                               << "-1234567890123456789012345678901234567891/"
+                                                  "100000000000000000000";
+        QTest::newRow("41 significant digits") << "en-US"
+                                               << "1.2345678901234567890123456789012345678901"
+                                               << "too long";
+        QTest::newRow("zeros at the ends do not count")
+            << "en-US"
+            << "00.00001234567890123456789012345678901"
+               "234567891000"
+            << "1234567890123456789012345678901234567891/"
+               "100000000000000000000000000000000000000"
+               "000000";
+        QTest::newRow("German, 41 digits") << "de-DE"
+                                           << "1.234.567.890.123.456.789.012.345.678.901.234."
+                                              "567.890,1"
+                                           << "too long";
         QTest::newRow("no number") << "en-US"
                                    << "1,5"
                                    << "none";
@@ -456,10 +493,261 @@ private slots:
         QFETCH(QString, text);
         const CoefficientReading reading =
             coefficientReading(text.toStdString(), ::numberLocale(*browserFacts(tag)));
-        const QString exact = reading.exact ? QString::fromStdString(reading.exact->text())
-                              : reading.exactOverflow ? "overflow"
-                                                      : "none";
+        const QString exact = reading.exact          ? QString::fromStdString(reading.exact->text())
+                              : reading.exactTooLong ? "too long"
+                                                     : "none";
         QTEST(exact, "exact");
+    }
+
+    // Exact arithmetic far past 64 bits, and the digits written out by our own code.
+    void rationals_data() {
+        QTest::addColumn<QString>("p");
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("q");
+        QTest::addColumn<QString>("result");
+        // clang-format off
+        QTest::newRow("sum past 64 bits") << "18446744073709551615" << "+" << "1" << "18446744073709551616";
+        QTest::newRow("a chunk of digits exactly") << "999999999999999999" << "+" << "1" << "1000000000000000000";
+        QTest::newRow("zeros inside the chunks") << "-1000000000000000000000000000000000001" << "+" << "0" << "-1000000000000000000000000000000000001";
+        QTest::newRow("product of two 64-bit terms") << "18446744073709551615" << "*" << "-18446744073709551615" << "-340282366920938463426481119284349108225";
+        QTest::newRow("product reduces") << "123456789012345678901/10" << "*" << "10/3" << "123456789012345678901/3";
+        QTest::newRow("difference to zero") << "-7/340282366920938463463374607431768211456" << "-" << "-7/340282366920938463463374607431768211456" << "0";
+        QTest::newRow("a negative denominator") << "1/-4" << "+" << "0" << "-1/4";
+        QTest::newRow("quotient") << "-1/4" << "/" << "1/2" << "-1/2";
+        QTest::newRow("quotient by a negative") << "3" << "/" << "-100000000000000000000" << "-3/100000000000000000000";
+        QTest::newRow("less, far apart") << "-100000000000000000000" << "<" << "1/100000000000000000000" << "true";
+        QTest::newRow("less, a hair apart") << "100000000000000000001/100000000000000000000" << "<" << "100000000000000000000/99999999999999999999" << "true";
+        QTest::newRow("equal, written otherwise") << "2/4" << "==" << "1/2" << "true";
+        QTest::newRow("not equal") << "1/3" << "!=" << "33333333333333333333/100000000000000000000" << "true";
+        // clang-format on
+    }
+
+    void rationals() {
+        QFETCH(QString, p);
+        QFETCH(QString, operation);
+        QFETCH(QString, q);
+        const Rational x = rational(p), y = rational(q);
+        QString result;
+        if (operation == "<" || operation == "==" || operation == "!=") {
+            const bool holds = operation == "<" ? x < y : operation == "==" ? x == y : x != y;
+            result = holds ? "true" : "false";
+        } else {
+            const Rational value = operation == "+"   ? x + y
+                                   : operation == "-" ? x - y
+                                   : operation == "*" ? x * y
+                                                      : x / y;
+            result = QString::fromStdString(value.text());
+        }
+        QTEST(result, "result");
+    }
+
+    // The exact value a double or a float holds, and the double nearest to an exact value.
+    void exactlyAndNearest_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("exact");
+        // clang-format off
+        QTest::newRow("0.1") << 0.1 << "3602879701896397/36028797018963968";
+        QTest::newRow("0.1 as a Single") << double(0.1f) << "13421773/134217728";
+        QTest::newRow("-2.5") << -2.5 << "-5/2";
+        QTest::newRow("1E+23") << 1e23 << "99999999999999991611392";
+        QTest::newRow("zero") << 0.0 << "0";
+        QTest::newRow("smallest double") << 5e-324 << "1/202402253307310618352495346718917307049556649764142118356901358027430339567995346891960383701437124495187077864316811911389808737385793476867013399940738509921517424276566361364466907742093216341239767678472745068562007483424692698618103355649159556340810056512358769552333414615230502532186327508646006263307707741093494784";
+        // clang-format on
+    }
+
+    void exactlyAndNearest() {
+        QFETCH(double, value);
+        QTEST(QString::fromStdString(exactly(value).text()), "exact");
+        QFETCH(QString, exact);
+        QVERIFY(::nearestDouble(rational(exact)) == value);
+    }
+
+    // Ties and the cut-off remainder: the nearest double in one correct rounding.
+    void nearestDouble_data() {
+        QTest::addColumn<QString>("exact");
+        QTest::addColumn<double>("nearest");
+        // clang-format off
+        QTest::newRow("1/3") << "1/3" << 1.0 / 3;
+        QTest::newRow("-1/10") << "-1/10" << -0.1;
+        QTest::newRow("a tie rounds to even, down") << "9007199254740993" << 9007199254740992.0;
+        QTest::newRow("a tie rounds to even, up") << "9007199254740995" << 9007199254740996.0;
+        QTest::newRow("a hair past a tie") << "9007199254740993" + QString(28, '0') + "1/1" + QString(29, '0') << 9007199254740994.0;
+        QTest::newRow("1E+23") << "100000000000000000000000" << 1e23;
+        QTest::newRow("beyond every double") << "1" + QString(400, '0') << infinity();
+        QTest::newRow("below the normal doubles") << "1/1" + QString(310, '0') << 1e-310;
+        // clang-format on
+    }
+
+    void nearestDouble() {
+        QFETCH(QString, exact);
+        QFETCH(double, nearest);
+        const double value = ::nearestDouble(rational(exact));
+        QVERIFY2(value == nearest, qPrintable(QString::number(value, 'g', 17)));
+    }
+
+    // Square factors of numbers of any size: found completely below 2^64, by trial division and
+    // as a whole square above it; a larger cofactor stays under the root.
+    void squareFactors_data() {
+        QTest::addColumn<QString>("n");
+        QTest::addColumn<QString>("root");
+        QTest::addColumn<QString>("squareFree");
+        // clang-format off
+        QTest::newRow("zero") << "0" << "0" << "1";
+        QTest::newRow("12") << "12" << "2" << "3";
+        QTest::newRow("a square") << "144" << "12" << "1";
+        QTest::newRow("largest signed") << "9223372036854775807" << "7" << "188232082384791343";
+        QTest::newRow("largest") << "18446744073709551615" << "1" << "18446744073709551615";
+        QTest::newRow("square of a large prime") << "9223371994482243049" << "3037000493" << "1";
+        QTest::newRow("two large primes") << "18446743979220271189" << "1" << "18446743979220271189";
+        QTest::newRow("large prime times a square") << "38654705619" << "3" << "4294967291";
+        QTest::newRow("hardest 64-bit discriminant") << "8345454415162983901" << "1" << "8345454415162983901";
+        QTest::newRow("small primes bring it under 64 bits") << "3626777458843887524118528" << "1099511627776" << "3";
+        QTest::newRow("square of a 61-bit prime, times 3") << "15950735949418990461010626668081971203" << "2305843009213693951" << "3";
+        QTest::newRow("big cofactor stays") << "1208925819660808663073173" << "1" << "1208925819660808663073173";
+        QTest::newRow("small squares out of a big cofactor") << "43521329507789111870634228" << "6" << "1208925819660808663073173";
+        QTest::newRow("a large square inside a big cofactor stays") << "2305856844292501820246629245559" << "1" << "2305856844292501820246629245559";
+        // clang-format on
+    }
+
+    void squareFactors() {
+        QFETCH(QString, n);
+        const SquareSplit split = splitSquares(BigInt(n.toStdString()));
+        QTEST(QString::fromStdString(decimalText(split.root)), "root");
+        QTEST(QString::fromStdString(decimalText(split.squareFree)), "squareFree");
+    }
+
+    // Whether a shown decimal is the exact value correctly rounded, for fractions.
+    void roundsToFraction_data() {
+        QTest::addColumn<QString>("exact");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("precision");
+        QTest::addColumn<bool>("agrees");
+        // clang-format off
+        QTest::newRow("1.5") << "3/2" << "1.5" << 15 << true;
+        QTest::newRow("no zero before the point") << "1/2" << ".5" << 7 << true;
+        QTest::newRow("Str's blank") << "-1/4" << " -.25" << 7 << true;
+        QTest::newRow("the sign counts") << "-3/2" << "1.5" << 15 << false;
+        QTest::newRow("a third, seven digits") << "1/3" << ".3333333" << 7 << true;
+        QTest::newRow("two thirds rounded up") << "2/3" << "0.666666666666667" << 15 << true;
+        QTest::newRow("two thirds cut off") << "2/3" << "0.666666666666666" << 15 << false;
+        QTest::newRow("a Single's exponent") << "16785404" << "1.67854E+07" << 7 << true;
+        QTest::newRow("off in the seventh digit") << "16785406" << "1.67854E+07" << 7 << false;
+        QTest::newRow("the same, as written") << "16785406" << "1.67854E+07" << 0 << true;
+        QTest::newRow("dropped zeros stand for digits") << "5000000001/10000000000" << "0.5" << 15 << false;
+        QTest::newRow("one digit as written") << "99999998" << "1E+08" << 7 << true;
+        QTest::newRow("a tie, down") << "1/8" << "0.12" << 0 << true;
+        QTest::newRow("a tie, up") << "1/8" << "0.13" << 0 << true;
+        QTest::newRow("past a tie") << "1/8" << "0.11" << 0 << false;
+        QTest::newRow("zero") << "0" << "0" << 15 << true;
+        QTest::newRow("zero shown for a tiny value") << "1/1000000000000000000000000000000000000000000000" << "0" << 7 << false;
+        QTest::newRow("a tiny value shown for zero") << "0" << "1.401298E-45" << 7 << false;
+        QTest::newRow("a negative exponent") << "-1/2000000000000000" << "-5E-16" << 15 << true;
+        QTest::newRow("no decimal") << "1" << "1+0*i" << 15 << false;
+        QTest::newRow("no digits") << "0" << "-." << 15 << false;
+        // clang-format on
+    }
+
+    void roundsToFraction() {
+        QFETCH(QString, exact);
+        QFETCH(QString, shown);
+        QFETCH(int, precision);
+        QTEST(roundsTo(rational(exact), shown.toStdString(), precision), "agrees");
+    }
+
+    // The same for the roots of equations, compared by squaring.
+    void roundsToRoot_data() {
+        QTest::addColumn<QString>("equation");
+        QTest::addColumn<int>("root");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("precision");
+        QTest::addColumn<bool>("agrees");
+        // clang-format off
+        QTest::newRow("288 - 17√287") << "1 -576 1" << 2 << "0.00173611634392354" << 15 << true;
+        QTest::newRow("288 - 17√287, one off") << "1 -576 1" << 2 << "0.00173611634392355" << 15 << false;
+        QTest::newRow("288 + 17√287") << "1 -576 1" << 1 << "575.998263883656" << 15 << true;
+        QTest::newRow("a Single's b") << "1 16777217 -1" << 1 << "5.96046447753906E-08" << 15 << false;
+        QTest::newRow("the exact root of it") << "1 16777217 -1" << 1 << "5.96046412226769E-08" << 15 << true;
+        QTest::newRow("(3 + √5)/2") << "1 -3 1" << 1 << "2.61803398874989" << 15 << true;
+        QTest::newRow("(3 - √5)/2") << "1 -3 1" << 2 << "0.381966011250105" << 15 << true;
+        QTest::newRow("(3 - √5)/2, one off") << "1 -3 1" << 2 << "0.381966011250106" << 15 << false;
+        QTest::newRow("1 - √2") << "1 -2 -1" << 2 << "-0.414213562373095" << 15 << true;
+        QTest::newRow("1 - √2, the sign counts") << "1 -2 -1" << 2 << "0.414213562373095" << 15 << false;
+        QTest::newRow("a rational root") << "1 -3 2" << 1 << "2" << 15 << true;
+        QTest::newRow("a complex root is no real value") << "1 1 1" << 1 << "-0.5" << 15 << false;
+        // clang-format on
+    }
+
+    void roundsToRoot() {
+        QFETCH(QString, equation);
+        QFETCH(int, root);
+        QFETCH(QString, shown);
+        QFETCH(int, precision);
+        QTEST(roundsTo(this->root(equation, root), shown.toStdString(), precision), "agrees");
+    }
+
+    // Exact values written out in full, where they end, and roots rounded to decimals.
+    void decimals_data() {
+        QTest::addColumn<QString>("equation");
+        QTest::addColumn<int>("root");
+        QTest::addColumn<int>("digits"); // 0: the root's own decimal
+        QTest::addColumn<QString>("decimal");
+        // clang-format off
+        QTest::newRow("0.0017") << "10000 0 -289/10000" << 1 << 0 << "0.0017";
+        QTest::newRow("-12.5") << "2 25 0" << 2 << 0 << "-12.5";
+        QTest::newRow("an integer") << "1 -3 2" << 1 << 0 << "2";
+        QTest::newRow("zero") << "1 -3 0" << 2 << 0 << "0";
+        QTest::newRow("a third has no end") << "3 -1 0" << 1 << 0 << "none";
+        QTest::newRow("a power of two below") << "1024 1 0" << 2 << 0 << "-0.0009765625";
+        QTest::newRow("288 - 17√287 to 15 digits") << "1 -576 1" << 2 << 15 << "0.00173611634392354";
+        QTest::newRow("288 + 17√287 to 15 digits") << "1 -576 1" << 1 << 15 << "575.998263883656";
+        QTest::newRow("a tiny root") << "1 16777217 -1" << 1 << 15 << "0.0000000596046412226769";
+        QTest::newRow("(3 + √5)/2 to 3 digits") << "1 -3 1" << 1 << 3 << "2.62";
+        QTest::newRow("(3 + √5)/2 to 1 digit") << "1 -3 1" << 1 << 1 << "3";
+        QTest::newRow("1 - √2") << "1 -2 -1" << 2 << 15 << "-0.414213562373095";
+        QTest::newRow("a large root") << "1 -1000000000000000000000 -1" << 1 << 4 << "1000000000000000000000";
+        QTest::newRow("a rational rounded") << "3 -2 0" << 1 << 3 << "0.667";
+        QTest::newRow("a tie rounds away from zero") << "8 1 0" << 2 << 2 << "-0.13";
+        // clang-format on
+    }
+
+    void decimals() {
+        QFETCH(QString, equation);
+        QFETCH(int, root);
+        QFETCH(int, digits);
+        const Surd value = this->root(equation, root);
+        std::optional<std::string> decimal;
+        if (digits > 0)
+            decimal = terminatingDecimal(nearestDecimal(value, digits));
+        else if (value.rational())
+            decimal = terminatingDecimal(Rational::of(value.a, value.c));
+        QTEST(QString::fromStdString(decimal.value_or("none")), "decimal");
+    }
+
+    // Roots rounded to the bits of a double or a Single, as a correctly rounded computation ends.
+    void nearestBinary_data() {
+        QTest::addColumn<QString>("equation");
+        QTest::addColumn<int>("root");
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<double>("nearest");
+        // clang-format off
+        QTest::newRow("√2") << "1 0 -2" << 1 << 53 << 1.4142135623730951;
+        QTest::newRow("√2 as a Single") << "1 0 -2" << 1 << 24 << double(1.41421353816986083984375f);
+        QTest::newRow("1 + √2") << "1 -2 -1" << 1 << 53 << 2.414213562373095;
+        QTest::newRow("1 - √2") << "1 -2 -1" << 2 << 53 << -0.41421356237309503;
+        QTest::newRow("288 - 17√287") << "1 -576 1" << 2 << 53 << 0.0017361163439235411;
+        QTest::newRow("a power of two") << "4 0 -1" << 1 << 53 << 0.5;
+        QTest::newRow("a tie rounds away from zero") << "1 -3 0" << 1 << 1 << 4.0;
+        // clang-format on
+    }
+
+    void nearestBinary() {
+        QFETCH(QString, equation);
+        QFETCH(int, root);
+        QFETCH(int, bits);
+        QFETCH(double, nearest);
+        const Rational value = ::nearestBinary(this->root(equation, root), bits);
+        QCOMPARE(QString::fromStdString(value.text()),
+                 QString::fromStdString(exactly(nearest).text()));
     }
 
     // Qt sets the process locale from the user's; the C library must then still write and read

@@ -4,7 +4,6 @@
 #include <QTest>
 
 #include "core/design/control_model.h"
-#include "core/numbers/exact.h"
 #include "core/solving/equation_solver.h"
 #include "core/solving/system_solver.h"
 #include "core/working/figure.h"
@@ -54,7 +53,7 @@ private:
         long double divisor = 1;
         const int slash = form.lastIndexOf('/');
         if (slash > 0 && !form.mid(slash + 1).contains(' ')) {
-            divisor = form.mid(slash + 1).toLongLong();
+            divisor = std::strtold(form.mid(slash + 1).toLatin1().constData(), nullptr);
             form = form.left(slash);
         }
         if (form.startsWith('('))
@@ -74,14 +73,15 @@ private:
             }
             const int root = term.indexOf(QChar(0x221A));
             if (root >= 0) {
-                value *= std::sqrt(static_cast<long double>(term.mid(root + 1).toLongLong()));
+                value *=
+                    std::sqrt(std::strtold(term.mid(root + 1).toLatin1().constData(), nullptr));
                 term = term.left(root);
             }
             const bool isImaginary = term.endsWith('i');
             if (isImaginary)
                 term.chop(1);
             if (!term.isEmpty())
-                value *= term.toLongLong();
+                value *= std::strtold(term.toLatin1().constData(), nullptr);
             if (sign == "-")
                 value = -value;
             (isImaginary ? imaginary : real) += value;
@@ -191,8 +191,9 @@ private slots:
         QTest::newRow("1e-3 and &H10") << "&H10 1e-3 -2.5E1" << "D=1600000001/1000000|x1=(-1 + √1600000001)/32000|x2=(-1 - √1600000001)/32000" << "a = 16 (typed \"&H10\"), b = 0.001 (typed \"1e-3\") and c = -25 (typed \"-2.5E1\")" << true;
         QTest::newRow("Singles show in the later digits") << "0.1 0.1 -0.2" << "D=9/100|x1=1|x2=-2" << "The window shows x1 = 0.99999999627471 and x2 = -2.00000000745058, where exactly they are 1 and -2: the program keeps each coefficient as a Single, and a = 1/10 is kept as 0.100000001490116" << true;
         QTest::newRow("D kept as a Single") << "1 10000 0.5" << "D=99999998|x1=(-10000 + √99999998)/2|x2=(-10000 - √99999998)/2" << "the program keeps D as a Single: 99999998 is kept as 1E+08." << true;
-        QTest::newRow("coefficient past 64 bits") << "1E+20 1 1" << "" << "No exact form is given: the numbers grow past what 64-bit integers hold, so the decimals stand." << false;
-        QTest::newRow("D past 64 bits") << "0.1234567891 0.9876543211 0.5555555551" << "" << "No exact form is given" << false;
+        QTest::newRow("coefficient past 64 bits") << "1E+20 1 1" << "D=-399999999999999999999|x1=(-1 + i√399999999999999999999)/200000000000000000000|x2=(-1 - i√399999999999999999999)/200000000000000000000" << "x1 = -5E-21+9.99999989979561E-11*i; exactly x1 = (-1 + i√399999999999999999999)/200000000000000000000" << true;
+        QTest::newRow("D past 64 bits") << "0.1234567891 0.9876543211 0.5555555551" << "D=70111263799024538757/100000000000000000000|x1=(-9876543211 + √70111263799024538757)/2469135782|x2=(-9876543211 - √70111263799024538757)/2469135782" << "exactly D = 70111263799024538757/100000000000000000000" << true;
+        QTest::newRow("coefficient too long") << "1.2345678901234567890123456789012345678901 1 -1" << "" << "is too long to write out exactly, so the decimals stand." << false;
         QTest::newRow("fault") << "1 2E+19 1" << "" << "The run stopped with an overflow (a number beyond the Single range, about 3.402823E+38) while computing D = b² - 4·a·c; nothing is shown." << false;
 
         QTest::newRow("system, general") << "1 1 3 / 1 -1 1" << "D=-2|D1=-4|D2=-2|x=2|y=1" << "x = D1/D = -4/(-2) = 2; exactly x = 2" << false;
@@ -292,31 +293,6 @@ private slots:
         QVERIFY2(text.contains("reads as two different numbers") && text.contains("1000") &&
                      text.contains("can be read as 1000 and 1"),
                  qPrintable(text));
-    }
-
-    void squareFactors_data() {
-        QTest::addColumn<quint64>("n");
-        QTest::addColumn<quint64>("root");
-        QTest::addColumn<quint64>("squareFree");
-        QTest::newRow("12") << quint64(12) << quint64(2) << quint64(3);
-        QTest::newRow("a square") << quint64(144) << quint64(12) << quint64(1);
-        QTest::newRow("largest signed")
-            << quint64(9223372036854775807ULL) << quint64(7) << quint64(188232082384791343ULL);
-        QTest::newRow("largest") << quint64(18446744073709551615ULL) << quint64(1)
-                                 << quint64(18446744073709551615ULL);
-        QTest::newRow("square of a large prime")
-            << quint64(9223371994482243049ULL) << quint64(3037000493ULL) << quint64(1);
-        QTest::newRow("two large primes")
-            << quint64(18446743979220271189ULL) << quint64(1) << quint64(18446743979220271189ULL);
-        QTest::newRow("large prime times a square")
-            << quint64(4294967291ULL * 9) << quint64(3) << quint64(4294967291ULL);
-    }
-
-    void squareFactors() {
-        QFETCH(quint64, n);
-        const SquareSplit split = splitSquares(n);
-        QTEST(quint64(split.root), "root");
-        QTEST(quint64(split.squareFree), "squareFree");
     }
 
     void figures_data() {

@@ -1,17 +1,14 @@
 #include "core/numbers/exact.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace {
 
-std::int64_t checkedProduct(std::int64_t p, std::int64_t q) {
-    return narrow(WideInt(p) * q);
-}
-
-std::string decimalText(std::int64_t n) {
-    return std::to_string(n);
-}
+// Products of two 64-bit terms, for the modular arithmetic of the factoring below.
+__extension__ typedef unsigned __int128 WideUInt;
 
 // --- Square factors -------------------------------------------------------------------------
 // Trial division takes the small primes; what is left has only large prime factors, which
@@ -149,27 +146,55 @@ void collectPrimes(std::uint64_t n, int exponent, std::vector<std::pair<std::uin
     collectPrimes(n / factor, exponent, out);
 }
 
+bool fitsIn64Bits(const BigInt& n) {
+    return n >= 0 && n <= std::numeric_limits<std::uint64_t>::max();
+}
+
+// u + v*sqrt(r) for an r without square factors, negative for an imaginary part.
+Surd combine(const Rational& u, const Rational& scaled, const BigInt& r) {
+    if (r == 0 || scaled.num == 0)
+        return {u.num, 0, u.den, 0};
+    if (r == 1) {
+        const Rational sum = u + scaled;
+        return {sum.num, 0, sum.den, 0};
+    }
+    const BigInt c = lcm(u.den, scaled.den);
+    const BigInt a = u.num * (c / u.den);
+    const BigInt b = scaled.num * (c / scaled.den);
+    const BigInt common = gcd(gcd(a, b), c);
+    return {a / common, b / common, c / common, r};
+}
+
 } // namespace
 
 // --- Square roots ----------------------------------------------------------------------------
 
-SquareSplit splitSquares(std::uint64_t n) {
+SquareSplit splitSquares(const BigInt& n) {
     SquareSplit split;
     if (n == 0) {
         split.root = 0;
         return split;
     }
+    BigInt rest = abs(n);
     std::vector<std::pair<std::uint64_t, int>> primes;
-    for (std::uint64_t p = 2; p < 1000 && p * p <= n; p += (p == 2 ? 1 : 2)) {
+    for (std::uint64_t p = 2; p < 1000 && p * p <= rest; p += (p == 2 ? 1 : 2)) {
         int exponent = 0;
-        while (n % p == 0) {
-            n /= p;
+        while (rest % p == 0) {
+            rest /= p;
             ++exponent;
         }
         if (exponent > 0)
             primes.push_back({p, exponent});
     }
-    collectPrimes(n, 1, primes);
+    if (fitsIn64Bits(rest)) {
+        collectPrimes(rest.convert_to<std::uint64_t>(), 1, primes);
+    } else if (const BigInt root = sqrt(rest); root * root == rest) {
+        // The root's own square factors need not be found: it stands outside the root whole.
+        split.root = root;
+    } else {
+        // Factoring past 64 bits would take far too long; the number stays exact under the root.
+        split.squareFree = rest;
+    }
     for (const auto& [prime, exponent] : primes) {
         for (int k = 0; k < exponent / 2; ++k)
             split.root *= prime;
@@ -179,58 +204,19 @@ SquareSplit splitSquares(std::uint64_t n) {
     return split;
 }
 
-namespace {
-
-// u + v*sqrt(r) for a square-free r, negative for an imaginary part.
-Surd combine(const Rational& u, const Rational& scaled, std::int64_t r) {
-    if (r == 0 || scaled.num == 0)
-        return {u.num, 0, u.den, 0};
-    if (r == 1) {
-        const Rational sum = u + scaled;
-        return {sum.num, 0, sum.den, 0};
-    }
-    const WideInt lcm =
-        WideInt(u.den) / WideInt(gcd(WideUInt(u.den), WideUInt(scaled.den))) * scaled.den;
-    WideInt a = WideInt(u.num) * (lcm / u.den);
-    WideInt b = WideInt(scaled.num) * (lcm / scaled.den);
-    WideInt c = lcm;
-    const WideUInt g = gcd(gcd(magnitude(a), magnitude(b)), WideUInt(c));
-    a /= WideInt(g);
-    b /= WideInt(g);
-    c /= WideInt(g);
-    return {narrow(a), narrow(b), narrow(c), r};
-}
-
-} // namespace
-
-Surd Surd::of(const Rational& u, const Rational& v, std::int64_t radicand) {
+Surd Surd::of(const Rational& u, const Rational& v, const BigInt& radicand) {
     if (radicand == 0 || v.num == 0)
         return {u.num, 0, u.den, 0};
-    const SquareSplit split =
-        splitSquares(radicand < 0 ? std::uint64_t(-radicand) : std::uint64_t(radicand));
-    const std::int64_t r =
-        radicand < 0 ? -std::int64_t(split.squareFree) : std::int64_t(split.squareFree);
-    return combine(u, v * Rational(narrow(split.root)), r);
-}
-
-long double Surd::real() const {
-    long double value = static_cast<long double>(a);
-    if (r > 0)
-        value += static_cast<long double>(b) * __builtin_sqrtl(static_cast<long double>(r));
-    return value / c;
-}
-
-long double Surd::imaginary() const {
-    if (r >= 0)
-        return 0;
-    return static_cast<long double>(b) * __builtin_sqrtl(-static_cast<long double>(r)) / c;
+    const SquareSplit split = splitSquares(radicand);
+    const BigInt r = radicand < 0 ? BigInt(-split.squareFree) : split.squareFree;
+    return combine(u, v * Rational::of(split.root, 1), r);
 }
 
 std::string Surd::text() const {
     if (b == 0)
         return Rational::of(a, c).text();
-    const std::int64_t size = b < 0 ? -b : b;
-    const std::int64_t rootOf = r < 0 ? -r : r;
+    const BigInt size = abs(b);
+    const BigInt rootOf = abs(r);
     std::string term = size == 1 ? "" : decimalText(size);
     if (r < 0)
         term += "i";
@@ -256,21 +242,18 @@ ExactRoots exactRoots(const Rational& a, const Rational& b, const Rational& c) {
         roots.first = roots.second = combine(vertex, 0, 0);
         return roots;
     }
-    // sqrt(p/q) = sqrt(p*q)/q, but p*q may not fit: the square factors of p and q are taken
-    // apart, and what is left of them shares only the factor g.
-    const SquareSplit top = splitSquares(std::uint64_t(D.num < 0 ? -D.num : D.num));
-    const SquareSplit bottom = splitSquares(std::uint64_t(D.den));
-    const std::int64_t g = std::int64_t(gcd64(top.squareFree, bottom.squareFree));
-    const std::int64_t radicand =
-        checkedProduct(std::int64_t(top.squareFree) / g, std::int64_t(bottom.squareFree) / g);
+    // sqrt(p/q) = sqrt(p*q)/q: the square factors of p and q are taken apart, which keeps the
+    // numbers to factor small, and what is left of them shares only the factor g.
+    const SquareSplit top = splitSquares(D.num);
+    const SquareSplit bottom = splitSquares(D.den);
+    const BigInt g = gcd(top.squareFree, bottom.squareFree);
+    const BigInt radicand = (top.squareFree / g) * (bottom.squareFree / g);
     // sqrt|D| = top.root * g * sqrt(radicand) / (bottom.root * bottom.squareFree)
-    Rational factor = Rational::of(WideInt(narrow(top.root)) * g,
-                                   WideInt(narrow(bottom.root)) * narrow(bottom.squareFree)) /
-                      twiceA;
+    Rational factor = Rational::of(top.root * g, bottom.root * bottom.squareFree) / twiceA;
     if (D.num < 0 && factor.num < 0)
         factor = -factor; // the first root carries the positive imaginary part
-    const std::int64_t signedRadicand = D.num < 0 ? -radicand : radicand;
-    // The radicand is square-free already: it is not factored again.
+    const BigInt signedRadicand = D.num < 0 ? BigInt(-radicand) : radicand;
+    // The radicand has no square factors left to find: it is not split again.
     roots.first = combine(vertex, factor, signedRadicand);
     roots.second = combine(vertex, -factor, signedRadicand);
     return roots;

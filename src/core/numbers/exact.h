@@ -1,30 +1,29 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "core/numbers/rational.h"
 
-// Exact numbers for the working: the square roots of fractions, as surds. Every step is
-// checked; where a number grows past 64 bits, ExactOverflow is thrown and no exact form is given.
+// Exact numbers for the working: the square roots of fractions, as surds.
 
-// n = root * root * squareFree, with squareFree free of square factors.
+// n = root * root * squareFree. Square factors are found by trial division, and below 2^64 by
+// factoring completely, so that squareFree is free of square factors there; a larger cofactor
+// without small primes stays whole in squareFree unless it is itself a square.
 struct SquareSplit {
-    std::uint64_t root = 1;
-    std::uint64_t squareFree = 1;
+    BigInt root = 1;
+    BigInt squareFree = 1;
 };
-SquareSplit splitSquares(std::uint64_t n);
+SquareSplit splitSquares(const BigInt& n);
 
-// (a + b*sqrt(r))/c in lowest terms: r square-free, negative for an imaginary part (then the
-// root of -r times i), c > 0; b = 0 or r = 1 never occur, such numbers are rationals.
+// (a + b*sqrt(r))/c in lowest terms: r without the square factors splitSquares finds, negative
+// for an imaginary part (then the root of -r times i), c > 0; b = 0 or r = 1 never occur, such
+// numbers are rationals.
 struct Surd {
-    std::int64_t a = 0, b = 0, c = 1, r = 0;
+    BigInt a = 0, b = 0, c = 1, r = 0;
 
     // u + v*sqrt(radicand) for any radicand, rational or not.
-    static Surd of(const Rational& u, const Rational& v, std::int64_t radicand);
+    static Surd of(const Rational& u, const Rational& v, const BigInt& radicand);
     bool rational() const { return b == 0; }
-    long double real() const;
-    long double imaginary() const;
     // "(3 + √5)/2", "1 + √2", "-2√3/3", "(-1 + i√3)/2", "1 + 2i", "-i/2", or a rational's text.
     std::string text() const;
 };

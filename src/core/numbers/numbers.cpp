@@ -1,6 +1,7 @@
 #include "core/numbers/numbers.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/numbers/decimals.h"
 #include "core/numbers/trimmed.h"
 
 namespace {
@@ -124,10 +126,24 @@ double readRadix(std::string_view digits, int base) {
     }
 }
 
+// The longest number the working writes out exactly, in significant digits: a pupil types
+// fewer, and a fraction of that many digits already fills a line.
+constexpr std::size_t longestExact = 40;
+// The farthest power of ten the working takes exactly: such a number is beyond every double or
+// rounds to 0 in one, and written out it would be hundreds of digits long.
+constexpr std::int64_t farthestExactScale = 400;
+
+// Significant digits: the zeros at either end change nothing but the power of ten.
+std::size_t significantDigits(const std::string& digits) {
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return 0;
+    return digits.find_last_not_of('0') - first + 1;
+}
+
 // The exact value of a number in readDecimal's plain form: a sign, digits with at most one "."
-// among them, and "e" with a sign and digits. Throws ExactOverflow where it does not fit in 64
-// bits; zeros that do not change the value do not count against them.
-Rational exactDecimal(std::string_view number) {
+// among them, and "e" with a sign and digits. None where it is too long to write out exactly.
+std::optional<Rational> exactDecimal(std::string_view number) {
     std::size_t pos = 0;
     const bool negative = number.starts_with('-');
     if (negative || number.starts_with('+'))
@@ -156,43 +172,38 @@ Rational exactDecimal(std::string_view number) {
 
     const std::size_t first = digits.find_first_not_of('0');
     if (first == std::string::npos)
-        return 0;
+        return Rational(0);
     digits.erase(0, first);
     while (digits.size() > 1 && digits.back() == '0') {
         digits.pop_back();
         ++scale;
     }
-    std::int64_t mantissa = 0;
+    if (digits.size() > longestExact || scale > farthestExactScale || scale < -farthestExactScale)
+        return std::nullopt;
+    BigInt mantissa = 0;
     for (char c : digits)
-        mantissa = narrow(WideInt(mantissa) * 10 + (c - '0'));
-    if (scale > 18 || scale < -18)
-        throw ExactOverflow();
-    std::int64_t power = 1;
-    for (std::int64_t k = 0; k < (scale < 0 ? -scale : scale); ++k)
-        power *= 10;
-    const Rational size =
-        scale >= 0 ? Rational::of(WideInt(mantissa) * power, 1) : Rational::of(mantissa, power);
+        mantissa = mantissa * 10 + (c - '0');
+    const int places = int(scale < 0 ? -scale : scale);
+    const Rational size = scale >= 0 ? Rational::of(mantissa * powerOfTen(places), 1)
+                                     : Rational::of(mantissa, powerOfTen(places));
     return negative ? -size : size;
 }
 
-// The exact value of an "&H" or "&O" literal, as readRadix reads it; throws ExactOverflow past
-// 63 bits.
-Rational exactRadix(std::string_view digits, int base) {
-    constexpr std::uint64_t largest = std::numeric_limits<std::int64_t>::max();
-    std::uint64_t value = 0;
-    for (char c : digits) {
-        const int digit = digitValue(c);
-        if (value > (largest - digit) / base)
-            throw ExactOverflow();
-        value = value * base + digit;
-    }
-    switch (radixWidth(digits.size(), base, double(value))) {
+// The exact value of an "&H" or "&O" literal, as readRadix reads it; none where its decimal
+// digits are too many to write out exactly.
+std::optional<Rational> exactRadix(std::string_view digits, int base) {
+    BigInt value = 0;
+    for (char c : digits)
+        value = value * base + digitValue(c);
+    if (significantDigits(decimalText(value)) > longestExact)
+        return std::nullopt;
+    switch (radixWidth(digits.size(), base, value.convert_to<double>())) {
     case 16:
-        return std::int16_t(std::uint16_t(value));
+        return Rational(std::int16_t(value.convert_to<std::uint16_t>()));
     case 32:
-        return std::int32_t(std::uint32_t(value));
+        return Rational(std::int32_t(value.convert_to<std::uint32_t>()));
     default:
-        return std::int64_t(value);
+        return Rational::of(value, 1);
     }
 }
 
@@ -556,6 +567,35 @@ bool numericText(std::string_view normal, const NumberLocale& locale) {
     });
 }
 
+// The Single nearest an exact value, a tie going to the even one; infinite past the Single
+// range. The double nearest the value, rounded again, may miss it by one Single: its neighbours
+// are measured exactly.
+float nearestSingle(const Rational& value) {
+    const float guess = static_cast<float>(nearestDouble(value));
+    const Rational size = value.sign() < 0 ? -value : value;
+    if (std::isinf(guess)) {
+        // Half a unit past the largest Single rounds to the even infinity.
+        const float largest = std::numeric_limits<float>::max();
+        const Rational limit = exactly(largest) + exactly(std::ldexp(1.0, 103));
+        return size < limit ? std::copysign(largest, guess) : guess;
+    }
+    const auto distance = [&](float single) {
+        const Rational difference = exactly(single) - value;
+        return difference.sign() < 0 ? -difference : difference;
+    };
+    float nearest = guess;
+    for (const float neighbour : {std::nextafter(guess, -std::numeric_limits<float>::infinity()),
+                                  std::nextafter(guess, std::numeric_limits<float>::infinity())}) {
+        if (!std::isfinite(neighbour))
+            continue;
+        const Rational there = distance(neighbour), here = distance(nearest);
+        const bool even = (std::bit_cast<std::uint32_t>(neighbour) & 1) == 0;
+        if (there < here || (there == here && even))
+            nearest = neighbour;
+    }
+    return nearest;
+}
+
 } // namespace
 
 ArithmeticFault::ArithmeticFault(Kind kind)
@@ -576,7 +616,7 @@ CoefficientReading coefficientReading(std::string_view text, const NumberLocale&
         reading.byVal = reading.inLocale = reading.value = reading.leadingVal = *plain;
         reading.verdict = Verdict::Number;
         reading.numeric = true;
-        reading.exact = exactDecimal(text); // at most 15 digits: it always fits
+        reading.exact = exactDecimal(text); // at most 15 digits: never too long
         return reading;
     }
     const ValReading val = readVal(text);
@@ -614,16 +654,13 @@ CoefficientReading coefficientReading(std::string_view text, const NumberLocale&
     }
     reading.verdict = Verdict::Number;
     reading.value = value;
-    try {
-        if (!reading.byVal)
-            reading.exact = exactDecimal(inLocaleNumber);
-        else if (val.base != 10)
-            reading.exact = exactRadix(val.number, val.base);
-        else
-            reading.exact = exactDecimal(val.number);
-    } catch (const ExactOverflow&) {
-        reading.exactOverflow = true;
-    }
+    if (!reading.byVal)
+        reading.exact = exactDecimal(inLocaleNumber);
+    else if (val.base != 10)
+        reading.exact = exactRadix(val.number, val.base);
+    else
+        reading.exact = exactDecimal(val.number);
+    reading.exactTooLong = !reading.exact;
     return reading;
 }
 
@@ -639,64 +676,41 @@ double coefficientValue(std::string_view text, const NumberLocale& locale) {
 }
 
 std::optional<std::string> exactDecimalText(const Rational& value, const NumberLocale& locale) {
-    // value = num / den = num * 2^j * 5^i / 10^k where den = 2^(k-j) * 5^(k-i).
-    std::int64_t rest = value.den;
-    int twos = 0, fives = 0;
-    for (; rest % 2 == 0; rest /= 2)
-        ++twos;
-    for (; rest % 5 == 0; rest /= 5)
-        ++fives;
-    if (rest != 1)
-        return std::nullopt;
-    const int places = std::max(twos, fives);
-    WideInt scaled = value.num;
-    for (int k = twos; k < places; ++k)
-        scaled *= 2;
-    for (int k = fives; k < places; ++k)
-        scaled *= 5;
-    const bool negative = scaled < 0;
-    WideUInt size = magnitude(scaled);
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), char('0' + int(size % 10)));
-        size /= 10;
-    } while (size != 0);
-    if (places > 0) {
-        if (digits.size() <= std::size_t(places))
-            digits.insert(0, std::size_t(places) + 1 - digits.size(), '0');
-        digits.insert(digits.size() - std::size_t(places), locale.decimalSeparator);
-    }
-    return (negative ? "-" : "") + digits;
+    std::optional<std::string> text = terminatingDecimal(value);
+    if (text)
+        *text = withDecimalSeparator(*text, locale.decimalSeparator);
+    return text;
 }
 
 std::optional<std::string> singleDecimalText(const Rational& value, const NumberLocale& locale) {
-    const float single = static_cast<float>(value.value());
+    const float single = nearestSingle(value);
     if (!std::isfinite(single))
         return std::nullopt;
-    for (int precision = 1;; ++precision) {
-        char buffer[64];
-        {
-            const CLocaleScope cLocale;
-            std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, double(single));
-        }
-        if (static_cast<float>(readDecimal(buffer)) != single && precision < 9)
-            continue;
-        const std::string_view written = buffer;
-        const std::size_t e = written.find('e');
-        std::string digits;
-        for (char c : written.substr(0, e))
-            if (c >= '0' && c <= '9')
-                digits += c;
-        const int exponent = std::atoi(buffer + e + 1);
-        const int whole = exponent + 1;
-        if (whole >= int(digits.size()))
-            digits.append(std::size_t(whole - int(digits.size())), '0');
-        else if (whole > 0)
-            digits.insert(std::size_t(whole), locale.decimalSeparator);
-        else
-            digits = "0" + locale.decimalSeparator + std::string(std::size_t(-whole), '0') + digits;
-        return (single < 0 ? "-" : "") + digits;
+    // The fewest significant digits that read back as the Single, as a box reads its text: to a
+    // double, then to the Single the solvers store.
+    int precision = 1;
+    char written[64];
+    for (;; ++precision) {
+        const CLocaleScope cLocale;
+        std::snprintf(written, sizeof written, "%.*e", precision - 1, double(single));
+        if (static_cast<float>(readDecimal(written)) == single || precision == 9)
+            break;
     }
+    // Written out in full: "1.0737418e+09" is 1073741800.
+    const std::string_view text = written;
+    const std::size_t e = text.find('e');
+    std::string digits;
+    for (char c : text.substr(0, e))
+        if (c >= '0' && c <= '9')
+            digits += c;
+    const int whole = std::atoi(written + e + 1) + 1;
+    if (whole >= int(digits.size()))
+        digits.append(std::size_t(whole - int(digits.size())), '0');
+    else if (whole > 0)
+        digits.insert(std::size_t(whole), locale.decimalSeparator);
+    else
+        digits = "0" + locale.decimalSeparator + std::string(std::size_t(-whole), '0') + digits;
+    return (single < 0 ? "-" : "") + digits;
 }
 
 std::string Str(float number) {

@@ -61,10 +61,10 @@ struct CoefficientReading {
     double leadingVal = 0;          // Val's value of the text, of all of it or of its start
     bool numeric = false;           // IsNumeric's answer
     // The number taken, exactly as typed, for the working: a terminating decimal or an "&H"/"&O"
-    // integer. None where there is no number taken, or where its digits or its power of ten do
-    // not fit the exact arithmetic (`exactOverflow` then).
+    // integer. None where there is no number taken, or where it is too long to write out exactly
+    // (`exactTooLong` then): more than 40 significant digits, or a power of ten past 10^400.
     std::optional<Rational> exact;
-    bool exactOverflow = false;
+    bool exactTooLong = false;
 
     // The run command takes a box only where both IsNumeric and the reading accept it: a text
     // IsNumeric takes in the user's format but no reading makes sense of, such as "1,5" in

@@ -22,6 +22,15 @@ namespace {
 
 // Exponents are kept at this: no equation Velmora solves has a larger one.
 constexpr int largestExponent = 1000;
+// A power of a number is refused past this many binary digits above or below its fraction line,
+// about 1200 decimal ones: far past any box, and a few nested powers would otherwise fill the
+// memory.
+constexpr std::size_t largestPowerBits = 4096;
+
+std::size_t bitsOf(const BigInt& n) {
+    const BigInt size = abs(n);
+    return size == 0 ? 0 : std::size_t(msb(size)) + 1;
+}
 
 struct Part {
     Terms terms;
@@ -34,8 +43,7 @@ Monomial leading(const Terms& terms) {
     Monomial highest;
     for (const Term& term : collected(terms))
         if (term.monomial.degree() > highest.degree() ||
-            (term.monomial.degree() == highest.degree() &&
-             term.monomial.first > highest.first))
+            (term.monomial.degree() == highest.degree() && term.monomial.first > highest.first))
             highest = term.monomial;
     return highest;
 }
@@ -137,8 +145,8 @@ private:
     }
 
     Part primary() {
-        if (m_next == m_tokens.size() || !(at(Token::Kind::Number) || at(Token::Kind::Letter) ||
-                                           at(Token::Kind::Open)))
+        if (m_next == m_tokens.size() ||
+            !(at(Token::Kind::Number) || at(Token::Kind::Letter) || at(Token::Kind::Open)))
             refuseMissing();
         const Token& token = m_tokens[m_next++];
         if (token.kind == Token::Kind::Number)
@@ -206,6 +214,13 @@ private:
         }
         // A pupil writes a power of a sum out by its formula: its terms come collected.
         const Terms factor = collected(base.terms);
+        if (baseDegree == 0) {
+            const Rational& number = factor.front().coefficient;
+            if (std::max(bitsOf(number.num), bitsOf(number.den)) * std::size_t(exponent) >
+                largestPowerBits)
+                throw Refusal("A number too large to compute with", span.place,
+                              span.end - span.place);
+        }
         Terms result{{1, {}}};
         for (int count = 0; count < exponent; ++count)
             result = collected(product(result, factor));

@@ -158,10 +158,5 @@ EquationReading readEquation(std::string_view text, const NumberLocale& locale) 
         reading.place = refusal.place();
         reading.length = refusal.length();
         return reading;
-    } catch (const ExactOverflow&) {
-        EquationReading reading;
-        reading.message = "A number too large to compute with exactly";
-        reading.length = text.size();
-        return reading;
     }
 }

@@ -14,17 +14,23 @@ struct Sign {
 
 // The signs pupils write, by keyboard and by the characters of a word processor or a phone.
 constexpr Sign signs[] = {
-    {"+", Token::Kind::Plus},           {"-", Token::Kind::Minus},
+    {"+", Token::Kind::Plus},
+    {"-", Token::Kind::Minus},
     {"\xE2\x88\x92", Token::Kind::Minus}, // − minus sign
     {"\xE2\x80\x93", Token::Kind::Minus}, // – en dash, which phones put for "-"
-    {"*", Token::Kind::Times},          {"\xC2\xB7", Token::Kind::Times}, // · middle dot
-    {"\xE2\x8B\x85", Token::Kind::Times},                                 // ⋅ dot operator
-    {"\xC3\x97", Token::Kind::Times},                                     // ×
-    {"/", Token::Kind::Divide},         {":", Token::Kind::Divide},
+    {"*", Token::Kind::Times},
+    {"\xC2\xB7", Token::Kind::Times},     // · middle dot
+    {"\xE2\x8B\x85", Token::Kind::Times}, // ⋅ dot operator
+    {"\xC3\x97", Token::Kind::Times},     // ×
+    {"/", Token::Kind::Divide},
+    {":", Token::Kind::Divide},
     {"\xC3\xB7", Token::Kind::Divide}, // ÷
-    {"^", Token::Kind::Power},          {"(", Token::Kind::Open},
-    {")", Token::Kind::Close},          {"=", Token::Kind::Equals},
-    {";", Token::Kind::Separator},      {"\n", Token::Kind::Separator},
+    {"^", Token::Kind::Power},
+    {"(", Token::Kind::Open},
+    {")", Token::Kind::Close},
+    {"=", Token::Kind::Equals},
+    {";", Token::Kind::Separator},
+    {"\n", Token::Kind::Separator},
 };
 
 constexpr std::string_view blanks[] = {" ", "\t", "\r", "\xC2\xA0", "\xE2\x80\xAF"};
@@ -47,6 +53,17 @@ std::size_t characterLength(std::string_view text, std::size_t pos) {
     const auto lead = static_cast<unsigned char>(text[pos]);
     const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
     return std::min(length, text.size() - pos);
+}
+
+// Whether the character can be shown in a message: not a control character, and whole UTF-8.
+bool printable(std::string_view character) {
+    const auto lead = static_cast<unsigned char>(character[0]);
+    if (lead < 0x20 || lead == 0x7F || (lead >= 0x80 && lead < 0xC0) || lead >= 0xF8)
+        return false;
+    const std::size_t expected = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return character.size() == expected &&
+           std::all_of(character.begin() + 1, character.end(),
+                       [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; });
 }
 
 // What may stand between the digits of one number: the full stop and the comma always, so that
@@ -78,8 +95,7 @@ std::size_t separatorBeforeDigit(std::string_view text, std::size_t pos,
                                  const std::vector<std::string>& separators) {
     for (const std::string& separator : separators) {
         const std::size_t after = pos + separator.size();
-        if (text.substr(pos).starts_with(separator) && after < text.size() &&
-            isDigit(text[after]))
+        if (text.substr(pos).starts_with(separator) && after < text.size() && isDigit(text[after]))
             return separator.size();
     }
     return 0;
@@ -101,8 +117,8 @@ Token numberToken(std::string_view text, std::size_t pos,
     const std::string quoted(written);
     const CoefficientReading reading = coefficientReading(written, locale);
     if (reading.verdict == CoefficientReading::Verdict::Ambiguous)
-        throw Refusal(quoted + " has two readings, " + StrR8(*reading.inLocale, locale) +
-                          " and " + StrR8(*reading.byVal, locale) +
+        throw Refusal(quoted + " has two readings, " + StrR8(*reading.inLocale, locale) + " and " +
+                          StrR8(*reading.byVal, locale) +
                           ": write the number meant so that it has one",
                       pos, written.size());
     if (reading.verdict == CoefficientReading::Verdict::OutOfRange)
@@ -110,9 +126,10 @@ Token numberToken(std::string_view text, std::size_t pos,
     if (!reading.accepted())
         throw Refusal(quoted + " is not a number in your number format", pos, written.size());
     if (!reading.exact)
-        throw Refusal(quoted + " has too many digits to compute with exactly", pos,
-                      written.size());
-    return {.kind = Token::Kind::Number, .place = pos, .length = written.size(),
+        throw Refusal(quoted + " has too many digits to compute with exactly", pos, written.size());
+    return {.kind = Token::Kind::Number,
+            .place = pos,
+            .length = written.size(),
             .value = *reading.exact};
 }
 
@@ -133,8 +150,7 @@ Token superscriptToken(std::string_view text, std::size_t pos) {
         exponent = std::min<std::int64_t>(exponent * 10 + digit, 1000);
         end += superscripts[digit].size();
     }
-    return {.kind = Token::Kind::Superscript, .place = pos, .length = end - pos,
-            .value = exponent};
+    return {.kind = Token::Kind::Superscript, .place = pos, .length = end - pos, .value = exponent};
 }
 
 [[noreturn]] void refuseCharacter(std::string_view text, std::size_t pos) {
@@ -143,8 +159,11 @@ Token superscriptToken(std::string_view text, std::size_t pos) {
         throw Refusal("A \",\" outside a number: write a second equation after \";\" or on a "
                       "new line",
                       pos, length);
-    throw Refusal(std::string(text.substr(pos, length)) + " cannot stand in an equation", pos,
-                  length);
+    const std::string_view character = text.substr(pos, length);
+    throw Refusal(
+        (printable(character) ? std::string(character) : "An invisible or broken character") +
+            " cannot stand in an equation",
+        pos, length);
 }
 
 } // namespace
@@ -154,25 +173,30 @@ std::vector<Token> equationTokens(std::string_view text, const NumberLocale& loc
     std::vector<Token> tokens;
     for (std::size_t pos = 0; pos < text.size();) {
         const std::string_view rest = text.substr(pos);
-        if (const auto blank = std::find_if(std::begin(blanks), std::end(blanks),
-                                            [&](std::string_view b) { return rest.starts_with(b); });
+        if (const auto blank =
+                std::find_if(std::begin(blanks), std::end(blanks),
+                             [&](std::string_view b) { return rest.starts_with(b); });
             blank != std::end(blanks)) {
             pos += blank->size();
         } else if (isDigit(text[pos]) || separatorBeforeDigit(text, pos, separators) > 0) {
             tokens.push_back(numberToken(text, pos, separators, locale));
             pos = tokens.back().end();
         } else if (isLetter(text[pos])) {
-            tokens.push_back(
-                {.kind = Token::Kind::Letter, .place = pos, .length = 1, .value = 0, .letter = text[pos]});
+            tokens.push_back({.kind = Token::Kind::Letter,
+                              .place = pos,
+                              .length = 1,
+                              .value = 0,
+                              .letter = text[pos]});
             ++pos;
         } else if (superscriptAt(text, pos) >= 0) {
             tokens.push_back(superscriptToken(text, pos));
             pos = tokens.back().end();
-        } else if (const auto sign = std::find_if(
-                       std::begin(signs), std::end(signs),
-                       [&](const Sign& s) { return rest.starts_with(s.text); });
+        } else if (const auto sign =
+                       std::find_if(std::begin(signs), std::end(signs),
+                                    [&](const Sign& s) { return rest.starts_with(s.text); });
                    sign != std::end(signs)) {
-            tokens.push_back({.kind = sign->kind, .place = pos, .length = sign->text.size(), .value = 0});
+            tokens.push_back(
+                {.kind = sign->kind, .place = pos, .length = sign->text.size(), .value = 0});
             pos += sign->text.size();
         } else {
             refuseCharacter(text, pos);

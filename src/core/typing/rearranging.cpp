@@ -50,17 +50,23 @@ Equations moved(Equations equations, bool system) {
     return equations;
 }
 
-bool endsAsDecimal(const Rational& value) {
-    return exactDecimalText(value, {}).has_value();
+// Whether a box takes the number as a decimal it reads back exactly: 1/3 has no decimal that
+// ends, and 2^-140 one too long to read exactly.
+bool boxTakesExactly(const Rational& value) {
+    const std::optional<std::string> text = exactDecimalText(value, {});
+    if (!text)
+        return false;
+    const CoefficientReading reading = coefficientReading(*text, {});
+    return reading.exact && *reading.exact == value;
 }
 
-// What makes every coefficient of an equation whole where one of them has no decimal that ends:
-// the least common multiple of their denominators; 1 where each has such a decimal.
+// What makes every coefficient of an equation whole where a box cannot take one of them as a
+// decimal: the least common multiple of their denominators; 1 where it can take each.
 Rational commonDenominator(const EquationSides& sides) {
     Terms terms = sides.left;
     terms.insert(terms.end(), sides.right.begin(), sides.right.end());
     if (std::all_of(terms.begin(), terms.end(),
-                    [](const Term& term) { return endsAsDecimal(term.coefficient); }))
+                    [](const Term& term) { return boxTakesExactly(term.coefficient); }))
         return 1;
     Rational multiple = 1;
     for (const Term& term : terms)

@@ -40,9 +40,8 @@ std::string sizeText(const Rational& size, const std::string& monomial,
 Terms collected(const Terms& terms) {
     Terms sum;
     for (const Term& term : terms) {
-        const auto like = std::find_if(sum.begin(), sum.end(), [&](const Term& t) {
-            return t.monomial == term.monomial;
-        });
+        const auto like = std::find_if(sum.begin(), sum.end(),
+                                       [&](const Term& t) { return t.monomial == term.monomial; });
         if (like == sum.end())
             sum.push_back(term);
         else
@@ -84,9 +83,9 @@ Terms product(const Terms& left, const Terms& right) {
     Terms terms;
     for (const Term& p : left)
         for (const Term& q : right)
-            terms.push_back({p.coefficient * q.coefficient,
-                             {p.monomial.first + q.monomial.first,
-                              p.monomial.second + q.monomial.second}});
+            terms.push_back(
+                {p.coefficient * q.coefficient,
+                 {p.monomial.first + q.monomial.first, p.monomial.second + q.monomial.second}});
     return terms.size() > longestProduct ? collected(terms) : terms;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/numbers/decimals.h"
 #include "core/numbers/exact.h"
 #include "core/numbers/trimmed.h"
 #include "core/solving/equation_solver.h"
@@ -67,11 +68,6 @@ std::string terms(const std::vector<std::pair<float, std::string>>& parts) {
     return text.empty() ? "0" : text;
 }
 
-// Where the exact numbers would need more than 64-bit integers.
-const std::string noExactForm =
-    "No exact form is given: the numbers grow past what 64-bit integers hold, so the decimals "
-    "stand.";
-
 const std::vector<std::string> equationNames{"a", "b", "c"};
 const std::vector<std::string> systemNames{"a1", "b1", "c1", "a2", "b2", "c2"};
 
@@ -89,13 +85,14 @@ ExactInput exactInput(const RunOutcome& outcome) {
     ExactInput input;
     for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
         const CoefficientReading& reading = outcome.readings[i];
-        if (reading.exactOverflow) {
-            input.missing = noExactForm;
+        if (reading.exactTooLong) {
+            input.missing = "No exact form is given: " + quoted(outcome.texts[i]) +
+                            " is too long to write out exactly, so the decimals stand.";
             return input;
         }
         // Should the text mean another number than the one read, its exact form would be the
         // root of numbers the program never used.
-        if (!reading.exact || float(double(reading.exact->value())) != outcome.coefficients[i]) {
+        if (!reading.exact || float(nearestDouble(*reading.exact)) != outcome.coefficients[i]) {
             input.missing = "No exact form is given: " + quoted(outcome.texts[i]) +
                             " is not read as a number written out in full.";
             return input;
@@ -105,12 +102,16 @@ ExactInput exactInput(const RunOutcome& outcome) {
     return input;
 }
 
-// Whether a computed value is the exact one within the precision it was computed in.
-bool agrees(long double exact, double computed, bool single) {
-    if (exact == 0)
-        return computed == 0;
-    const long double tolerance = single ? 0x1p-21L : 0x1p-46L;
-    return std::fabs(static_cast<long double>(computed) - exact) <= tolerance * std::fabs(exact);
+// Whether the window's text shows the exact value as well as the precision computed in can:
+// the exact value rounded to the digits shown, or the Single or double nearest to it written
+// out, whose last digit may fall the other way.
+bool agrees(const Surd& exact, const std::string& shown, bool single) {
+    const int digits = single ? 7 : 15;
+    return roundsTo(exact, shown, digits) ||
+           roundsTo(nearestBinary(exact, single ? 24 : 53), shown, digits);
+}
+bool agrees(const Rational& exact, const std::string& shown, bool single) {
+    return agrees(Surd{exact.num, 0, exact.den, 0}, shown, single);
 }
 
 // Why a shown value differs from the exact one: the first coefficient a Single cannot hold, or
@@ -120,13 +121,13 @@ std::string differenceReason(const RunOutcome& outcome, const ExactInput& input,
                              const std::vector<float>& storedValues) {
     const auto& names = namesOf(outcome.mode);
     for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
-        if (static_cast<long double>(outcome.coefficients[i]) != input.k[i].value())
+        if (exactly(outcome.coefficients[i]) != input.k[i])
             return "the program keeps each coefficient as a Single, and " + names[i] + " = " +
                    input.k[i].text() + " is kept as " + num(double(outcome.coefficients[i])) +
                    ", so the error shows in the later digits.";
     }
     for (std::size_t i = 0; i < stored.size(); ++i) {
-        if (static_cast<long double>(storedValues[i]) != stored[i].second.value())
+        if (exactly(storedValues[i]) != stored[i].second)
             return "the program keeps " + stored[i].first +
                    " as a Single: " + stored[i].second.text() + " is kept as " +
                    num(storedValues[i]) + ".";
@@ -250,13 +251,8 @@ void equationWorking(const RunOutcome& o, Writer& out) {
     const bool exact = input.missing.empty();
     std::optional<ExactRoots> roots;
     std::string missing = input.missing;
-    if (exact && input.k[0].num != 0) {
-        try {
-            roots = exactRoots(input.k[0], input.k[1], input.k[2]);
-        } catch (const ExactOverflow&) {
-            missing = noExactForm;
-        }
-    }
+    if (exact && input.k[0].num != 0)
+        roots = exactRoots(input.k[0], input.k[1], input.k[2]);
     std::vector<ExactResult>& results = out.working().exact;
 
     const std::string dFormula =
@@ -274,7 +270,7 @@ void equationWorking(const RunOutcome& o, Writer& out) {
         if (roots && missing.empty()) {
             exactD = roots->discriminant.text();
             results.push_back({"D", shownSigned(o.D), *exactD, true,
-                               agrees(roots->discriminant.value(), o.D, true)});
+                               agrees(roots->discriminant, shownSigned(o.D), true)});
         }
         out.result(Kind::Step, dFormula + shownSigned(o.D), "D", exactD);
     }
@@ -314,14 +310,10 @@ void equationWorking(const RunOutcome& o, Writer& out) {
     case EquationCase::FirstDegree: {
         std::optional<std::string> form;
         if (missing.empty()) {
-            try {
-                const Rational root = -input.k[2] / input.k[1];
-                form = root.text();
-                results.push_back({"x1", num(float(o.value1)), *form, true,
-                                   agrees(root.value(), o.value1, true)});
-            } catch (const ExactOverflow&) {
-                missing = noExactForm;
-            }
+            const Rational root = -input.k[2] / input.k[1];
+            form = root.text();
+            results.push_back({"x1", num(float(o.value1)), *form, true,
+                               agrees(root, num(float(o.value1)), true)});
         }
         out.result(Kind::Result,
                    "x1 = -c/b = -" + put(c) + "/" + put(b) + " = " + num(float(o.value1)), "x1",
@@ -342,9 +334,9 @@ void equationWorking(const RunOutcome& o, Writer& out) {
             form1 = roots->first.text();
             form2 = roots->second.text();
             results.push_back(
-                {"x1", num(o.value1), *form1, false, agrees(roots->first.real(), o.value1, false)});
-            results.push_back({"x2", num(o.value2), *form2, false,
-                               agrees(roots->second.real(), o.value2, false)});
+                {"x1", num(o.value1), *form1, false, agrees(roots->first, num(o.value1), false)});
+            results.push_back(
+                {"x2", num(o.value2), *form2, false, agrees(roots->second, num(o.value2), false)});
         }
         out.result(Kind::Result, x1 + " = " + num(o.value1), "x1", form1);
         out.result(Kind::Result, x2 + " = " + num(o.value2), "x2", form2);
@@ -365,7 +357,7 @@ void equationWorking(const RunOutcome& o, Writer& out) {
         if (roots && missing.empty()) {
             form = roots->first.text();
             results.push_back({"x1", num(float(o.value1)), *form, true,
-                               agrees(roots->first.real(), o.value1, true)});
+                               agrees(roots->first, num(float(o.value1)), true)});
         }
         out.result(Kind::Result,
                    "x1 = -b/(2·a) = " + num(-b) + "/" + twoA + " = " + num(float(o.value1)), "x1",
@@ -383,8 +375,12 @@ void equationWorking(const RunOutcome& o, Writer& out) {
         if (roots && missing.empty()) {
             form1 = roots->first.text();
             form2 = roots->second.text();
-            const bool same = agrees(roots->first.real(), o.value1, true) &&
-                              agrees(roots->first.imaginary(), o.value2, false);
+            // The first root carries the positive imaginary part, which the window shows.
+            const Surd& x1 = roots->first;
+            const Surd realPart{x1.a, 0, x1.c, 0};
+            const Surd imaginaryPart{0, x1.b, x1.c, -x1.r};
+            const bool same =
+                agrees(realPart, real, true) && agrees(imaginaryPart, imaginary, false);
             results.push_back({"x1", real + "+" + imaginary + "*i", *form1, false, same});
             results.push_back({"x2", real + "-" + imaginary + "*i", *form2, false, same});
         }
@@ -526,13 +522,9 @@ void systemWorking(const RunOutcome& o, Writer& out) {
     const auto& k = input.k;
     Rational D, D1, D2;
     if (missing.empty()) {
-        try {
-            D = k[0] * k[4] - k[3] * k[1];
-            D1 = k[2] * k[4] - k[5] * k[1];
-            D2 = k[0] * k[5] - k[3] * k[2];
-        } catch (const ExactOverflow&) {
-            missing = noExactForm;
-        }
+        D = k[0] * k[4] - k[3] * k[1];
+        D1 = k[2] * k[4] - k[5] * k[1];
+        D2 = k[0] * k[5] - k[3] * k[2];
     }
     std::vector<ExactResult>& results = out.working().exact;
     const bool general = o.decided && o.systemRule == SystemRule::General;
@@ -560,7 +552,7 @@ void systemWorking(const RunOutcome& o, Writer& out) {
         if (missing.empty()) {
             form = d.exact->text();
             results.push_back({d.name, shownSigned(d.value), *form, true,
-                               agrees(d.exact->value(), d.value, true)});
+                               agrees(*d.exact, shownSigned(d.value), true)});
         }
         out.result(Kind::Step, line + shownSigned(d.value), d.name, form);
     }
@@ -603,14 +595,9 @@ void systemWorking(const RunOutcome& o, Writer& out) {
                           const Rational& ep, const Rational& eq, float value) {
         std::optional<std::string> form;
         if (missing.empty()) {
-            try {
-                const Rational exact = ep / eq;
-                form = exact.text();
-                results.push_back(
-                    {name, num(value), *form, true, agrees(exact.value(), value, true)});
-            } catch (const ExactOverflow&) {
-                missing = noExactForm;
-            }
+            const Rational exact = ep / eq;
+            form = exact.text();
+            results.push_back({name, num(value), *form, true, agrees(exact, num(value), true)});
         }
         out.result(Kind::Result,
                    std::string(name) + " = " + formula + " = " + put(p) + "/" + put(q) + " = " +
@@ -634,17 +621,13 @@ void systemWorking(const RunOutcome& o, Writer& out) {
         const bool exactSolution = missing.empty() && D.num != 0;
         std::optional<std::string> formX, formY;
         if (exactSolution) {
-            try {
-                const Rational x = D1 / D, y = D2 / D;
-                formX = x.text();
-                formY = y.text();
-                results.push_back(
-                    {"x", num(float(o.value1)), *formX, true, agrees(x.value(), o.value1, true)});
-                results.push_back(
-                    {"y", num(float(o.value2)), *formY, true, agrees(y.value(), o.value2, true)});
-            } catch (const ExactOverflow&) {
-                missing = noExactForm;
-            }
+            const Rational x = D1 / D, y = D2 / D;
+            formX = x.text();
+            formY = y.text();
+            results.push_back(
+                {"x", num(float(o.value1)), *formX, true, agrees(x, num(float(o.value1)), true)});
+            results.push_back(
+                {"y", num(float(o.value2)), *formY, true, agrees(y, num(float(o.value2)), true)});
         }
         out.result(Kind::Result,
                    "x = D1/D = " + shownSigned(o.D1) + "/" + put(o.D) + " = " +
@@ -676,22 +659,17 @@ void systemWorking(const RunOutcome& o, Writer& out) {
         "",
         ""};
     bool ratiosEqual = false;
-    try {
-        const bool exactWithA = exactRule == SystemRule::RatioWithoutY;
-        const Rational& p = exactWithA ? k[0] : k[1];
-        const Rational& q = exactWithA ? k[3] : k[4];
-        if (exactRule == SystemRule::RatioWithoutX || exactRule == SystemRule::RatioWithoutY ||
-            exactRule == SystemRule::ZeroDRatio) {
-            // Compared crosswise, c1·q = p·c2, the test needs no division.
-            ratiosEqual = k[2] * q == p * k[5];
-            exactNumbers.ratio1 = (k[2] / k[5]).text();
-            exactNumbers.ratio2 = q.num != 0 ? (p / q).text() : "no number";
-            exactNumbers.quotient1 = put(k[2]) + "/" + put(k[5]);
-            exactNumbers.quotient2 = put(p) + "/" + put(q);
-        }
-    } catch (const ExactOverflow&) {
-        out.add(Kind::Note, noExactForm);
-        return;
+    const bool exactWithA = exactRule == SystemRule::RatioWithoutY;
+    const Rational& p = exactWithA ? k[0] : k[1];
+    const Rational& q = exactWithA ? k[3] : k[4];
+    if (exactRule == SystemRule::RatioWithoutX || exactRule == SystemRule::RatioWithoutY ||
+        exactRule == SystemRule::ZeroDRatio) {
+        // Compared crosswise, c1·q = p·c2, the test needs no division.
+        ratiosEqual = k[2] * q == p * k[5];
+        exactNumbers.ratio1 = (k[2] / k[5]).text();
+        exactNumbers.ratio2 = q.num != 0 ? (p / q).text() : "no number";
+        exactNumbers.quotient1 = put(k[2]) + "/" + put(k[5]);
+        exactNumbers.quotient2 = put(p) + "/" + put(q);
     }
     const SystemResult exactResult = systemResult(exactRule, ratiosEqual);
     if (exactResult != o.systemResult) {

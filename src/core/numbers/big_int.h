@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include <boost/multiprecision/cpp_int.hpp>
+
+// Integers of any size, for exact arithmetic that never gives up on a number's size.
+using BigInt = boost::multiprecision::cpp_int;
+
+// "-12345678901234567890123": the digits are written here, in chunks of eighteen, because
+// Boost's own text conversion drags the iostreams into the page's program.
+std::string decimalText(const BigInt& n);
+
+// 10^exponent, exponent >= 0.
+BigInt powerOfTen(int exponent);
