@@ -4,7 +4,7 @@
 // steadier on a busy machine); the box
 // answered once the page is idle, to the window painted; the gzip-compressed size of the page's
 // own files; the "run" click to results written and to the next frame painted; "Show working" to
-// its panel painted; and a megabyte pasted into a box, then "run" to its warning (as the
+// its panel painted; a keystroke in a 200-character equation to its reading painted; and a megabyte pasted into a box, then "run" to its warning (as the
 // desktop's bench_run_window times them). Medians of many starts, with the quartiles between
 // brackets; the two pages alternate, each round in the other order; nothing fails on a slow
 // machine.
@@ -296,6 +296,33 @@ async function timeRunBursts(page, option, boxes, bursts, clicks) {
     }, { option, boxes, bursts, clicks });
 }
 
+// A keystroke at the end of a 200-character equation in the "Equation" panel, from the input event
+// to the reading written under it and to the next frame painted: within one frame at 60 Hz.
+async function timeEquationReading(page, repeats) {
+    return page.evaluate(async (repeats) => {
+        const control = (name) => document.querySelector(`[data-name="${name}"]`);
+        const nextPaint = window.benchNextPaint;
+        control('Tools').click();
+        control('TypeEquation').click();
+        const text = control('EquationText');
+        if (!text) throw new Error('no equation panel');
+        text.value = `x^2${' + 2(x - 1)'.repeat(18)} = 0`;
+        text.dispatchEvent(new Event('input'));
+        const samples = { length: text.value.length, written: [], painted: [], reading: '' };
+        for (let i = 0; i < repeats; ++i) {
+            await nextPaint();
+            const start = performance.now();
+            text.value = i % 2 ? text.value.slice(0, -1) : `${text.value}1`;
+            text.dispatchEvent(new Event('input'));
+            samples.written.push(performance.now() - start);
+            samples.painted.push(await nextPaint() - start);
+        }
+        samples.reading = control('EquationReading').textContent;
+        control('CancelEquation').click();
+        return samples;
+    }, repeats);
+}
+
 // "run" clicks in this build's page and in an earlier build's, taking turns in rounds of each
 // case, so that both meet the same state of the machine.
 async function compareRuns(pages, rounds) {
@@ -342,6 +369,7 @@ try {
     };
     const shown = await lastVelmora.page.evaluate(() => document.querySelector('[data-name="Text(11)"]').value);
     const working = await timeWorking(lastVelmora.page, 100);
+    const typing = await timeEquationReading(lastVelmora.page, 100);
     const pastes = {
         'letters': await timePastes(lastVelmora.page, 'abcdefghij', 10),
         'digits': await timePastes(lastVelmora.page, '1234567890', 10),
@@ -413,6 +441,11 @@ try {
     console.log('| "Show working" chosen, 100 times | panel written | next frame painted | empty-listener click to next frame | ratio |');
     console.log('|---|---|---|---|---|');
     console.log(`| equation 1, -3, 2 (${working.polylines} curve) | ${ms(median(working.written))} (max ${ms(Math.max(...working.written))}) | ${ms(median(working.painted))} [${quartiles(working.painted).map((value) => value.toFixed(1)).join('–')}] | ${ms(median(working.emptyPainted))} | ${(median(working.painted) / median(working.emptyPainted)).toFixed(2)} |`);
+    console.log('');
+    console.log('| a keystroke in the "Equation" panel, 100 times | reading written | next frame painted | of a 16 ms frame |');
+    console.log('|---|---|---|---|');
+    console.log(`| ${typing.length} characters | ${ms(median(typing.written))} (max ${ms(Math.max(...typing.written))}) | ${ms(median(typing.painted))} [${quartiles(typing.painted).map((value) => value.toFixed(1)).join('–')}] | ${(median(typing.painted) / 16).toFixed(2)} |`);
+    console.log(`last reading: ${typing.reading}`);
     console.log('');
     console.log(`files: ${Object.entries(pageSizes).map(([file, size]) => `${file} ${size}`).join(', ')}`);
     console.log(`last system shown: y=${shown}`);
