@@ -24,9 +24,10 @@ QString escaped(const std::string& text) {
 QString readingMarkup(const show::EquationReading& reading) {
     QString markup = escaped(reading.message);
     if (!reading.marked.empty())
-        markup += QStringLiteral("<br><code>%1<u style=\"color:#c00000\">%2</u>%3</code>")
-                      .arg(escaped(reading.before), escaped(reading.marked), escaped(reading.after))
-                      .replace(QLatin1String("  "), QLatin1String("&nbsp; "));
+        markup +=
+            QStringLiteral("<br><span style=\"white-space:pre\">%1<u "
+                           "style=\"color:#c00000\">%2</u>%3</span>")
+                .arg(escaped(reading.before), escaped(reading.marked), escaped(reading.after));
     return markup;
 }
 

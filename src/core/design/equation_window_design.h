@@ -26,6 +26,6 @@ inline constexpr EquationWindowDesign equationWindowDesign{
     "Solve",
     "CancelEquation",
     "Cancel",
-    360,
+    320,
     64,
 };
