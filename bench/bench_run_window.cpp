@@ -1,7 +1,8 @@
 // "run" through the real window, offscreen: from the click on Command1 to the results written
 // into the boxes, and to the window repainted with them; and with a megabyte of text pasted into a
 // coefficient box: the paste, a keystroke, one paint of that box, and the click to the warning
-// it answers with; and "Show working" chosen in a result box's menu, to the working window painted.
+// it answers with; "Show working" chosen in a result box's menu, to the working window painted;
+// and a keystroke in a 200-character equation in the "Equation" box, to its reading painted.
 //
 //   cmake -S . -B build -G Ninja -DVELMORA_BENCH=ON && cmake --build build
 //   build/bench/bench_run_window                  # QT_QPA_PLATFORM defaults to offscreen
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -30,6 +32,7 @@
 
 #include "core/conversation/conversation.h"
 #include "core/design/control_model.h"
+#include "core/design/equation_window_design.h"
 #include "core/design/main_window_design.h"
 #include "core/design/working_window_design.h"
 #include "core/solving/form_commands.h"
@@ -469,10 +472,48 @@ void workingRows(benchmark::internal::Benchmark* benchmark) {
     benchmark->ArgNames({"case", "method"})->UseManualTime()->Unit(benchmark::kMillisecond);
 }
 
+// A keystroke at the end of a 200-character equation in the "Equation" box, to its reading
+// painted: within one 16 ms frame at 60 Hz. Counter: the time as a share of that frame.
+void equationKeystrokeToReading(benchmark::State& state) {
+    Window w("Option1");
+    w.form->findChild<QAction*>(QStringLiteral("TypeEquation"))->trigger();
+    auto* text =
+        w.form->findChild<QPlainTextEdit*>(QString::fromLatin1(equationWindowDesign.textName));
+    QWidget* reading =
+        w.form->findChild<QWidget*>(QString::fromLatin1(equationWindowDesign.readingName));
+    if (!text || !reading) {
+        state.SkipWithError("no equation box");
+        return;
+    }
+    text->setPlainText(QStringLiteral("x^2") + QStringLiteral(" + 2(x - 1)").repeated(18) +
+                       QStringLiteral(" = 0"));
+    text->moveCursor(QTextCursor::End);
+    w.settle();
+    double total = 0;
+    int keystroke = 0;
+    for (auto _ : state) {
+        PaintWatch watch(reading);
+        const auto start = Clock::now();
+        QTest::keyClick(text, keystroke++ % 2 ? Qt::Key_Backspace : Qt::Key_1);
+        const bool painted = processUntilPainted(watch);
+        const double seconds = secondsSince(start);
+        state.SetIterationTime(seconds);
+        total += seconds;
+        if (!painted) {
+            state.SkipWithError("the reading was not painted");
+            break;
+        }
+    }
+    state.counters["characters"] = double(text->toPlainText().size());
+    if (state.iterations() > 0)
+        state.counters["of_16ms_frame"] = total / double(state.iterations()) / 0.016;
+}
+
 BENCHMARK(equationClickToResults)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(equationClickToRepainted)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(systemClickToResults)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(systemClickToRepainted)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(equationKeystrokeToReading)->UseManualTime()->Unit(benchmark::kMicrosecond);
 // A megabyte of letters and of digits, and for scale 32767 letters, the longest text a
 // QLineEdit takes by default.
 void longTexts(benchmark::internal::Benchmark* benchmark) {

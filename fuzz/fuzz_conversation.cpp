@@ -77,8 +77,14 @@ Event decodeEvent(InputReader& input) {
         return event::InfoWindowClosed{};
     case 7:
         return event::WorkingWindowClosed{};
-    default:
+    case 8:
         return event::ChooseMethod{WorkingMethod(input.pick(int(WorkingMethod::Substitution) + 1))};
+    case 9:
+        return event::EquationEdit{input.text()};
+    case 10:
+        return event::SolveEquation{};
+    default:
+        return event::EquationClosed{};
     }
 }
 
@@ -116,6 +122,11 @@ std::string describe(const Event& event) {
         [](const event::ChooseMethod& choice) -> std::string {
             return "choose method " + std::to_string(int(choice.method));
         },
+        [](const event::EquationEdit& edit) -> std::string {
+            return "equation edited " + quoted(edit.text);
+        },
+        [](const event::SolveEquation&) -> std::string { return "solve equation"; },
+        [](const event::EquationClosed&) -> std::string { return "equation closed"; },
     };
     return std::visit(describeOne, event);
 }
@@ -159,6 +170,9 @@ std::string difference(const WindowModel& expected, const WindowModel& shown) {
     found.push_back(compare("working item", expected.workingEnabled(), shown.workingEnabled()));
     found.push_back(compare("working method", std::to_string(int(expected.workingMethod())),
                             std::to_string(int(shown.workingMethod()))));
+    found.push_back(compare("equation box", expected.equationOpen(), shown.equationOpen()));
+    found.push_back(compare("equation reading", expected.equationReading().message,
+                            shown.equationReading().message));
     for (const std::string& one : found)
         if (!one.empty())
             return one;

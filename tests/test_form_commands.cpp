@@ -4,6 +4,8 @@
 #include <QTest>
 
 #include "core/conversation/conversation.h"
+#include "core/conversation/reading_shown.h"
+#include "core/typing/equation_reading.h"
 
 // The window's commands on the plain model: layouts, input warnings and what they empty.
 class TestFormCommands : public QObject {
@@ -35,6 +37,12 @@ private:
             play(conversation.handle(event::Command{command, std::move(origin)}));
         }
         void run() { command(Command::Run); }
+        // The "Equation" box: opened, its text typed, and how the user leaves it.
+        void typeEquation(const QString& text, std::string origin = {}) {
+            command(Command::TypeEquation, std::move(origin));
+            play(conversation.handle(event::EquationEdit{text.toStdString()}));
+        }
+        void send(const Event& event) { play(conversation.handle(event)); }
         void choose(int option) { conversation.handle(event::Choose{option}); }
         void type(const QStringList& texts) {
             for (int index = 1; index <= texts.size(); ++index)
@@ -418,6 +426,164 @@ private slots:
         w.run();
         QVERIFY(
             QString::fromStdString(w.controls().workingText()).startsWith("Nothing is solved yet"));
+    }
+
+    // Typed as in the exercise book, an equation is solved by the pupil's own steps: its mode
+    // chosen, CHECK!, the coefficients written into the boxes, run; what cannot be read changes
+    // nothing.
+    void equationBox_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("option"); // 0: refused
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QString>("sentence");
+        // clang-format off
+        QTest::newRow("second degree")
+            << "x^2 - 3x + 2 = 0" << 1 << QStringList{"1", "-3", "2"} << "Two real roots. D= 1, x1= 2, x2= 1";
+        QTest::newRow("second degree, both sides")
+            << "x² = 3x - 2" << 1 << QStringList{"1", "-3", "2"} << "Two real roots. D= 1, x1= 2, x2= 1";
+        QTest::newRow("first degree")
+            << "2x - 4 = 0" << 1 << QStringList{"0", "2", "-4"} << "x1= 2";
+        QTest::newRow("complex roots")
+            << "x^2 + 2x + 5 = 0" << 1 << QStringList{"1", "2", "5"} << "No real roots. Comlpex roots: D= -16, x1= -1+2*i, x2= -1-2*i";
+        QTest::newRow("system on two lines")
+            << "x + y = 3\nx - y = 1" << 2 << QStringList{"1", "1", "3", "1", "-1", "1"} << "D= -2, D1= -4, D2= -2, x= 2, y= 1";
+        QTest::newRow("system on one line")
+            << "x + y = 3; x - y = 1" << 2 << QStringList{"1", "1", "3", "1", "-1", "1"} << "D= -2, D1= -4, D2= -2, x= 2, y= 1";
+        QTest::newRow("nothing typed") << "" << 0 << QStringList{} << "";
+        QTest::newRow("a third degree") << "x^3 = 1" << 0 << QStringList{} << "";
+        QTest::newRow("a bracket left open") << "3(x - 1 = 2" << 0 << QStringList{} << "";
+        // clang-format on
+    }
+
+    void equationBox() {
+        QFETCH(QString, typed);
+        QFETCH(int, option);
+        QFETCH(QStringList, boxes);
+        Window w;
+        // A system solved before: the box lays out its own mode over it.
+        start(w, 2);
+        w.type({"1", "1", "3", "1", "-1", "2"});
+        w.run();
+        const QString before = w.visible();
+        w.typeEquation(typed, "Text(2)");
+        QVERIFY(w.controls().equationOpen());
+        QCOMPARE(w.controls().equationReading().accepted, option != 0);
+        QVERIFY(!w.controls().equationReading().message.empty());
+        QCOMPARE(w.controls().focus(), std::string("EquationText"));
+        w.send(event::SolveEquation{});
+        QVERIFY(w.warnings.empty());
+        if (option == 0) {
+            QCOMPARE(w.replies.front(), Reply{show::Focus{"EquationText"}});
+            QVERIFY(w.controls().equationOpen());
+            QVERIFY(w.controls().option2Selected());
+            QCOMPARE(w.visible(), before);
+            QCOMPARE(w.text(6), QString("2"));
+            return;
+        }
+        QVERIFY(!w.controls().equationOpen());
+        QCOMPARE(w.controls().option1Selected(), option == 1);
+        QCOMPARE(w.controls().option2Selected(), option == 2);
+        // The layout is CHECK!'s: the other mode's boxes hidden and every box emptied first.
+        Window byHand;
+        start(byHand, option);
+        QCOMPARE(w.visible(), byHand.visible());
+        for (int index = 1; index <= boxes.size(); ++index)
+            QCOMPARE(w.text(index), boxes[index - 1]);
+        QCOMPARE(w.controls().focus(), std::string("Command1"));
+        QTEST(QString::fromStdString(w.controls().lastAnnouncement()), "sentence");
+        // The box keeps the equation for the next time.
+        w.command(Command::TypeEquation);
+        QCOMPARE(std::get<show::EquationWindow>(w.replies.front().front()).text,
+                 typed.toStdString());
+    }
+
+    // The working of a run from the box begins with how the text became the coefficients; a run
+    // from the boxes, CHECK! or clear fields leaves that out again.
+    void equationBoxStepsBeginTheWorking_data() {
+        QTest::addColumn<int>("after");
+        QTest::newRow("the box's own run") << int(Command::None);
+        QTest::newRow("run again") << int(Command::Run);
+        QTest::newRow("CHECK!") << int(Command::Check);
+        QTest::newRow("clear fields") << int(Command::ClearFields);
+    }
+
+    void equationBoxStepsBeginTheWorking() {
+        QFETCH(int, after);
+        const QString typed("3(x - 1) = x²");
+        const EquationReading reading = readEquation(typed.toStdString(), NumberLocale{});
+        if (!reading.accepted || reading.steps.empty())
+            QSKIP("the reader refuses the text");
+        Window w;
+        start(w, 1);
+        w.typeEquation(typed);
+        w.send(event::SolveEquation{});
+        if (Command(after) != Command::None)
+            w.command(Command(after));
+        w.command(Command::ShowWorking);
+        const std::string text = w.controls().workingText();
+        const bool stepsFirst = text.starts_with(reading.steps.front());
+        QCOMPARE(stepsFirst, Command(after) == Command::None);
+    }
+
+    // Cancel, Escape or its close box: the box goes, the focus back where it was, and nothing in
+    // the window changes; the text stays for the next time.
+    void equationBoxClosedUnused() {
+        Window w;
+        start(w, 1);
+        w.type({"1", "2", "1"});
+        w.run();
+        const QString before = w.visible() + w.text(1) + w.text(2) + w.text(3) + w.text(10);
+        w.typeEquation("x + y = 3; x - y = 1", "Text(3)");
+        w.send(event::EquationClosed{});
+        QCOMPARE(w.replies.front(), (Reply{show::EquationWindowClosed{}, show::Focus{"Text(3)"}}));
+        QCOMPARE(w.visible() + w.text(1) + w.text(2) + w.text(3) + w.text(10), before);
+        QVERIFY(w.controls().option1Selected());
+        // Closed, the box answers nothing.
+        QVERIFY(w.conversation.handle(event::SolveEquation{}).empty());
+        QVERIFY(w.conversation.handle(event::EquationEdit{"x = 1"}).empty());
+        w.command(Command::TypeEquation);
+        QCOMPARE(w.replies.front().front(), Effect{show::EquationWindow{"x + y = 3; x - y = 1"}});
+    }
+
+    // Where the box cannot read, the line that holds the place is quoted with the place marked,
+    // and the place counted as both front-ends count text.
+    void equationReadingMarksThePlace_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("place"); // bytes
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("quoted"); // before[marked]after
+        QTest::addColumn<int>("markStart");
+        QTest::addColumn<int>("markLength");
+        // clang-format off
+        QTest::newRow("inside one line")        << "3(x - 1 = 2" << 1 << 1 << "3[(]x - 1 = 2" << 1 << 1;
+        QTest::newRow("no length: the character there") << "x + * 2" << 4 << 0 << "x + [*] 2" << 4 << 1;
+        QTest::newRow("no length at the end")   << "x + " << 4 << 0 << "x + [ ]" << 4 << 0;
+        QTest::newRow("the second line")        << "x + y = 3\nx - z = 1" << 14 << 1 << "x - [z] = 1" << 14 << 1;
+        QTest::newRow("a mark over two lines")  << "x + y = 3\nx = 1\ny = 2" << 10 << 11 << "[x = 1]" << 10 << 11;
+        QTest::newRow("after a superscript two") << "x² + x³ = 0" << 6 << 3 << "x² + [x³] = 0" << 5 << 2;
+        QTest::newRow("after a character of two code units") << "\xF0\x9D\x91\xA5 = 1" << 0 << 4 << "[\xF0\x9D\x91\xA5] = 1" << 0 << 2;
+        QTest::newRow("past the end")           << "x = 1" << 9 << 2 << "x = 1[ ]" << 5 << 0;
+        // clang-format on
+    }
+
+    void equationReadingMarksThePlace() {
+        QFETCH(QString, text);
+        QFETCH(int, place);
+        QFETCH(int, length);
+        EquationReading reading;
+        reading.message = "refused";
+        reading.place = std::size_t(place);
+        reading.length = std::size_t(length);
+        const std::string bytes = text.toStdString();
+        const show::EquationReading shown = shownReading(bytes, reading);
+        QTEST(QString::fromStdString(shown.before + "[" + shown.marked + "]" + shown.after),
+              "quoted");
+        QTEST(shown.markStart, "markStart");
+        QTEST(shown.markLength, "markLength");
+        // A place counted in UTF-16 code units is a place in the text as Qt holds it.
+        QVERIFY(shown.markStart + shown.markLength <= text.size());
+        reading.accepted = true;
+        QCOMPARE(shownReading(bytes, reading).marked, std::string());
     }
 
     // The ways of working the open working offers: the run's kind's, the program's own first;

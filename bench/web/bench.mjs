@@ -5,8 +5,8 @@
 // the gzip-compressed size of the page's own files; the "run" click to results written and to
 // the next frame painted; "Show working" to its panel painted, and on its first opening in a page
 // just started, for x² - 3x + 2 and for the hardest exact working, by every method the panel
-// offers; and a megabyte pasted into a box, then "run" to its warning (as the desktop's
-// bench_run_window times them). Medians of many starts, with the quartiles between brackets; the
+// offers; a keystroke in a 200-character equation to its reading painted; and a megabyte pasted
+// into a box, then "run" to its warning (as the desktop's bench_run_window times them). Medians of many starts, with the quartiles between brackets; the
 // two pages alternate, each round in the other order; nothing fails on a slow machine.
 // Usage: node bench/web/bench.mjs [STARTS]; VELMORA_SITE names the built site, whose build folder
 // holds the minimal page's bench-site/; VELMORA_BASELINE_SITE, where set, an earlier build's site
@@ -341,6 +341,33 @@ async function timeRunBursts(page, option, boxes, bursts, clicks) {
     }, { option, boxes, bursts, clicks });
 }
 
+// A keystroke at the end of a 200-character equation in the "Equation" panel, from the input event
+// to the reading written under it and to the next frame painted: within one frame at 60 Hz.
+async function timeEquationReading(page, repeats) {
+    return page.evaluate(async (repeats) => {
+        const control = (name) => document.querySelector(`[data-name="${name}"]`);
+        const nextPaint = window.benchNextPaint;
+        control('Tools').click();
+        control('TypeEquation').click();
+        const text = control('EquationText');
+        if (!text) throw new Error('no equation panel');
+        text.value = `x^2${' + 2(x - 1)'.repeat(18)} = 0`;
+        text.dispatchEvent(new Event('input'));
+        const samples = { length: text.value.length, written: [], painted: [], reading: '' };
+        for (let i = 0; i < repeats; ++i) {
+            await nextPaint();
+            const start = performance.now();
+            text.value = i % 2 ? text.value.slice(0, -1) : `${text.value}1`;
+            text.dispatchEvent(new Event('input'));
+            samples.written.push(performance.now() - start);
+            samples.painted.push(await nextPaint() - start);
+        }
+        samples.reading = control('EquationReading').textContent;
+        control('CancelEquation').click();
+        return samples;
+    }, repeats);
+}
+
 // "run" clicks in this build's page and in an earlier build's, taking turns in rounds of each
 // case, so that both meet the same state of the machine.
 async function compareRuns(pages, rounds) {
@@ -394,6 +421,7 @@ try {
             rounds.push(await timeFirstWorking(browser, velmora.url, boxes));
         firstWorking.push({ name, rounds });
     }
+    const typing = await timeEquationReading(lastVelmora.page, 100);
     const pastes = {
         'letters': await timePastes(lastVelmora.page, 'abcdefghij', 10),
         'digits': await timePastes(lastVelmora.page, '1234567890', 10),
@@ -475,6 +503,10 @@ try {
             console.log(`| ${name} | ${method.name} | ${ms(run)} | ${ms(of('written'))} | ${ms(of('painted'))} | ${(of('painted') / run).toFixed(2)} |`);
         });
     }
+    console.log('| a keystroke in the "Equation" panel, 100 times | reading written | next frame painted | of a 16 ms frame |');
+    console.log('|---|---|---|---|');
+    console.log(`| ${typing.length} characters | ${ms(median(typing.written))} (max ${ms(Math.max(...typing.written))}) | ${ms(median(typing.painted))} [${quartiles(typing.painted).map((value) => value.toFixed(1)).join('–')}] | ${(median(typing.painted) / 16).toFixed(2)} |`);
+    console.log(`last reading: ${typing.reading}`);
     console.log('');
     console.log(`files: ${Object.entries(pageSizes).map(([file, size]) => `${file} ${size}`).join(', ')}`);
     console.log(`last system shown: y=${shown}`);

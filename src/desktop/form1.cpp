@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTimer>
@@ -28,6 +29,7 @@
 #include "core/design/panel_placement.h"
 #include "desktop/coloured_button.h"
 #include "desktop/design_style.h"
+#include "desktop/equation_window.h"
 #include "desktop/form3.h"
 #include "desktop/message_box.h"
 #include "desktop/system_locale.h"
@@ -384,7 +386,7 @@ auto Form1::drawing() {
                         [this](WorkingMethod method) { send(event::ChooseMethod{method}); });
                 m_working->showWorking(working);
                 m_working->adjustSize();
-                m_working->move(workingPlace(m_working->size()));
+                m_working->move(panelPlace(m_working));
                 m_working->show();
                 return;
             }
@@ -398,6 +400,34 @@ auto Form1::drawing() {
                 ->setToolTip(item.enabled ? QString::fromLatin1(workingMenu.statusTooltip)
                                           : QString());
         },
+        [this](const show::OptionSelected& selected) {
+            // As the pupil's click would, without reporting it back as one.
+            auto* option =
+                findChild<QRadioButton*>(QStringLiteral("Option%1").arg(selected.option));
+            const QSignalBlocker quiet(option);
+            option->setChecked(true);
+        },
+        [this](const show::EquationWindow& window) {
+            // One box, kept hidden while closed; it opens where the panels' rule says.
+            if (!m_equation)
+                m_equation = new EquationWindow(this, [this](const Event& event) { send(event); });
+            m_equation->showText(window.text);
+            if (!m_equation->isVisible()) {
+                m_equation->adjustSize();
+                m_equation->move(panelPlace(m_equation));
+            }
+            m_equation->bringToFront();
+        },
+        [this](const show::EquationReading& reading) {
+            if (m_equation)
+                m_equation->showReading(reading);
+        },
+        [this](const show::EquationWindowClosed& /*closed*/) {
+            // The main window takes the keyboard back, where the reply puts the focus next.
+            if (m_equation)
+                m_equation->hide();
+            activateWindow();
+        },
         [this](const show::End& /*end*/) {
             // Every window goes, the information window too.
             QApplication::closeAllWindows();
@@ -406,7 +436,8 @@ auto Form1::drawing() {
     };
 }
 
-QPoint Form1::workingPlace(QSize size) const {
+QPoint Form1::panelPlace(const QWidget* panel) const {
+    const QSize size = panel->size();
     const QRect main = frameGeometry();
     PanelRequest request;
     request.mainWindow = panelRect(main);
@@ -416,6 +447,10 @@ QPoint Form1::workingPlace(QSize size) const {
     // The window keeps its size: its content does not wrap.
     request.width = request.narrowest = size.width();
     request.height = size.height();
+    for (const QWidget* other :
+         {static_cast<const QWidget*>(m_working), static_cast<const QWidget*>(m_equation)})
+        if (other && other != panel && other->isVisible())
+            request.panels.push_back(panelRect(other->frameGeometry()));
     // A sheet leaves the coefficient boxes and "run" above it.
     request.keepVisibleBottom = main.top();
     for (const QWidget* control :

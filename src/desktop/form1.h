@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class EquationWindow;
 class Form3;
 class QMenu;
 class WorkingWindow;
@@ -69,8 +70,8 @@ private:
     void showContextMenu(QWidget* control, QMenu* menu, const QPoint& pos);
     // Opens the control's context menu at pos, and destroys it once closed.
     void execContextMenu(QWidget* control, QMenu* menu, const QPoint& pos);
-    // Where a new working window of this size opens, by the panels' rule.
-    QPoint workingPlace(QSize size) const;
+    // Where a new window of the program's own opens, by the panels' rule, beside the others.
+    QPoint panelPlace(const QWidget* panel) const;
 
     std::array<QLineEdit*, textCount + 1> m_texts{};         // index 0 unused
     std::array<QLabel*, labelCount + 1> m_labels{};          // index 0 unused
@@ -82,6 +83,7 @@ private:
     Conversation m_conversation;
     QPointer<Form3> m_form3;
     QPointer<WorkingWindow> m_working;
+    QPointer<EquationWindow> m_equation;
     bool m_workingEnabled = false;
     QPointer<QAction> m_workingItem; // Tools > Show working
 };

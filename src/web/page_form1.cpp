@@ -1,6 +1,7 @@
 #include "web/page_form1.h"
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -11,6 +12,7 @@
 #include "web/context_menu.h"
 #include "web/input/menu_bar.h"
 #include "web/page.h"
+#include "web/page_equation.h"
 #include "web/page_form3.h"
 #include "web/page_working.h"
 
@@ -378,9 +380,28 @@ auto PageForm1::drawing() {
                 .call<void>("setAttribute", val("aria-disabled"),
                             val(item.enabled ? "false" : "true"));
         },
+        [this](const show::OptionSelected& selected) {
+            // As the pupil's click would; set by the program, the page reports no change.
+            byName(m_window, "Option" + std::to_string(selected.option))["firstElementChild"].set(
+                "checked", true);
+        },
+        [this](const show::EquationWindow& window) {
+            if (!m_equation)
+                m_equation = std::make_unique<PageEquation>(
+                    m_window, [this](const Event& event) { send(event); });
+            m_equation->showText(window.text);
+            m_equation->raise();
+        },
+        [this](const show::EquationReading& reading) {
+            if (m_equation)
+                m_equation->showReading(reading);
+        },
+        // The text stays with the core, which shows it again when the box reopens.
+        [this](const show::EquationWindowClosed& /*closed*/) { m_equation.reset(); },
         [this](const show::End& end) {
             // A page cannot close itself: every window goes, and one line says so.
             m_boxes.remove();
+            m_equation.reset();
             m_form3.reset();
             m_working.reset();
             m_contextMenu.reset();
@@ -404,6 +425,9 @@ auto PageForm1::drawing() {
 val PageForm1::focusTarget(const std::string& name) const {
     // Once the program has ended, its window has gone: the way to start again stands instead.
     val control = name == show::End::startAgainName ? m_startAgain : byName(m_window, name);
+    // A panel's control, where the window has none of that name.
+    if (control.isNull() && !m_window.isNull() && !name.empty())
+        control = byName(page::document(), name);
     if (name.empty() || control.isNull())
         return val::null();
     // An option button's name is on its label; the radio inside takes the focus.

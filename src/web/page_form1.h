@@ -15,6 +15,7 @@
 
 class ContextMenu;
 struct MenuBarAction;
+class PageEquation;
 class PageForm3;
 class PageWorking;
 
@@ -88,6 +89,7 @@ private:
     // The status line's and the result boxes' context menu, and the working it opens.
     std::unique_ptr<ContextMenu> m_contextMenu;
     std::unique_ptr<PageWorking> m_working;
+    std::unique_ptr<PageEquation> m_equation;
     emscripten::val m_workingReturn = emscripten::val::null(); // where closing it goes back to
     bool m_raiseWorking = false;   // the working was asked for, not following a run
     bool m_keepPagesFocus = false; // the window was up before the program

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "core/design/main_window_design.h"
 #include "core/design/panel_placement.h"
 #include "web/page.h"
 
@@ -23,6 +24,16 @@ PanelRect rectOf(val element) {
 
 double within(double value, double low, double high) {
     return value > high ? (high < low ? low : high) : (value < low ? low : value);
+}
+
+// The coefficient boxes and "run", which a panel leaves in sight: the pupil changes one and runs
+// again while reading it.
+std::string coefficientsAndRun() {
+    std::string selector = ".box:not([readonly])";
+    for (const ControlDesign& row : mainWindowDesign().controls)
+        if (row.kind == ControlKind::PushButton && row.command == Command::Run)
+            selector += ", [data-name=\"" + std::string(row.name) + "\"]";
+    return selector;
 }
 
 } // namespace
@@ -88,7 +99,8 @@ void PagePanel::placeOver(val mainWindow) {
     m_panel["style"].set("top", px(top < 0 ? 0 : top));
 }
 
-void PagePanel::placeBeside(val mainWindow, val keptVisible, val widest) {
+void PagePanel::placeBeside(val mainWindow, val widest) {
+    const val keptVisible = mainWindow.call<val>("querySelectorAll", val(coefficientsAndRun()));
     const val body = page::document()["body"];
     page::append(body, m_panel);
     // Its size as it wants it, and the least width its content wraps to: the widest control

@@ -24,11 +24,10 @@ public:
     // Puts it on the page, over the middle of the main window, once its content is in.
     void placeOver(emscripten::val mainWindow);
     // Puts it on the page by the panels' rule, once its content is in: beside the main window,
-    // below it, or a sheet over the lower part of the view that leaves the controls in keptVisible
-    // above it, the page scrolling them into the view's upper part. It wraps its content down to
-    // the width of widest, which keeps its own.
-    void placeBeside(emscripten::val mainWindow, emscripten::val keptVisible,
-                     emscripten::val widest);
+    // below it, or a sheet over the lower part of the view that leaves the coefficient boxes and
+    // "run" above it, the page scrolling them into the view's upper part. It wraps its content
+    // down to the width of widest, which keeps its own.
+    void placeBeside(emscripten::val mainWindow, emscripten::val widest);
     // In front, whole on the screen wherever it was dragged or the page zoomed, its title bar
     // first, with the focus in the given control.
     void raise(emscripten::val focus);

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string>
 
-#include "core/design/main_window_design.h"
 #include "core/design/working_window_design.h"
 #include "web/context_menu.h"
 #include "web/page.h"
@@ -72,15 +71,6 @@ const char* markClass(FigureMark::Kind kind) {
 
 // The label's link to the list of ways of working; one panel at a time has it.
 constexpr const char* methodId = "working-method";
-
-// The coefficient boxes and "run": the pupil changes one and runs again while reading the working.
-std::string keptVisible() {
-    std::string selector = ".box:not([readonly])";
-    for (const ControlDesign& row : mainWindowDesign().controls)
-        if (row.kind == ControlKind::PushButton && row.command == Command::Run)
-            selector += ", [data-name=\"" + std::string(row.name) + "\"]";
-    return selector;
-}
 
 } // namespace
 
@@ -163,8 +153,7 @@ void PageWorking::show(const show::Working& working) {
     drawGraph(*working.figure);
     // Placed once it has its size: the graph's comes with the first working.
     if (!m_placed) {
-        m_panel.placeBeside(m_mainWindow,
-                            m_mainWindow.call<val>("querySelectorAll", val(keptVisible())), m_text);
+        m_panel.placeBeside(m_mainWindow, m_text);
         m_placed = true;
     }
 }

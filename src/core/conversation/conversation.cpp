@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/conversation/overloaded.h"
+#include "core/conversation/recorder.h"
 #include "core/design/message_boxes.h"
 #include "core/numbers/trimmed.h"
 #include "core/solving/form_commands.h"
@@ -11,14 +12,6 @@
 #include "core/working/working.h"
 
 namespace {
-
-// The name of the button that sends a command, where the focus returns after its box.
-std::string buttonOf(Command command) {
-    for (const ControlDesign& row : mainWindowDesign().controls)
-        if (row.command == command)
-            return row.name;
-    return {};
-}
 
 // The list of ways a run's kind offers, which keeps the way chosen for it.
 std::vector<WorkingMethod> kindOf(const std::vector<MethodChoice>& methods) {
@@ -48,48 +41,6 @@ Reply ending() {
 
 } // namespace
 
-// The window as the commands see it: reads from the model, writes into the reply.
-class Conversation::Recorder : public Controls {
-public:
-    Recorder(const WindowModel& window, const TextMeasure& measure)
-        : m_window(window), m_measure(measure) {
-        // A run's reply has about twenty effects: grown step by step, it would be copied five
-        // times.
-        reply.reserve(32);
-    }
-
-    Reply reply;
-
-    std::string text(int index) const override { return m_window.text(index); }
-    bool option1Selected() const override { return m_window.option1Selected(); }
-    bool option2Selected() const override { return m_window.option2Selected(); }
-
-    void setText(int index, std::string_view text) override {
-        // A result wider than its box offers its whole text, so that a cut exponent or "*i"
-        // is never missed.
-        // The coefficient boxes are only ever emptied here.
-        const bool cut = index >= role::determinantBox && !text.empty() &&
-                         m_measure.textWidth(index, text) > m_measure.room(index);
-        reply.push_back(show::Text{index, std::string(text), cut ? std::string(text) : ""});
-    }
-    void setTextVisible(int index, bool visible) override {
-        reply.push_back(show::TextVisible{index, visible});
-    }
-    void setCaption(int index, std::string_view caption) override {
-        reply.push_back(show::Caption{index, std::string(caption)});
-    }
-    void setLabelVisible(int index, bool visible) override {
-        reply.push_back(show::LabelVisible{index, visible});
-    }
-    void setCommandEnabled(int index, bool enabled) override {
-        reply.push_back(show::CommandEnabled{index, enabled});
-    }
-
-private:
-    const WindowModel& m_window;
-    const TextMeasure& m_measure;
-};
-
 Conversation::Conversation(const TextMeasure* measure)
     : m_measure(measure ? *measure : m_estimate) {}
 
@@ -118,6 +69,9 @@ Reply Conversation::handle(const Event& event) {
             m_workingOpen = false;
             return Reply{};
         },
+        [this](const event::EquationEdit& edit) { return editEquation(edit.text); },
+        [this](const event::SolveEquation& /*solve*/) { return solveEquation(); },
+        [this](const event::EquationClosed& /*closed*/) { return closeEquation(); },
         [this](const event::ChooseMethod& choice) { return chooseMethod(choice.method); },
     };
     Reply reply = std::visit(answerTo, event);
@@ -135,6 +89,13 @@ Reply Conversation::load() {
     return deliver(std::move(window.reply));
 }
 
+std::string Conversation::buttonOf(Command command) {
+    for (const ControlDesign& row : mainWindowDesign().controls)
+        if (row.command == command)
+            return row.name;
+    return {};
+}
+
 Reply Conversation::command(Command command, std::string_view origin) {
     if (m_window.ended() || m_boxOpen)
         return {};
@@ -146,10 +107,7 @@ Reply Conversation::command(Command command, std::string_view origin) {
     case Command::Run:
         break;
     case Command::Check:
-        if (m_window.option1Selected() || m_window.option2Selected())
-            m_layoutResults = m_window.option1Selected() ? &equationResults : &systemResults;
-        checkLayout(window, m_vars);
-        m_lastRun = RunOutcome{};
+        layOut(window);
         followWithWorking(window.reply);
         // The user starts typing where the tab order starts; with no option chosen there is no
         // box to type in.
@@ -159,6 +117,7 @@ Reply Conversation::command(Command command, std::string_view origin) {
     case Command::ClearFields:
         clearFields(window, m_vars);
         m_lastRun = RunOutcome{};
+        m_typedSteps.clear();
         followWithWorking(window.reply);
         break;
     case Command::Exit:
@@ -191,12 +150,21 @@ Reply Conversation::command(Command command, std::string_view origin) {
     return deliver(std::move(window.reply));
 }
 
+void Conversation::layOut(Recorder& window) {
+    if (m_window.option1Selected() || m_window.option2Selected())
+        m_layoutResults = m_window.option1Selected() ? &equationResults : &systemResults;
+    checkLayout(window, m_vars);
+    m_lastRun = RunOutcome{};
+    m_typedSteps.clear();
+}
+
 void Conversation::readNumberLocale() {
     if (m_readLocale)
         m_locale = std::exchange(m_readLocale, nullptr)();
 }
 
-Reply Conversation::run() {
+Reply Conversation::run(std::vector<std::string> typedSteps) {
+    m_typedSteps = std::move(typedSteps);
     readNumberLocale();
     Recorder window(m_window, m_measure);
     runCommand(
@@ -235,10 +203,6 @@ Reply Conversation::answer(BoxButton button) {
     return deliver(std::move(rest));
 }
 
-Reply Conversation::typeEquation() {
-    return {};
-}
-
 Reply Conversation::chooseMethod(WorkingMethod method) {
     if (m_window.ended() || m_boxOpen)
         return {};
@@ -271,7 +235,7 @@ void Conversation::followWithWorking(Reply& reply) const {
     show::Working working;
     working.methods = workingMethods(m_lastRun);
     working.method = methodFor(working.methods);
-    working.text = makeWorking(m_lastRun, m_locale, working.method).text();
+    working.text = makeWorking(m_lastRun, m_locale, working.method, m_typedSteps).text();
     working.figure = std::make_shared<const Figure>(makeFigure(m_lastRun, m_locale));
     reply.push_back(std::move(working));
 }

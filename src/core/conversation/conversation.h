@@ -45,13 +45,23 @@ private:
     class Recorder;
     enum class Question { None, Quit };
 
+    // The name of the button that sends a command, where the focus returns after its box.
+    static std::string buttonOf(Command command);
     // The program starts: the welcome box, then the window laid out for its first use.
     Reply load();
     Reply command(Command command, std::string_view origin);
-    Reply run();
-    Reply answer(BoxButton button);
-    // An equation typed as the pupil writes it.
+    // "CHECK!": the boxes of the chosen mode laid out and emptied.
+    void layOut(Recorder& window);
+    // typedSteps: the rearranging of the typed equation the run solves; none from the boxes.
+    Reply run(std::vector<std::string> typedSteps = {});
+    // The "Equation" box: opened with the text it kept, read as it is typed, solved in the main
+    // window as the pupil would by hand, or closed with nothing changed.
     Reply typeEquation();
+    Reply editEquation(std::string text);
+    Reply solveEquation();
+    Reply closeEquation();
+    show::EquationReading readTypedEquation();
+    Reply answer(BoxButton button);
     // The way the working is made for runs of this kind from now on, where it applies.
     Reply chooseMethod(WorkingMethod method);
     // The way the working of a run offering these methods is made: the one last chosen for them
@@ -85,4 +95,9 @@ private:
     // first-degree one and a system each keep their own while the program runs.
     std::map<std::vector<WorkingMethod>, WorkingMethod> m_chosenMethods;
     const ResultCaptions* m_layoutResults = nullptr; // the layout CHECK! laid out, if any
+    std::string m_equationText;   // kept while the program runs, shown again when reopened
+    std::string m_equationOrigin; // where the focus goes back when the box closes unused
+    // The rearranging of the typed equation the last run solved, for the start of its working;
+    // empty where the run came from the boxes.
+    std::vector<std::string> m_typedSteps;
 };

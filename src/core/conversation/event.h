@@ -42,9 +42,17 @@ struct ChooseMethod {
 struct WindowClosed {};
 struct InfoWindowClosed {};
 struct WorkingWindowClosed {};
+// The "Equation" box: its text edited, as it happens; "Solve" or Enter; "Cancel", Escape or its
+// close box.
+struct EquationEdit {
+    std::string text;
+};
+struct SolveEquation {};
+struct EquationClosed {};
 
 } // namespace event
 
 using Event = std::variant<event::Load, event::Command, event::Answer, event::Edit, event::Choose,
                            event::WindowClosed, event::InfoWindowClosed, event::WorkingWindowClosed,
-                           event::ChooseMethod>;
+                           event::ChooseMethod, event::EquationEdit, event::SolveEquation,
+                           event::EquationClosed>;

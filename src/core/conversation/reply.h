@@ -106,6 +106,33 @@ struct WorkingItem {
     bool enabled;
     friend bool operator==(const WorkingItem&, const WorkingItem&) = default;
 };
+// An option button chosen by the program, as the pupil would click it: the "Equation" box solves
+// what it reads in the mode it reads.
+struct OptionSelected {
+    int option;
+    friend bool operator==(const OptionSelected&, const OptionSelected&) = default;
+};
+// The "Equation" box, opened if it is not, and brought to the front, with its text as the pupil
+// left it.
+struct EquationWindow {
+    std::string text;
+    friend bool operator==(const EquationWindow&, const EquationWindow&) = default;
+};
+// What the "Equation" box reads in its text, or in plain words what it cannot read. Shown under
+// the text and given to a screen reader as the text box's description, not spoken as it changes.
+struct EquationReading {
+    bool accepted = false;
+    std::string message;
+    // Where it cannot read: the line holding the place, cut around it, to show it marked; empty
+    // where it reads.
+    std::string before, marked, after;
+    // The place in the whole text, counted in UTF-16 code units as both front-ends count text.
+    int markStart = 0, markLength = 0;
+    friend bool operator==(const EquationReading&, const EquationReading&) = default;
+};
+struct EquationWindowClosed {
+    friend bool operator==(const EquationWindowClosed&, const EquationWindowClosed&) = default;
+};
 // The program has ended. A front-end that cannot close itself shows the line and a way to start
 // again, named startAgainName, where the focus goes next.
 struct End {
@@ -117,8 +144,10 @@ struct End {
 
 } // namespace show
 
-using Effect = std::variant<show::Text, show::TextVisible, show::Caption, show::LabelVisible,
-                            show::CommandEnabled, show::Box, show::Focus, show::BoxName,
-                            show::Announcement, show::Window, show::InfoWindow,
-                            show::InfoWindowBack, show::Working, show::WorkingItem, show::End>;
+using Effect =
+    std::variant<show::Text, show::TextVisible, show::Caption, show::LabelVisible,
+                 show::CommandEnabled, show::Box, show::Focus, show::BoxName, show::Announcement,
+                 show::Window, show::InfoWindow, show::InfoWindowBack, show::Working,
+                 show::WorkingItem, show::OptionSelected, show::EquationWindow,
+                 show::EquationReading, show::EquationWindowClosed, show::End>;
 using Reply = std::vector<Effect>;

@@ -33,9 +33,19 @@ void WindowModel::follow(const Effect& effect) {
             m_workingMethod = working.method;
         },
         [this](const show::WorkingItem& item) { m_workingEnabled = item.enabled; },
+        [this](const show::OptionSelected& selected) {
+            if (selected.option == 1)
+                selectOption1();
+            else
+                selectOption2();
+        },
+        [this](const show::EquationWindow& /*window*/) { m_equationOpen = true; },
+        [this](const show::EquationReading& reading) { m_equationReading = reading; },
+        [this](const show::EquationWindowClosed& /*closed*/) { m_equationOpen = false; },
         [this](const show::End& /*end*/) {
             m_ended = true;
             m_windowShown = false;
+            m_equationOpen = false;
             m_focus.clear();
         },
     };

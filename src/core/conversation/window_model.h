@@ -30,6 +30,9 @@ public:
     // The ways of working it last offered, and the one it was worked by.
     const std::vector<MethodChoice>& workingMethods() const { return m_workingMethods; }
     WorkingMethod workingMethod() const { return m_workingMethod; }
+    // The "Equation" box: whether it is open, and its reading as last shown.
+    bool equationOpen() const { return m_equationOpen; }
+    const show::EquationReading& equationReading() const { return m_equationReading; }
 
 private:
     std::array<std::string, textCount + 1> m_wholeTexts; // index 0 unused
@@ -42,4 +45,6 @@ private:
     bool m_workingEnabled = false;
     std::vector<MethodChoice> m_workingMethods;
     WorkingMethod m_workingMethod = WorkingMethod::Formula;
+    bool m_equationOpen = false;
+    show::EquationReading m_equationReading{};
 };

@@ -113,9 +113,12 @@ std::vector<MethodChoice> workingMethods(const RunOutcome& outcome) {
     return methodsFor(outcome, facts);
 }
 
-Working makeWorking(const RunOutcome& outcome, const NumberLocale& locale, WorkingMethod method) {
+Working makeWorking(const RunOutcome& outcome, const NumberLocale& locale, WorkingMethod method,
+                    const std::vector<std::string>& typedSteps) {
     Working working;
     Writer out(working);
+    for (const std::string& step : typedSteps)
+        out.add(Kind::Step, step);
     if (outcome.mode == RunOutcome::Mode::None) {
         out.add(Kind::Note, "Nothing is solved yet: type the coefficients and press \"run\".");
         return working;

@@ -53,7 +53,7 @@ enum class WorkingMethod {
 // this run (factoring where the roots are not rational).
 struct MethodChoice {
     WorkingMethod method;
-    std::string name;   // "The formula", "Factoring", ...
+    std::string name; // "The formula", "Factoring", ...
     bool applies = true;
     std::string reason; // why it does not apply; empty where it does
     friend bool operator==(const MethodChoice&, const MethodChoice&) = default;
@@ -63,6 +63,8 @@ struct MethodChoice {
 std::vector<MethodChoice> workingMethods(const RunOutcome& outcome);
 
 // The working in the user's number form, by the method chosen; a method that does not apply
-// falls back to the first of the kind.
+// falls back to the first of the kind. typedSteps: how a typed equation became the coefficients
+// run, which the working begins with.
 Working makeWorking(const RunOutcome& outcome, const NumberLocale& locale = {},
-                    WorkingMethod method = WorkingMethod::Formula);
+                    WorkingMethod method = WorkingMethod::Formula,
+                    const std::vector<std::string>& typedSteps = {});
