@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "core/numbers/decimals.h"
 #include "core/numbers/numbers.h"
 #include "fuzz_support.h"
 
@@ -133,6 +134,27 @@ void checkDouble(double value, const NumberLocale& locale) {
             });
 }
 
+// The exact value of a reading, written out in full and read again, is the same value: every
+// typed number is a terminating decimal, and the working may quote it in a box.
+void checkExactValue(const CoefficientReading& reading, std::string_view text) {
+    require(reading.exact.has_value() !=
+                (reading.exactTooLong || reading.verdict != CoefficientReading::Verdict::Number),
+            "a number taken has an exact value or is too long for one",
+            [&] { return quoted(text); });
+    if (!reading.exact)
+        return;
+    const std::optional<std::string> written = terminatingDecimal(*reading.exact);
+    require(written.has_value(), "the exact value of a typed number is a terminating decimal",
+            [&] { return quoted(text) + " is exactly " + reading.exact->text(); });
+    const CoefficientReading again = coefficientReading(*written, english);
+    require(again.exact && *again.exact == *reading.exact,
+            "an exact value written out reads as the same value", [&] {
+                return quoted(text) + " is exactly " + reading.exact->text() + ", written " +
+                       quoted(*written) + " reads " +
+                       (again.exact ? again.exact->text() : std::string("no exact value"));
+            });
+}
+
 // The reading of a coefficient against the number the text means, worked out apart from it in
 // every rule of the user's form: a text is read as a number exactly when it means one, and as
 // that number; it is ambiguous exactly when it reads as two different numbers.
@@ -163,6 +185,7 @@ void checkCoefficient(std::string_view text, const NumberLocale& locale) {
             about);
     if (read && meant)
         require(*read == *meant, "a coefficient is read as the number its text means", about);
+    checkExactValue(reading, text);
 }
 
 // Val against the C library's reader, on texts IsNumeric accepts in the English locale that use

@@ -6,7 +6,9 @@ set -euo pipefail
 packages=()
 for purpose in "$@"; do
     case "$purpose" in
-    run) packages+=(g++ cmake ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core) ;;
+    # The program: Qt, and Boost's headers for the exact arithmetic of the working.
+    run) packages+=(g++ cmake ninja-build qt6-base-dev libboost-dev fonts-liberation
+        fonts-dejavu-core) ;;
     # Building the Debian package: cpack's DEB generator with dpkg-shlibdeps, which needs file.
     package) packages+=(dpkg-dev file lintian) ;;
     # The tests: Xvfb and two window managers for the X sessions, Qt's private headers for the
@@ -19,13 +21,13 @@ for purpose in "$@"; do
         binutils-mingw-w64-x86-64 cpp locales) ;;
     # The formatting check, before anything is built.
     format) packages+=(clang-format-14 git) ;;
-    fuzz) packages+=(clang-14 libclang-rt-14-dev cmake ninja-build) ;;
-    # The page: Emscripten, Python for its icon, g++ for the native run of the conversion table,
-    # Chromium for its tests, the fonts it asks for. Node and npm come from Debian only where
-    # none is installed: Debian's nodejs conflicts with NodeSource's.
+    fuzz) packages+=(clang-14 libclang-rt-14-dev cmake ninja-build libboost-dev) ;;
+    # The page: Emscripten, Boost's headers, Python for its icon, g++ for the native run of the
+    # conversion table, Chromium for its tests, the fonts it asks for. Node and npm come from
+    # Debian only where none is installed: Debian's nodejs conflicts with NodeSource's.
     web)
-        packages+=(emscripten python3 g++ cmake ninja-build chromium fonts-liberation
-            fonts-dejavu-core)
+        packages+=(emscripten libboost-dev python3 g++ cmake ninja-build chromium
+            fonts-liberation fonts-dejavu-core)
         command -v node >/dev/null || packages+=(nodejs)
         command -v npm >/dev/null || packages+=(npm)
         ;;

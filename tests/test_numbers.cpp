@@ -600,6 +600,8 @@ private slots:
         QTest::newRow("square of a large prime") << "9223371994482243049" << "3037000493" << "1";
         QTest::newRow("two large primes") << "18446743979220271189" << "1" << "18446743979220271189";
         QTest::newRow("large prime times a square") << "38654705619" << "3" << "4294967291";
+        QTest::newRow("a square the search finds in two parts") << "7682900663963684711" << "2092759" << "1754231";
+        QTest::newRow("the larger of three primes squared") << "1929835376277135289" << "1245017" << "1245001";
         QTest::newRow("hardest 64-bit discriminant") << "8345454415162983901" << "1" << "8345454415162983901";
         QTest::newRow("small primes bring it under 64 bits") << "3626777458843887524118528" << "1099511627776" << "3";
         QTest::newRow("square of a 61-bit prime, times 3") << "15950735949418990461010626668081971203" << "2305843009213693951" << "3";

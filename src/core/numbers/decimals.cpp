@@ -91,10 +91,15 @@ BigInt floorDivide(const BigInt& n, const BigInt& d) {
     return quotient;
 }
 
+// base^exponent, for a base of 2 or 10 and exponent >= 0.
+BigInt power(int base, int exponent) {
+    return base == 2 ? BigInt(BigInt(1) << exponent) : powerOfTen(exponent);
+}
+
 // floor(x * base^m) for a real surd x >= 0.
 BigInt floorScaled(const Surd& x, int base, int m) {
     BigInt a = x.a, b = x.b, c = x.c;
-    const BigInt scale = pow(BigInt(base), unsigned(m >= 0 ? m : -m));
+    const BigInt scale = power(base, m >= 0 ? m : -m);
     if (m >= 0) {
         a *= scale;
         b *= scale;
@@ -143,7 +148,7 @@ Rational nearestWithDigits(const Surd& realValue, int base, int digits) {
     divide_qr(floorScaled(size, base, m + 1), BigInt(base), rounded, next);
     if (next * 2 >= base)
         ++rounded;
-    const BigInt scale = pow(BigInt(base), unsigned(m >= 0 ? m : -m));
+    const BigInt scale = power(base, m >= 0 ? m : -m);
     const Rational value = m >= 0 ? Rational::of(rounded, scale) : Rational::of(rounded * scale, 1);
     return sign < 0 ? -value : value;
 }

@@ -197,11 +197,13 @@ std::optional<Rational> exactRadix(std::string_view digits, int base) {
         value = value * base + digitValue(c);
     if (significantDigits(decimalText(value)) > longestExact)
         return std::nullopt;
-    switch (radixWidth(digits.size(), base, value.convert_to<double>())) {
+    // Only literals of at most 32 bits have a width, so the value need not be exact beyond.
+    const auto low = value.convert_to<std::uint64_t>();
+    switch (radixWidth(digits.size(), base, double(low))) {
     case 16:
-        return Rational(std::int16_t(value.convert_to<std::uint16_t>()));
+        return Rational(std::int16_t(std::uint16_t(low)));
     case 32:
-        return Rational(std::int32_t(value.convert_to<std::uint32_t>()));
+        return Rational(std::int32_t(std::uint32_t(low)));
     default:
         return Rational::of(value, 1);
     }
