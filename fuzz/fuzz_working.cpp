@@ -218,9 +218,12 @@ std::pair<std::string_view, std::string_view> shownParts(std::string_view shown)
     return {shown, {}};
 }
 
-// Whether a decimal is the exact value rounded to the digits shown, a Single's 7 or a double's 15.
+// Whether a decimal shows the exact value as well as a number of the given precision can: the
+// exact value rounded to the digits shown, or the nearest number of that precision written out.
 bool showsExactly(const Surd& exact, std::string_view shown, bool single) {
-    return roundsTo(exact, shown, single ? 7 : 15);
+    const int digits = single ? 7 : 15;
+    return roundsTo(exact, shown, digits) ||
+           roundsTo(nearestBinary(exact, single ? 24 : 53), shown, digits);
 }
 
 Surd realSurd(const BigInt& a, const BigInt& b, const BigInt& c, const BigInt& r) {

@@ -63,6 +63,10 @@ private:
         return boxes;
     }
 
+    static NumberLocale localeNamed(const QString& name) {
+        return name == "de" ? NumberLocale{",", ".", "€"} : NumberLocale{};
+    }
+
     static WorkingMethod methodNamed(const QString& name) {
         static const std::map<QString, WorkingMethod> methods{
             {"formula", WorkingMethod::Formula},
