@@ -63,10 +63,6 @@ private:
         return boxes;
     }
 
-    static NumberLocale localeNamed(const QString& name) {
-        return name == "de" ? NumberLocale{",", ".", "€"} : NumberLocale{};
-    }
-
     static WorkingMethod methodNamed(const QString& name) {
         static const std::map<QString, WorkingMethod> methods{
             {"formula", WorkingMethod::Formula},

@@ -120,7 +120,7 @@ BigInt floorScaled(const Surd& x, int base, int m) {
 // The number of `digits` digits in `base` nearest to a real surd value; a tie rounds away from
 // zero.
 Rational nearestWithDigits(const Surd& realValue, int base, int digits) {
-    const int sign = signOfDifference(realValue, 0);
+    const int sign = realValue.r < 0 ? 0 : signOfDifference(realValue, 0);
     if (sign == 0 || digits < 1)
         return 0;
     Surd size = realValue;

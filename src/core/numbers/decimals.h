@@ -26,6 +26,7 @@ std::optional<std::string> terminatingDecimal(const Rational& value);
 // The decimal of `significantDigits` digits nearest to a real surd value; a tie rounds away
 // from zero.
 Rational nearestDecimal(const Surd& realValue, int significantDigits);
-// The number of `significantBits` binary digits nearest to a real surd value, whatever its
-// power of two: 53 bits give the double a correctly rounded computation ends at, 24 a Single's.
+// The number of `significantBits` binary digits nearest to a real surd value (0 for an imaginary
+// one), whatever its power of two: 53 bits give the double a correctly rounded computation ends
+// at, 24 a Single's.
 Rational nearestBinary(const Surd& realValue, int significantBits);
