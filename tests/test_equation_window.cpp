@@ -44,7 +44,15 @@ private:
         for (const QString& line : typed.split('|')) {
             if (line != typed.section('|', 0, 0))
                 QTest::keyClick(text(), Qt::Key_Return, Qt::ShiftModifier);
-            QTest::keyClicks(text(), line);
+            // QTest types ASCII keys only: "−" and "²" come as a key's text, as an input method
+            // sends them.
+            for (const QChar character : line) {
+                if (character.unicode() < 0x80)
+                    QTest::keyClick(text(), character.toLatin1());
+                else
+                    QTest::sendKeyEvent(QTest::Click, text(), Qt::Key_unknown, QString(character),
+                                        Qt::NoModifier);
+            }
         }
     }
 
@@ -76,6 +84,10 @@ private slots:
         QTest::newRow("first degree, Solve")  << "2x = 4" << true << "Option1" << "0|2|-4" << "2|";
         QTest::newRow("system on two lines, Enter") << "x + y = 3|x - y = 1" << false << "Option2" << "1|1|3|1|-1|1" << "2|1";
         QTest::newRow("system on one line, Solve") << "x + y = 3; x - y = 1" << true << "Option2" << "1|1|3|1|-1|1" << "2|1";
+        QTest::newRow("brackets on the left, a square on the right") << "3(x − 1) = x²" << true << "Option1" << "1|-3|3" << "1.5+0.866025403784439*i |1.5-0.866025403784439*i ";
+        QTest::newRow("fractions cleared") << "x/2 + 1/3 = 0" << false << "Option1" << "0|3|2" << "-0.6666667|";
+        QTest::newRow("a product of brackets") << "(x − 1)(x + 2) = 4" << true << "Option1" << "1|1|-6" << "2|-3";
+        QTest::newRow("the exercise book's system") << "2x + 3y = 8; x − y = 1" << false << "Option2" << "2|3|8|1|-1|1" << "2.2|1.2";
         // clang-format on
     }
 

@@ -35,6 +35,34 @@ const solved = [
     { name: 'system on one line, Solve', typed: 'x + y = 3; x - y = 1', key: 'Solve', option: 'Option2', boxes: ['1', '1', '3', '1', '-1', '1'], x: ['2', '1'] },
 ];
 
+// The exercise book's equations, in English and in German, solved from the Tools menu with the
+// rearranging at the top of the working.
+const exercises = [
+    { locale: 'en-US', typed: '3(x − 1) = x²', option: 'Option1', boxes: ['1', '-3', '3'], first: 'Typed: 3(x − 1) = x²', step: 'Expanding: 3x - 3 = x²' },
+    { locale: 'en-US', typed: 'x/2 + 1/3 = 0', option: 'Option1', boxes: ['0', '3', '2'], first: 'Typed: x/2 + 1/3 = 0', step: 'Multiplying by 6, the least common denominator, to clear the fractions: 3x + 2 = 0' },
+    { locale: 'en-US', typed: '(x − 1)(x + 2) = 4', option: 'Option1', boxes: ['1', '1', '-6'], first: 'Typed: (x − 1)(x + 2) = 4', step: 'Expanding: x² + 2x - x - 2 = 4' },
+    { locale: 'en-US', typed: '2x + 3y = 8; x − y = 1', option: 'Option2', boxes: ['2', '3', '8', '1', '-1', '1'], first: 'Typed: 2x + 3y = 8; x − y = 1' },
+    { locale: 'de-DE', typed: 'x/2 + 1/3 = 0', option: 'Option1', boxes: ['0', '3', '2'], first: 'Typed: x/2 + 1/3 = 0', step: 'Expanding: 0,5x + 1/3 = 0' },
+    { locale: 'de-DE', typed: '0,5(x − 1)(x + 2) = 2', option: 'Option1', boxes: ['0,5', '0,5', '-3'], first: 'Typed: 0,5(x − 1)(x + 2) = 2' },
+];
+
+for (const row of exercises) {
+    test(`from the exercise book (${row.locale}): ${row.typed}`, async () => {
+        const { page } = await session.start({ locale: row.locale });
+        await typeEquation(page, row.typed);
+        await control(page, 'SolveEquation').click();
+        await control(page, 'TypeEquationWindow').waitFor({ state: 'detached' });
+        assert.equal(await control(page, row.option).locator('input').isChecked(), true);
+        for (const [at, text] of row.boxes.entries())
+            assert.equal(await control(page, `Text(${at + 1})`).inputValue(), text, `Text(${at + 1})`);
+        await control(page, 'Tools').click();
+        await page.locator('.menubar [data-name="ShowWorking"]').click();
+        const lines = (await control(page, 'WorkingText').inputValue()).split('\n');
+        assert.equal(lines[0], row.first);
+        if (row.step) assert.ok(lines.includes(row.step), lines.join('\n'));
+    });
+}
+
 for (const row of solved) {
     test(`solved in the main window: ${row.name}`, async () => {
         const { page } = await session.start();
