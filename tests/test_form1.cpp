@@ -328,8 +328,9 @@ void TestForm1::menus_data() {
                           << "&File" << QStringList{"Exit"} << QStringList{"&Exit"}
                           << QStringList{};
     QTest::newRow("Tools") << 1 << "Tools"
-                           << "&Tools" << QStringList{"ShowWorking", "TypeEquation"}
-                           << QStringList{"Show working", "&Type an equation\u2026"}
+                           << "&Tools" << QStringList{"ShowWorking", "TypeEquation", "Practice"}
+                           << QStringList{"Show working", "&Type an equation\u2026",
+                                          "&Practice\u2026"}
                            << QStringList{"ShowWorking"};
     QTest::newRow("Help") << 2 << "Help"
                           << "&Help" << QStringList{"About"} << QStringList{"&About"}

@@ -130,18 +130,18 @@ private slots:
             << press("ArrowDown", "", "ArrowDown", "BUTTON", "ShowWorking") << 1
             << kept(Bar::FocusItem, 1, 1);
         QTest::newRow("Down from the last item, round to the first")
-            << press("ArrowDown", "", "ArrowDown", "BUTTON", "TypeEquation") << 1
+            << press("ArrowDown", "", "ArrowDown", "BUTTON", "Practice") << 1
             << kept(Bar::FocusItem, 1, 0);
         QTest::newRow("Up from the first item, round to the last")
             << press("ArrowUp", "", "ArrowUp", "BUTTON", "ShowWorking") << 1
-            << kept(Bar::FocusItem, 1, 1);
+            << kept(Bar::FocusItem, 1, 2);
         QTest::newRow("End in Tools")
-            << press("End", "", "End", "BUTTON", "ShowWorking") << 1 << kept(Bar::FocusItem, 1, 1);
+            << press("End", "", "End", "BUTTON", "ShowWorking") << 1 << kept(Bar::FocusItem, 1, 2);
         QTest::newRow("Home in Tools") << press("Home", "", "Home", "BUTTON", "TypeEquation") << 1
                                        << kept(Bar::FocusItem, 1, 0);
         QTest::newRow("Up on no item, to the last")
             << press("ArrowUp", "", "ArrowUp", "BUTTON", "Tools") << 1
-            << kept(Bar::FocusItem, 1, 1);
+            << kept(Bar::FocusItem, 1, 2);
         QTest::newRow("Down on no item, to the first")
             << press("ArrowDown", "", "ArrowDown", "BUTTON", "Tools") << 1
             << kept(Bar::FocusItem, 1, 0);

@@ -428,6 +428,7 @@ auto Form1::drawing() {
                 m_equation->hide();
             activateWindow();
         },
+        [](const show::PracticeWindow& /*window*/) {},
         [this](const show::End& /*end*/) {
             // Every window goes, the information window too.
             QApplication::closeAllWindows();

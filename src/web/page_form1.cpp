@@ -398,6 +398,7 @@ auto PageForm1::drawing() {
         },
         // The text stays with the core, which shows it again when the box reopens.
         [this](const show::EquationWindowClosed& /*closed*/) { m_equation.reset(); },
+        [](const show::PracticeWindow& /*window*/) {},
         [this](const show::End& end) {
             // A page cannot close itself: every window goes, and one line says so.
             m_boxes.remove();

@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "core/design/control_model.h"
 #include "core/solving/form_commands.h"
 #include "core/working/figure.h"
 #include "core/working/working.h"
@@ -64,24 +63,6 @@ std::string lowered(std::string text) {
     return text;
 }
 
-// "run" with the texts typed into the main window, laid out for their number.
-RunOutcome run(const std::vector<std::string>& texts, const NumberLocale& locale) {
-    ControlModel controls;
-    FormVariables vars;
-    hideControlsOnLoad(controls, vars);
-    if (texts.size() == 6)
-        controls.selectOption2();
-    else
-        controls.selectOption1();
-    checkLayout(controls, vars);
-    for (std::size_t index = 0; index < texts.size(); ++index)
-        controls.setText(int(index) + 1, texts[index]);
-    RunOutcome outcome;
-    runCommand(
-        controls, vars, locale, [](std::string_view) {}, outcome);
-    return outcome;
-}
-
 void print(const std::string& row, const RunOutcome& outcome, const NumberLocale& locale,
            WorkingMethod method) {
     std::cout << row << '\n';
@@ -109,7 +90,7 @@ void printRow(const std::string& line) {
     std::vector<std::string> texts;
     for (std::size_t index = 2; index < fields.size(); ++index)
         texts.push_back(unescape(fields[index]));
-    const RunOutcome outcome = run(texts, locale);
+    const RunOutcome outcome = solveTexts(texts, locale);
     WorkingMethod method = texts.size() == 6 ? WorkingMethod::Cramer : WorkingMethod::Formula;
     const std::string wanted = lowered(fields[1]);
     for (const MethodChoice& choice : workingMethods(outcome))

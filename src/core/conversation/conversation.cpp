@@ -140,6 +140,10 @@ Reply Conversation::command(Command command, std::string_view origin) {
         break;
     case Command::TypeEquation:
         return typeEquation();
+    case Command::Practice:
+        readNumberLocale();
+        window.reply.push_back(show::PracticeWindow{m_locale});
+        break;
     case Command::HelpAbout:
         window.reply.push_back(show::Box{aboutBox});
         window.reply.push_back(show::Focus{m_boxOrigin});

@@ -130,6 +130,12 @@ struct EquationReading {
     int markStart = 0, markLength = 0;
     friend bool operator==(const EquationReading&, const EquationReading&) = default;
 };
+// The "Practice" window, created if it is not, and brought to the front. It is made once for the
+// program's run, with the user's number form, and keeps its count of answers while hidden.
+struct PracticeWindow {
+    NumberLocale locale;
+    friend bool operator==(const PracticeWindow&, const PracticeWindow&) = default;
+};
 struct EquationWindowClosed {
     friend bool operator==(const EquationWindowClosed&, const EquationWindowClosed&) = default;
 };
@@ -144,10 +150,10 @@ struct End {
 
 } // namespace show
 
-using Effect =
-    std::variant<show::Text, show::TextVisible, show::Caption, show::LabelVisible,
-                 show::CommandEnabled, show::Box, show::Focus, show::BoxName, show::Announcement,
-                 show::Window, show::InfoWindow, show::InfoWindowBack, show::Working,
-                 show::WorkingItem, show::OptionSelected, show::EquationWindow,
-                 show::EquationReading, show::EquationWindowClosed, show::End>;
+using Effect = std::variant<show::Text, show::TextVisible, show::Caption, show::LabelVisible,
+                            show::CommandEnabled, show::Box, show::Focus, show::BoxName,
+                            show::Announcement, show::Window, show::InfoWindow,
+                            show::InfoWindowBack, show::Working, show::WorkingItem,
+                            show::OptionSelected, show::EquationWindow, show::EquationReading,
+                            show::EquationWindowClosed, show::PracticeWindow, show::End>;
 using Reply = std::vector<Effect>;

@@ -42,6 +42,7 @@ void WindowModel::follow(const Effect& effect) {
         [this](const show::EquationWindow& /*window*/) { m_equationOpen = true; },
         [this](const show::EquationReading& reading) { m_equationReading = reading; },
         [this](const show::EquationWindowClosed& /*closed*/) { m_equationOpen = false; },
+        [](const show::PracticeWindow& /*window*/) {},
         [this](const show::End& /*end*/) {
             m_ended = true;
             m_windowShown = false;

@@ -23,6 +23,7 @@ constexpr MenuItemDesign fileItems[] = {{"Exit", "&Exit", FileExit}};
 constexpr MenuItemDesign toolsItems[] = {
     {workingMenu.itemName, workingMenu.itemCaption, workingMenu.command},
     typeEquationItem,
+    practiceItem,
 };
 constexpr MenuItemDesign helpItems[] = {{"About", "&About", HelpAbout}};
 

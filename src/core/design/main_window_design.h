@@ -25,6 +25,7 @@ enum class Command {
     HelpAbout,
     ShowWorking,
     TypeEquation,
+    Practice,
 };
 
 // Text(1)..Text(11), Label(1)..Label(13), Command1..Command5, Option1 and Option2.
@@ -92,6 +93,9 @@ inline constexpr ContextMenuDesign workingMenu{"ShowWorking", "Show working", Co
 // also in the coefficient boxes' context menus (the page's boxes keep the browser's own menu).
 inline constexpr MenuItemDesign typeEquationItem{"TypeEquation", "&Type an equation…",
                                                  Command::TypeEquation};
+
+// The item that opens the Practice window, in the Tools menu.
+inline constexpr MenuItemDesign practiceItem{"Practice", "&Practice…", Command::Practice};
 
 // The names tools and tests find the controls by: "Text(7)", "Label(1)".
 std::string textName(int index);

@@ -25,6 +25,7 @@ struct NumberLocale {
     // "€ 1.234,50" beside "1 234,5"), those; empty where it does not.
     std::string moneyDecimalSeparator = {};
     std::string moneyGroupSeparator = {};
+    friend bool operator==(const NumberLocale&, const NumberLocale&) = default;
 };
 
 // An arithmetic step that the processor would flag: invalid operation, division by zero or

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/design/control_model.h"
 #include "core/solving/box_reading.h"
 #include "core/solving/equation_solver.h"
 #include "core/solving/system_solver.h"
@@ -142,4 +143,21 @@ void clearFields(Controls& controls, FormVariables& vars) {
     controls.setCaption(role::firstCaption, "");
     controls.setCaption(role::secondCaption, "");
     controls.setCaption(role::statusLine, "");
+}
+
+RunOutcome solveTexts(const std::vector<std::string>& texts, const NumberLocale& locale) {
+    ControlModel controls;
+    FormVariables vars;
+    hideControlsOnLoad(controls, vars);
+    if (texts.size() == 6)
+        controls.selectOption2();
+    else
+        controls.selectOption1();
+    checkLayout(controls, vars);
+    for (std::size_t index = 0; index < texts.size(); ++index)
+        controls.setText(int(index) + 1, texts[index]);
+    RunOutcome outcome;
+    runCommand(
+        controls, vars, locale, [](std::string_view) {}, outcome);
+    return outcome;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/design/controls.h"
 #include "core/numbers/numbers.h"
@@ -23,3 +25,7 @@ void runCommand(Controls& controls, FormVariables& vars, const NumberLocale& loc
                 const ShowWarning& showWarning, RunOutcome& outcome);
 // "clear fields"
 void clearFields(Controls& controls, FormVariables& vars);
+
+// "run" as it comes out for these texts typed into a freshly laid-out window: three boxes solve
+// the equation, six the system. For what is worked out away from the window (the exercises).
+RunOutcome solveTexts(const std::vector<std::string>& texts, const NumberLocale& locale);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/numbers/numbers.h"
+#include "core/practice/exercise.h"
+#include "core/working/working.h"
+
+// The mistakes pupils make most often, each at a step of the working.
+enum class Mistake {
+    SignOfB,             // -b taken as b
+    DiscriminantPlus4ac, // D = b² + 4ac
+    NotDividedBy2a,      // (-b ± √D) without /(2a)
+    OneTermDivided,      // -b ± √D/(2a), or only one term of a side divided
+    SignLostMoving,      // a term moved to the other side without changing its sign
+    SwappedDeterminants, // x = D2/D, y = D1/D
+};
+
+// A pupil's answer to an exercise, checked exactly.
+struct AnswerCheck {
+    enum class Verdict { Unreadable, Right, PartlyRight, Wrong };
+    Verdict verdict = Verdict::Unreadable;
+    // In plain words and the user's number form: what is right, what is not, or what cannot
+    // be read ("x1 = 2 is right; 3 is no root.").
+    std::string message;
+    std::optional<Mistake> mistake;
+    // The line of the working, by the method checked against, where that mistake is made; -1
+    // where the answer matches no common mistake.
+    int step = -1;
+};
+
+// answer: as the pupil typed it, in their number form ("2; -1/2" with a decimal comma); the roots
+// in any order. method: the way the pupil was asked to work, which decides the step pointed at.
+AnswerCheck checkAnswer(const Exercise& exercise, std::string_view answer,
+                        const NumberLocale& locale, WorkingMethod method);
+
+// The right answer as a pupil writes it, for the sheet's key: "x1 = 2, x2 = 1/2",
+// "x = 1, y = 2", "No solution", "Infinitely many: x = t, y = 2 - t".
+std::string expectedAnswer(const Exercise& exercise, const NumberLocale& locale);
