@@ -243,7 +243,8 @@ async function timeWorking(page, repeats) {
 // the exact working, whose discriminant 2907797063·2870026427 has two large prime factors.
 const workingCases = [['x² - 3x + 2', ['1', '-3', '2']], ['1, 5777823490, 8345406245016245101', ['1', '5777823490', '8345406245016245101']]];
 
-// "Show working" on its first opening, in a page just started: "run" for the case to the next
+// "Show working" on its first opening, in a page just started and left idle for half a second,
+// as a pupil types the coefficients: "run" for the case to the next
 // frame painted, then the menu item's click to the panel's words and graph written and to the next
 // frame painted; then each further method of the panel's method control (where it has one)
 // chosen, to the panel written again and painted.
@@ -256,6 +257,8 @@ async function timeFirstWorking(browser, url, boxes) {
         control('Command4').click();
         boxes.forEach((text, index) => { control(`Text(${index + 1})`).value = text; control(`Text(${index + 1})`).dispatchEvent(new Event('input')); });
         await nextPaint();
+        // A pupil types for seconds, in which the page readies what it does while idle.
+        await new Promise((resolve) => setTimeout(resolve, 500));
         let start = performance.now();
         control('Command1').click();
         const run = await nextPaint() - start;

@@ -7,6 +7,7 @@
 
 #include "core/conversation/overloaded.h"
 #include "core/design/controls.h"
+#include "core/working/warm_up.h"
 #include "web/browser_event.h"
 #include "web/browser_locale.h"
 #include "web/context_menu.h"
@@ -448,11 +449,13 @@ void PageForm1::render(const Effect& effect) {
 }
 
 // Intl's first use takes 30 to 110 ms: while the user reads the welcome box, or once the window
-// is up, never on the way to it.
+// is up, never on the way to it. The working's code is readied in the next idle time.
 void PageForm1::readLocaleWhenIdle() {
     if (!m_readLocale)
-        m_readLocale =
-            std::make_unique<IdleAfterPaint>([this] { m_conversation.readNumberLocale(); });
+        m_readLocale = std::make_unique<IdleAfterPaint>([this] {
+            m_conversation.readNumberLocale();
+            m_warmUp = std::make_unique<IdleAfterPaint>([] { warmUpWorking(); });
+        });
 }
 
 int PageForm1::textWidth(int textIndex, std::string_view text) const {
