@@ -7,7 +7,6 @@
 
 #include "core/conversation/overloaded.h"
 #include "core/design/controls.h"
-#include "core/working/warm_up.h"
 #include "web/browser_event.h"
 #include "web/browser_locale.h"
 #include "web/context_menu.h"
@@ -449,13 +448,23 @@ void PageForm1::render(const Effect& effect) {
 }
 
 // Intl's first use takes 30 to 110 ms: while the user reads the welcome box, or once the window
-// is up, never on the way to it. The working's code is readied in the next idle time.
+// is up, never on the way to it.
 void PageForm1::readLocaleWhenIdle() {
     if (!m_readLocale)
         m_readLocale = std::make_unique<IdleAfterPaint>([this] {
             m_conversation.readNumberLocale();
-            m_warmUp = std::make_unique<IdleAfterPaint>([] { warmUpWorking(); });
+            warmUpWhenIdle();
         });
+}
+
+// The working's code is compiled on its first call: readied a sample at a time while the page is
+// idle, so that a pupil's first "Show working" does not wait for it.
+void PageForm1::warmUpWhenIdle() {
+    m_warmUp = std::make_unique<PageLater>([this] {
+        if (m_workingWarmUp.step())
+            m_warmUp->whenIdle();
+    });
+    m_warmUp->whenIdle();
 }
 
 int PageForm1::textWidth(int textIndex, std::string_view text) const {

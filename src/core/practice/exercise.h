@@ -20,9 +20,9 @@ enum class PracticeKind {
     InfinitelyMany,
 };
 inline constexpr std::array practiceKinds{
-    PracticeKind::FirstDegree,   PracticeKind::IntegerRoots, PracticeKind::FractionRoots,
-    PracticeKind::SurdRoots,     PracticeKind::DoubleRoot,   PracticeKind::ComplexRoots,
-    PracticeKind::OneSolution,   PracticeKind::NoSolution,   PracticeKind::InfinitelyMany,
+    PracticeKind::FirstDegree, PracticeKind::IntegerRoots, PracticeKind::FractionRoots,
+    PracticeKind::SurdRoots,   PracticeKind::DoubleRoot,   PracticeKind::ComplexRoots,
+    PracticeKind::OneSolution, PracticeKind::NoSolution,   PracticeKind::InfinitelyMany,
 };
 
 // How hard its numbers are.

@@ -30,8 +30,8 @@ std::string instruction(const Exercise& exercise, const NumberLocale& locale) {
     case PracticeKind::OneSolution:
     case PracticeKind::NoSolution:
     case PracticeKind::InfinitelyMany:
-        return "Type x and y (x = 1" + separator + "y = 2), \"no solution\", or \"infinitely "
-               "many\" with every solution (x = t" +
+        return "Type x and y (x = 1" + separator +
+               "y = 2), \"no solution\", or \"infinitely many\" " + "with every solution (x = t" +
                separator + "y = 2 - t).";
     }
     return "";
@@ -68,8 +68,9 @@ void PracticeSession::chooseLevel(int index) {
 }
 
 void PracticeSession::chooseMethod(WorkingMethod method) {
-    const auto choice = std::find_if(m_view.methods.begin(), m_view.methods.end(),
-                                     [method](const MethodChoice& c) { return c.method == method; });
+    const auto choice =
+        std::find_if(m_view.methods.begin(), m_view.methods.end(),
+                     [method](const MethodChoice& c) { return c.method == method; });
     if (choice == m_view.methods.end() || !choice->applies)
         return;
     m_method = method;
@@ -172,8 +173,8 @@ void PracticeSession::showExercise(int index) {
     if (kept == m_view.methods.end() || !kept->applies)
         m_method = m_view.methods.empty() ? WorkingMethod::Formula : m_view.methods.front().method;
     m_view.method = m_method;
-    m_view.position = "Exercise " + std::to_string(m_index + 1) + " of " +
-                      std::to_string(m_exercises.size());
+    m_view.position =
+        "Exercise " + std::to_string(m_index + 1) + " of " + std::to_string(m_exercises.size());
     m_view.exercise = exerciseText(exercise, m_locale);
     m_view.instruction = instruction(exercise, m_locale);
     m_view.answer.clear();
@@ -202,7 +203,6 @@ void PracticeSession::showVerdict(const AnswerCheck& check) {
 }
 
 void PracticeSession::showCount() {
-    m_view.count = "This session: " + std::to_string(m_rightFirstTime) +
-                   " right first time, " + std::to_string(m_rightAfterHint) +
-                   " right after a hint";
+    m_view.count = "This session: " + std::to_string(m_rightFirstTime) + " right first time, " +
+                   std::to_string(m_rightAfterHint) + " right after a hint";
 }
