@@ -1,0 +1,114 @@
+#include <string>
+
+#include <QStringList>
+#include <QTest>
+
+#include "core/practice/practice_session.h"
+
+// The Practice window's side of a pupil's answers: what counts as right first time and right
+// after a hint, where the focus goes, and how a typed code brings its sheet back.
+class TestPracticeSession : public QObject {
+    Q_OBJECT
+
+private:
+    // "right" types the key's answer, "wrong" a number no exercise has as its answer,
+    // "unreadable" a sentence, then each checks it; "working", "new" and "kind N" press their
+    // controls.
+    static void act(PracticeSession& session, const QString& action) {
+        const Exercise& exercise = session.exercises()[exerciseIndex(session)];
+        if (action == "right" || action == "wrong" || action == "unreadable") {
+            session.editAnswer(action == "right"    ? expectedAnswer(exercise, NumberLocale{})
+                               : action == "wrong" ? "987654321"
+                                                   : "the answer is what?");
+            session.checkAnswer();
+        } else if (action == "working") {
+            session.showWorking();
+        } else if (action == "new") {
+            session.newExercise();
+        } else if (action.startsWith("kind ")) {
+            session.chooseKind(action.mid(5).toInt());
+        } else {
+            qFatal("no action %s", qPrintable(action));
+        }
+    }
+
+    static int exerciseIndex(const PracticeSession& session) {
+        const std::string& position = session.view().position; // "Exercise 3 of 10"
+        return std::stoi(position.substr(position.find(' ') + 1)) - 1;
+    }
+
+private slots:
+    void answers_data() {
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("focus");
+        const QString none = "This session: 0 right first time, 0 right after a hint";
+        const QString first = "This session: 1 right first time, 0 right after a hint";
+        const QString hinted = "This session: 0 right first time, 1 right after a hint";
+        QTest::newRow("right") << QStringList{"right"} << first << "NewExercise";
+        QTest::newRow("wrong") << QStringList{"wrong"} << none << "PracticeAnswer";
+        QTest::newRow("wrong, then right")
+            << QStringList{"wrong", "right"} << hinted << "NewExercise";
+        QTest::newRow("unreadable is no hint")
+            << QStringList{"unreadable", "right"} << first << "NewExercise";
+        QTest::newRow("right twice counts once")
+            << QStringList{"right", "right"} << first << "NewExercise";
+        QTest::newRow("after the working, nothing counts")
+            << QStringList{"working", "right"} << none << "NewExercise";
+        QTest::newRow("a new exercise starts afresh")
+            << QStringList{"wrong", "new", "right"} << first << "NewExercise";
+        QTest::newRow("a system")
+            << QStringList{"kind 6", "wrong", "right", "new", "right"}
+            << "This session: 1 right first time, 1 right after a hint" << "NewExercise";
+        QTest::newRow("first degree, new exercise")
+            << QStringList{"kind 0", "right", "new"} << first << "PracticeAnswer";
+    }
+    void answers() {
+        QFETCH(QStringList, actions);
+        QFETCH(QString, count);
+        QFETCH(QString, focus);
+        PracticeSession session(7, NumberLocale{});
+        for (const QString& action : actions)
+            act(session, action);
+        QCOMPARE(QString::fromStdString(session.view().count), count);
+        QCOMPARE(QString::fromStdString(session.view().focus), focus);
+    }
+
+    // A code typed brings back its sheet; one mistyped leaves the sheet and says so.
+    void codes_data() {
+        QTest::addColumn<bool>("mistyped");
+        QTest::newRow("as shown") << false;
+        QTest::newRow("one character changed") << true;
+    }
+    void codes() {
+        QFETCH(bool, mistyped);
+        PracticeSession shown(1, NumberLocale{});
+        PracticeSession typing(2, NumberLocale{});
+        const std::vector<Exercise> before = typing.exercises();
+        std::string code = shown.view().code;
+        if (mistyped)
+            code[0] = code[0] == 'X' ? 'Y' : 'X';
+        typing.editCode(code);
+        QCOMPARE(typing.exercises() == shown.exercises(), !mistyped);
+        QCOMPARE(typing.exercises() == before, mistyped);
+        QCOMPARE(typing.view().codeMessage.empty(), !mistyped);
+        QCOMPARE(typing.view().code, code); // as typed
+    }
+
+    // Past the sheet's last exercise comes a new sheet of the same kind and level.
+    void newSheet() {
+        PracticeSession session(3, NumberLocale{});
+        session.chooseKind(4);
+        const std::string code = session.view().code;
+        for (int index = 1; index < session.sheet().count; ++index)
+            session.newExercise();
+        QCOMPARE(session.view().code, code);
+        session.newExercise();
+        QVERIFY(session.view().code != code);
+        QCOMPARE(session.sheet().kind, PracticeKind::DoubleRoot);
+        QCOMPARE(QString::fromStdString(session.view().position), "Exercise 1 of 10");
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPracticeSession)
+#include "test_practice_session.moc"
