@@ -666,6 +666,49 @@ private slots:
         QCOMPARE(w.controls().workingText(), text);
     }
 
+    // The working made ahead while the page is idle is the one "Show working" would make: never
+    // that of an earlier run, another method or another layout.
+    void preparedWorkingIsCurrent_data() {
+        QTest::addColumn<QStringList>("later");
+        QTest::newRow("shown as prepared") << QStringList{};
+        QTest::newRow("another run") << QStringList{"1 1 -6"};
+        QTest::newRow("another method chosen") << QStringList{"factoring"};
+        QTest::newRow("CHECK! and another run") << QStringList{"check", "2 3 1"};
+        QTest::newRow("prepared again after a run") << QStringList{"1 1 -6", "prepare"};
+    }
+
+    void preparedWorkingIsCurrent() {
+        QFETCH(QStringList, later);
+        Window prepared, asked;
+        for (Window* w : {&prepared, &asked}) {
+            start(*w, 1);
+            w->type({"1", "-3", "2"});
+            w->run();
+        }
+        prepared.conversation.prepareWorking();
+        for (const QString& step : later) {
+            for (Window* w : {&prepared, &asked}) {
+                if (step == "prepare") {
+                    if (w == &prepared)
+                        w->conversation.prepareWorking();
+                } else if (step == "factoring") {
+                    w->command(Command::ShowWorking);
+                    w->send(event::ChooseMethod{WorkingMethod::Factoring});
+                    w->send(event::WorkingWindowClosed{});
+                } else if (step == "check") {
+                    start(*w, 1);
+                } else {
+                    w->type(step.split(' '));
+                    w->run();
+                }
+            }
+        }
+        prepared.command(Command::ShowWorking);
+        asked.command(Command::ShowWorking);
+        QCOMPARE(prepared.controls().workingText(), asked.controls().workingText());
+        QCOMPARE(int(prepared.controls().workingMethod()), int(asked.controls().workingMethod()));
+    }
+
     // The way chosen for a kind of run stays with that kind: a run of another kind is worked its
     // own way, and the kind's next run by the way chosen.
     void methodRememberedForItsKind_data() {

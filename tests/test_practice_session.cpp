@@ -17,7 +17,7 @@ private:
     static void act(PracticeSession& session, const QString& action) {
         const Exercise& exercise = session.exercises()[exerciseIndex(session)];
         if (action == "right" || action == "wrong" || action == "unreadable") {
-            session.editAnswer(action == "right"    ? expectedAnswer(exercise, NumberLocale{})
+            session.editAnswer(action == "right"   ? expectedAnswer(exercise, NumberLocale{})
                                : action == "wrong" ? "987654321"
                                                    : "the answer is what?");
             session.checkAnswer();
@@ -57,9 +57,9 @@ private slots:
             << QStringList{"working", "right"} << none << "NewExercise";
         QTest::newRow("a new exercise starts afresh")
             << QStringList{"wrong", "new", "right"} << first << "NewExercise";
-        QTest::newRow("a system")
-            << QStringList{"kind 6", "wrong", "right", "new", "right"}
-            << "This session: 1 right first time, 1 right after a hint" << "NewExercise";
+        QTest::newRow("a system") << QStringList{"kind 6", "wrong", "right", "new", "right"}
+                                  << "This session: 1 right first time, 1 right after a hint"
+                                  << "NewExercise";
         QTest::newRow("first degree, new exercise")
             << QStringList{"kind 0", "right", "new"} << first << "PracticeAnswer";
     }

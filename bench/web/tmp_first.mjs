@@ -386,15 +386,17 @@ async function compareRuns(pages, rounds) {
     return written;
 }
 
-const velmora = await serveSite(siteDir);
+const sites = { A: await serveSite('/tmp/site-A'), B: await serveSite('/tmp/site-B') };
 const browser = await launchBrowser();
+const med = (xs) => xs.sort((a, b) => a - b)[Math.floor(xs.length / 2)];
 for (const [name, boxes] of workingCases) {
-    const rounds = [];
+    const rounds = { A: [], B: [] };
     for (let round = 0; round < Number(process.argv[2] ?? 5); ++round)
-        rounds.push(await timeFirstWorking(browser, velmora.url, boxes));
-    const m = rounds.map(r => r.methods[0]);
-    const med = (xs) => xs.sort((a, b) => a - b)[Math.floor(xs.length / 2)];
-    console.log(name, 'written', med(m.map(x => x.written)).toFixed(1), 'painted', med(m.map(x => x.painted)).toFixed(1), 'run', med(rounds.map(r => r.run)).toFixed(1));
+        for (const k of ['A', 'B']) rounds[k].push(await timeFirstWorking(browser, sites[k].url, boxes));
+    for (const k of ['A', 'B']) {
+        const m = rounds[k].map(r => r.methods[0]);
+        console.log(k, name, 'written', med(m.map(x => x.written)).toFixed(1), 'painted', med(m.map(x => x.painted)).toFixed(1), 'run', med(rounds[k].map(r => r.run)).toFixed(1));
+    }
 }
 await browser.close();
 process.exit(0);

@@ -55,6 +55,10 @@ void PageForm1::listen(val target, const char* type, PageCallback::Callback call
 void PageForm1::send(const Event& event) {
     for (const Effect& effect : m_conversation.handle(event))
         render(effect);
+    // The working of a run is made ahead while the pupil reads its results.
+    if (!m_prepareWorking)
+        m_prepareWorking = std::make_unique<PageLater>([this] { m_conversation.prepareWorking(); });
+    m_prepareWorking->whenIdle();
 }
 
 void PageForm1::load() {
@@ -451,20 +455,8 @@ void PageForm1::render(const Effect& effect) {
 // is up, never on the way to it.
 void PageForm1::readLocaleWhenIdle() {
     if (!m_readLocale)
-        m_readLocale = std::make_unique<IdleAfterPaint>([this] {
-            m_conversation.readNumberLocale();
-            warmUpWhenIdle();
-        });
-}
-
-// The working's code is compiled on its first call: readied a sample at a time while the page is
-// idle, so that a pupil's first "Show working" does not wait for it.
-void PageForm1::warmUpWhenIdle() {
-    m_warmUp = std::make_unique<PageLater>([this] {
-        if (m_workingWarmUp.step())
-            m_warmUp->whenIdle();
-    });
-    m_warmUp->whenIdle();
+        m_readLocale =
+            std::make_unique<IdleAfterPaint>([this] { m_conversation.readNumberLocale(); });
 }
 
 int PageForm1::textWidth(int textIndex, std::string_view text) const {

@@ -9,7 +9,6 @@
 #include "core/conversation/conversation.h"
 #include "core/design/main_window_design.h"
 #include "core/design/text_measure.h"
-#include "core/working/warm_up.h"
 #include "web/last_focus.h"
 #include "web/listener.h"
 #include "web/message_box.h"
@@ -57,7 +56,6 @@ private:
     void openMenu(int menu);
     void closeMenus();
     void readLocaleWhenIdle();
-    void warmUpWhenIdle();
     // The keyboard focus on the control of that name, if the page has one.
     void focusControl(const std::string& name);
     // The element of the control of that name that takes the focus, or null.
@@ -76,8 +74,7 @@ private:
     std::vector<std::unique_ptr<Listener>> m_listeners;
     std::unique_ptr<IdleAfterPaint> m_bindContents;
     std::unique_ptr<IdleAfterPaint> m_readLocale;
-    std::unique_ptr<PageLater> m_warmUp;
-    WorkingWarmUp m_workingWarmUp;
+    std::unique_ptr<PageLater> m_prepareWorking;
     mutable emscripten::val m_measure = emscripten::val::null(); // a canvas's 2D context
     // Each result box's font and room for text, read once until the layout changes, and
     // whether it offers a whole text now.

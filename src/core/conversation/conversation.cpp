@@ -118,6 +118,7 @@ Reply Conversation::command(Command command, std::string_view origin) {
         clearFields(window, m_vars);
         m_lastRun = RunOutcome{};
         m_typedSteps.clear();
+        forgetPrepared();
         followWithWorking(window.reply);
         break;
     case Command::Exit:
@@ -160,15 +161,19 @@ void Conversation::layOut(Recorder& window) {
     checkLayout(window, m_vars);
     m_lastRun = RunOutcome{};
     m_typedSteps.clear();
+    forgetPrepared();
 }
 
 void Conversation::readNumberLocale() {
-    if (m_readLocale)
+    if (m_readLocale) {
         m_locale = std::exchange(m_readLocale, nullptr)();
+        forgetPrepared();
+    }
 }
 
 Reply Conversation::run(std::vector<std::string> typedSteps) {
     m_typedSteps = std::move(typedSteps);
+    forgetPrepared();
     readNumberLocale();
     Recorder window(m_window, m_measure);
     runCommand(
@@ -236,12 +241,24 @@ WorkingMethod Conversation::methodFor(const std::vector<MethodChoice>& methods) 
 void Conversation::followWithWorking(Reply& reply) const {
     if (!m_workingOpen)
         return;
+    const bool prepared = m_prepared && m_prepared->method == methodFor(m_prepared->methods);
+    reply.push_back(prepared ? *m_prepared : workingOfLastRun());
+}
+
+show::Working Conversation::workingOfLastRun() const {
     show::Working working;
     working.methods = workingMethods(m_lastRun);
     working.method = methodFor(working.methods);
     working.text = makeWorking(m_lastRun, m_locale, working.method, m_typedSteps).text();
     working.figure = std::make_shared<const Figure>(makeFigure(m_lastRun, m_locale));
-    reply.push_back(std::move(working));
+    return working;
+}
+
+void Conversation::prepareWorking() {
+    if (m_workingOpen || m_lastRun.mode == RunOutcome::Mode::None || m_window.ended())
+        return;
+    if (!m_prepared || m_prepared->method != methodFor(m_prepared->methods))
+        m_prepared = workingOfLastRun();
 }
 
 Reply Conversation::windowClosed() {

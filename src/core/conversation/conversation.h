@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -36,6 +37,11 @@ public:
     void readNumberLocale();
 
     Reply handle(const Event& event);
+
+    // Makes the working of the last run ahead, where the "Working" window is not open: the page
+    // calls it when idle, and a "Show working" that follows shows it at once. A later run, a new
+    // number format or another method makes it again when asked for.
+    void prepareWorking();
 
     const WindowModel& window() const { return m_window; }
     const FormVariables& variables() const { return m_vars; }
@@ -77,6 +83,9 @@ private:
     void keepScreenReaderCurrent(Reply& reply);
     // The working of the last run, for the "Working" window where it is open.
     void followWithWorking(Reply& reply) const;
+    show::Working workingOfLastRun() const;
+    // The last run, the locale or the typed steps have changed: what was prepared is stale.
+    void forgetPrepared() { m_prepared.reset(); }
 
     EstimatedMeasure m_estimate;
     const TextMeasure& m_measure;
@@ -100,4 +109,5 @@ private:
     // The rearranging of the typed equation the last run solved, for the start of its working;
     // empty where the run came from the boxes.
     std::vector<std::string> m_typedSteps;
+    std::optional<show::Working> m_prepared; // the last run's working, made ahead
 };
