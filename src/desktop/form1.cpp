@@ -27,6 +27,7 @@
 #include "core/conversation/overloaded.h"
 #include "core/design/main_window_design.h"
 #include "core/design/panel_placement.h"
+#include "desktop/announcement.h"
 #include "desktop/coloured_button.h"
 #include "desktop/design_style.h"
 #include "desktop/equation_window.h"
@@ -355,10 +356,7 @@ auto Form1::drawing() {
             m_texts.at(name.index)->setAccessibleName(QString::fromUtf8(name.name));
         },
         [this](const show::Announcement& announcement) {
-            // Qt 6.4 has no announcement of its own: the status line's description carries the
-            // sentence, and Qt sends its change to screen readers as it does the status line's own.
-            m_labels.at(role::statusLine)
-                ->setAccessibleDescription(QString::fromUtf8(announcement.text));
+            announce(m_labels.at(role::statusLine), announcement.text);
         },
         [this](const show::Window& /*window*/) { show(); },
         [this](const show::InfoWindow& /*info*/) {
