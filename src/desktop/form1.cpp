@@ -33,6 +33,7 @@
 #include "desktop/equation_window.h"
 #include "desktop/form3.h"
 #include "desktop/message_box.h"
+#include "desktop/practice_window.h"
 #include "desktop/system_locale.h"
 #include "desktop/working_window.h"
 
@@ -426,7 +427,15 @@ auto Form1::drawing() {
                 m_equation->hide();
             activateWindow();
         },
-        [](const show::PracticeWindow& /*window*/) {},
+        [this](const show::PracticeWindow& window) {
+            // Made on the first call, with the user's number form, where the panels' rule says.
+            if (!m_practice) {
+                m_practice = std::make_unique<PracticeWindow>(window.locale);
+                m_practice->adjustSize();
+                m_practice->move(panelPlace(m_practice.get()));
+            }
+            m_practice->bringToFront();
+        },
         [this](const show::End& /*end*/) {
             // Every window goes, the information window too.
             QApplication::closeAllWindows();
@@ -447,7 +456,8 @@ QPoint Form1::panelPlace(const QWidget* panel) const {
     request.width = request.narrowest = size.width();
     request.height = size.height();
     for (const QWidget* other :
-         {static_cast<const QWidget*>(m_working), static_cast<const QWidget*>(m_equation)})
+         {static_cast<const QWidget*>(m_working), static_cast<const QWidget*>(m_equation),
+          static_cast<const QWidget*>(m_practice.get())})
         if (other && other != panel && other->isVisible())
             request.panels.push_back(panelRect(other->frameGeometry()));
     // A sheet leaves the coefficient boxes and "run" above it.
@@ -490,4 +500,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     // The working has nothing to follow once the main window has gone.
     if (m_working && event->isAccepted())
         m_working->close();
+    // Practice belongs to the program, and the program ends with the main window.
+    if (m_practice && event->isAccepted())
+        m_practice->close();
 }
