@@ -32,7 +32,7 @@ namespace {
 constexpr const PracticeWindowDesign& design = practiceWindowDesign;
 
 // The working's text shows this many lines before it scrolls.
-constexpr int workingLines = 12;
+constexpr int workingLines = 8;
 
 QString text(const char* caption) {
     return QString::fromUtf8(caption);
@@ -202,6 +202,11 @@ PracticeWindow::PracticeWindow(const NumberLocale& locale)
     m_workingText->setAccessibleName(text(design.workingCaption));
     m_workingText->setFixedSize(design.width, workingLines * fontMetrics().lineSpacing() +
                                                   2 * m_workingText->frameWidth() + 8);
+    // Its room is kept while it is hidden: the window is placed by its whole size and does not
+    // grow off the screen when the working is shown.
+    QSizePolicy keepRoom = m_workingText->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_workingText->setSizePolicy(keepRoom);
     m_workingText->hide();
 
     m_count = new QLabel(this);
@@ -220,34 +225,32 @@ PracticeWindow::PracticeWindow(const NumberLocale& locale)
     layout->addWidget(m_kind, row++, 1, 1, 2);
     layout->addWidget(buddyLabel(withAccessKey(design.levelCaption, 'u'), m_level, this), row, 0);
     layout->addWidget(m_level, row++, 1, 1, 2);
-    layout->addWidget(buddyLabel(withAccessKey(design.methodCaption, 'M'), m_method, this), row,
-                      0);
+    layout->addWidget(buddyLabel(withAccessKey(design.methodCaption, 'M'), m_method, this), row, 0);
     layout->addWidget(m_method, row++, 1, 1, 2);
     layout->addWidget(buddyLabel(withAccessKey(design.codeCaption, 'S'), m_code, this), row, 0);
     layout->addWidget(m_code, row, 1);
     layout->addWidget(m_new, row++, 2);
     layout->addWidget(m_codeMessage, row++, 1, 1, 2);
     layout->addWidget(exercise, row++, 0, 1, 3);
-    layout->addWidget(buddyLabel(withAccessKey(design.answerCaption, 'a'), m_answer, this), row,
-                      0);
+    layout->addWidget(buddyLabel(withAccessKey(design.answerCaption, 'a'), m_answer, this), row, 0);
     layout->addWidget(m_answer, row, 1);
     layout->addWidget(m_check, row++, 2);
     layout->addWidget(m_verdict, row++, 0, 1, 3);
+    layout->addWidget(m_count, row++, 0, 1, 3);
     layout->addWidget(m_showWorking, row++, 0, 1, 3, Qt::AlignLeft);
     layout->addWidget(m_workingText, row++, 0, 1, 3);
-    layout->addWidget(m_count, row++, 0, 1, 3);
     auto* printRow = new QHBoxLayout;
     printRow->addWidget(m_printWorking);
     printRow->addStretch();
     printRow->addWidget(m_print);
     layout->addLayout(printRow, row++, 0, 1, 3);
     layout->setColumnStretch(1, 1);
-    // The window takes the size of its content, the working's text shown or not.
+    // The window takes the size of its content.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Down the window as it reads.
-    const QList<QWidget*> order{m_kind,   m_level,       m_method,      m_code,
-                                m_new,    m_answer,      m_check,       m_showWorking,
+    const QList<QWidget*> order{m_kind,        m_level,        m_method, m_code,
+                                m_new,         m_answer,       m_check,  m_showWorking,
                                 m_workingText, m_printWorking, m_print};
     for (qsizetype index = 1; index < order.size(); ++index)
         setTabOrder(order[index - 1], order[index]);
