@@ -10,12 +10,14 @@
 #include <QLocale>
 #include <QPageSize>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "core/design/practice_window_design.h"
 #include "core/practice/answer_check.h"
@@ -291,7 +293,30 @@ private slots:
         QTEST(control<QLabel>(*window, name(design.countName))->text(), "count");
     }
 
-    // After each action the keyboard is where the session says, whatever had it before.
+    // The working shown after an answer marks the step the verdict points at, and only it.
+    void workingMarksTheStep_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("far off") << "1000, 1001";
+        QTest::newRow("unreadable") << "what?";
+    }
+
+    void workingMarksTheStep() {
+        QFETCH(QString, typed);
+        PracticeWindow* window = openPractice();
+        answer(window, typed, false);
+        QTest::mouseClick(control(*window, name(design.workingName)), Qt::LeftButton);
+        auto* text = control<QPlainTextEdit>(*window, name(design.workingTextName));
+        QVERIFY(text->isVisible());
+        QCOMPARE(text->toPlainText().count('\n') + 1, int(window->session().view().working.size()));
+        const int step = window->session().view().markedStep;
+        const QList<QTextEdit::ExtraSelection> marks = text->extraSelections();
+        QCOMPARE(marks.size(), step >= 0 ? 1 : 0);
+        if (step >= 0)
+            QCOMPARE(marks.front().cursor.blockNumber(), step);
+    }
+
+    // After each action the keyboard is where the session says, whatever had it before, and
+    // what the session has to say is spoken.
     void focusFollowsTheSession_data() {
         QTest::addColumn<QString>("action");
         QTest::newRow("kind chosen") << "kind";
@@ -324,6 +349,11 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget()->objectName(),
                      QString::fromStdString(window->session().view().focus));
         QVERIFY(QApplication::focusWidget()->objectName() != name(design.printName));
+        // What is new is spoken as the main window speaks, through the verdict's description.
+        const std::string& spoken = window->session().view().announcement;
+        if (!spoken.empty())
+            QCOMPARE(control(*window, name(design.verdictName))->accessibleDescription(),
+                     QString::fromStdString(spoken));
     }
 
     // The window only hides: reopened, it shows the same sheet, exercise and count.
@@ -351,6 +381,21 @@ private slots:
         QCOMPARE(shownExercise(*window), exercise);
         QCOMPARE(control<QLineEdit>(*window, name(design.codeName))->text(), code);
         QCOMPARE(count, QStringLiteral("This session: 1 right first time, 0 right after a hint"));
+    }
+
+    // "Print sheet…" asks for the printer first; cancelled, nothing is printed.
+    void printAsksForThePrinter() {
+        PracticeWindow* window = openPractice();
+        QString asked;
+        QTimer::singleShot(0, window, [&asked] {
+            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+                asked = dialog->metaObject()->className();
+                dialog->reject();
+            }
+        });
+        QTest::mouseClick(control(*window, name(design.printName)), Qt::LeftButton);
+        QVERIFY2(!asked.isEmpty(), "no print dialog");
+        QVERIFY(window->isVisible());
     }
 
     // The sheet on the paper asked for, the key on a page of its own.
