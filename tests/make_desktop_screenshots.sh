@@ -3,7 +3,8 @@
 # driven by xdotool as a user would, each cropped to its window's frame with ImageMagick:
 # docs/desktop-working.png (the Working window beside the main window), docs/desktop-working-
 # methods.png (its Method list open), docs/desktop-tools-menu.png, and the "Equation" box reading a
-# typed equation and refusing one, docs/desktop-equation.png and docs/desktop-equation-refused.png.
+# typed equation and refusing one, docs/desktop-equation.png and docs/desktop-equation-refused.png,
+# and the Practice window after a wrong answer with the working shown, docs/practice-desktop.png.
 # Needs Xvfb, openbox, xdotool, x11-utils and imagemagick (none of them a build dependency).
 # Usage (after building): tests/make_desktop_screenshots.sh [path of the program]
 set -euo pipefail
@@ -88,3 +89,21 @@ xdotool type '3(x - 1 = x²'
 sleep 0.5
 screen
 crop desktop-equation-refused.png "$bw" "$bh" "$bx" "$by"
+xdotool key Escape
+sleep 0.5
+
+# Tools > Practice…: a wrong answer checked, then the working shown (Alt+W).
+click "$main" 59 8
+click "$main" 120 73
+practice=$(xdotool search --sync --name '^Practice$' | head -1)
+# Over the main window, whole on the screen beside the Working window.
+xdotool windowmove "$practice" 10 40
+sleep 0.5
+xdotool type '1000, 1001'
+xdotool key Return
+sleep 0.3
+xdotool key alt+w
+sleep 0.5
+screen
+read -r pw ph px py < <(frame "$practice")
+crop practice-desktop.png "$pw" "$ph" "$px" "$py"

@@ -27,11 +27,13 @@
 #include "core/conversation/overloaded.h"
 #include "core/design/main_window_design.h"
 #include "core/design/panel_placement.h"
+#include "desktop/announcement.h"
 #include "desktop/coloured_button.h"
 #include "desktop/design_style.h"
 #include "desktop/equation_window.h"
 #include "desktop/form3.h"
 #include "desktop/message_box.h"
+#include "desktop/practice_window.h"
 #include "desktop/system_locale.h"
 #include "desktop/working_window.h"
 
@@ -355,10 +357,7 @@ auto Form1::drawing() {
             m_texts.at(name.index)->setAccessibleName(QString::fromUtf8(name.name));
         },
         [this](const show::Announcement& announcement) {
-            // Qt 6.4 has no announcement of its own: the status line's description carries the
-            // sentence, and Qt sends its change to screen readers as it does the status line's own.
-            m_labels.at(role::statusLine)
-                ->setAccessibleDescription(QString::fromUtf8(announcement.text));
+            announce(m_labels.at(role::statusLine), announcement.text);
         },
         [this](const show::Window& /*window*/) { show(); },
         [this](const show::InfoWindow& /*info*/) {
@@ -428,7 +427,15 @@ auto Form1::drawing() {
                 m_equation->hide();
             activateWindow();
         },
-        [](const show::PracticeWindow& /*window*/) {},
+        [this](const show::PracticeWindow& window) {
+            // Made on the first call, with the user's number form, where the panels' rule says.
+            if (!m_practice) {
+                m_practice = std::make_unique<PracticeWindow>(window.locale);
+                m_practice->adjustSize();
+                m_practice->move(panelPlace(m_practice.get()));
+            }
+            m_practice->bringToFront();
+        },
         [this](const show::End& /*end*/) {
             // Every window goes, the information window too.
             QApplication::closeAllWindows();
@@ -449,7 +456,8 @@ QPoint Form1::panelPlace(const QWidget* panel) const {
     request.width = request.narrowest = size.width();
     request.height = size.height();
     for (const QWidget* other :
-         {static_cast<const QWidget*>(m_working), static_cast<const QWidget*>(m_equation)})
+         {static_cast<const QWidget*>(m_working), static_cast<const QWidget*>(m_equation),
+          static_cast<const QWidget*>(m_practice.get())})
         if (other && other != panel && other->isVisible())
             request.panels.push_back(panelRect(other->frameGeometry()));
     // A sheet leaves the coefficient boxes and "run" above it.
@@ -492,4 +500,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     // The working has nothing to follow once the main window has gone.
     if (m_working && event->isAccepted())
         m_working->close();
+    // Practice belongs to the program, and the program ends with the main window.
+    if (m_practice && event->isAccepted())
+        m_practice->close();
 }

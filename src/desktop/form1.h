@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class EquationWindow;
+class PracticeWindow;
 class Form3;
 class QMenu;
 class WorkingWindow;
@@ -84,6 +86,8 @@ private:
     QPointer<Form3> m_form3;
     QPointer<WorkingWindow> m_working;
     QPointer<EquationWindow> m_equation;
+    // Made once and hidden on close, so that its session and count last as long as the program.
+    std::unique_ptr<PracticeWindow> m_practice;
     bool m_workingEnabled = false;
     QPointer<QAction> m_workingItem; // Tools > Show working
 };

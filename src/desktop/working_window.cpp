@@ -2,17 +2,16 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStandardItemModel>
 
 #include "core/design/working_window_design.h"
 #include "desktop/figure_view.h"
+#include "desktop/method_list.h"
 
 WorkingWindow::WorkingWindow() {
     const WorkingWindowDesign& design = workingWindowDesign;
@@ -29,15 +28,11 @@ WorkingWindow::WorkingWindow() {
 
     // The way of working, above the words it changes.
     auto* methodLabel = new QLabel(QString::fromLatin1(design.methodCaption), this);
-    m_method = new QComboBox(this);
+    m_method = new MethodList(this);
     m_method->setObjectName(QString::fromLatin1(design.methodName));
     // A screen reader learns the label from the list as its buddy.
     methodLabel->setBuddy(m_method);
-    // Only the user's choice goes to the core: the list the core fills says nothing back.
-    connect(m_method, &QComboBox::activated, this, [this](int index) {
-        if (index >= 0 && index < int(m_methods.size()))
-            emit methodChosen(m_methods[std::size_t(index)].method);
-    });
+    connect(m_method, &MethodList::methodChosen, this, &WorkingWindow::methodChosen);
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QString::fromLatin1(design.textName));
@@ -75,36 +70,9 @@ WorkingWindow::WorkingWindow() {
 }
 
 void WorkingWindow::showWorking(const show::Working& working) {
-    showMethods(working.methods, working.method);
+    m_method->showMethods(working.methods, working.method);
     m_text->setPlainText(QString::fromStdString(working.text));
     m_graph->setFigure(*working.figure);
-}
-
-void WorkingWindow::showMethods(const std::vector<MethodChoice>& methods, WorkingMethod chosen) {
-    // The list is filled again only when the run's kind offers others, so that the user's place
-    // in it and the keyboard focus stay as they are.
-    if (methods != m_methods) {
-        m_methods = methods;
-        m_method->clear();
-        auto* items = qobject_cast<QStandardItemModel*>(m_method->model());
-        for (const MethodChoice& choice : methods) {
-            m_method->addItem(QString::fromStdString(choice.name));
-            if (choice.applies)
-                continue;
-            // Greyed, and why, for the mouse and for a screen reader.
-            const int row = m_method->count() - 1;
-            const QString reason = QString::fromStdString(choice.reason);
-            if (items)
-                items->item(row)->setEnabled(false);
-            m_method->setItemData(row, reason, Qt::ToolTipRole);
-            m_method->setItemData(row, reason, Qt::AccessibleDescriptionRole);
-        }
-    }
-    // Nothing to choose before a run or after a warning.
-    m_method->setEnabled(!methods.empty());
-    for (std::size_t index = 0; index < m_methods.size(); ++index)
-        if (m_methods[index].method == chosen)
-            m_method->setCurrentIndex(int(index));
 }
 
 void WorkingWindow::bringToFront() {

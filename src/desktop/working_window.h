@@ -1,15 +1,13 @@
 #pragma once
 
-#include <vector>
-
 #include <QWidget>
 
 #include "core/conversation/reply.h"
 
-class QComboBox;
 class QPlainTextEdit;
 class QPushButton;
 class FigureView;
+class MethodList;
 
 // The "Working" window: how the last run came out, by the way of working chosen above the text,
 // in words beside its graph, and a button that copies the words. Like the information window it
@@ -31,10 +29,8 @@ signals:
 
 private:
     void copy();
-    void showMethods(const std::vector<MethodChoice>& methods, WorkingMethod chosen);
 
-    QComboBox* m_method;
-    std::vector<MethodChoice> m_methods; // as the list shows them
+    MethodList* m_method;
     QPlainTextEdit* m_text;
     FigureView* m_graph;
     QPushButton* m_copy;

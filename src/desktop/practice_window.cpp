@@ -1,0 +1,355 @@
+#include "desktop/practice_window.h"
+
+#include <random>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "core/design/practice_window_design.h"
+#include "core/practice/verdict_word.h"
+#include "desktop/announcement.h"
+#include "desktop/method_list.h"
+#include "desktop/sheet_printing.h"
+
+namespace {
+
+constexpr const PracticeWindowDesign& design = practiceWindowDesign;
+
+// The working's text shows this many lines before it scrolls.
+constexpr int workingLines = 8;
+
+QString text(const char* caption) {
+    return QString::fromUtf8(caption);
+}
+
+// The caption with its access key underlined: the key where it begins a word, else where it
+// first stands.
+QString withAccessKey(const char* caption, QChar key) {
+    QString shown = text(caption);
+    qsizetype at = shown.indexOf(key);
+    for (qsizetype index = at; index >= 0; index = shown.indexOf(key, index + 1))
+        if (index == 0 || shown.at(index - 1) == QLatin1Char(' ')) {
+            at = index;
+            break;
+        }
+    if (at >= 0)
+        shown.insert(at, QLatin1Char('&'));
+    return shown;
+}
+
+std::uint64_t entropy() {
+    std::random_device device;
+    return (std::uint64_t(device()) << 32) | device();
+}
+
+// The verdict's colour; its word says the same for those who do not see the colour.
+QString verdictColour(AnswerCheck::Verdict verdict) {
+    switch (verdict) {
+    case AnswerCheck::Verdict::Right:
+        return QStringLiteral("#1a7f37");
+    case AnswerCheck::Verdict::PartlyRight:
+        return QStringLiteral("#9a6700");
+    case AnswerCheck::Verdict::Wrong:
+        return QStringLiteral("#c00000");
+    case AnswerCheck::Verdict::Unreadable:
+        break;
+    }
+    return QStringLiteral("#505050");
+}
+
+void fillList(QComboBox* list, const std::vector<std::string>& items) {
+    QStringList shown;
+    for (const std::string& item : items)
+        shown << QString::fromStdString(item);
+    QStringList listed;
+    for (int index = 0; index < list->count(); ++index)
+        listed << list->itemText(index);
+    if (shown == listed)
+        return;
+    list->clear();
+    list->addItems(shown);
+}
+
+// A label that reads before a control and names it for a screen reader.
+QLabel* buddyLabel(QString caption, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// Sets a box's text only where it differs, so that the user's cursor stays where it is.
+void showText(QLineEdit* box, const std::string& shown) {
+    const QString text = QString::fromStdString(shown);
+    if (box->text() != text)
+        box->setText(text);
+}
+
+} // namespace
+
+PracticeWindow::PracticeWindow(const NumberLocale& locale)
+    : m_locale(locale), m_session(entropy(), locale) {
+    setObjectName(text(design.name));
+    setWindowTitle(text(design.caption));
+    // A window of its own beside the main window, not kept above it: the pupil may go back to
+    // the main window to try numbers out. Its size follows its content.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMinimizeButtonHint | Qt::CustomizeWindowHint);
+    // Practice alone on screen keeps nothing running once the main window has gone.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    m_kind = new QComboBox(this);
+    m_kind->setObjectName(text(design.kindName));
+    connect(m_kind, &QComboBox::activated, this,
+            [this](int index) { act([index](PracticeSession& s) { s.chooseKind(index); }); });
+    m_level = new QComboBox(this);
+    m_level->setObjectName(text(design.levelName));
+    connect(m_level, &QComboBox::activated, this,
+            [this](int index) { act([index](PracticeSession& s) { s.chooseLevel(index); }); });
+    m_method = new MethodList(this);
+    m_method->setObjectName(text(design.methodName));
+    connect(m_method, &MethodList::methodChosen, this, [this](WorkingMethod method) {
+        act([method](PracticeSession& s) { s.chooseMethod(method); });
+    });
+
+    m_code = new QLineEdit(this);
+    m_code->setObjectName(text(design.codeName));
+    connect(m_code, &QLineEdit::textEdited, this, [this](const QString& typed) {
+        act([typed](PracticeSession& s) { s.editCode(typed.toStdString()); });
+    });
+    m_codeMessage = new QLabel(this);
+    m_codeMessage->setWordWrap(true);
+    m_new = new QPushButton(withAccessKey(design.newCaption, 'N'), this);
+    m_new->setObjectName(text(design.newName));
+    m_new->setAutoDefault(false);
+    connect(m_new, &QPushButton::clicked, this,
+            [this] { act([](PracticeSession& s) { s.newExercise(); }); });
+
+    // The exercise with its place in the sheet above it and how to answer below it.
+    auto* exercise = new QWidget(this);
+    exercise->setObjectName(text(design.exerciseName));
+    m_position = new QLabel(exercise);
+    m_exercise = new QLabel(exercise);
+    m_exercise->setTextFormat(Qt::PlainText);
+    QFont large = m_exercise->font();
+    if (large.pointSizeF() > 0)
+        large.setPointSizeF(large.pointSizeF() * 1.5);
+    else
+        large.setPixelSize(large.pixelSize() * 3 / 2);
+    m_exercise->setFont(large);
+    // Two lines for a system, so that the window does not jump from one kind to another.
+    m_exercise->setMinimumHeight(2 * QFontMetrics(large).lineSpacing());
+    m_exercise->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_exercise->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_instruction = new QLabel(exercise);
+    m_instruction->setWordWrap(true);
+    m_instruction->setFixedWidth(design.width);
+    auto* exerciseLayout = new QVBoxLayout(exercise);
+    exerciseLayout->setContentsMargins(0, 0, 0, 0);
+    exerciseLayout->addWidget(m_position);
+    exerciseLayout->addWidget(m_exercise);
+    exerciseLayout->addWidget(m_instruction);
+
+    m_answer = new QLineEdit(this);
+    m_answer->setObjectName(text(design.answerName));
+    connect(m_answer, &QLineEdit::textEdited, this, [this](const QString& typed) {
+        act([typed](PracticeSession& s) { s.editAnswer(typed.toStdString()); });
+    });
+    connect(m_answer, &QLineEdit::returnPressed, this,
+            [this] { act([](PracticeSession& s) { s.checkAnswer(); }); });
+    m_check = new QPushButton(withAccessKey(design.checkCaption, 'C'), this);
+    m_check->setObjectName(text(design.checkName));
+    m_check->setAutoDefault(false);
+    connect(m_check, &QPushButton::clicked, this,
+            [this] { act([](PracticeSession& s) { s.checkAnswer(); }); });
+
+    m_verdict = new QLabel(this);
+    m_verdict->setObjectName(text(design.verdictName));
+    m_verdict->setTextFormat(Qt::RichText);
+    m_verdict->setWordWrap(true);
+    m_verdict->setFixedWidth(design.width);
+    // Room for the verdict and the step it points at, so that the window keeps its size.
+    m_verdict->setMinimumHeight(3 * fontMetrics().lineSpacing());
+    m_verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_showWorking = new QPushButton(withAccessKey(design.workingCaption, 'w'), this);
+    m_showWorking->setObjectName(text(design.workingName));
+    m_showWorking->setAutoDefault(false);
+    connect(m_showWorking, &QPushButton::clicked, this,
+            [this] { act([](PracticeSession& s) { s.showWorking(); }); });
+    m_workingText = new QPlainTextEdit(this);
+    m_workingText->setObjectName(text(design.workingTextName));
+    m_workingText->setReadOnly(true);
+    // Read-only still lets the user scroll, select and copy a part, from the keyboard too.
+    m_workingText->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                           Qt::TextSelectableByKeyboard);
+    m_workingText->setTabChangesFocus(true);
+    m_workingText->setAccessibleName(text(design.workingCaption));
+    m_workingText->setFixedSize(design.width, workingLines * fontMetrics().lineSpacing() +
+                                                  2 * m_workingText->frameWidth() + 8);
+    // Its room is kept while it is hidden: the window is placed by its whole size and does not
+    // grow off the screen when the working is shown.
+    QSizePolicy keepRoom = m_workingText->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_workingText->setSizePolicy(keepRoom);
+    m_workingText->hide();
+
+    m_count = new QLabel(this);
+    m_count->setObjectName(text(design.countName));
+
+    m_printWorking = new QCheckBox(withAccessKey(design.printWorkingCaption, 'y'), this);
+    m_printWorking->setObjectName(text(design.printWorkingName));
+    m_print = new QPushButton(withAccessKey(design.printCaption, 'P'), this);
+    m_print->setObjectName(text(design.printName));
+    m_print->setAutoDefault(false);
+    connect(m_print, &QPushButton::clicked, this, &PracticeWindow::print);
+
+    auto* layout = new QGridLayout(this);
+    int row = 0;
+    layout->addWidget(buddyLabel(withAccessKey(design.kindCaption, 'K'), m_kind, this), row, 0);
+    layout->addWidget(m_kind, row++, 1, 1, 2);
+    layout->addWidget(buddyLabel(withAccessKey(design.levelCaption, 'u'), m_level, this), row, 0);
+    layout->addWidget(m_level, row++, 1, 1, 2);
+    layout->addWidget(buddyLabel(withAccessKey(design.methodCaption, 'M'), m_method, this), row, 0);
+    layout->addWidget(m_method, row++, 1, 1, 2);
+    layout->addWidget(buddyLabel(withAccessKey(design.codeCaption, 'S'), m_code, this), row, 0);
+    layout->addWidget(m_code, row, 1);
+    layout->addWidget(m_new, row++, 2);
+    layout->addWidget(m_codeMessage, row++, 1, 1, 2);
+    layout->addWidget(exercise, row++, 0, 1, 3);
+    layout->addWidget(buddyLabel(withAccessKey(design.answerCaption, 'a'), m_answer, this), row, 0);
+    layout->addWidget(m_answer, row, 1);
+    layout->addWidget(m_check, row++, 2);
+    layout->addWidget(m_verdict, row++, 0, 1, 3);
+    layout->addWidget(m_count, row++, 0, 1, 3);
+    layout->addWidget(m_showWorking, row++, 0, 1, 3, Qt::AlignLeft);
+    layout->addWidget(m_workingText, row++, 0, 1, 3);
+    auto* printRow = new QHBoxLayout;
+    printRow->addWidget(m_printWorking);
+    printRow->addStretch();
+    printRow->addWidget(m_print);
+    layout->addLayout(printRow, row++, 0, 1, 3);
+    layout->setColumnStretch(1, 1);
+    // The window takes the size of its content.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Down the window as it reads.
+    const QList<QWidget*> order{m_kind,        m_level,        m_method, m_code,
+                                m_new,         m_answer,       m_check,  m_showWorking,
+                                m_workingText, m_printWorking, m_print};
+    for (qsizetype index = 1; index < order.size(); ++index)
+        setTabOrder(order[index - 1], order[index]);
+
+    showView();
+}
+
+template <typename Action> void PracticeWindow::act(Action action) {
+    action(m_session);
+    showView();
+}
+
+void PracticeWindow::showView() {
+    const PracticeView& view = m_session.view();
+    // What is filled in here is the session's, not the user's: nothing goes back to it.
+    const QSignalBlocker kind(m_kind), level(m_level), method(m_method), code(m_code),
+        answer(m_answer);
+    fillList(m_kind, view.kinds);
+    m_kind->setCurrentIndex(view.kind);
+    fillList(m_level, view.levels);
+    m_level->setCurrentIndex(view.level);
+    m_method->showMethods(view.methods, view.method);
+    showText(m_code, view.code);
+    const QString codeMessage = QString::fromStdString(view.codeMessage);
+    m_codeMessage->setText(codeMessage);
+    m_codeMessage->setVisible(!codeMessage.isEmpty());
+    m_code->setAccessibleDescription(codeMessage);
+    m_position->setText(QString::fromStdString(view.position));
+    m_exercise->setText(QString::fromStdString(view.exercise));
+    m_instruction->setText(QString::fromStdString(view.instruction));
+    showText(m_answer, view.answer);
+    showVerdict(view);
+    showWorkingText(view);
+    m_count->setText(QString::fromStdString(view.count));
+
+    if (auto* focused = findChild<QWidget*>(QString::fromStdString(view.focus)))
+        focused->setFocus(Qt::OtherFocusReason);
+    if (!view.announcement.empty())
+        announce(m_verdict, view.announcement);
+}
+
+void PracticeWindow::showVerdict(const PracticeView& view) {
+    if (!view.checked) {
+        m_verdict->clear();
+        return;
+    }
+    const QString message =
+        QString::fromStdString(view.verdictText).toHtmlEscaped().replace('\n', "<br>");
+    m_verdict->setText(QStringLiteral("<span style=\"color:%1\"><b>%2.</b> %3</span>")
+                           .arg(verdictColour(view.verdict),
+                                QString::fromUtf8(verdictWord(view.verdict)), message));
+}
+
+void PracticeWindow::showWorkingText(const PracticeView& view) {
+    m_workingText->setVisible(view.workingShown);
+    QStringList lines;
+    for (const WorkingLine& line : view.working)
+        lines << QString::fromStdString(line.text);
+    const QString shown = lines.join('\n');
+    if (m_workingText->toPlainText() != shown)
+        m_workingText->setPlainText(shown);
+    // The step the verdict points at, marked across the whole width, and bold for those who do
+    // not see the colour.
+    QList<QTextEdit::ExtraSelection> marks;
+    const QTextBlock marked = m_workingText->document()->findBlockByNumber(view.markedStep);
+    if (view.markedStep >= 0 && marked.isValid()) {
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = QTextCursor(marked);
+        mark.cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        mark.format.setBackground(QColor(0xff, 0xec, 0x99));
+        mark.format.setFontWeight(QFont::Bold);
+        mark.format.setProperty(QTextFormat::FullWidthSelection, true);
+        marks << mark;
+        m_workingText->setTextCursor(QTextCursor(marked));
+        m_workingText->ensureCursorVisible();
+    }
+    m_workingText->setExtraSelections(marks);
+}
+
+void PracticeWindow::print() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    printSheet(printer, m_session.sheet(), m_session.exercises(), m_locale,
+               m_printWorking->isChecked());
+}
+
+void PracticeWindow::bringToFront() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void PracticeWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
