@@ -156,7 +156,11 @@ void PagePanel::placeBeside(val mainWindow, val widest) {
     m_panel["style"].set("left", px(rect.left + scrollX));
     m_panel["style"].set("top", px(rect.top + scrollY));
     m_panel["style"].set("width", px(rect.width));
-    m_panel["style"].set("maxHeight", px(rect.height));
+    // Beside or below, a panel whose content grows after it is placed may grow to the view's
+    // bottom before it scrolls.
+    m_panel["style"].set(
+        "maxHeight",
+        px(m_sheet ? rect.height : std::max(rect.height, request.screen.bottom() - rect.top)));
 }
 
 void PagePanel::raise(val focus) {
