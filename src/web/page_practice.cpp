@@ -28,6 +28,7 @@ constexpr const char* methodId = "practice-method";
 constexpr const char* codeId = "practice-code";
 constexpr const char* codeMessageId = "practice-code-message";
 constexpr const char* answerId = "practice-answer";
+constexpr const char* exerciseId = "practice-exercise";
 
 // The browser's own random source, for the seeds of new sheets.
 std::uint64_t entropy() {
@@ -180,6 +181,7 @@ PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announc
     m_panel.append(sheet);
 
     val exercise = page::create("div", design.exerciseName);
+    exercise.set("id", exerciseId);
     page::addClass(exercise, "exercise");
     m_position = page::create("div");
     page::addClass(m_position, "position");
@@ -193,6 +195,8 @@ PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announc
     m_panel.append(exercise);
 
     m_answer = textBox(design.answerName, answerId, answerTabIndex);
+    // What to answer, and how, read with the box.
+    m_answer.call<void>("setAttribute", val("aria-describedby"), val(exerciseId));
     m_panel.listen(m_answer, "input", [this](val) {
         std::string typed = m_answer["value"].as<std::string>();
         act([&typed](PracticeSession& session) { session.editAnswer(std::move(typed)); });
@@ -253,19 +257,25 @@ PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announc
     render();
 }
 
+PagePractice::~PagePractice() {
+    m_sheet.call<void>("remove");
+}
+
 void PagePractice::raise() {
     if (!m_shown) {
         m_panel.placeBeside(m_mainWindow, m_answer);
         m_shown = true;
     }
-    m_panel.raise(m_answer);
-    focusNamed(m_session.view().focus);
+    const val control = named(m_session.view().focus);
+    m_panel.raise(control.isNull() ? m_answer : control);
 }
 
 void PagePractice::act(const std::function<void(PracticeSession&)>& action) {
     action(m_session);
     render();
-    focusNamed(m_session.view().focus);
+    const val control = named(m_session.view().focus);
+    if (!control.isNull())
+        control.call<void>("focus");
     if (!m_session.view().announcement.empty())
         m_announce(m_session.view().announcement);
 }
@@ -326,14 +336,12 @@ void PagePractice::showWorking() {
     }
 }
 
-void PagePractice::focusNamed(const std::string& name) {
-    if (name.empty() || !m_shown)
-        return;
-    const val control =
-        page::document().call<val>("querySelector", val("[data-name=\"" + std::string(design.name) +
-                                                        "\"] [data-name=\"" + name + "\"]"));
-    if (!control.isNull())
-        control.call<void>("focus");
+val PagePractice::named(const std::string& name) const {
+    if (name.empty())
+        return val::null();
+    return page::document().call<val>(
+        "querySelector",
+        val("[data-name=\"" + std::string(design.name) + "\"] [data-name=\"" + name + "\"]"));
 }
 
 void PagePractice::print() {

@@ -21,6 +21,7 @@ public:
     // the focus goes back where it was.
     PagePractice(emscripten::val mainWindow, NumberLocale locale, Announce announce,
                  std::function<void()> onClose);
+    ~PagePractice();
     PagePractice(const PagePractice&) = delete;
     PagePractice& operator=(const PagePractice&) = delete;
 
@@ -34,7 +35,8 @@ private:
     void render();
     void showChoices(emscripten::val select, const std::vector<std::string>& captions, int chosen);
     void showWorking();
-    void focusNamed(const std::string& name);
+    // The panel's control of that name, or null.
+    emscripten::val named(const std::string& name) const;
     void print();
 
     NumberLocale m_locale;

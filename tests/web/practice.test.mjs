@@ -68,6 +68,8 @@ test('every control is there, named and labelled, and the parts it shows too', a
         assert.ok(read.shown, `${name} shown`);
         assert.ok(read.labels.includes(label) || read.text === label, `${name}: ${JSON.stringify(read)}`);
     }
+    assert.equal(await control(page, 'PracticeAnswer').evaluate((box) =>
+        document.getElementById(box.getAttribute('aria-describedby'))?.dataset.name), 'PracticeExercise');
     for (const name of ['PracticeExercise', 'PracticeCount'])
         assert.notEqual((await control(page, name).innerText()).trim(), '', name);
     for (const name of ['PracticeVerdict', 'PracticeWorkingText', 'PrintedSheet'])
