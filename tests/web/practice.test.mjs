@@ -188,9 +188,10 @@ test('on a phone 390 px wide: targets of 44 px, nothing cut or overlapping', asy
                 const rect = target.getBoundingClientRect();
                 return { name: target.dataset.name ?? target.textContent.trim(), left: rect.left, right: rect.right, top: rect.top, bottom: rect.bottom, height: rect.height };
             });
-        return { targets, scrollWidth: document.documentElement.scrollWidth, width: element.getBoundingClientRect().width };
+        return { targets, scrollWidth: document.documentElement.scrollWidth, panelOverflow: element.scrollWidth - element.clientWidth };
     });
     assert.ok(found.scrollWidth <= 390, `page ${found.scrollWidth} px wide`);
+    assert.ok(found.panelOverflow <= 0, `the panel's content ${found.panelOverflow} px wider than it`);
     for (const target of found.targets) {
         assert.ok(target.height >= 44, `${target.name}: ${target.height} px high`);
         assert.ok(target.left >= 0 && target.right <= 390, `${target.name} within the screen`);
