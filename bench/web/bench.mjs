@@ -5,7 +5,8 @@
 // the gzip-compressed size of the page's own files; the "run" click to results written and to
 // the next frame painted; "Show working" to its panel painted, and on its first opening in a page
 // just started, for x² - 3x + 2 and for the hardest exact working, by every method the panel
-// offers; a keystroke in a 200-character equation to its reading painted; and a megabyte pasted
+// offers; a keystroke in a 200-character equation to its reading painted; "Check" in the
+// Practice panel to its verdict painted; and a megabyte pasted
 // into a box, then "run" to its warning (as the desktop's bench_run_window times them). Medians of many starts, with the quartiles between brackets; the
 // two pages alternate, each round in the other order; nothing fails on a slow machine.
 // Usage: node bench/web/bench.mjs [STARTS]; VELMORA_SITE names the built site, whose build folder
@@ -371,6 +372,32 @@ async function timeEquationReading(page, repeats) {
     }, repeats);
 }
 
+// "Check" in the "Practice" panel, from the click to the verdict written and to the next frame
+// painted, the answer changed between clicks so that each is a new check.
+async function timePracticeCheck(page, repeats) {
+    return page.evaluate(async (repeats) => {
+        const control = (name) => document.querySelector(`[data-name="${name}"]`);
+        const nextPaint = window.benchNextPaint;
+        control('Tools').click();
+        control('Practice').click();
+        const answer = control('PracticeAnswer');
+        if (!answer) throw new Error('no practice panel');
+        const samples = { written: [], painted: [], verdict: '' };
+        for (let i = 0; i < repeats; ++i) {
+            answer.value = `${i % 7}; ${i % 5}`;
+            answer.dispatchEvent(new Event('input'));
+            await nextPaint();
+            const start = performance.now();
+            control('CheckAnswer').click();
+            samples.written.push(performance.now() - start);
+            samples.painted.push(await nextPaint() - start);
+        }
+        samples.verdict = control('PracticeVerdict').textContent;
+        control('PracticeWindow').querySelector('.titlebar button').click();
+        return samples;
+    }, repeats);
+}
+
 // "run" clicks in this build's page and in an earlier build's, taking turns in rounds of each
 // case, so that both meet the same state of the machine.
 async function compareRuns(pages, rounds) {
@@ -425,6 +452,7 @@ try {
         firstWorking.push({ name, rounds });
     }
     const typing = await timeEquationReading(lastVelmora.page, 100);
+    const checking = await timePracticeCheck(lastVelmora.page, 100);
     const pastes = {
         'letters': await timePastes(lastVelmora.page, 'abcdefghij', 10),
         'digits': await timePastes(lastVelmora.page, '1234567890', 10),
@@ -510,6 +538,11 @@ try {
     console.log('|---|---|---|---|');
     console.log(`| ${typing.length} characters | ${ms(median(typing.written))} (max ${ms(Math.max(...typing.written))}) | ${ms(median(typing.painted))} [${quartiles(typing.painted).map((value) => value.toFixed(1)).join('–')}] | ${(median(typing.painted) / 16).toFixed(2)} |`);
     console.log(`last reading: ${typing.reading}`);
+    console.log('');
+    console.log('| "Check" in the "Practice" panel, 100 times | verdict written | next frame painted | of a 16 ms frame |');
+    console.log('|---|---|---|---|');
+    console.log(`| an answer of two roots | ${ms(median(checking.written))} (max ${ms(Math.max(...checking.written))}) | ${ms(median(checking.painted))} [${quartiles(checking.painted).map((value) => value.toFixed(1)).join('–')}] | ${(median(checking.painted) / 16).toFixed(2)} |`);
+    console.log(`last verdict: ${checking.verdict}`);
     console.log('');
     console.log(`files: ${Object.entries(pageSizes).map(([file, size]) => `${file} ${size}`).join(', ')}`);
     console.log(`last system shown: y=${shown}`);

@@ -14,6 +14,7 @@
 #include "web/page.h"
 #include "web/page_equation.h"
 #include "web/page_form3.h"
+#include "web/page_practice.h"
 #include "web/page_working.h"
 
 using emscripten::val;
@@ -402,11 +403,25 @@ auto PageForm1::drawing() {
         },
         // The text stays with the core, which shows it again when the box reopens.
         [this](const show::EquationWindowClosed& /*closed*/) { m_equation.reset(); },
-        [](const show::PracticeWindow& /*window*/) {},
+        [this](const show::PracticeWindow& window) {
+            // Closed, it gives the focus back to the control the user was on.
+            m_practiceReturn = focusTarget(m_focusBeforeMenu);
+            if (!m_practice)
+                m_practice = std::make_unique<PagePractice>(
+                    m_window, window.locale,
+                    [this](const std::string& text) { render(show::Announcement{text}); },
+                    [this] {
+                        const val back = std::exchange(m_practiceReturn, val::null());
+                        if (!back.isNull() && !back.isUndefined())
+                            back.call<void>("focus");
+                    });
+            m_practice->raise();
+        },
         [this](const show::End& end) {
             // A page cannot close itself: every window goes, and one line says so.
             m_boxes.remove();
             m_equation.reset();
+            m_practice.reset();
             m_form3.reset();
             m_working.reset();
             m_contextMenu.reset();

@@ -17,6 +17,7 @@ class ContextMenu;
 struct MenuBarAction;
 class PageEquation;
 class PageForm3;
+class PagePractice;
 class PageWorking;
 
 // The main window on the page: its menus and 31 controls, whose markup the site's build writes
@@ -91,7 +92,10 @@ private:
     std::unique_ptr<ContextMenu> m_contextMenu;
     std::unique_ptr<PageWorking> m_working;
     std::unique_ptr<PageEquation> m_equation;
+    // Made the first time it is asked for, and kept while the page lives.
+    std::unique_ptr<PagePractice> m_practice;
     emscripten::val m_workingReturn = emscripten::val::null(); // where closing it goes back to
+    emscripten::val m_practiceReturn = emscripten::val::null();
     bool m_raiseWorking = false;   // the working was asked for, not following a run
     bool m_keepPagesFocus = false; // the window was up before the program
 };

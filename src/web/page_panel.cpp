@@ -72,11 +72,20 @@ PagePanel::PagePanel(const char* name, const char* cssClass, const char* caption
 
 PagePanel::~PagePanel() {
     m_listeners.clear();
+    hide();
+    m_panel.call<void>("remove");
+}
+
+void PagePanel::hide() {
+    m_dragging = false;
+    page::setHidden(m_panel, true);
     if (m_sheet) {
         page::document()["documentElement"]["style"].set("scrollPaddingBottom", "");
         page::document()["body"]["style"].set("paddingBottom", "");
+        m_panel["classList"].call<void>("remove", val("sheet"));
+        m_panel["style"].set("height", "");
+        m_sheet = false;
     }
-    m_panel.call<void>("remove");
 }
 
 void PagePanel::append(val content) {
@@ -102,6 +111,7 @@ void PagePanel::placeOver(val mainWindow) {
 void PagePanel::placeBeside(val mainWindow, val widest) {
     const val keptVisible = mainWindow.call<val>("querySelectorAll", val(coefficientsAndRun()));
     const val body = page::document()["body"];
+    page::setHidden(m_panel, false);
     page::append(body, m_panel);
     // Its size as it wants it, and the least width its content wraps to: the widest control
     // with the panel's edges on both sides.
@@ -121,7 +131,7 @@ void PagePanel::placeBeside(val mainWindow, val widest) {
     request.mainWindow = rectOf(mainWindow);
     const val open = page::document().call<val>("querySelectorAll", val("body > section"));
     for (int index = 0; index < open["length"].as<int>(); ++index)
-        if (!open[index].equals(m_panel))
+        if (!open[index].equals(m_panel) && !open[index]["hidden"].as<bool>())
             request.panels.push_back(rectOf(open[index]));
     for (int index = 0; index < keptVisible["length"].as<int>(); ++index)
         if (keptVisible[index].call<val>("getClientRects")["length"].as<int>() > 0)
@@ -146,7 +156,11 @@ void PagePanel::placeBeside(val mainWindow, val widest) {
     m_panel["style"].set("left", px(rect.left + scrollX));
     m_panel["style"].set("top", px(rect.top + scrollY));
     m_panel["style"].set("width", px(rect.width));
-    m_panel["style"].set("maxHeight", px(rect.height));
+    // Beside or below, a panel whose content grows after it is placed may grow to the view's
+    // bottom before it scrolls.
+    m_panel["style"].set(
+        "maxHeight",
+        px(m_sheet ? rect.height : std::max(rect.height, request.screen.bottom() - rect.top)));
 }
 
 void PagePanel::raise(val focus) {

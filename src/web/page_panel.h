@@ -31,6 +31,8 @@ public:
     // In front, whole on the screen wherever it was dragged or the page zoomed, its title bar
     // first, with the focus in the given control.
     void raise(emscripten::val focus);
+    // Off the screen, kept with its content and listeners, until placed again.
+    void hide();
     // A listener that goes with the panel.
     void listen(emscripten::val target, const char* type, PageCallback::Callback callback);
 

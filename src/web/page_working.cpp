@@ -79,7 +79,7 @@ PageWorking::PageWorking(val mainWindow, std::function<void()> onClose,
     : m_panel(workingWindowDesign.name, "working", workingWindowDesign.caption, closeTabIndex,
               std::move(onClose)),
       m_mainWindow(std::move(mainWindow)), m_onMethodChosen(std::move(onMethodChosen)),
-      m_copied([this](val) {
+      m_methods(workingWindowDesign.methodName, methodId, methodTabIndex), m_copied([this](val) {
           // Emptied first, so that a second copy is heard too.
           page::setText(m_announcer, "");
           page::setText(m_announcer, workingWindowDesign.copiedAnnouncement);
@@ -92,16 +92,10 @@ PageWorking::PageWorking(val mainWindow, std::function<void()> onClose,
     label.set("htmlFor", methodId);
     page::setText(label, design.methodCaption);
     page::append(methodRow, label);
-    m_method = page::create("select", design.methodName);
-    m_method.set("id", methodId);
-    m_method.set("tabIndex", methodTabIndex);
-    m_method.set("disabled", true);
     // Each change, by the arrows too, is the user's: the page itself only ever sets the value.
-    m_panel.listen(m_method, "change", [this](val) {
-        const int chosen = std::stoi(m_method["value"].as<std::string>());
-        m_onMethodChosen(WorkingMethod(chosen));
-    });
-    page::append(methodRow, m_method);
+    m_panel.listen(m_methods.element(), "change",
+                   [this](val) { m_onMethodChosen(m_methods.chosen()); });
+    page::append(methodRow, m_methods.element());
     m_panel.append(methodRow);
 
     val body = page::create("div");
@@ -147,7 +141,7 @@ PageWorking::PageWorking(val mainWindow, std::function<void()> onClose,
 }
 
 void PageWorking::show(const show::Working& working) {
-    showMethods(working.methods, working.method);
+    m_methods.show(working.methods, working.method);
     m_text.set("value", working.text);
     m_text.set("scrollTop", 0);
     drawGraph(*working.figure);
@@ -156,27 +150,6 @@ void PageWorking::show(const show::Working& working) {
         m_panel.placeBeside(m_mainWindow, m_text);
         m_placed = true;
     }
-}
-
-void PageWorking::showMethods(const std::vector<MethodChoice>& methods, WorkingMethod chosen) {
-    // Filled again only when the run's kind offers others: the focus stays on the list.
-    if (methods != m_methods) {
-        m_methods = methods;
-        m_method.call<void>("replaceChildren");
-        for (const MethodChoice& choice : methods) {
-            val option = page::create("option");
-            option.set("value", std::to_string(int(choice.method)));
-            // An option shows no tooltip: a greyed one says why in its text.
-            page::setText(option, choice.applies ? choice.name
-                                                 : greyedMethodCaption(choice.name, choice.reason));
-            option.set("disabled", !choice.applies);
-            page::append(m_method, option);
-        }
-    }
-    // Nothing to choose before a run or after a warning.
-    m_method.set("disabled", methods.empty());
-    if (!methods.empty())
-        m_method.set("value", std::to_string(int(chosen)));
 }
 
 void PageWorking::drawGraph(const Figure& figure) {

@@ -9,6 +9,7 @@
 #include "core/conversation/reply.h"
 #include "core/working/figure.h"
 #include "web/listener.h"
+#include "web/method_list.h"
 #include "web/page_panel.h"
 
 // The "Working" panel: how the last run came out in words, by the way of working chosen above
@@ -30,14 +31,12 @@ public:
 
 private:
     void drawGraph(const Figure& figure);
-    void showMethods(const std::vector<MethodChoice>& methods, WorkingMethod chosen);
 
     PagePanel m_panel;
     emscripten::val m_mainWindow = emscripten::val::null();
     bool m_placed = false;
     std::function<void(WorkingMethod)> m_onMethodChosen;
-    emscripten::val m_method = emscripten::val::null();
-    std::vector<MethodChoice> m_methods; // as the list shows them
+    MethodList m_methods;
     emscripten::val m_text = emscripten::val::null();
     emscripten::val m_graph = emscripten::val::null();
     emscripten::val m_note = emscripten::val::null();

@@ -4,7 +4,9 @@
 // docs/web-phone-working.png; the Working panel beside the main window, docs/web-working.png,
 // and by each of its methods, docs/web-working-<method>.png; the Tools menu open,
 // docs/web-tools-menu.png; and the "Equation" panel reading a typed equation and refusing one,
-// docs/web-equation.png and docs/web-equation-refused.png.
+// docs/web-equation.png and docs/web-equation-refused.png; the "Practice" panel with an answer
+// checked and the working shown, beside the main window and on a phone, docs/practice-page.png
+// and docs/practice-phone.png.
 // Usage (after scripts/build-web.sh): node tests/web/make_screenshots.mjs
 import { fileURLToPath } from 'node:url';
 import {
@@ -41,6 +43,18 @@ async function typeEquation(page, text) {
     await control(page, 'EquationText').fill('');
     await page.keyboard.type(text);
 }
+// Tools > Practice…, an answer checked and the working shown, as a pupil would.
+async function practise(page) {
+    await control(page, 'Tools').click();
+    await page.locator('.menubar [data-name="Practice"]').click();
+    await control(page, 'PracticeWindow').waitFor();
+    await control(page, 'PracticeAnswer').fill('2; 3');
+    await control(page, 'CheckAnswer').click();
+    await control(page, 'PracticeWorking').click();
+    await control(page, 'PracticeAnswer').focus();
+    await control(page, 'PracticeWindow').evaluate((panel) => { panel.scrollTop = 0; });
+}
+
 const server = await serveSite();
 const browser = await launchBrowser();
 try {
@@ -71,7 +85,8 @@ try {
     await clickRun(wide.page);
     await control(wide.page, 'Tools').click();
     await wide.page.mouse.move(200, 440);
-    await wide.page.screenshot({ path: docs('web-tools-menu.png'), clip: { x: 0, y: 0, width: 200, height: 68 } });
+    const lastItem = await wide.page.locator('.menubar [data-name="Practice"]').boundingBox();
+    await wide.page.screenshot({ path: docs('web-tools-menu.png'), clip: { x: 0, y: 0, width: 200, height: Math.ceil(lastItem.y + lastItem.height) + 3 } });
     await wide.page.locator('.menubar [data-name="ShowWorking"]').click();
     await control(wide.page, 'Working').waitFor();
     await wide.page.mouse.move(200, 440);
@@ -96,6 +111,14 @@ try {
     await control(typing.page, 'TypeEquationWindow').screenshot({ path: docs('web-equation.png') });
     await typeEquation(typing.page, '3(x - 1 = x²');
     await control(typing.page, 'TypeEquationWindow').screenshot({ path: docs('web-equation-refused.png') });
+
+    const practising = await startProgram(browser, server.url, { viewport: { width: 1200, height: 820 } });
+    await practise(practising.page);
+    await practising.page.screenshot({ path: docs('practice-page.png'), clip: await around(practising.page, ['Form1', 'PracticeWindow']) });
+    const phonePractice = await startProgram(browser, server.url,
+        { viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true, deviceScaleFactor: 2 });
+    await practise(phonePractice.page);
+    await phonePractice.page.screenshot({ path: docs('practice-phone.png') });
 } finally {
     await browser.close();
     await server.stop();

@@ -394,7 +394,7 @@ describe('menus and boxes', () => {
             [button.dataset.name, button.textContent, button.querySelector('u')?.textContent ?? ''])),
         [['File', 'File', 'F'], ['Exit', 'Exit', 'E'],
             ['Tools', 'Tools', 'T'], ['ShowWorking', 'Show working', ''], ['TypeEquation', 'Type an equation…', 'T'],
-            ['Help', 'Help', 'H'], ['About', 'About', 'A']]);
+            ['Practice', 'Practice…', 'P'], ['Help', 'Help', 'H'], ['About', 'About', 'A']]);
         await page.keyboard.press('Alt+h');
         await page.keyboard.press('a');
         assert.equal((await answerBox(page, 'OK')).title, 'About');
@@ -414,8 +414,9 @@ describe('menus and boxes', () => {
         await control(page, 'Text(2)').focus();
         await page.keyboard.press('Alt+t');
         assert.equal(await focusedName(page), 'ShowWorking');
-        const steps = [['ArrowDown', 'TypeEquation'], ['ArrowDown', 'ShowWorking'], ['ArrowUp', 'TypeEquation'],
-            ['Home', 'ShowWorking'], ['End', 'TypeEquation'], ['ArrowRight', 'About'], ['ArrowLeft', 'ShowWorking'],
+        const steps = [['ArrowDown', 'TypeEquation'], ['ArrowDown', 'Practice'], ['ArrowDown', 'ShowWorking'],
+            ['ArrowUp', 'Practice'], ['Home', 'ShowWorking'], ['End', 'Practice'], ['ArrowRight', 'About'],
+            ['ArrowLeft', 'ShowWorking'],
             ['Escape', 'Tools'], ['Escape', 'Text(2)']];
         for (const [key, expected] of steps) {
             await page.keyboard.press(key);

@@ -1,0 +1,351 @@
+#include "web/page_practice.h"
+
+#include <cstdint>
+#include <string_view>
+#include <utility>
+
+#include "core/design/practice_window_design.h"
+#include "core/design/working_window_design.h"
+#include "core/practice/printed_sheet.h"
+#include "core/practice/verdict_word.h"
+#include "web/page.h"
+
+using emscripten::val;
+
+namespace {
+
+constexpr const PracticeWindowDesign& design = practiceWindowDesign;
+
+// After the equation panel's, in the order they stand; the close button last.
+constexpr int kindTabIndex = 42, levelTabIndex = 43, methodTabIndex = 44, codeTabIndex = 45,
+              newTabIndex = 46, answerTabIndex = 47, checkTabIndex = 48, workingTabIndex = 49,
+              workingTextTabIndex = 50, printWorkingTabIndex = 51, printTabIndex = 52,
+              closeTabIndex = 53;
+// Labels find their controls, and the code box its message, by these ids.
+constexpr const char* kindId = "practice-kind";
+constexpr const char* levelId = "practice-level";
+constexpr const char* methodId = "practice-method";
+constexpr const char* codeId = "practice-code";
+constexpr const char* codeMessageId = "practice-code-message";
+constexpr const char* answerId = "practice-answer";
+constexpr const char* exerciseId = "practice-exercise";
+
+// The browser's own random source, for the seeds of new sheets.
+std::uint64_t entropy() {
+    val words = val::global("Uint32Array").new_(2);
+    val::global("crypto").call<void>("getRandomValues", words);
+    return (std::uint64_t(words[0].as<double>()) << 32) | std::uint64_t(words[1].as<double>());
+}
+
+val button(const char* name, const char* caption, int tabIndex) {
+    val element = page::create("button", name);
+    element.set("type", "button");
+    element.set("tabIndex", tabIndex);
+    page::setText(element, caption);
+    return element;
+}
+
+val textBox(const char* name, const char* id, int tabIndex) {
+    val element = page::create("input", name);
+    element.set("type", "text");
+    element.set("id", id);
+    element.set("tabIndex", tabIndex);
+    element.set("spellcheck", false);
+    element.call<void>("setAttribute", val("autocapitalize"), val("off"));
+    element.call<void>("setAttribute", val("autocomplete"), val("off"));
+    return element;
+}
+
+// A row of the panel: a visible label and the control it names.
+val labelledRow(const char* caption, const char* id, val control) {
+    val row = page::create("div");
+    page::addClass(row, "row");
+    val label = page::create("label");
+    label.set("htmlFor", id);
+    page::setText(label, caption);
+    page::append(row, label);
+    page::append(row, std::move(control));
+    return row;
+}
+
+const char* verdictClass(AnswerCheck::Verdict verdict) {
+    switch (verdict) {
+    case AnswerCheck::Verdict::Right:
+        return "right";
+    case AnswerCheck::Verdict::PartlyRight:
+        return "partly";
+    case AnswerCheck::Verdict::Wrong:
+        return "wrong";
+    case AnswerCheck::Verdict::Unreadable:
+        break;
+    }
+    return "unread";
+}
+
+void setTextIfChanged(val box, const std::string& text) {
+    // Set only when the session changed it: setting it as typed would move the caret.
+    if (box["value"].as<std::string>() != text)
+        box.set("value", text);
+}
+
+// The page's policy allows no style attribute in markup, only the style object: in the sheet's
+// tags its styles are renamed before the markup is read, then put back through the object.
+constexpr std::string_view styleAttribute = " style=\"", keptStyle = " data-sheet-style=\"";
+
+std::string withStylesKept(const std::string& html) {
+    std::string out;
+    out.reserve(html.size());
+    bool inTag = false;
+    for (std::size_t at = 0; at < html.size(); ++at) {
+        if (html[at] == '<')
+            inTag = true;
+        else if (html[at] == '>')
+            inTag = false;
+        if (inTag && html.compare(at, styleAttribute.size(), styleAttribute) == 0) {
+            out += keptStyle;
+            at += styleAttribute.size() - 1;
+        } else {
+            out += html[at];
+        }
+    }
+    return out;
+}
+
+void fillSheet(val sheet, const std::string& html) {
+    sheet.set("innerHTML", withStylesKept(html));
+    const val styled = sheet.call<val>("querySelectorAll", val("[data-sheet-style]"));
+    for (int at = 0; at < styled["length"].as<int>(); ++at) {
+        const val element = styled[at];
+        element["style"].set("cssText", element["dataset"]["sheetStyle"]);
+        element.call<void>("removeAttribute", val("data-sheet-style"));
+    }
+}
+
+} // namespace
+
+PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announce,
+                           std::function<void()> onClose)
+    : m_locale(locale), m_session(entropy(), std::move(locale)), m_announce(std::move(announce)),
+      m_panel(design.name, "practice", design.caption, closeTabIndex,
+              [this, onClose = std::move(onClose)] {
+                  m_panel.hide();
+                  m_shown = false;
+                  onClose();
+              }),
+      m_mainWindow(std::move(mainWindow)), m_methods(design.methodName, methodId, methodTabIndex) {
+    val choices = page::create("div");
+    page::addClass(choices, "choices");
+    m_kind = page::create("select", design.kindName);
+    m_kind.set("id", kindId);
+    m_kind.set("tabIndex", kindTabIndex);
+    m_panel.listen(m_kind, "change", [this](val) {
+        const int chosen = m_kind["selectedIndex"].as<int>();
+        act([chosen](PracticeSession& session) { session.chooseKind(chosen); });
+    });
+    page::append(choices, labelledRow(design.kindCaption, kindId, m_kind));
+    m_level = page::create("select", design.levelName);
+    m_level.set("id", levelId);
+    m_level.set("tabIndex", levelTabIndex);
+    m_panel.listen(m_level, "change", [this](val) {
+        const int chosen = m_level["selectedIndex"].as<int>();
+        act([chosen](PracticeSession& session) { session.chooseLevel(chosen); });
+    });
+    page::append(choices, labelledRow(design.levelCaption, levelId, m_level));
+    m_panel.listen(m_methods.element(), "change", [this](val) {
+        const WorkingMethod chosen = m_methods.chosen();
+        act([chosen](PracticeSession& session) { session.chooseMethod(chosen); });
+    });
+    page::append(choices, labelledRow(design.methodCaption, methodId, m_methods.element()));
+    m_panel.append(choices);
+
+    // The sheet's code, which brings a sheet back, and the way to the next exercise.
+    val sheet = page::create("div");
+    page::addClass(sheet, "sheetrow");
+    m_code = textBox(design.codeName, codeId, codeTabIndex);
+    // Read when asked for, not spoken at each keystroke.
+    m_code.call<void>("setAttribute", val("aria-describedby"), val(codeMessageId));
+    m_panel.listen(m_code, "input", [this](val) {
+        std::string typed = m_code["value"].as<std::string>();
+        act([&typed](PracticeSession& session) { session.editCode(std::move(typed)); });
+    });
+    val codeRow = labelledRow(design.codeCaption, codeId, m_code);
+    val next = button(design.newName, design.newCaption, newTabIndex);
+    m_panel.listen(next, "click",
+                   [this](val) { act([](PracticeSession& session) { session.newExercise(); }); });
+    page::append(codeRow, next);
+    page::append(sheet, codeRow);
+    m_codeMessage = page::create("div");
+    m_codeMessage.set("id", codeMessageId);
+    page::addClass(m_codeMessage, "message");
+    page::append(sheet, m_codeMessage);
+    m_panel.append(sheet);
+
+    val exercise = page::create("div", design.exerciseName);
+    exercise.set("id", exerciseId);
+    page::addClass(exercise, "exercise");
+    m_position = page::create("div");
+    page::addClass(m_position, "position");
+    m_exercise = page::create("div");
+    page::addClass(m_exercise, "equation-text");
+    m_instruction = page::create("div");
+    page::addClass(m_instruction, "instruction");
+    page::append(exercise, m_position);
+    page::append(exercise, m_exercise);
+    page::append(exercise, m_instruction);
+    m_panel.append(exercise);
+
+    m_answer = textBox(design.answerName, answerId, answerTabIndex);
+    // What to answer, and how, read with the box.
+    m_answer.call<void>("setAttribute", val("aria-describedby"), val(exerciseId));
+    m_panel.listen(m_answer, "input", [this](val) {
+        std::string typed = m_answer["value"].as<std::string>();
+        act([&typed](PracticeSession& session) { session.editAnswer(std::move(typed)); });
+    });
+    m_panel.listen(m_answer, "keydown", [this](val e) {
+        // A key that ends an input method's composition is the composition's.
+        if (e["key"].as<std::string>() == "Enter" && !e["isComposing"].as<bool>()) {
+            e.call<void>("preventDefault");
+            act([](PracticeSession& session) { session.checkAnswer(); });
+        }
+    });
+    val answerRow = labelledRow(design.answerCaption, answerId, m_answer);
+    page::addClass(answerRow, "answer");
+    val check = button(design.checkName, design.checkCaption, checkTabIndex);
+    m_panel.listen(check, "click",
+                   [this](val) { act([](PracticeSession& session) { session.checkAnswer(); }); });
+    page::append(answerRow, check);
+    m_panel.append(answerRow);
+
+    m_verdict = page::create("div", design.verdictName);
+    page::addClass(m_verdict, "verdict");
+    m_panel.append(m_verdict);
+
+    val working = page::create("div");
+    page::addClass(working, "working-part");
+    val show = button(design.workingName, design.workingCaption, workingTabIndex);
+    m_panel.listen(show, "click",
+                   [this](val) { act([](PracticeSession& session) { session.showWorking(); }); });
+    page::append(working, show);
+    m_workingText = page::create("ol", design.workingTextName);
+    m_workingText.set("tabIndex", workingTextTabIndex);
+    m_workingText.call<void>("setAttribute", val("aria-label"), val(workingWindowDesign.caption));
+    page::append(working, m_workingText);
+    m_panel.append(working);
+
+    m_count = page::create("div", design.countName);
+    page::addClass(m_count, "count");
+    m_panel.append(m_count);
+
+    val printing = page::create("div");
+    page::addClass(printing, "buttons");
+    val withWorking = page::create("label");
+    m_printWorking = page::create("input", design.printWorkingName);
+    m_printWorking.set("type", "checkbox");
+    m_printWorking.set("tabIndex", printWorkingTabIndex);
+    page::append(withWorking, m_printWorking);
+    page::append(withWorking, val(std::string(" ") + design.printWorkingCaption));
+    page::append(printing, withWorking);
+    val printSheet = button(design.printName, design.printCaption, printTabIndex);
+    m_panel.listen(printSheet, "click", [this](val) { print(); });
+    page::append(printing, printSheet);
+    m_panel.append(printing);
+
+    m_sheet = page::create("div", design.sheetName);
+    page::addClass(m_sheet, "printed-sheet");
+    page::append(page::document()["body"], m_sheet);
+
+    render();
+}
+
+PagePractice::~PagePractice() {
+    m_sheet.call<void>("remove");
+}
+
+void PagePractice::raise() {
+    if (!m_shown) {
+        m_panel.placeBeside(m_mainWindow, m_answer);
+        m_shown = true;
+    }
+    const val control = named(m_session.view().focus);
+    m_panel.raise(control.isNull() ? m_answer : control);
+}
+
+void PagePractice::act(const std::function<void(PracticeSession&)>& action) {
+    action(m_session);
+    render();
+    const val control = named(m_session.view().focus);
+    if (!control.isNull())
+        control.call<void>("focus");
+    if (!m_session.view().announcement.empty())
+        m_announce(m_session.view().announcement);
+}
+
+void PagePractice::showChoices(val select, const std::vector<std::string>& captions, int chosen) {
+    if (select["options"]["length"].as<std::size_t>() != captions.size()) {
+        select.call<void>("replaceChildren");
+        for (const std::string& caption : captions) {
+            val option = page::create("option");
+            page::setText(option, caption);
+            page::append(select, option);
+        }
+    }
+    select.set("selectedIndex", chosen);
+}
+
+void PagePractice::render() {
+    const PracticeView& view = m_session.view();
+    showChoices(m_kind, view.kinds, view.kind);
+    showChoices(m_level, view.levels, view.level);
+    m_methods.show(view.methods, view.method);
+    setTextIfChanged(m_code, view.code);
+    page::setText(m_codeMessage, view.codeMessage);
+    page::setText(m_position, view.position);
+    page::setText(m_exercise, view.exercise);
+    page::setText(m_instruction, view.instruction);
+    setTextIfChanged(m_answer, view.answer);
+
+    m_verdict.call<void>("replaceChildren");
+    page::setHidden(m_verdict, !view.checked);
+    m_verdict["dataset"].set("verdict", std::string(verdictClass(view.verdict)));
+    if (view.checked) {
+        val word = page::create("strong");
+        page::setText(word, verdictWord(view.verdict));
+        page::append(m_verdict, word);
+        page::append(m_verdict, val(" " + view.verdictText));
+    }
+    showWorking();
+    page::setText(m_count, view.count);
+}
+
+void PagePractice::showWorking() {
+    const PracticeView& view = m_session.view();
+    m_workingText.call<void>("replaceChildren");
+    page::setHidden(m_workingText, !view.workingShown);
+    for (std::size_t at = 0; at < view.working.size(); ++at) {
+        val line = page::create("li");
+        // The step the verdict points at is marked by a sign and a frame as well as a colour.
+        if (int(at) == view.markedStep) {
+            val marked = page::create("mark");
+            page::setText(marked, view.working[at].text);
+            page::append(line, marked);
+            line.call<void>("setAttribute", val("aria-current"), val("step"));
+        } else {
+            page::setText(line, view.working[at].text);
+        }
+        page::append(m_workingText, line);
+    }
+}
+
+val PagePractice::named(const std::string& name) const {
+    if (name.empty())
+        return val::null();
+    return page::document().call<val>(
+        "querySelector",
+        val("[data-name=\"" + std::string(design.name) + "\"] [data-name=\"" + name + "\"]"));
+}
+
+void PagePractice::print() {
+    fillSheet(m_sheet, printedSheet(m_session.sheet(), m_session.exercises(), m_locale,
+                                    m_printWorking["checked"].as<bool>()));
+    val::global("window").call<void>("print");
+}
