@@ -65,16 +65,20 @@ std::string listed(const std::vector<std::string>& items) {
     return text;
 }
 
+// A root as the key writes it: halves and thirds as fractions, tenths as decimals.
+std::string rootText(const Surd& root, const Notation& n) {
+    if (const std::optional<Rational> rational = rationalValue(root))
+        return n.fraction(*rational);
+    return n.surd(root);
+}
+
+// A number of the answer, a decimal where the pupil wrote one.
 std::string shown(const AnswerNumber& number, const Notation& n) {
     if (number.hasParameter())
         return n.sum({{number.u, ""}, {number.t, "t"}});
-    return n.surd(number.surd());
-}
-
-std::string capitalised(std::string text) {
-    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
-        text[0] = char(text[0] - 'a' + 'A');
-    return text;
+    if (number.isRational() && number.decimal)
+        return n.number(number.u);
+    return rootText(number.surd(), n);
 }
 
 AnswerCheck unreadable(std::string message) {
@@ -83,7 +87,7 @@ AnswerCheck unreadable(std::string message) {
 
 // How to write exactly what a decimal only comes near.
 std::string writeExactly(const std::vector<std::string>& close, bool withRoot) {
-    return capitalised(listed(close)) + (close.size() == 1 ? " is" : " are") +
+    return listed(close) + (close.size() == 1 ? " is" : " are") +
            " close, but not exact: write the " + (withRoot ? "root exactly, with √" :
                                                              "number exactly, as a fraction") +
            ".";
@@ -178,7 +182,7 @@ AnswerCheck checkEquation(const Exercise& exercise, const ReadAnswer& answer,
                 covered[nearest] = true;
                 rounded = rounded || best == Meeting::Rounded;
             } else if (best == Meeting::Close) {
-                close.push_back(n.surd(number.surd()));
+                close.push_back(shown(number, n));
                 closeRoots.push_back(roots[nearest]);
             } else {
                 wrong.push_back(shown(number, n));
@@ -212,9 +216,9 @@ AnswerCheck checkEquation(const Exercise& exercise, const ReadAnswer& answer,
         std::vector<std::string> right;
         for (std::size_t r = 0; r < roots.size(); ++r) {
             if (covered[r])
-                right.push_back(n.surd(roots[r]));
+                right.push_back(rootText(roots[r], n));
         }
-        std::string message = capitalised(are(right, " is a root", " are roots"));
+        std::string message = are(right, " is a root", " are roots");
         if (!wrong.empty())
             message += ", but " + are(wrong, " is not.", " are not.");
         else if (!closeAlone.empty())
@@ -225,7 +229,7 @@ AnswerCheck checkEquation(const Exercise& exercise, const ReadAnswer& answer,
     }
     if (wrong.empty() && !closeAlone.empty())
         return {Verdict::Wrong, writeExactly(closeAlone, withRoot), std::nullopt, -1};
-    std::string message = capitalised(are(wrong, " is not a root.", " are not roots."));
+    std::string message = are(wrong, " is not a root.", " are not roots.");
     if (!closeAlone.empty())
         message += " " + writeExactly(closeAlone, withRoot);
     return withMistake(exercise, message, exactGiven, false, locale, method);

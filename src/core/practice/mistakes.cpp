@@ -80,8 +80,8 @@ std::string mistakeHint(Mistake mistake, const Exercise& exercise, const Notatio
     const std::vector<Rational>& k = exercise.coefficients;
     switch (mistake) {
     case Mistake::SignOfB:
-        return "They are the roots with the sign of b changed: look again at the sign of b = " +
-               n.number(k[1]) + ".";
+        return "Look again at the signs: b = " + n.number(k[1]) + ", so -b = " +
+               n.number(-k[1]) + ".";
     case Mistake::DiscriminantPlus4ac:
         return "Look again at D: it is b² - 4ac, with a minus, which is " +
                n.number(k[1] * k[1] - Rational(4) * k[0] * k[2]) + " here.";
