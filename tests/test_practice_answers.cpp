@@ -24,8 +24,7 @@ class TestPracticeAnswers : public QObject {
     Q_OBJECT
 
 private:
-    template <typename T>
-    static T named(const std::map<QString, T>& names, const QString& name) {
+    template <typename T> static T named(const std::map<QString, T>& names, const QString& name) {
         const auto found = names.find(name);
         if (found == names.end())
             qFatal("no such name: %s", qPrintable(name));
@@ -35,10 +34,10 @@ private:
     // The exercise as the generator would give it: its coefficients typed with ".".
     static Exercise exercise(const QJsonValue& row) {
         static const std::map<QString, PracticeKind> kinds{
-            {"first", PracticeKind::FirstDegree},   {"whole", PracticeKind::IntegerRoots},
+            {"first", PracticeKind::FirstDegree},       {"whole", PracticeKind::IntegerRoots},
             {"fractions", PracticeKind::FractionRoots}, {"surds", PracticeKind::SurdRoots},
-            {"double", PracticeKind::DoubleRoot},   {"complex", PracticeKind::ComplexRoots},
-            {"one", PracticeKind::OneSolution},     {"none", PracticeKind::NoSolution},
+            {"double", PracticeKind::DoubleRoot},       {"complex", PracticeKind::ComplexRoots},
+            {"one", PracticeKind::OneSolution},         {"none", PracticeKind::NoSolution},
             {"many", PracticeKind::InfinitelyMany}};
         Exercise made;
         made.kind = named(kinds, row["kind"].toString());
@@ -104,8 +103,8 @@ private:
 
     static QString rowName(const QJsonValue& row) {
         return row["kind"].toString() + " " + row["coefficients"].toString() + " (" +
-               row["decimal"].toString() + ", " + row["method"].toString() + "): " +
-               row["answer"].toString();
+               row["decimal"].toString() + ", " + row["method"].toString() +
+               "): " + row["answer"].toString();
     }
 
 private slots:
@@ -144,9 +143,8 @@ private slots:
         QTest::addColumn<QJsonObject>("row");
         std::set<QString> seen;
         for (const QJsonValue row : answerRows()) {
-            const QString exercise = row["kind"].toString() + " " +
-                                     row["coefficients"].toString() + " " +
-                                     QString::number(row["places"].toInt()) + " " +
+            const QString exercise = row["kind"].toString() + " " + row["coefficients"].toString() +
+                                     " " + QString::number(row["places"].toInt()) + " " +
                                      row["decimal"].toString();
             if (seen.insert(exercise).second)
                 QTest::newRow(qPrintable(exercise)) << row.toObject();

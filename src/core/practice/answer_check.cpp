@@ -88,9 +88,8 @@ AnswerCheck unreadable(std::string message) {
 // How to write exactly what a decimal only comes near.
 std::string writeExactly(const std::vector<std::string>& close, bool withRoot) {
     return listed(close) + (close.size() == 1 ? " is" : " are") +
-           " close, but not exact: write the " + (withRoot ? "root exactly, with √" :
-                                                             "number exactly, as a fraction") +
-           ".";
+           " close, but not exact: write the " +
+           (withRoot ? "root exactly, with √" : "number exactly, as a fraction") + ".";
 }
 
 // The exercise's mistakes that give these numbers, the first that does.
@@ -101,9 +100,11 @@ std::optional<Mistake> mistakeGiving(const Exercise& exercise,
             if (given[i].hasParameter())
                 return false;
             if (inOrder)
-                return i < mistaken.values.size() && sameNumber(given[i].surd(), mistaken.values[i]);
-            return std::any_of(mistaken.values.begin(), mistaken.values.end(),
-                               [&](const Surd& value) { return sameNumber(given[i].surd(), value); });
+                return i < mistaken.values.size() &&
+                       sameNumber(given[i].surd(), mistaken.values[i]);
+            return std::any_of(
+                mistaken.values.begin(), mistaken.values.end(),
+                [&](const Surd& value) { return sameNumber(given[i].surd(), value); });
         };
         bool all = !given.empty();
         for (std::size_t i = 0; i < given.size(); ++i)
@@ -121,9 +122,9 @@ AnswerCheck withMistake(const Exercise& exercise, std::string message,
     check.mistake = mistakeGiving(exercise, given, inOrder);
     if (check.mistake) {
         check.message += " " + mistakeHint(*check.mistake, exercise, Notation(locale));
-        check.step = mistakeStep(makeWorking(solveTexts(exercise.texts, NumberLocale{}), locale,
-                                             method),
-                                 *check.mistake);
+        check.step =
+            mistakeStep(makeWorking(solveTexts(exercise.texts, NumberLocale{}), locale, method),
+                        *check.mistake);
     }
     return check;
 }
@@ -208,8 +209,7 @@ AnswerCheck checkEquation(const Exercise& exercise, const ReadAnswer& answer,
                     std::nullopt, -1};
         return {Verdict::Right, "Right.", std::nullopt, -1};
     }
-    const auto are = [](const std::vector<std::string>& items, const char* one,
-                        const char* many) {
+    const auto are = [](const std::vector<std::string>& items, const char* one, const char* many) {
         return listed(items) + (items.size() == 1 ? one : many);
     };
     if (coveredCount > 0) {
@@ -289,8 +289,8 @@ AnswerCheck checkLine(const SystemFacts& facts, const ReadAnswer& answer, const 
             return {Verdict::Wrong, "Not right: the two equations have solutions in common.",
                     std::nullopt, -1};
         return {Verdict::Wrong,
-                "There are infinitely many solutions: write them all, as " +
-                    std::string(example) + ".",
+                "There are infinitely many solutions: write them all, as " + std::string(example) +
+                    ".",
                 std::nullopt, -1};
     }
     if (facts.kind == SystemFacts::Kind::Every)
@@ -353,9 +353,9 @@ AnswerCheck checkSystem(const Exercise& exercise, const ReadAnswer& answer,
         const std::string& bad = right(xMeets) ? yText : xText;
         return {Verdict::PartlyRight,
                 good + " is right" +
-                    (bad.empty() ? "; now find " + std::string(right(xMeets) ? "y" : "x") +
-                                       " as well."
-                                 : ", but " + bad + " is not."),
+                    (bad.empty()
+                         ? "; now find " + std::string(right(xMeets) ? "y" : "x") + " as well."
+                         : ", but " + bad + " is not."),
                 std::nullopt, -1};
     }
     std::vector<std::string> close;
@@ -381,6 +381,11 @@ AnswerCheck checkSystem(const Exercise& exercise, const ReadAnswer& answer,
 
 AnswerCheck checkAnswer(const Exercise& exercise, std::string_view answer,
                         const NumberLocale& locale, WorkingMethod method) {
+    const std::vector<Rational>& k = exercise.coefficients;
+    if (k.size() != (isSystem(exercise.kind) ? 6u : 3u) ||
+        (!isSystem(exercise.kind) && k[0].sign() == 0 && k[1].sign() == 0))
+        return {AnswerCheck::Verdict::Wrong, "This exercise has no unknown to find.", std::nullopt,
+                -1};
     const ReadAnswer read = readAnswer(answer, locale);
     if (!read.problem.empty())
         return unreadable(read.problem);

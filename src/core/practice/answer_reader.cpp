@@ -14,14 +14,27 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-constexpr std::string_view rootSign = "\xE2\x88\x9A";  // √
-constexpr std::string_view plusMinus = "\xC2\xB1";     // ±
+constexpr std::string_view rootSign = "\xE2\x88\x9A";      // √
+constexpr std::string_view plusMinus = "\xC2\xB1";         // ±
 constexpr std::string_view approximately = "\xE2\x89\x88"; // ≈
 
 // One sign of an answer, from the equation's tokens and the signs only answers have.
 struct Piece {
-    enum class Kind { Number, Word, Plus, Minus, PlusMinus, Times, Divide, Power, Open, Close,
-                      Equals, Approximately, Root };
+    enum class Kind {
+        Number,
+        Word,
+        Plus,
+        Minus,
+        PlusMinus,
+        Times,
+        Divide,
+        Power,
+        Open,
+        Close,
+        Equals,
+        Approximately,
+        Root
+    };
     Kind kind;
     std::string text;
     std::size_t place = 0;
@@ -66,8 +79,8 @@ std::string plainNames(std::string text) {
     replaceAll(text, "\xE2\x82\x81", "1"); // ₁
     replaceAll(text, "\xE2\x82\x82", "2"); // ₂
     for (std::size_t at = 1; at + 2 < text.size(); ++at) {
-        if (isLetter(text[at - 1]) && text[at] == '1' && (text[at + 1] == ',' || text[at + 1] == '/') &&
-            text[at + 2] == '2')
+        if (isLetter(text[at - 1]) && text[at] == '1' &&
+            (text[at + 1] == ',' || text[at + 1] == '/') && text[at + 2] == '2')
             text.erase(at + 1, 1);
     }
     return text;
@@ -166,9 +179,9 @@ void addTokens(std::vector<Piece>& pieces, const std::string& item, std::size_t 
             continue;
         const std::string text(part.substr(token.place, token.length));
         Piece piece{pieceKind(token.kind), text, from + token.place, token.value};
-        piece.decimal = token.kind == Token::Kind::Number &&
-                        !std::all_of(text.begin(), text.end(),
-                                     [](char c) { return c >= '0' && c <= '9'; });
+        piece.decimal =
+            token.kind == Token::Kind::Number &&
+            !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
         addPiece(pieces, piece);
     }
 }
@@ -454,6 +467,19 @@ ReadAnswer::Claim claimOf(const std::string& lower, std::string& rest) {
     return ReadAnswer::Claim::Numbers;
 }
 
+// "(2, 1)" as "2, 1": a pair in brackets, as a point is written.
+std::string withoutPairBrackets(const std::string& text) {
+    if (text.size() < 2 || text.front() != '(' || text.back() != ')')
+        return text;
+    int depth = 0;
+    for (std::size_t at = 0; at + 1 < text.size(); ++at) {
+        depth += text[at] == '(' ? 1 : text[at] == ')' ? -1 : 0;
+        if (depth == 0)
+            return text;
+    }
+    return text.substr(1, text.size() - 2);
+}
+
 } // namespace
 
 ReadAnswer readAnswer(std::string_view text, const NumberLocale& locale) {
@@ -464,7 +490,7 @@ ReadAnswer readAnswer(std::string_view text, const NumberLocale& locale) {
         answer.claim == ReadAnswer::Claim::NoRealSolution)
         return answer;
     try {
-        for (const std::string& item : splitItems(rest, locale)) {
+        for (const std::string& item : splitItems(withoutPairBrackets(rest), locale)) {
             if (trimmed(item).empty())
                 continue;
             const std::vector<Piece> pieces = piecesOf(item, locale);

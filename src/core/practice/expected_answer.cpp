@@ -66,7 +66,7 @@ std::string equationAnswer(const Exercise& exercise, const Notation& n) {
     std::string text = "x1,2 = " + surdPair(roots.first, n);
     if (exercise.decimalPlaces > 0)
         text += " ≈ " + n.list({n.number(roundedTo(roots.first, exercise.decimalPlaces)),
-                               n.number(roundedTo(roots.second, exercise.decimalPlaces))});
+                                n.number(roundedTo(roots.second, exercise.decimalPlaces))});
     return text;
 }
 

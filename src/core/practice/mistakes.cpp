@@ -1,6 +1,5 @@
 #include "core/practice/mistakes.h"
 
-
 namespace {
 
 using Step = WorkingLine::Step;
@@ -38,8 +37,8 @@ std::vector<MistakenAnswer> mistakenAnswers(const Exercise& exercise) {
         {Mistake::SignOfB, both(exactRoots(a, -b, c))},
         {Mistake::DiscriminantPlus4ac, both(exactRoots(a, b, -c))},
         {Mistake::NotDividedBy2a, {plusRoot(-b, 1, D), plusRoot(-b, -1, D)}},
-        {Mistake::OneTermDivided, {plusRoot(-b, Rational(1) / twoA, D),
-                                   plusRoot(-b, Rational(-1) / twoA, D)}},
+        {Mistake::OneTermDivided,
+         {plusRoot(-b, Rational(1) / twoA, D), plusRoot(-b, Rational(-1) / twoA, D)}},
         {Mistake::OneTermDivided, {plusRoot(-b / twoA, 1, D), plusRoot(-b / twoA, -1, D)}},
     };
 }
@@ -80,8 +79,8 @@ std::string mistakeHint(Mistake mistake, const Exercise& exercise, const Notatio
     const std::vector<Rational>& k = exercise.coefficients;
     switch (mistake) {
     case Mistake::SignOfB:
-        return "Look again at the signs: b = " + n.number(k[1]) + ", so -b = " +
-               n.number(-k[1]) + ".";
+        return "Look again at the signs: b = " + n.number(k[1]) + ", so -b = " + n.number(-k[1]) +
+               ".";
     case Mistake::DiscriminantPlus4ac:
         return "Look again at D: it is b² - 4ac, with a minus, which is " +
                n.number(k[1] * k[1] - Rational(4) * k[0] * k[2]) + " here.";

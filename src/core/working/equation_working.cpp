@@ -156,9 +156,10 @@ void byFormula(const EquationFacts& f, const Notation& n, Writer& out) {
 
 void byFactoring(const EquationFacts& f, const Notation& n, Writer& out) {
     const Rational x1 = *rationalValue(f.roots->first), x2 = *rationalValue(f.roots->second);
-    out.add(Kind::Step, "Two numbers whose sum is -b/a = " + n.number(-f.b / f.a) +
-                            " and whose product is c/a = " + n.number(f.c / f.a) + ": " +
-                            n.fraction(x1) + " and " + n.fraction(x2),
+    out.add(Kind::Step,
+            "Two numbers whose sum is -b/a = " + n.number(-f.b / f.a) +
+                " and whose product is c/a = " + n.number(f.c / f.a) + ": " + n.fraction(x1) +
+                " and " + n.fraction(x2),
             Step::SumProduct);
     const std::string leading = f.a == Rational(1) ? "" : f.a == Rational(-1) ? "-" : n.put(f.a);
     const std::string left = n.sum({{f.a, "x²"}, {f.b, "x"}, {f.c, ""}});
@@ -184,9 +185,10 @@ void byCompletingTheSquare(const EquationFacts& f, const Notation& n, Writer& ou
     const Rational half = p / Rational(2);
     const Rational right = half * half - q; // D/(4a²)
     out.add(Kind::Step, n.sum({{1, "x²"}, {p, "x"}}) + " = " + n.number(-q), Step::MoveTerm);
-    out.add(Kind::Step, "Add (" + n.number(half) + ")² = " + n.number(half * half) +
-                            " to both sides: " + n.sum({{1, "x²"}, {p, "x"}, {half * half, ""}}) +
-                            " = " + n.sum({{-q, ""}, {half * half, ""}}),
+    out.add(Kind::Step,
+            "Add (" + n.number(half) + ")² = " + n.number(half * half) +
+                " to both sides: " + n.sum({{1, "x²"}, {p, "x"}, {half * half, ""}}) + " = " +
+                n.sum({{-q, ""}, {half * half, ""}}),
             Step::HalveB);
     const std::string square = "(" + factor(-half, n) + ")²";
     out.add(Kind::Step, square + " = " + n.number(right));

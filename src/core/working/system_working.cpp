@@ -151,13 +151,14 @@ void byElimination(const SystemFacts& f, const Notation& n, Writer& out) {
     // x goes where both equations have it; an equation without x gives y at once.
     const Row& withoutX = one.p.sign() == 0 ? one : two;
     if (one.p.sign() == 0 || two.p.sign() == 0) {
-        out.add(Kind::Step, equation(withoutX, n) + " has no x" +
-                                (withoutX.q == Rational(1)
-                                     ? ""
-                                     : ", so y = " + Notation::then(n.number(withoutX.r) + "/" +
-                                                                        n.put(withoutX.q),
-                                                                    n.fraction(f.y))),
-                Step::Eliminate);
+        out.add(
+            Kind::Step,
+            equation(withoutX, n) + " has no x" +
+                (withoutX.q == Rational(1)
+                     ? ""
+                     : ", so y = " + Notation::then(n.number(withoutX.r) + "/" + n.put(withoutX.q),
+                                                    n.fraction(f.y))),
+            Step::Eliminate);
     } else {
         const Row scaledOne{one.p * two.p, one.q * two.p, one.r * two.p};
         const Row scaledTwo{two.p * one.p, two.q * one.p, two.r * one.p};

@@ -21,15 +21,15 @@ struct WorkingLine {
     // What the line does, for pointing at the step where a pupil's answer went wrong.
     enum class Step {
         None,
-        Discriminant,  // D = b² - 4ac
-        RootFormula,   // x1,2 = (-b ± √D)/(2a), or x = -b/(2a)
-        SumProduct,    // two numbers by their sum and product
-        MoveTerm,      // a term taken to the other side
-        HalveB,        // half of b's coefficient squared, added to both sides
-        TakeRoot,      // the square root of both sides
-        Determinants,  // x = D1/D
-        Eliminate,     // one unknown taken away, the other found
-        Substitute,    // one equation put into the other
+        Discriminant, // D = b² - 4ac
+        RootFormula,  // x1,2 = (-b ± √D)/(2a), or x = -b/(2a)
+        SumProduct,   // two numbers by their sum and product
+        MoveTerm,     // a term taken to the other side
+        HalveB,       // half of b's coefficient squared, added to both sides
+        TakeRoot,     // the square root of both sides
+        Determinants, // x = D1/D
+        Eliminate,    // one unknown taken away, the other found
+        Substitute,   // one equation put into the other
     };
     Step step = Step::None;
 };
