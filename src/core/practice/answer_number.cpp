@@ -47,7 +47,7 @@ AnswerNumber operator*(const AnswerNumber& p, const AnswerNumber& q) {
         const AnswerNumber& linear = p.hasParameter() ? p : q;
         const AnswerNumber& factor = p.hasParameter() ? q : p;
         if (!factor.isRational() || linear.v.sign() != 0)
-            throw AnswerArithmetic("the parameter multiplied by itself or by a root");
+            throw AnswerArithmetic("a letter multiplied by a letter or a root");
         return {linear.u * factor.u, 0, linear.t * factor.u, 0, decimal};
     }
     if (p.v.sign() == 0 || q.v.sign() == 0 || p.r == q.r) {
@@ -65,7 +65,7 @@ AnswerNumber operator*(const AnswerNumber& p, const AnswerNumber& q) {
 
 AnswerNumber operator/(const AnswerNumber& p, const AnswerNumber& q) {
     if (q.hasParameter())
-        throw AnswerArithmetic("a division by the parameter");
+        throw AnswerArithmetic("a division by a letter");
     // (u + v√r)/(x + y√r) = (u + v√r)(x - y√r)/(x² - y²r)
     const Rational norm = q.u * q.u - q.v * q.v * Rational::of(q.r, 1);
     if (norm.sign() == 0)

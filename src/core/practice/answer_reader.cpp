@@ -215,8 +215,9 @@ std::vector<Piece> piecesOf(const std::string& item, const NumberLocale& locale)
 // Reads the pieces of one item: its names, then its numbers, exact and after "≈".
 class ItemReader {
 public:
-    ItemReader(const std::vector<Piece>& pieces, char& parameter)
-        : m_pieces(pieces), m_parameter(parameter) {}
+    // separator: what goes between items, "," or ";".
+    ItemReader(const std::vector<Piece>& pieces, std::string separator, char& parameter)
+        : m_pieces(pieces), m_separator(std::move(separator)), m_parameter(parameter) {}
 
     std::vector<AnswerItem> items() {
         const std::string name = names();
@@ -284,6 +285,8 @@ private:
             throw Unreadable("A bracket \")\" has no \"(\" before it.");
         if (piece.kind == Piece::Kind::Number)
             throw Unreadable("A sign is missing before " + piece.text + ".");
+        if (piece.kind == Piece::Kind::Equals)
+            throw Unreadable("Write \"" + m_separator + "\" between two answers.");
         throw Unreadable("\"" + piece.text + "\" cannot stand there.");
     }
 
@@ -433,6 +436,7 @@ private:
     }
 
     const std::vector<Piece>& m_pieces;
+    std::string m_separator;
     std::size_t m_at = 0;
     char& m_parameter;
 };
@@ -495,7 +499,10 @@ ReadAnswer readAnswer(std::string_view text, const NumberLocale& locale) {
                 continue;
             const std::vector<Piece> pieces = piecesOf(item, locale);
             try {
-                for (AnswerItem& read : ItemReader(pieces, answer.parameter).items())
+                for (AnswerItem& read :
+                     ItemReader(pieces, locale.decimalSeparator == "," ? ";" : ",",
+                                answer.parameter)
+                         .items())
                     answer.items.push_back(std::move(read));
             } catch (const AnswerArithmetic& fault) {
                 throw Unreadable("\"" + trimmed(item) + "\" cannot be worked out: it has " +
