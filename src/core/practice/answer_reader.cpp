@@ -467,7 +467,7 @@ ReadAnswer::Claim claimOf(const std::string& lower, std::string& rest) {
             return ReadAnswer::Claim::InfinitelyMany;
         }
     }
-    rest = lower;
+    rest = whole;
     return ReadAnswer::Claim::Numbers;
 }
 

@@ -88,9 +88,15 @@ std::string systemAnswer(const Exercise& exercise, const Notation& n) {
     const auto& k = facts.k;
     const int row = k[1].sign() != 0 || k[0].sign() != 0 ? 0 : 3;
     const Rational &p = k[row], &q = k[row + 1], &r = k[row + 2];
-    if (q.sign() != 0)
+    if (q.sign() != 0) {
+        // y = (r - p·t)/q over whole numbers: "2 - t", "(-1 + t)/2".
+        const Rational constant = r / q, slope = -p / q;
+        const BigInt over = constant.den / gcd(constant.den, slope.den) * slope.den;
+        const std::string sum =
+            n.sum({{constant * Rational::of(over, 1), ""}, {slope * Rational::of(over, 1), "t"}});
         return "Infinitely many: " +
-               n.list({"x = t", "y = " + n.sum({{r / q, ""}, {-p / q, "t"}})});
+               n.list({"x = t", "y = " + (over == 1 ? sum : "(" + sum + ")/" + decimalText(over))});
+    }
     return "Infinitely many: " + n.list({"x = " + n.fraction(r / p), "y = t"});
 }
 
