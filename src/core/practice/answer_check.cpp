@@ -115,10 +115,11 @@ std::optional<Mistake> mistakeGiving(const Exercise& exercise,
     return std::nullopt;
 }
 
-AnswerCheck withMistake(const Exercise& exercise, std::string message,
+// The verdict with the mistake that gives the numbers, where a common one does.
+AnswerCheck withMistake(const Exercise& exercise, Verdict verdict, std::string message,
                         const std::vector<AnswerNumber>& given, bool inOrder,
                         const NumberLocale& locale, WorkingMethod method) {
-    AnswerCheck check{Verdict::Wrong, std::move(message), std::nullopt, -1};
+    AnswerCheck check{verdict, std::move(message), std::nullopt, -1};
     check.mistake = mistakeGiving(exercise, given, inOrder);
     if (check.mistake) {
         check.message += " " + mistakeHint(*check.mistake, exercise, Notation(locale));
@@ -219,20 +220,23 @@ AnswerCheck checkEquation(const Exercise& exercise, const ReadAnswer& answer,
                 right.push_back(rootText(roots[r], n));
         }
         std::string message = are(right, " is a root", " are roots");
-        if (!wrong.empty())
-            message += ", but " + are(wrong, " is not.", " are not.");
-        else if (!closeAlone.empty())
-            message += ". " + writeExactly(closeAlone, withRoot);
-        else
-            message += "; the equation has a second root as well.";
-        return {Verdict::PartlyRight, message, std::nullopt, -1};
+        if (!closeAlone.empty() && wrong.empty())
+            return {Verdict::PartlyRight, message + ". " + writeExactly(closeAlone, withRoot),
+                    std::nullopt, -1};
+        if (wrong.empty())
+            return {Verdict::PartlyRight, message + "; the equation has a second root as well.",
+                    std::nullopt, -1};
+        // A mistake may give one right root among wrong ones: 3 ± 1 for (3 ± 1)/2.
+        return withMistake(exercise, Verdict::PartlyRight,
+                           message + ", but " + are(wrong, " is not.", " are not."), exactGiven,
+                           false, locale, method);
     }
     if (wrong.empty() && !closeAlone.empty())
         return {Verdict::Wrong, writeExactly(closeAlone, withRoot), std::nullopt, -1};
     std::string message = are(wrong, " is not a root.", " are not roots.");
     if (!closeAlone.empty())
         message += " " + writeExactly(closeAlone, withRoot);
-    return withMistake(exercise, message, exactGiven, false, locale, method);
+    return withMistake(exercise, Verdict::Wrong, message, exactGiven, false, locale, method);
 }
 
 // The numbers of a system's answer as x and y: by their names, else in their order.
@@ -373,8 +377,9 @@ AnswerCheck checkSystem(const Exercise& exercise, const ReadAnswer& answer,
         if (!text.empty())
             texts.push_back(text);
     }
-    return withMistake(exercise, "Not right: " + n.list(texts) + " does not solve both equations.",
-                       given, true, locale, method);
+    return withMistake(exercise, Verdict::Wrong,
+                       "Not right: " + n.list(texts) + " does not solve both equations.", given,
+                       true, locale, method);
 }
 
 } // namespace
