@@ -7,6 +7,7 @@
 namespace {
 
 using Kind = WorkingLine::Kind;
+using Step = WorkingLine::Step;
 
 // The square root of a number, simplified: √D for D >= 0, i√-D for D < 0.
 Surd squareRoot(const Rational& value) {
@@ -91,11 +92,11 @@ void doubleRoot(const EquationFacts& f, const Notation& n, Writer& out) {
     out.add(Kind::Result, "x1 = " + n.result(f.roots->first) + ", a double root (x2 = x1)");
 }
 
-void complexRoots(const EquationFacts& f, const std::string& start, const Notation& n,
+void complexRoots(const EquationFacts& f, const std::string& start, Step step, const Notation& n,
                   Writer& out) {
     const std::string pair = complexPair(f.roots->first, n);
-    out.add(Kind::Result,
-            start + (pair == start.substr(start.rfind("= ") + 2) ? "" : " = " + pair));
+    out.add(Kind::Result, start + (pair == start.substr(start.rfind("= ") + 2) ? "" : " = " + pair),
+            step);
     const std::string real = n.decimal(asSurd(rationalPart(f.roots->first)));
     const std::string size = n.decimal(imaginarySize(f.roots->first));
     out.add(Kind::Result, "x1,2 " + real + " ± " + size.substr(size.find(' ') + 1) + "i");
@@ -123,7 +124,7 @@ void caseLine(const EquationFacts& f, const Notation& n, Writer& out) {
 }
 
 void byFormula(const EquationFacts& f, const Notation& n, Writer& out) {
-    out.add(Kind::Step, discriminantLine(f, n));
+    out.add(Kind::Step, discriminantLine(f, n), Step::Discriminant);
     caseLine(f, n, out);
     // A power of ten over 2a is bracketed, as a negative 2a is.
     const std::string minusBText = n.number(-f.b);
@@ -132,7 +133,7 @@ void byFormula(const EquationFacts& f, const Notation& n, Writer& out) {
                                    : minusBText;
     const std::string twoA = n.put(f.a + f.a);
     if (f.D.sign() == 0) {
-        out.add(Kind::Step, "x = -b/(2a) = " + minusB + "/" + twoA);
+        out.add(Kind::Step, "x = -b/(2a) = " + minusB + "/" + twoA, Step::RootFormula);
         doubleRoot(f, n, out);
         check(f, n, out);
         return;
@@ -144,9 +145,9 @@ void byFormula(const EquationFacts& f, const Notation& n, Writer& out) {
     const std::string formula =
         "x1,2 = (-b ± √D)/(2a) = (" + minusB + " ± " + rootText + ")" + over;
     if (f.D.sign() < 0) {
-        complexRoots(f, formula, n, out);
+        complexRoots(f, formula, Step::RootFormula, n, out);
     } else {
-        out.add(Kind::Step, formula);
+        out.add(Kind::Step, formula, Step::RootFormula);
         roots(f, "(" + minusB + " + " + rootText + ")" + over,
               "(" + minusB + " - " + rootText + ")" + over, n, out);
     }
@@ -155,9 +156,11 @@ void byFormula(const EquationFacts& f, const Notation& n, Writer& out) {
 
 void byFactoring(const EquationFacts& f, const Notation& n, Writer& out) {
     const Rational x1 = *rationalValue(f.roots->first), x2 = *rationalValue(f.roots->second);
-    out.add(Kind::Step, "Two numbers whose sum is -b/a = " + n.number(-f.b / f.a) +
-                            " and whose product is c/a = " + n.number(f.c / f.a) + ": " +
-                            n.fraction(x1) + " and " + n.fraction(x2));
+    out.add(Kind::Step,
+            "Two numbers whose sum is -b/a = " + n.number(-f.b / f.a) +
+                " and whose product is c/a = " + n.number(f.c / f.a) + ": " + n.fraction(x1) +
+                " and " + n.fraction(x2),
+            Step::SumProduct);
     const std::string leading = f.a == Rational(1) ? "" : f.a == Rational(-1) ? "-" : n.put(f.a);
     const std::string left = n.sum({{f.a, "x²"}, {f.b, "x"}, {f.c, ""}});
     if (x1 == x2) {
@@ -181,10 +184,12 @@ void byCompletingTheSquare(const EquationFacts& f, const Notation& n, Writer& ou
                                 n.sum({{1, "x²"}, {p, "x"}, {q, ""}}) + " = 0");
     const Rational half = p / Rational(2);
     const Rational right = half * half - q; // D/(4a²)
-    out.add(Kind::Step, n.sum({{1, "x²"}, {p, "x"}}) + " = " + n.number(-q));
-    out.add(Kind::Step, "Add (" + n.number(half) + ")² = " + n.number(half * half) +
-                            " to both sides: " + n.sum({{1, "x²"}, {p, "x"}, {half * half, ""}}) +
-                            " = " + n.sum({{-q, ""}, {half * half, ""}}));
+    out.add(Kind::Step, n.sum({{1, "x²"}, {p, "x"}}) + " = " + n.number(-q), Step::MoveTerm);
+    out.add(Kind::Step,
+            "Add (" + n.number(half) + ")² = " + n.number(half * half) +
+                " to both sides: " + n.sum({{1, "x²"}, {p, "x"}, {half * half, ""}}) + " = " +
+                n.sum({{-q, ""}, {half * half, ""}}),
+            Step::HalveB);
     const std::string square = "(" + factor(-half, n) + ")²";
     out.add(Kind::Step, square + " = " + n.number(right));
     const Rational k = -f.a * right;
@@ -192,7 +197,7 @@ void byCompletingTheSquare(const EquationFacts& f, const Notation& n, Writer& ou
                             ", with the vertex at (" + n.list({n.number(-half), n.number(k)}) +
                             ")");
     if (right.sign() == 0) {
-        out.add(Kind::Step, factor(-half, n) + " = 0");
+        out.add(Kind::Step, factor(-half, n) + " = 0", Step::TakeRoot);
         doubleRoot(f, n, out);
         check(f, n, out);
         return;
@@ -201,10 +206,10 @@ void byCompletingTheSquare(const EquationFacts& f, const Notation& n, Writer& ou
         out.add(Kind::Case, "A square is never negative, so there is no real solution. In the "
                             "complex numbers, i² = -1:");
     const std::string root = n.surd(squareRoot(right));
-    out.add(Kind::Step, factor(-half, n) + " = ±" + root);
+    out.add(Kind::Step, factor(-half, n) + " = ±" + root, Step::TakeRoot);
     const std::string h = n.number(-half);
     if (right.sign() < 0)
-        complexRoots(f, "x1,2 = " + h + " ± " + root, n, out);
+        complexRoots(f, "x1,2 = " + h + " ± " + root, Step::None, n, out);
     else
         roots(f, h + " + " + root, h + " - " + root, n, out);
     check(f, n, out);
@@ -224,9 +229,9 @@ void byRearranging(const EquationFacts& f, const Notation& n, Writer& out) {
     const Rational x = -f.c / f.b;
     std::string step = n.term(f.b, "x") + " = " + n.number(-f.c);
     if (f.c.sign() != 0)
-        out.add(Kind::Step, left + " = 0, so " + step);
+        out.add(Kind::Step, left + " = 0, so " + step, Step::MoveTerm);
     else
-        out.add(Kind::Step, step);
+        out.add(Kind::Step, step, Step::MoveTerm);
     if (!(f.b == Rational(1)))
         out.add(Kind::Result,
                 "x = " + Notation::then(n.number(-f.c) + "/" + n.put(f.b), n.result(x)));

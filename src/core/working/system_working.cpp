@@ -7,6 +7,7 @@
 namespace {
 
 using Kind = WorkingLine::Kind;
+using Step = WorkingLine::Step;
 
 // The equations' coefficients: p·x + q·y = r.
 struct Row {
@@ -115,7 +116,8 @@ void byCramer(const SystemFacts& f, const Notation& n, Writer& out) {
     }
     out.add(Kind::Case, "D = " + n.number(f.D) + " ≠ 0, so there is one solution.");
     out.add(Kind::Step,
-            "x = D1/D = " + Notation::then(n.number(f.D1) + "/" + n.put(f.D), n.fraction(f.x)));
+            "x = D1/D = " + Notation::then(n.number(f.D1) + "/" + n.put(f.D), n.fraction(f.x)),
+            Step::Determinants);
     out.add(Kind::Step,
             "y = D2/D = " + Notation::then(n.number(f.D2) + "/" + n.put(f.D), n.fraction(f.y)));
     solution(f, n, out);
@@ -149,12 +151,14 @@ void byElimination(const SystemFacts& f, const Notation& n, Writer& out) {
     // x goes where both equations have it; an equation without x gives y at once.
     const Row& withoutX = one.p.sign() == 0 ? one : two;
     if (one.p.sign() == 0 || two.p.sign() == 0) {
-        out.add(Kind::Step, equation(withoutX, n) + " has no x" +
-                                (withoutX.q == Rational(1)
-                                     ? ""
-                                     : ", so y = " + Notation::then(n.number(withoutX.r) + "/" +
-                                                                        n.put(withoutX.q),
-                                                                    n.fraction(f.y))));
+        out.add(
+            Kind::Step,
+            equation(withoutX, n) + " has no x" +
+                (withoutX.q == Rational(1)
+                     ? ""
+                     : ", so y = " + Notation::then(n.number(withoutX.r) + "/" + n.put(withoutX.q),
+                                                    n.fraction(f.y))),
+            Step::Eliminate);
     } else {
         const Row scaledOne{one.p * two.p, one.q * two.p, one.r * two.p};
         const Row scaledTwo{two.p * one.p, two.q * one.p, two.r * one.p};
@@ -165,7 +169,7 @@ void byElimination(const SystemFacts& f, const Notation& n, Writer& out) {
         std::string text = "The first less the second: " + n.term(q, "y") + " = " + n.number(r);
         if (!(q == Rational(1)))
             text += ", so y = " + n.number(r) + "/" + n.put(q) + " = " + n.number(f.y);
-        out.add(Kind::Step, text);
+        out.add(Kind::Step, text, Step::Eliminate);
     }
     rest(one.p.sign() != 0 ? one : two, "y", f.y, "x", n, out);
     solution(f, n, out);
@@ -193,7 +197,8 @@ void bySubstitution(const SystemFacts& f, const Notation& n, Writer& out) {
                                 : "Into the " + other + ": " + n.term(into.p, "x") + " + " +
                                       n.put(into.q) + "·(" + y + ") = " + n.number(into.r) +
                                       ", so " + n.term(p, "x") + " = " + n.number(r);
-    out.add(Kind::Step, put + (p == Rational(1) ? "" : ", so x = " + n.number(f.x)));
+    out.add(Kind::Step, put + (p == Rational(1) ? "" : ", so x = " + n.number(f.x)),
+            Step::Substitute);
     if (slope.sign() != 0)
         out.add(Kind::Step, "y = " + n.number(constant) + " + " + n.put(slope) + "·" + n.put(f.x) +
                                 " = " + n.fraction(f.y));

@@ -18,6 +18,20 @@ struct WorkingLine {
     };
     Kind kind;
     std::string text;
+    // What the line does, for pointing at the step where a pupil's answer went wrong.
+    enum class Step {
+        None,
+        Discriminant, // D = b² - 4ac
+        RootFormula,  // x1,2 = (-b ± √D)/(2a), or x = -b/(2a)
+        SumProduct,   // two numbers by their sum and product
+        MoveTerm,     // a term taken to the other side
+        HalveB,       // half of b's coefficient squared, added to both sides
+        TakeRoot,     // the square root of both sides
+        Determinants, // x = D1/D
+        Eliminate,    // one unknown taken away, the other found
+        Substitute,   // one equation put into the other
+    };
+    Step step = Step::None;
 };
 
 // A result beside its exact form: a reduced fraction or a simplified surd.

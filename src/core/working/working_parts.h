@@ -14,8 +14,9 @@
 class Writer {
 public:
     explicit Writer(Working& working) : m_working(working) {}
-    void add(WorkingLine::Kind kind, std::string text) {
-        m_working.lines.push_back({kind, std::move(text)});
+    void add(WorkingLine::Kind kind, std::string text,
+             WorkingLine::Step step = WorkingLine::Step::None) {
+        m_working.lines.push_back({kind, std::move(text), step});
     }
     void exact(ExactResult result) { m_working.exact.push_back(std::move(result)); }
 
