@@ -157,7 +157,7 @@ void printGenerated(int count) {
                     if (const std::size_t point = text.find('.'); point != std::string::npos)
                         text[point] = ',';
             const NumberLocale locale = localeNamed(name);
-            const RunOutcome outcome = run(typed, locale);
+            const RunOutcome outcome = solveTexts(typed, locale);
             std::string row = std::string(name) + "\tgenerated " + std::to_string(index + 1);
             for (const std::string& text : typed)
                 row += "\t" + text;
