@@ -217,7 +217,8 @@ Numbers multiples(Draw& draw, PracticeLevel level, bool sameLine) {
         if (level == LargerNumbers && draw.chance(1, 2))
             m2 = m2 * 10;
     }
-    if (m1 == m2)
+    // One equation written twice is no exercise.
+    if (sameLine && m1 == m2)
         m2 = -m2;
     Rational c1 = m1 * line[2], c2 = m2 * line[2];
     if (!sameLine) {

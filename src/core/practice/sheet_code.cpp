@@ -59,9 +59,11 @@ int symbolOf(char typed) {
 } // namespace
 
 std::string codeText(const SheetCode& code) {
+    // Each field kept to its bits, so that one out of range cannot spill into the next.
     std::uint64_t bits = std::uint64_t(code.version) & ((1u << versionBits) - 1);
-    bits = bits << kindLevelBits | std::uint64_t(kindLevelIndex(code.kind, code.level));
-    bits = bits << countBits | std::uint64_t(code.count);
+    bits = bits << kindLevelBits |
+           (std::uint64_t(kindLevelIndex(code.kind, code.level)) & ((1u << kindLevelBits) - 1));
+    bits = bits << countBits | (std::uint64_t(code.count) & ((1u << countBits) - 1));
     bits = bits << seedBits | code.seed;
     std::vector<int> data;
     for (int place = dataSymbols - 1; place >= 0; --place)
