@@ -9,7 +9,7 @@ scripts/build-web.sh
 # The desktop's build of the same conversions and workings, to compare with the browser's
 # under Node.
 cmake -S . -B build-web/native -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_CORE_ONLY=ON >/dev/null
-cmake --build build-web/native --target velmora_conversions velmora_workings
+cmake --build build-web/native --target velmora_conversions velmora_workings velmora_sheets
 
 cd tests/web
 ../../scripts/check-node.sh
