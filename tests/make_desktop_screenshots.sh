@@ -92,14 +92,19 @@ crop desktop-equation-refused.png "$bw" "$bh" "$bx" "$by"
 xdotool key Escape
 sleep 0.5
 
-# Tools > Practice…: a wrong answer checked, then the working shown (Alt+W).
+# Tools > Practice…: a common mistake checked, then the working shown (Alt+W).
 click "$main" 59 8
 click "$main" 120 73
 practice=$(xdotool search --sync --name '^Practice$' | head -1)
 # Over the main window, whole on the screen beside the Working window.
 xdotool windowmove "$practice" 10 40
 sleep 0.5
-xdotool type '1000, 1001'
+# A sheet whose first exercise is x² - 10x - 551 = 0, answered with the sign of b lost.
+xdotool key alt+s ctrl+a
+xdotool type '4KRA2-6EBWH'
+sleep 0.3
+xdotool key alt+a
+xdotool type -- '-29, 19'
 xdotool key Return
 sleep 0.3
 xdotool key alt+w
