@@ -4,8 +4,8 @@
 // docs/web-phone-working.png; the Working panel beside the main window, docs/web-working.png,
 // and by each of its methods, docs/web-working-<method>.png; the Tools menu open,
 // docs/web-tools-menu.png; and the "Equation" panel reading a typed equation and refusing one,
-// docs/web-equation.png and docs/web-equation-refused.png; the "Practice" panel with an answer
-// checked and the working shown, beside the main window and on a phone, docs/practice-page.png
+// docs/web-equation.png and docs/web-equation-refused.png; the "Practice" panel with a common
+// mistake checked and the working shown, beside the main window and on a phone, docs/practice-page.png
 // and docs/practice-phone.png.
 // Usage (after scripts/build-web.sh): node tests/web/make_screenshots.mjs
 import { fileURLToPath } from 'node:url';
@@ -43,12 +43,14 @@ async function typeEquation(page, text) {
     await control(page, 'EquationText').fill('');
     await page.keyboard.type(text);
 }
-// Tools > Practice…, an answer checked and the working shown, as a pupil would.
+// Tools > Practice…, the sheet whose first exercise is x² - 10x - 551 = 0 answered with the sign
+// of b lost, and the working shown, as a pupil would.
 async function practise(page) {
     await control(page, 'Tools').click();
     await page.locator('.menubar [data-name="Practice"]').click();
     await control(page, 'PracticeWindow').waitFor();
-    await control(page, 'PracticeAnswer').fill('2; 3');
+    await control(page, 'SheetCode').fill('4KRA2-6EBWH');
+    await control(page, 'PracticeAnswer').fill('-29, 19');
     await control(page, 'CheckAnswer').click();
     await control(page, 'PracticeWorking').click();
     await control(page, 'PracticeAnswer').focus();
