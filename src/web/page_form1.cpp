@@ -58,7 +58,14 @@ void PageForm1::send(const Event& event) {
         render(effect);
     // The working of a run is made ahead while the pupil reads its results.
     if (!m_prepareWorking)
-        m_prepareWorking = std::make_unique<PageLater>([this] { m_conversation.prepareWorking(); });
+        m_prepareWorking = std::make_unique<PageLater>([this] {
+            m_conversation.prepareWorking();
+            const show::Working* prepared = m_conversation.preparedWorking();
+            if (prepared && !m_working && !m_workingRehearsed) {
+                PageWorking::rehearse(m_window, *prepared);
+                m_workingRehearsed = true;
+            }
+        });
     m_prepareWorking->whenIdle();
 }
 

@@ -76,6 +76,7 @@ private:
     std::unique_ptr<IdleAfterPaint> m_bindContents;
     std::unique_ptr<IdleAfterPaint> m_readLocale;
     std::unique_ptr<PageLater> m_prepareWorking;
+    bool m_workingRehearsed = false;
     mutable emscripten::val m_measure = emscripten::val::null(); // a canvas's 2D context
     // Each result box's font and room for text, read once until the layout changes, and
     // whether it offers a whole text now.

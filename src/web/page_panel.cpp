@@ -163,6 +163,10 @@ void PagePanel::placeBeside(val mainWindow, val widest) {
         px(m_sheet ? rect.height : std::max(rect.height, request.screen.bottom() - rect.top)));
 }
 
+void PagePanel::hideFromView() {
+    m_panel["style"].set("visibility", "hidden");
+}
+
 void PagePanel::raise(val focus) {
     // The panel last among the page's elements stands in front.
     page::append(page::document()["body"], m_panel);

@@ -33,6 +33,8 @@ public:
     void raise(emscripten::val focus);
     // Off the screen, kept with its content and listeners, until placed again.
     void hide();
+    // Laid out but neither painted nor heard, for a rehearsal taken off the page in the same task.
+    void hideFromView();
     // A listener that goes with the panel.
     void listen(emscripten::val target, const char* type, PageCallback::Callback callback);
 

@@ -205,6 +205,22 @@ void PageWorking::drawGraph(const Figure& figure) {
                                    label.text, "label"));
 }
 
+void PageWorking::rehearse(val mainWindow, const show::Working& working) {
+    // A sheet's room at the foot of the page belongs to a panel that is open, if any.
+    val rootStyle = page::document()["documentElement"]["style"];
+    val bodyStyle = page::document()["body"]["style"];
+    const val scrollPadding = rootStyle["scrollPaddingBottom"];
+    const val padding = bodyStyle["paddingBottom"];
+    {
+        PageWorking rehearsal(
+            std::move(mainWindow), [] {}, [](WorkingMethod) {});
+        rehearsal.m_panel.hideFromView();
+        rehearsal.show(working);
+    }
+    rootStyle.set("scrollPaddingBottom", scrollPadding);
+    bodyStyle.set("paddingBottom", padding);
+}
+
 void PageWorking::raise() {
     m_panel.raise(m_text);
 }

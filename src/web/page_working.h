@@ -26,6 +26,10 @@ public:
 
     // The last run's working, in place of what the panel showed.
     void show(const show::Working& working);
+    // Lays a working out on the page unseen, and takes it off again: the page's first panel
+    // waits for the browser's first layout of its controls, fonts and graph, which a rehearsal
+    // takes into idle time.
+    static void rehearse(emscripten::val mainWindow, const show::Working& working);
     // Brings the panel to the front, whole on the screen, with the focus in the text.
     void raise();
 

@@ -241,8 +241,8 @@ WorkingMethod Conversation::methodFor(const std::vector<MethodChoice>& methods) 
 void Conversation::followWithWorking(Reply& reply) const {
     if (!m_workingOpen)
         return;
-    const bool prepared = m_prepared && m_prepared->method == methodFor(m_prepared->methods);
-    reply.push_back(prepared ? *m_prepared : workingOfLastRun());
+    const show::Working* prepared = preparedWorking();
+    reply.push_back(prepared ? *prepared : workingOfLastRun());
 }
 
 show::Working Conversation::workingOfLastRun() const {
@@ -252,6 +252,11 @@ show::Working Conversation::workingOfLastRun() const {
     working.text = makeWorking(m_lastRun, m_locale, working.method, m_typedSteps).text();
     working.figure = std::make_shared<const Figure>(makeFigure(m_lastRun, m_locale));
     return working;
+}
+
+const show::Working* Conversation::preparedWorking() const {
+    const bool current = m_prepared && m_prepared->method == methodFor(m_prepared->methods);
+    return current ? &*m_prepared : nullptr;
 }
 
 void Conversation::prepareWorking() {

@@ -42,6 +42,8 @@ public:
     // calls it when idle, and a "Show working" that follows shows it at once. A later run, a new
     // number format or another method makes it again when asked for.
     void prepareWorking();
+    // What prepareWorking made, while it is current; null where there is none.
+    const show::Working* preparedWorking() const;
 
     const WindowModel& window() const { return m_window; }
     const FormVariables& variables() const { return m_vars; }
