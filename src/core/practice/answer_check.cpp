@@ -54,17 +54,6 @@ Meeting meeting(const AnswerNumber& number, const Surd& root, int decimalPlaces)
     return Meeting::Apart;
 }
 
-// "2", "2 and 3", "2, 3 and 4" in the user's number form.
-std::string listed(const std::vector<std::string>& items) {
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == items.size() ? " and " : ", ";
-        text += items[i];
-    }
-    return text;
-}
-
 // A root as the key writes it: halves and thirds as fractions, tenths as decimals.
 std::string rootText(const Surd& root, const Notation& n) {
     if (const std::optional<Rational> rational = rationalValue(root))
@@ -87,7 +76,7 @@ AnswerCheck unreadable(std::string message) {
 
 // How to write exactly what a decimal only comes near.
 std::string writeExactly(const std::vector<std::string>& close, bool withRoot) {
-    return listed(close) + (close.size() == 1 ? " is" : " are") +
+    return Notation::joinWithAnd(close) + (close.size() == 1 ? " is" : " are") +
            " close, but not exact: write the " +
            (withRoot ? "root exactly, with √" : "number exactly, as a fraction") + ".";
 }
@@ -211,7 +200,7 @@ AnswerCheck checkEquation(const Exercise& exercise, const ReadAnswer& answer,
         return {Verdict::Right, "Right.", std::nullopt, -1};
     }
     const auto are = [](const std::vector<std::string>& items, const char* one, const char* many) {
-        return listed(items) + (items.size() == 1 ? one : many);
+        return Notation::joinWithAnd(items) + (items.size() == 1 ? one : many);
     };
     if (coveredCount > 0) {
         std::vector<std::string> right;

@@ -27,18 +27,6 @@ Rational roundedTo(const Surd& root, int places) {
     return value;
 }
 
-// "1 ± 2i", "-1/2 ± (√3/2)i", "±i".
-std::string complexPair(const Surd& root, const Notation& n) {
-    const Rational real = rationalPart(root);
-    const Surd size = imaginarySize(root);
-    std::string imaginary;
-    if (const std::optional<Rational> whole = rationalValue(size); whole && whole->den == 1)
-        imaginary = *whole == Rational(1) ? "i" : n.number(*whole) + "i";
-    else
-        imaginary = "(" + n.surd(size) + ")i";
-    return real.sign() == 0 ? "±" + imaginary : n.fraction(real) + " ± " + imaginary;
-}
-
 // "(3 ± √5)/2", "1 ± √2": the two real roots with one "±".
 std::string surdPair(const Surd& root, const Notation& n) {
     Surd plus = root;
@@ -62,7 +50,7 @@ std::string equationAnswer(const Exercise& exercise, const Notation& n) {
         return n.list({"x1 = " + n.fraction(x1), "x2 = " + n.fraction(x2)});
     }
     if (roots.first.r < 0)
-        return "x1,2 = " + complexPair(roots.first, n);
+        return "x1,2 = " + n.complexPair(roots.first);
     std::string text = "x1,2 = " + surdPair(roots.first, n);
     if (exercise.decimalPlaces > 0)
         text += " ≈ " + n.list({n.number(roundedTo(roots.first, exercise.decimalPlaces)),

@@ -5,6 +5,7 @@
 
 #include "core/design/practice_window_design.h"
 #include "core/solving/form_commands.h"
+#include "core/working/notation.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ constexpr const PracticeWindowDesign& design = practiceWindowDesign;
 
 // How to write the answer, with examples in the user's number form.
 std::string instruction(const Exercise& exercise, const NumberLocale& locale) {
-    const std::string separator = locale.decimalSeparator == "," ? "; " : ", ";
+    const std::string separator = Notation(locale).listSeparator();
     const std::string half = "0" + locale.decimalSeparator + "5";
     switch (exercise.kind) {
     case PracticeKind::FirstDegree:

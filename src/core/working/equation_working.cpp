@@ -34,18 +34,6 @@ std::string factor(const Rational& root, const Notation& n) {
     return root.sign() > 0 ? "x - " + n.number(root) : "x + " + n.number(-root);
 }
 
-// A complex number as a pupil writes it: "-1/2 ± (√3/2)i", "1 ± 2i".
-std::string complexPair(const Surd& root, const Notation& n) {
-    const Rational real = rationalPart(root);
-    const Surd size = imaginarySize(root);
-    std::string imaginary;
-    if (const std::optional<Rational> whole = rationalValue(size); whole && whole->den == 1)
-        imaginary = *whole == Rational(1) ? "i" : n.number(*whole) + "i";
-    else
-        imaginary = "(" + n.surd(size) + ")i";
-    return real.sign() == 0 ? "±" + imaginary : n.fraction(real) + " ± " + imaginary;
-}
-
 // a·x² + b·x + c with the number x put in, term by term, and its value.
 std::string putBack(const EquationFacts& f, const Rational& x, const Notation& n) {
     const Rational ax2 = f.a * x * x, bx = f.b * x;
@@ -94,7 +82,7 @@ void doubleRoot(const EquationFacts& f, const Notation& n, Writer& out) {
 
 void complexRoots(const EquationFacts& f, const std::string& start, Step step, const Notation& n,
                   Writer& out) {
-    const std::string pair = complexPair(f.roots->first, n);
+    const std::string pair = n.complexPair(f.roots->first);
     out.add(Kind::Result, start + (pair == start.substr(start.rfind("= ") + 2) ? "" : " = " + pair),
             step);
     const std::string real = n.decimal(asSurd(rationalPart(f.roots->first)));

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "core/working/figure_labels.h"
+#include "core/working/notation.h"
 
 namespace {
 
@@ -28,8 +29,8 @@ std::string graphNumber(double value, const NumberLocale& locale, int digits = 7
 
 // A point "(x, y)"; where the decimal separator is a comma, the coordinates are parted by ";".
 std::string pointText(double x, double y, const NumberLocale& locale) {
-    const std::string between = locale.decimalSeparator == "," ? "; " : ", ";
-    return "(" + graphNumber(x, locale) + between + graphNumber(y, locale) + ")";
+    return "(" + graphNumber(x, locale) + Notation(locale).listSeparator() +
+           graphNumber(y, locale) + ")";
 }
 
 bool isFinite(FigurePoint point) {

@@ -183,9 +183,33 @@ std::string Notation::window(const std::string& shown) const {
 }
 
 std::string Notation::list(const std::vector<std::string>& items) const {
-    const std::string separator = m_locale.decimalSeparator == "," ? "; " : ", ";
     std::string text;
     for (const std::string& item : items)
-        text += (text.empty() ? "" : separator) + item;
+        text += (text.empty() ? "" : listSeparator()) + item;
+    return text;
+}
+
+std::string Notation::listSeparator() const {
+    return m_locale.decimalSeparator == "," ? "; " : ", ";
+}
+
+std::string Notation::complexPair(const Surd& root) const {
+    const Rational real = rationalPart(root);
+    const Surd size = imaginarySize(root);
+    std::string imaginary;
+    if (const std::optional<Rational> whole = rationalValue(size); whole && whole->den == 1)
+        imaginary = *whole == Rational(1) ? "i" : number(*whole) + "i";
+    else
+        imaginary = "(" + surd(size) + ")i";
+    return real.sign() == 0 ? "±" + imaginary : fraction(real) + " ± " + imaginary;
+}
+
+std::string Notation::joinWithAnd(const std::vector<std::string>& items) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == items.size() ? " and " : ", ";
+        text += items[i];
+    }
     return text;
 }

@@ -46,6 +46,12 @@ public:
     std::string window(const std::string& shown) const;
     // Items of a list: "2, 1" or, with a decimal comma, "2; 1".
     std::string list(const std::vector<std::string>& items) const;
+    // What parts the numbers of a list: ", ", or "; " where the decimal separator is a comma.
+    std::string listSeparator() const;
+    // A complex pair as a pupil writes it: "-1/2 ± (√3/2)i", "1 ± 2i", "±i".
+    std::string complexPair(const Surd& root) const;
+    // "2", "2 and 3", "a, b and c".
+    static std::string joinWithAnd(const std::vector<std::string>& items);
     const NumberLocale& locale() const { return m_locale; }
 
 private:

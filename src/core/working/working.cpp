@@ -17,16 +17,6 @@ std::string quoted(const std::string& text) {
     return "\"" + excerpt(text) + "\"";
 }
 
-std::string joinWithAnd(const std::vector<std::string>& items) {
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == items.size() ? " and " : ", ";
-        text += items[i];
-    }
-    return text;
-}
-
 void warningWorking(const RunOutcome& o, Writer& out) {
     const auto& names = namesOf(o.mode);
     std::vector<std::string> boxes;
@@ -35,12 +25,12 @@ void warningWorking(const RunOutcome& o, Writer& out) {
                                                                              : "?");
     const std::string noun = boxes.size() == 1 ? "the box for " : "the boxes for ";
     if (o.warning == RunOutcome::Warning::EmptyBoxes) {
-        out.add(Kind::Warning, "Nothing was solved: " + noun + joinWithAnd(boxes) +
+        out.add(Kind::Warning, "Nothing was solved: " + noun + Notation::joinWithAnd(boxes) +
                                    (boxes.size() == 1 ? " is" : " are") +
                                    " empty. Type 0 for a term the equation does not have.");
         return;
     }
-    out.add(Kind::Warning, "Nothing was solved: " + noun + joinWithAnd(boxes) +
+    out.add(Kind::Warning, "Nothing was solved: " + noun + Notation::joinWithAnd(boxes) +
                                (boxes.size() == 1 ? " holds" : " hold") + " no number.");
     for (std::size_t i = 0; i < o.refused.size(); ++i) {
         const RunOutcome::RefusedBox& box = o.refused[i];
@@ -49,7 +39,7 @@ void warningWorking(const RunOutcome& o, Writer& out) {
             std::vector<std::string> readings;
             for (const std::string& reading : box.readings)
                 readings.push_back(reading);
-            line += "; it can be read as " + joinWithAnd(readings);
+            line += "; it can be read as " + Notation::joinWithAnd(readings);
         }
         out.add(Kind::Warning, line + ".");
     }
