@@ -21,6 +21,17 @@ inline const QJsonObject testData(const char* path) {
     return document.object();
 }
 
+// The JSON array of rows in a file, kept plain for the page's tests to read too.
+inline const QJsonArray testRows(const char* path) {
+    QFile file(QString::fromUtf8(path));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", path);
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    if (!document.isArray())
+        qFatal("%s is no JSON array", path);
+    return document.array();
+}
+
 // The result area a case of tests/run_cases.json shows, part by part: status, D, D1, D2, caption
 // and x1 (or x), caption and x2 (or y).
 inline QStringList shownResultArea(const QJsonValue& row) {

@@ -8,16 +8,11 @@
 
 #include "core/practice/answer_check.h"
 #include "core/solving/form_commands.h"
+#include "test_data.h"
 
 // Pupils' answers checked against exercises, from the rows of tests/practice_answers.json.
 const QJsonArray answerRows() {
-    QFile file(QString::fromUtf8(VELMORA_PRACTICE_ANSWERS));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", VELMORA_PRACTICE_ANSWERS);
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
-    if (!document.isArray())
-        qFatal("%s is no JSON array", VELMORA_PRACTICE_ANSWERS);
-    return document.array();
+    return testRows(VELMORA_PRACTICE_ANSWERS);
 }
 
 class TestPracticeAnswers : public QObject {

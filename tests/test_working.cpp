@@ -14,16 +14,11 @@
 #include "core/solving/system_solver.h"
 #include "core/working/figure.h"
 #include "core/working/working.h"
+#include "test_data.h"
 
 // The rows of tests/working_rows.json, an array kept simple for the page's tests to share.
 const QJsonArray workingRows() {
-    QFile file(QString::fromUtf8(VELMORA_WORKING_ROWS));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", VELMORA_WORKING_ROWS);
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
-    if (!document.isArray())
-        qFatal("%s is no JSON array", VELMORA_WORKING_ROWS);
-    return document.array();
+    return testRows(VELMORA_WORKING_ROWS);
 }
 
 // The working and its graph, made from real runs of the solvers on the plain model.
