@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/numbers/decimals.h"
+#include "core/solving/form_commands.h"
 #include "core/working/figure.h"
 #include "core/working/working.h"
 #include "fuzz_support.h"
@@ -42,24 +43,6 @@ struct Run {
         return out;
     }
 };
-
-// The main window laid out by "CHECK!" for the layout, the texts typed, "run" pressed.
-Run run(bool system, const std::vector<std::string>& texts, const NumberLocale& locale) {
-    ControlModel controls;
-    FormVariables vars;
-    hideControlsOnLoad(controls, vars);
-    if (system)
-        controls.selectOption2();
-    else
-        controls.selectOption1();
-    checkLayout(controls, vars);
-    for (std::size_t index = 0; index < texts.size(); ++index)
-        controls.setText(int(index) + 1, texts[index]);
-    Run result{texts, {}};
-    runCommand(
-        controls, vars, locale, [](std::string_view) {}, result.outcome);
-    return result;
-}
 
 double distanceToSegment(FigurePoint point, FigurePoint p, FigurePoint q) {
     const double dx = q.x - p.x, dy = q.y - p.y;
@@ -268,8 +251,9 @@ void checkWorking(const Working& working, const Run& run, const std::string& met
     checkExact(working, run);
 }
 
-void checkRun(bool system, const std::vector<std::string>& texts, const NumberLocale& locale) {
-    const Run done = run(system, texts, locale);
+// Three texts are an equation, six a system, typed into the laid-out window and run.
+void checkRun(const std::vector<std::string>& texts, const NumberLocale& locale) {
+    const Run done{texts, solveTexts(texts, locale)};
     bool typedInfinity = false;
     for (const std::string& text : texts)
         typedInfinity = typedInfinity || !showsNoInfinity(text);
@@ -306,7 +290,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else {
             texts = splitTexts(data + 1, size - 1, count);
         }
-        checkRun(system, texts, *locale);
+        checkRun(texts, *locale);
     }
     return 0;
 }
