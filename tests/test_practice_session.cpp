@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 
 #include <QStringList>
@@ -93,6 +94,29 @@ private slots:
         QCOMPARE(typing.exercises() == before, mistyped);
         QCOMPARE(typing.view().codeMessage.empty(), !mistyped);
         QCOMPARE(typing.view().code, code); // as typed
+    }
+
+    // A longer sheet begins with the shorter one's exercises; its code carries its length.
+    void sheetLength_data() {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("longer") << 25 << 25;
+        QTest::newRow("shorter") << 3 << 3;
+        QTest::newRow("past the largest") << 99 << SheetCode::largestCount;
+        QTest::newRow("none") << 0 << 1;
+    }
+    void sheetLength() {
+        QFETCH(int, length);
+        QFETCH(int, shown);
+        PracticeSession session(5, NumberLocale{});
+        const std::vector<Exercise> before = session.exercises();
+        session.chooseSheetLength(length);
+        QCOMPARE(session.view().sheetLength, shown);
+        QCOMPARE(int(session.exercises().size()), shown);
+        const std::size_t common = std::min(before.size(), session.exercises().size());
+        QVERIFY(std::equal(before.begin(), before.begin() + common, session.exercises().begin()));
+        QCOMPARE(readCode(session.view().code)->count, shown);
+        QCOMPARE(QString::fromStdString(session.view().focus), "SheetLength");
     }
 
     // Past the sheet's last exercise comes a new sheet of the same kind and level.

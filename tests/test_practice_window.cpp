@@ -104,6 +104,7 @@ private slots:
         QTest::newRow("PracticeWorking") << "QPushButton";
         QTest::newRow("PracticeWorkingText") << "QPlainTextEdit";
         QTest::newRow("PracticeCount") << "QLabel";
+        QTest::newRow("SheetLength") << "QSpinBox";
         QTest::newRow("PrintWorking") << "QCheckBox";
         QTest::newRow("PrintSheet") << "QPushButton";
     }

@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -212,6 +213,13 @@ PracticeWindow::PracticeWindow(const NumberLocale& locale)
     m_count = new QLabel(this);
     m_count->setObjectName(text(design.countName));
 
+    m_length = new QSpinBox(this);
+    m_length->setObjectName(text(design.lengthName));
+    m_length->setRange(1, SheetCode::largestCount);
+    connect(m_length, &QSpinBox::valueChanged, this, [this](int count) {
+        act([count](PracticeSession& session) { session.chooseSheetLength(count); });
+    });
+
     m_printWorking = new QCheckBox(withAccessKey(design.printWorkingCaption, 'y'), this);
     m_printWorking->setObjectName(text(design.printWorkingName));
     m_print = new QPushButton(withAccessKey(design.printCaption, 'P'), this);
@@ -240,6 +248,8 @@ PracticeWindow::PracticeWindow(const NumberLocale& locale)
     layout->addWidget(m_showWorking, row++, 0, 1, 3, Qt::AlignLeft);
     layout->addWidget(m_workingText, row++, 0, 1, 3);
     auto* printRow = new QHBoxLayout;
+    printRow->addWidget(buddyLabel(withAccessKey(design.lengthCaption, 'E'), m_length, this));
+    printRow->addWidget(m_length);
     printRow->addWidget(m_printWorking);
     printRow->addStretch();
     printRow->addWidget(m_print);
@@ -249,9 +259,9 @@ PracticeWindow::PracticeWindow(const NumberLocale& locale)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Down the window as it reads.
-    const QList<QWidget*> order{m_kind,        m_level,        m_method, m_code,
-                                m_new,         m_answer,       m_check,  m_showWorking,
-                                m_workingText, m_printWorking, m_print};
+    const QList<QWidget*> order{m_kind,        m_level,  m_method,       m_code,
+                                m_new,         m_answer, m_check,        m_showWorking,
+                                m_workingText, m_length, m_printWorking, m_print};
     for (qsizetype index = 1; index < order.size(); ++index)
         setTabOrder(order[index - 1], order[index]);
 
@@ -267,7 +277,7 @@ void PracticeWindow::showView() {
     const PracticeView& view = m_session.view();
     // What is filled in here is the session's, not the user's: nothing goes back to it.
     const QSignalBlocker kind(m_kind), level(m_level), method(m_method), code(m_code),
-        answer(m_answer);
+        answer(m_answer), length(m_length);
     fillList(m_kind, view.kinds);
     m_kind->setCurrentIndex(view.kind);
     fillList(m_level, view.levels);
@@ -285,6 +295,7 @@ void PracticeWindow::showView() {
     showVerdict(view);
     showWorkingText(view);
     m_count->setText(QString::fromStdString(view.count));
+    m_length->setValue(view.sheetLength);
 
     if (auto* focused = findChild<QWidget*>(QString::fromStdString(view.focus)))
         focused->setFocus(Qt::OtherFocusReason);

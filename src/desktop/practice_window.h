@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QSpinBox;
 class MethodList;
 
 // The "Practice" window: the pupil chooses a kind of exercise, its numbers and the way to work,
@@ -54,6 +55,7 @@ private:
     QPushButton* m_showWorking;
     QPlainTextEdit* m_workingText;
     QLabel* m_count;
+    QSpinBox* m_length;
     QCheckBox* m_printWorking;
     QPushButton* m_print;
 };

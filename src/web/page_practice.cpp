@@ -19,8 +19,8 @@ constexpr const PracticeWindowDesign& design = practiceWindowDesign;
 // After the equation panel's, in the order they stand; the close button last.
 constexpr int kindTabIndex = 42, levelTabIndex = 43, methodTabIndex = 44, codeTabIndex = 45,
               newTabIndex = 46, answerTabIndex = 47, checkTabIndex = 48, workingTabIndex = 49,
-              workingTextTabIndex = 50, printWorkingTabIndex = 51, printTabIndex = 52,
-              closeTabIndex = 53;
+              workingTextTabIndex = 50, lengthTabIndex = 51, printWorkingTabIndex = 52,
+              printTabIndex = 53, closeTabIndex = 54;
 // Labels find their controls, and the code box its message, by these ids.
 constexpr const char* kindId = "practice-kind";
 constexpr const char* levelId = "practice-level";
@@ -28,6 +28,7 @@ constexpr const char* methodId = "practice-method";
 constexpr const char* codeId = "practice-code";
 constexpr const char* codeMessageId = "practice-code-message";
 constexpr const char* answerId = "practice-answer";
+constexpr const char* lengthId = "practice-length";
 constexpr const char* exerciseId = "practice-exercise";
 
 // The browser's own random source, for the seeds of new sheets.
@@ -238,6 +239,29 @@ PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announc
 
     val printing = page::create("div");
     page::addClass(printing, "buttons");
+    m_length = page::create("input", design.lengthName);
+    m_length.set("type", "number");
+    m_length.set("id", lengthId);
+    m_length.set("min", 1);
+    m_length.set("max", SheetCode::largestCount);
+    m_length.set("tabIndex", lengthTabIndex);
+    m_panel.listen(m_length, "input", [this](val) {
+        const std::string typed = m_length["value"].as<std::string>();
+        if (!typed.empty() && typed.size() <= 2 &&
+            typed.find_first_not_of("0123456789") == std::string::npos)
+            act([count = std::stoi(typed)](PracticeSession& session) {
+                session.chooseSheetLength(count);
+            });
+    });
+    // Once typed, the box shows the length the sheet took (at most its largest).
+    m_panel.listen(m_length, "change", [this](val) {
+        m_length.set("value", std::to_string(m_session.view().sheetLength));
+    });
+    val lengthLabel = page::create("label");
+    lengthLabel.set("htmlFor", lengthId);
+    page::setText(lengthLabel, design.lengthCaption);
+    page::append(printing, lengthLabel);
+    page::append(printing, m_length);
     val withWorking = page::create("label");
     m_printWorking = page::create("input", design.printWorkingName);
     m_printWorking.set("type", "checkbox");
@@ -315,6 +339,10 @@ void PagePractice::render() {
     }
     showWorking();
     page::setText(m_count, view.count);
+    // Left as typed while it is being typed ("" on the way from 1 to 12).
+    if (m_length["value"].as<std::string>() != std::to_string(view.sheetLength) &&
+        !m_length.call<bool>("matches", val(":focus")))
+        m_length.set("value", std::to_string(view.sheetLength));
 }
 
 void PagePractice::showWorking() {

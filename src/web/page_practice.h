@@ -57,6 +57,7 @@ private:
     emscripten::val m_verdict = emscripten::val::null();
     emscripten::val m_workingText = emscripten::val::null();
     emscripten::val m_count = emscripten::val::null();
+    emscripten::val m_length = emscripten::val::null();
     emscripten::val m_printWorking = emscripten::val::null();
     // The sheet that only a print shows, outside the panel.
     emscripten::val m_sheet = emscripten::val::null();

@@ -54,7 +54,8 @@ const labelled = [
     ['PracticeKind', 'Kind'], ['PracticeLevel', 'Numbers'], ['PracticeMethod', 'Method'],
     ['SheetCode', 'Sheet'], ['NewExercise', 'New exercise'], ['PracticeAnswer', 'Your answer'],
     ['CheckAnswer', 'Check'], ['PracticeWorking', 'Show the working'],
-    ['PrintWorking', 'Key with the working'], ['PrintSheet', 'Print sheet…'],
+    ['SheetLength', 'Exercises'], ['PrintWorking', 'Key with the working'],
+    ['PrintSheet', 'Print sheet…'],
 ];
 
 test('every control is there, named and labelled, and the parts it shows too', async () => {
@@ -164,12 +165,12 @@ test('the keyboard reaches every control in order, the close button last', async
     await openPractice(page);
     await control(page, 'PracticeKind').focus();
     const order = [];
-    for (let step = 0; step < 10; ++step) {
+    for (let step = 0; step < 11; ++step) {
         await page.keyboard.press('Tab');
         order.push(await focused(page));
     }
     assert.deepEqual(order, ['PracticeLevel', 'PracticeMethod', 'SheetCode', 'NewExercise', 'PracticeAnswer',
-        'CheckAnswer', 'PracticeWorking', 'PrintWorking', 'PrintSheet', 'BUTTON']);
+        'CheckAnswer', 'PracticeWorking', 'SheetLength', 'PrintWorking', 'PrintSheet', 'BUTTON']);
 });
 
 test('on a phone 390 px wide: targets of 44 px, nothing cut or overlapping', async () => {

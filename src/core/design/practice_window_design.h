@@ -27,6 +27,8 @@ struct PracticeWindowDesign {
     const char* workingCaption;
     const char* workingTextName;
     const char* countName;
+    const char* lengthName; // how many exercises the sheet has
+    const char* lengthCaption;
     const char* printName;
     const char* printCaption;
     const char* printWorkingName; // whether the key carries the working
@@ -58,6 +60,8 @@ inline constexpr PracticeWindowDesign practiceWindowDesign{
     "Show the working",
     "PracticeWorkingText",
     "PracticeCount",
+    "SheetLength",
+    "Exercises",
     "PrintSheet",
     "Print sheet…",
     "PrintWorking",

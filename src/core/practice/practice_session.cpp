@@ -84,6 +84,16 @@ void PracticeSession::chooseMethod(WorkingMethod method) {
     m_view.focus = design.methodName;
 }
 
+void PracticeSession::chooseSheetLength(int count) {
+    count = std::clamp(count, 1, SheetCode::largestCount);
+    if (count != m_code.count) {
+        SheetCode code = m_code;
+        code.count = count;
+        startSheet(code);
+    }
+    m_view.focus = design.lengthName;
+}
+
 void PracticeSession::newExercise() {
     if (m_index + 1 < int(m_exercises.size()))
         showExercise(m_index + 1);
@@ -159,6 +169,7 @@ void PracticeSession::startSheet(SheetCode code) {
                       practiceKinds.begin());
     m_view.level = int(std::find(practiceLevels.begin(), practiceLevels.end(), m_code.level) -
                        practiceLevels.begin());
+    m_view.sheetLength = m_code.count;
     m_view.code = codeText(m_code);
     m_view.codeMessage.clear();
     showExercise(0);

@@ -19,6 +19,7 @@ struct PracticeView {
     int level = 0;
     std::vector<MethodChoice> methods; // the ways of working of the kind
     WorkingMethod method = WorkingMethod::Rearranging;
+    int sheetLength = 0;     // the sheet's number of exercises, and the printed sheet's
     std::string code;        // the sheet's code, as the code box shows it
     std::string codeMessage; // why a typed code brings back no sheet; empty where it does
     std::string position;    // "Exercise 3 of 10"
@@ -52,6 +53,8 @@ public:
     void chooseKind(int index);
     void chooseLevel(int index);
     void chooseMethod(WorkingMethod method);
+    // The same sheet made longer or shorter: its exercises are the longer sheet's first ones.
+    void chooseSheetLength(int count);
     // The next exercise of the sheet; after its last, a new sheet.
     void newExercise();
     // The code box edited: a code that reads brings back its sheet at its first exercise.
