@@ -8,6 +8,7 @@
 
 #include "core/practice/answer_check.h"
 #include "core/solving/form_commands.h"
+#include "method_names.h"
 #include "test_data.h"
 
 // Pupils' answers checked against exercises, from the rows of tests/practice_answers.json.
@@ -48,18 +49,6 @@ private:
         if (row["decimal"].toString() == ",")
             return {",", ".", "€"};
         return {};
-    }
-
-    static WorkingMethod method(const QString& name) {
-        static const std::map<QString, WorkingMethod> methods{
-            {"formula", WorkingMethod::Formula},
-            {"factoring", WorkingMethod::Factoring},
-            {"completing the square", WorkingMethod::CompletingSquare},
-            {"rearranging", WorkingMethod::Rearranging},
-            {"cramer", WorkingMethod::Cramer},
-            {"elimination", WorkingMethod::Elimination},
-            {"substitution", WorkingMethod::Substitution}};
-        return named(methods, name);
     }
 
     static QString verdictName(AnswerCheck::Verdict verdict) {
@@ -114,7 +103,7 @@ private slots:
         QFETCH(QJsonObject, row);
         const Exercise exercise = this->exercise(row);
         const NumberLocale numbers = locale(row);
-        const WorkingMethod way = method(row["method"].toString());
+        const WorkingMethod way = methodNamed(row["method"].toString());
         const AnswerCheck check =
             checkAnswer(exercise, row["answer"].toString().toStdString(), numbers, way);
         const QString message = QString::fromStdString(check.message);

@@ -14,6 +14,7 @@
 #include "core/solving/system_solver.h"
 #include "core/working/figure.h"
 #include "core/working/working.h"
+#include "method_names.h"
 #include "test_data.h"
 
 // The rows of tests/working_rows.json, an array kept simple for the page's tests to share.
@@ -56,21 +57,6 @@ private:
         for (const std::string& text : texts)
             boxes.push_back({text, coefficientReading(text, locale)});
         return boxes;
-    }
-
-    static WorkingMethod methodNamed(const QString& name) {
-        static const std::map<QString, WorkingMethod> methods{
-            {"formula", WorkingMethod::Formula},
-            {"factoring", WorkingMethod::Factoring},
-            {"completing the square", WorkingMethod::CompletingSquare},
-            {"rearranging", WorkingMethod::Rearranging},
-            {"cramer", WorkingMethod::Cramer},
-            {"elimination", WorkingMethod::Elimination},
-            {"substitution", WorkingMethod::Substitution}};
-        const auto found = methods.find(name);
-        if (found == methods.end())
-            qFatal("no method %s", qPrintable(name));
-        return found->second;
     }
 
     // A row's line: written out, or its start where it ends in "…".

@@ -25,6 +25,14 @@ val create(const char* tag, std::string_view name) {
     return element;
 }
 
+val button(const char* name, const char* caption, int tabIndex) {
+    val element = create("button", name);
+    element.set("type", "button");
+    element.set("tabIndex", tabIndex);
+    setText(element, caption);
+    return element;
+}
+
 void append(val parent, val child) {
     parent.call<void>("append", child);
 }

@@ -13,6 +13,8 @@ namespace page {
 emscripten::val document();
 // A new element; a non-empty name goes into data-name, by which tools and tests find it.
 emscripten::val create(const char* tag, std::string_view name = {});
+// A push button of a panel, in the tab order at tabIndex.
+emscripten::val button(const char* name, const char* caption, int tabIndex);
 void append(emscripten::val parent, emscripten::val child);
 void setText(emscripten::val element, std::string_view text);
 void setHidden(emscripten::val element, bool hidden);

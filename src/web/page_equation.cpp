@@ -16,14 +16,6 @@ constexpr int textTabIndex = 38, solveTabIndex = 39, cancelTabIndex = 40, closeT
 constexpr const char* textId = "equation-text";
 constexpr const char* readingId = "equation-reading";
 
-val button(const char* name, const char* caption, int tabIndex) {
-    val element = page::create("button", name);
-    element.set("type", "button");
-    element.set("tabIndex", tabIndex);
-    page::setText(element, caption);
-    return element;
-}
-
 } // namespace
 
 PageEquation::PageEquation(val mainWindow, Send send)
@@ -72,9 +64,9 @@ PageEquation::PageEquation(val mainWindow, Send send)
 
     val buttons = page::create("div");
     page::addClass(buttons, "buttons");
-    val solve = button(design.solveName, design.solveCaption, solveTabIndex);
+    val solve = page::button(design.solveName, design.solveCaption, solveTabIndex);
     m_panel.listen(solve, "click", [send](val) { send(event::SolveEquation{}); });
-    val cancel = button(design.cancelName, design.cancelCaption, cancelTabIndex);
+    val cancel = page::button(design.cancelName, design.cancelCaption, cancelTabIndex);
     m_panel.listen(cancel, "click", [send](val) { send(event::EquationClosed{}); });
     page::append(buttons, solve);
     page::append(buttons, cancel);

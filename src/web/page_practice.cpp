@@ -38,14 +38,6 @@ std::uint64_t entropy() {
     return (std::uint64_t(words[0].as<double>()) << 32) | std::uint64_t(words[1].as<double>());
 }
 
-val button(const char* name, const char* caption, int tabIndex) {
-    val element = page::create("button", name);
-    element.set("type", "button");
-    element.set("tabIndex", tabIndex);
-    page::setText(element, caption);
-    return element;
-}
-
 val textBox(const char* name, const char* id, int tabIndex) {
     val element = page::create("input", name);
     element.set("type", "text");
@@ -170,7 +162,7 @@ PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announc
         act([&typed](PracticeSession& session) { session.editCode(std::move(typed)); });
     });
     val codeRow = labelledRow(design.codeCaption, codeId, m_code);
-    val next = button(design.newName, design.newCaption, newTabIndex);
+    val next = page::button(design.newName, design.newCaption, newTabIndex);
     m_panel.listen(next, "click",
                    [this](val) { act([](PracticeSession& session) { session.newExercise(); }); });
     page::append(codeRow, next);
@@ -211,7 +203,7 @@ PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announc
     });
     val answerRow = labelledRow(design.answerCaption, answerId, m_answer);
     page::addClass(answerRow, "answer");
-    val check = button(design.checkName, design.checkCaption, checkTabIndex);
+    val check = page::button(design.checkName, design.checkCaption, checkTabIndex);
     m_panel.listen(check, "click",
                    [this](val) { act([](PracticeSession& session) { session.checkAnswer(); }); });
     page::append(answerRow, check);
@@ -223,7 +215,7 @@ PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announc
 
     val working = page::create("div");
     page::addClass(working, "working-part");
-    val show = button(design.workingName, design.workingCaption, workingTabIndex);
+    val show = page::button(design.workingName, design.workingCaption, workingTabIndex);
     m_panel.listen(show, "click",
                    [this](val) { act([](PracticeSession& session) { session.showWorking(); }); });
     page::append(working, show);
@@ -269,7 +261,7 @@ PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announc
     page::append(withWorking, m_printWorking);
     page::append(withWorking, val(std::string(" ") + design.printWorkingCaption));
     page::append(printing, withWorking);
-    val printSheet = button(design.printName, design.printCaption, printTabIndex);
+    val printSheet = page::button(design.printName, design.printCaption, printTabIndex);
     m_panel.listen(printSheet, "click", [this](val) { print(); });
     page::append(printing, printSheet);
     m_panel.append(printing);
