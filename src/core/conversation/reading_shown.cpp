@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string>
 
+#include "core/numbers/characters.h"
+
 namespace {
 
 // How many UTF-16 code units the UTF-8 bytes hold: one for each character, two for one beyond
@@ -44,9 +46,12 @@ show::EquationReading shownReading(std::string_view text, const EquationReading&
     const std::size_t lineEnd = std::min(text.find('\n', start), text.size());
     // Only the first line of a mark over two lines is quoted.
     const std::size_t markEnd = std::min(end, lineEnd);
-    shown.before = std::string(text.substr(lineStart, start - lineStart));
-    shown.marked = markEnd > start ? std::string(text.substr(start, markEnd - start)) : " ";
-    shown.after = std::string(text.substr(markEnd, lineEnd - markEnd));
+    // Only the neighbourhood of the place is quoted, and nothing invisible: a pasted page would
+    // otherwise come back whole, in the box's description too.
+    constexpr std::size_t around = 30;
+    shown.before = excerptOfEnd(text.substr(lineStart, start - lineStart), around);
+    shown.marked = markEnd > start ? excerpt(text.substr(start, markEnd - start), around) : " ";
+    shown.after = excerpt(text.substr(markEnd, lineEnd - markEnd), around);
     shown.markStart = utf16Length(text.substr(0, start));
     shown.markLength = utf16Length(text.substr(start, end - start));
     return shown;

@@ -687,6 +687,17 @@ std::optional<std::string> exactDecimalText(const Rational& value, const NumberL
     return text;
 }
 
+std::string countText(std::size_t count, const NumberLocale& locale) {
+    const std::string digits = std::to_string(count);
+    std::string text;
+    for (std::size_t place = 0; place < digits.size(); ++place) {
+        if (place > 0 && (digits.size() - place) % 3 == 0)
+            text += locale.groupSeparator;
+        text += digits[place];
+    }
+    return text;
+}
+
 std::optional<std::string> singleDecimalText(const Rational& value, const NumberLocale& locale) {
     const float single = nearestSingle(value);
     if (!std::isfinite(single))

@@ -87,6 +87,8 @@ std::optional<std::string> exactDecimalText(const Rational& value, const NumberL
 // The Single nearest an exact number, as the shortest decimal that a box reads back as that
 // Single, written out in full: "16777216" for 16777217. None beyond the Single range.
 std::optional<std::string> singleDecimalText(const Rational& value, const NumberLocale& locale);
+// A count in the user's format, grouped by thousands: "1,048,576", "1.048.576".
+std::string countText(std::size_t count, const NumberLocale& locale);
 std::string Str(float number);
 std::string StrR4(float number, const NumberLocale& locale);
 std::string StrR8(double number, const NumberLocale& locale);

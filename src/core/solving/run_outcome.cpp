@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/numbers/characters.h"
 #include "core/numbers/trimmed.h"
 
 namespace {
@@ -35,19 +36,6 @@ std::string refusalReason(const BoxReading& box, const NumberLocale& locale) {
 }
 
 } // namespace
-
-std::string excerpt(std::string_view text) {
-    constexpr std::size_t shown = 40;
-    std::size_t end = 0;
-    for (std::size_t characters = 0; end < text.size() && characters < shown; ++characters) {
-        ++end;
-        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-            ++end; // the rest of a character's UTF-8 bytes
-    }
-    if (end == text.size())
-        return std::string(text);
-    return std::string(text.substr(0, end)) + "…";
-}
 
 void recordBoxes(RunOutcome& outcome, RunOutcome::Mode mode, std::span<const BoxReading> boxes,
                  const NumberLocale& locale) {

@@ -117,9 +117,6 @@ RunOutcome warningOutcome(RunOutcome::Mode mode, std::span<const BoxReading> box
 // fresh outcome of that mode.
 void recordBoxes(RunOutcome& outcome, RunOutcome::Mode mode, std::span<const BoxReading> boxes,
                  const NumberLocale& locale);
-// A typed text as the working quotes it: whole up to 40 characters, else its start and "…", so
-// that a pasted page of text does not fill the working.
-std::string excerpt(std::string_view text);
 
 // A solver's run that ended in an arithmetic fault: the outcome keeps what was read and computed
 // up to the step that faulted.

@@ -1,3 +1,4 @@
+#include "core/numbers/characters.h"
 #include "core/solving/equation_solver.h"
 #include "core/working/exact_values.h"
 #include "core/working/working_parts.h"

@@ -1,5 +1,6 @@
 #include "core/working/working.h"
 
+#include "core/numbers/characters.h"
 #include "core/working/working_parts.h"
 
 namespace {
