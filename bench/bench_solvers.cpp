@@ -1,9 +1,12 @@
 // Cost of one solve on the plain model, and of the 15-digit text form, in nanoseconds.
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 
 #include "core/design/control_model.h"
+#include "core/practice/answer_reader.h"
 #include "core/solving/equation_solver.h"
 #include "core/solving/system_solver.h"
 #include "core/typing/equation_reading.h"
@@ -90,6 +93,48 @@ void readTypedEquation(benchmark::State& state) {
         benchmark::DoNotOptimize(readEquation(text, locale));
 }
 
+// Pasted texts of 10,000 characters, each of a shape that once cost more than its length: read
+// or refused in words, in the Equation box and as a Practice answer.
+struct PastedShape {
+    const char* name;
+    std::string text;
+};
+
+std::string repeated(std::string_view piece, std::size_t times) {
+    std::string text;
+    for (std::size_t count = 0; count < times; ++count)
+        text += piece;
+    return text;
+}
+
+const std::vector<PastedShape>& pastedShapes() {
+    static const std::vector<PastedShape> shapes{
+        {"brackets", repeated("(", 5000) + "1" + repeated(")", 4999)},
+        {"minus signs", repeated("-", 9999) + "1"},
+        {"roots", repeated("\u221A", 9999) + "4"},
+        {"digits", repeated("1", 10000)},
+        {"product of sums", "(" + repeated("1+", 2496) + "1)(" + repeated("1+", 2496) + "1)x = 1"},
+        {"broken bytes", repeated("\xED\xA0\x80", 10000)},
+    };
+    return shapes;
+}
+
+void readPastedEquation(benchmark::State& state) {
+    const PastedShape& shape = pastedShapes()[std::size_t(state.range(0))];
+    const NumberLocale locale;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readEquation(shape.text, locale));
+    state.SetLabel(shape.name);
+}
+
+void readPastedAnswer(benchmark::State& state) {
+    const PastedShape& shape = pastedShapes()[std::size_t(state.range(0))];
+    const NumberLocale locale;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readAnswer(shape.text, locale));
+    state.SetLabel(shape.name);
+}
+
 } // namespace
 
 BENCHMARK(lisiTwoRealRoots);
@@ -99,4 +144,6 @@ BENCHMARK(lisi1RatioTest);
 BENCHMARK(workingAndFigure)->Unit(benchmark::kMicrosecond);
 BENCHMARK(strR8);
 BENCHMARK(readTypedEquation)->Unit(benchmark::kMicrosecond);
+BENCHMARK(readPastedEquation)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
+BENCHMARK(readPastedAnswer)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

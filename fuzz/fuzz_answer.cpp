@@ -34,6 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                quoted(check.message);
     };
     require(!check.message.empty(), "every answer gets a verdict in words", describe);
+    require(readable(check.message), "a verdict quotes nothing invisible or broken", describe);
     const int lines = int(makeWorking(run, locale, method).lines.size());
     require(check.step >= -1 && check.step < lines, "a step pointed at is a line of the working",
             describe);

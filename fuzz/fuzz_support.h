@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/design/control_model.h"
+#include "core/numbers/characters.h"
 #include "core/solving/form_commands.h"
 
 // Helpers shared by the fuzz targets: failing loudly, splitting an input into box texts, comparing
@@ -44,6 +45,18 @@ inline std::string quoted(std::string_view text) {
     }
     return out + "\"";
 }
+// Whether a message can be read as it stands: whole UTF-8, and nothing invisible in it but the
+// line breaks between its sentences.
+inline bool readable(std::string_view message) {
+    for (std::size_t place = 0; place < message.size();) {
+        const Character character = characterAt(message, place);
+        if (character.broken || (isInvisible(character.code) && character.code != '\n'))
+            return false;
+        place += character.length;
+    }
+    return true;
+}
+
 // Taken before std::quoted, which argument lookup finds for a std::string once <iomanip> is in.
 inline std::string quoted(const std::string& text) {
     return quoted(std::string_view(text));

@@ -100,6 +100,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const EquationReading reading = readEquation(text, locale);
     require(!reading.message.empty(), "every reading says what it read or why not",
             [&] { return describe(text, reading); });
+    require(readable(reading.message) && (reading.accepted || reading.message.size() <= 400),
+            "a message quotes nothing invisible or broken, and a refusal only a piece of the text",
+            [&] { return describe(text, reading); });
     if (!reading.accepted) {
         require(reading.place + reading.length <= text.size() && reading.boxes.empty(),
                 "a refusal marks a place inside the text", [&] {

@@ -43,3 +43,32 @@ inline QStringList shownResultArea(const QJsonValue& row) {
             shown("Label(7)") + shown("Text(10)"),
             shown("Label(8)") + shown("Text(11)")};
 }
+
+// The rows of tests/pasted_texts.json for one box ("equation", "answer", "code") that the native
+// tests read, each with its text put together from its parts.
+struct PastedText {
+    QString name, locale, says;
+    std::string text;
+    int place = -1;
+};
+
+inline std::vector<PastedText> pastedTexts(const char* path, const QString& box) {
+    std::vector<PastedText> texts;
+    for (const QJsonValue& row : testData(path)["rows"].toArray()) {
+        if (row["box"].toString() != box || row["where"].toString() == "page")
+            continue;
+        PastedText pasted{row["name"].toString(),
+                          row["locale"].toString(),
+                          row["says"].toString(),
+                          {},
+                          row["place"].toInt(-1)};
+        for (const QJsonValue& part : row["parts"].toArray()) {
+            const bool bytes = part[2].toString() == "hex";
+            const QByteArray piece = bytes ? QByteArray::fromHex(part[0].toString().toLatin1())
+                                           : part[0].toString().toUtf8();
+            pasted.text += piece.repeated(part[1].toInt()).toStdString();
+        }
+        texts.push_back(std::move(pasted));
+    }
+    return texts;
+}

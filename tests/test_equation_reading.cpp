@@ -107,6 +107,29 @@ private slots:
         QVERIFY(reading.boxes.empty());
         QVERIFY(reading.place + reading.length <= typed.size());
     }
+
+    void pasted_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("says");
+        QTest::addColumn<int>("place");
+        for (const PastedText& pasted : pastedTexts(VELMORA_PASTED_TEXTS, "equation"))
+            QTest::addRow("%s", qPrintable(pasted.name))
+                << pasted.locale << QByteArray::fromStdString(pasted.text) << pasted.says
+                << pasted.place;
+    }
+
+    // Long, deep or invisible texts are read or refused in words, marking where reading stopped.
+    void pasted() {
+        QFETCH(QString, locale);
+        QFETCH(QByteArray, text);
+        QFETCH(int, place);
+        const EquationReading reading = readEquation(text.toStdString(), localeOf(locale));
+        QTEST(QString::fromStdString(reading.message), "says");
+        QCOMPARE(reading.accepted, place < 0);
+        if (place >= 0)
+            QCOMPARE(int(reading.place), place);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestEquationReading)

@@ -6,6 +6,7 @@
 #include "core/conversation/conversation.h"
 #include "core/conversation/reading_shown.h"
 #include "core/typing/equation_reading.h"
+#include "test_data.h"
 
 // The window's commands on the plain model: layouts, input warnings and what they empty.
 class TestFormCommands : public QObject {
@@ -495,6 +496,40 @@ private slots:
         w.command(Command::TypeEquation);
         QCOMPARE(std::get<show::EquationWindow>(w.replies.front().front()).text,
                  typed.toStdString());
+    }
+
+    void pastedEquation_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("says");
+        for (const PastedText& pasted : pastedTexts(VELMORA_PASTED_TEXTS, "equation"))
+            if (pasted.locale == "en-US")
+                QTest::addRow("%s", qPrintable(pasted.name))
+                    << QByteArray::fromStdString(pasted.text) << pasted.says;
+    }
+
+    // Whatever is pasted, the box says what it reads or why not, quotes no more than the
+    // neighbourhood of the place and nothing invisible, and then solves the next equation.
+    void pastedEquation() {
+        QFETCH(QByteArray, text);
+        Window w;
+        start(w, 1);
+        w.command(Command::TypeEquation);
+        w.send(event::EquationEdit{text.toStdString()});
+        const show::EquationReading& reading = w.controls().equationReading();
+        QTEST(QString::fromStdString(reading.message), "says");
+        const QString quoted =
+            QString::fromStdString(reading.before + reading.marked + reading.after);
+        QVERIFY2(quoted.size() <= 100, qPrintable(quoted.left(120)));
+        for (const QChar character : quoted)
+            QVERIFY(character.category() != QChar::Other_Format &&
+                    character.category() != QChar::Other_Control && !character.isSurrogate());
+        w.send(event::SolveEquation{});
+        w.command(Command::TypeEquation);
+        w.send(event::EquationEdit{"x^2 - 3x + 2 = 0"});
+        w.send(event::SolveEquation{});
+        QVERIFY(!w.controls().equationOpen());
+        QCOMPARE(QString::fromStdString(w.controls().lastAnnouncement()),
+                 QString("Two real roots. D= 1, x1= 2, x2= 1"));
     }
 
     // The working of a run from the box begins with how the text became the coefficients; a run

@@ -151,6 +151,33 @@ private slots:
         QVERIFY2(check.verdict == AnswerCheck::Verdict::Right,
                  qPrintable(QString::fromStdString(key + ": " + check.message)));
     }
+
+    void pasted_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QString>("says");
+        for (const PastedText& pasted : pastedTexts(VELMORA_PASTED_TEXTS, "answer"))
+            QTest::addRow("%s", qPrintable(pasted.name))
+                << pasted.locale << QByteArray::fromStdString(pasted.text) << pasted.says;
+    }
+
+    // Long, deep or invisible answers get a verdict in words, and the next answer is read.
+    void pasted() {
+        QFETCH(QString, locale);
+        QFETCH(QByteArray, answer);
+        const QJsonObject row{{"kind", "whole"},
+                              {"coefficients", "3 9 -120"},
+                              {"places", 0},
+                              {"decimal", locale == "de-DE" ? "," : "."}};
+        const Exercise exercise = this->exercise(row);
+        const NumberLocale numbers = this->locale(row);
+        const AnswerCheck check =
+            checkAnswer(exercise, answer.toStdString(), numbers, WorkingMethod::Formula);
+        QTEST(QString::fromStdString(check.message), "says");
+        const std::string key = expectedAnswer(exercise, numbers);
+        QCOMPARE(checkAnswer(exercise, key, numbers, WorkingMethod::Formula).verdict,
+                 AnswerCheck::Verdict::Right);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPracticeAnswers)

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "core/practice/practice_session.h"
+#include "test_data.h"
 
 // The Practice window's side of a pupil's answers: what counts as right first time and right
 // after a hint, where the focus goes, and how a typed code brings its sheet back.
@@ -94,6 +95,28 @@ private slots:
         QCOMPARE(typing.exercises() == before, mistyped);
         QCOMPARE(typing.view().codeMessage.empty(), !mistyped);
         QCOMPARE(typing.view().code, code); // as typed
+    }
+
+    void pastedCode_data() {
+        QTest::addColumn<QByteArray>("code");
+        QTest::addColumn<QString>("says");
+        for (const PastedText& pasted : pastedTexts(VELMORA_PASTED_TEXTS, "code"))
+            QTest::addRow("%s", qPrintable(pasted.name))
+                << QByteArray::fromStdString(pasted.text) << pasted.says;
+    }
+
+    // A pasted page in the code's box is refused in words, the sheet kept; a code then read.
+    void pastedCode() {
+        QFETCH(QByteArray, code);
+        PracticeSession shown(1, NumberLocale{});
+        PracticeSession typing(2, NumberLocale{});
+        const std::vector<Exercise> before = typing.exercises();
+        typing.editCode(code.toStdString());
+        QTEST(QString::fromStdString(typing.view().codeMessage), "says");
+        QVERIFY(typing.exercises() == before);
+        typing.editCode(shown.view().code);
+        QVERIFY(typing.view().codeMessage.empty());
+        QVERIFY(typing.exercises() == shown.exercises());
     }
 
     // A longer sheet begins with the shorter one's exercises; its code carries its length.

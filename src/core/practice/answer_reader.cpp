@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "core/numbers/characters.h"
 #include "core/typing/equation_tokens.h"
 #include "core/typing/refusal.h"
+#include "core/typing/text_limits.h"
 
 namespace {
 
@@ -171,7 +173,8 @@ void addTokens(std::vector<Piece>& pieces, const std::string& item, std::size_t 
             throw Unreadable("With a decimal comma, \",\" is part of a number: write \";\" "
                              "between the roots.");
         if (what.ends_with("cannot stand in an equation"))
-            throw Unreadable("\"" + std::string(sign) + "\" cannot stand in an answer.");
+            throw Unreadable(characterSubject(part, refusal.place(), true) +
+                             " cannot stand in an answer.");
         throw Unreadable(what + ".");
     }
     for (const Token& token : tokens) {
@@ -284,10 +287,10 @@ private:
         if (piece.kind == Piece::Kind::Close)
             throw Unreadable("A bracket \")\" has no \"(\" before it.");
         if (piece.kind == Piece::Kind::Number)
-            throw Unreadable("A sign is missing before " + piece.text + ".");
+            throw Unreadable("A sign is missing before " + excerpt(piece.text) + ".");
         if (piece.kind == Piece::Kind::Equals)
             throw Unreadable("Write \"" + m_separator + "\" between two answers.");
-        throw Unreadable("\"" + piece.text + "\" cannot stand there.");
+        throw Unreadable("\"" + excerpt(piece.text) + "\" cannot stand there.");
     }
 
     static Value plain(const AnswerNumber& number) { return {number, AnswerNumber{}, false}; }
@@ -364,13 +367,11 @@ private:
     }
 
     Value factor() {
-        if (at(Piece::Kind::Minus)) {
+        if (at(Piece::Kind::Minus) || at(Piece::Kind::Plus)) {
+            const bool minus = at(Piece::Kind::Minus);
             ++m_at;
-            return negated(factor());
-        }
-        if (at(Piece::Kind::Plus)) {
-            ++m_at;
-            return factor();
+            const Nesting nesting(m_depth, refuseNesting);
+            return minus ? negated(factor()) : factor();
         }
         const Value value = primary();
         if (at(Piece::Kind::Power))
@@ -382,7 +383,8 @@ private:
         if (atEnd()) {
             if (m_at == 0)
                 throw Unreadable("A number is missing.");
-            throw Unreadable("A number is missing after \"" + m_pieces[m_at - 1].text + "\".");
+            throw Unreadable("A number is missing after \"" + excerpt(m_pieces[m_at - 1].text) +
+                             "\".");
         }
         const Piece& piece = m_pieces[m_at];
         switch (piece.kind) {
@@ -397,6 +399,7 @@ private:
             return plain(wordValue(piece.text));
         case Piece::Kind::Root: {
             ++m_at;
+            const Nesting nesting(m_depth, refuseNesting);
             if (atEnd())
                 throw Unreadable("A number is missing after \"" + piece.text + "\".");
             const Value under = factor();
@@ -409,6 +412,7 @@ private:
         }
         case Piece::Kind::Open: {
             ++m_at;
+            const Nesting nesting(m_depth, refuseNesting);
             const Value inside = expression();
             if (!at(Piece::Kind::Close))
                 throw Unreadable("A bracket \"(\" is not closed.");
@@ -418,8 +422,12 @@ private:
         default:
             if (piece.kind == Piece::Kind::Close)
                 unexpected();
-            throw Unreadable("A number is missing before \"" + piece.text + "\".");
+            throw Unreadable("A number is missing before \"" + excerpt(piece.text) + "\".");
         }
+    }
+
+    [[noreturn]] static void refuseNesting() {
+        throw Unreadable(std::string(nestedTooDeeply) + ".");
     }
 
     // "i", or the letter of a general solution's parameter.
@@ -427,7 +435,7 @@ private:
         if (word == "i")
             return {0, 1, 0, -1, false};
         if (word.size() != 1)
-            throw Unreadable("\"" + word + "\" is no number.");
+            throw Unreadable("\"" + excerpt(word) + "\" is no number.");
         if (m_parameter != 0 && m_parameter != word[0])
             throw Unreadable(std::string("Use one letter for the parameter: \"") + m_parameter +
                              "\" or \"" + word + "\".");
@@ -438,6 +446,7 @@ private:
     const std::vector<Piece>& m_pieces;
     std::string m_separator;
     std::size_t m_at = 0;
+    int m_depth = 0;
     char& m_parameter;
 };
 
@@ -488,6 +497,10 @@ std::string withoutPairBrackets(const std::string& text) {
 
 ReadAnswer readAnswer(std::string_view text, const NumberLocale& locale) {
     ReadAnswer answer;
+    if (const std::optional<std::string> tooLong = lengthProblem(text, answerLimit, locale)) {
+        answer.problem = *tooLong + ".";
+        return answer;
+    }
     std::string rest;
     answer.claim = claimOf(plainNames(lowered(trimmed(text))), rest);
     if (answer.claim == ReadAnswer::Claim::NoSolution ||
@@ -505,8 +518,8 @@ ReadAnswer readAnswer(std::string_view text, const NumberLocale& locale) {
                          .items())
                     answer.items.push_back(std::move(read));
             } catch (const AnswerArithmetic& fault) {
-                throw Unreadable("\"" + trimmed(item) + "\" cannot be worked out: it has " +
-                                 fault.what() + ".");
+                throw Unreadable("\"" + excerpt(trimmed(item)) +
+                                 "\" cannot be worked out: it has " + fault.what() + ".");
             }
         }
         if (answer.items.empty() && answer.claim == ReadAnswer::Claim::Numbers)

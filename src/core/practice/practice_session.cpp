@@ -5,6 +5,7 @@
 
 #include "core/design/practice_window_design.h"
 #include "core/solving/form_commands.h"
+#include "core/typing/text_limits.h"
 #include "core/working/notation.h"
 
 namespace {
@@ -105,9 +106,12 @@ void PracticeSession::newExercise() {
 void PracticeSession::editCode(std::string text) {
     m_view.code = std::move(text);
     m_view.announcement.clear();
-    const std::optional<SheetCode> code = readCode(m_view.code);
+    const std::optional<std::string> tooLong = lengthProblem(m_view.code, sheetCodeLimit, m_locale);
+    const std::optional<SheetCode> code = tooLong ? std::nullopt : readCode(m_view.code);
     if (m_view.code.find_first_not_of(" -") == std::string::npos) {
         m_view.codeMessage.clear();
+    } else if (tooLong) {
+        m_view.codeMessage = *tooLong + ".";
     } else if (!code) {
         m_view.codeMessage = "No sheet has this code: check its letters and digits.";
     } else {

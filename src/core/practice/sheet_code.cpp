@@ -84,7 +84,7 @@ std::optional<SheetCode> readCode(std::string_view text) {
         if (typed == ' ' || typed == '-')
             continue;
         const int symbol = symbolOf(typed);
-        if (symbol < 0)
+        if (symbol < 0 || data.size() > std::size_t(dataSymbols))
             return std::nullopt;
         data.push_back(symbol);
     }

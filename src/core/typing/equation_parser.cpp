@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "core/numbers/characters.h"
 #include "core/typing/refusal.h"
+#include "core/typing/text_limits.h"
 
 // The grammar, as a pupil writes; a product without a sign is written by juxtaposition, and it
 // binds as "*" does, so "3/4x" is three quarters of x:
@@ -26,9 +28,6 @@ constexpr int largestExponent = 1000;
 // about 1200 decimal ones: far past any box, and a few nested powers would otherwise fill the
 // memory.
 constexpr std::size_t largestPowerBits = 4096;
-// Brackets and signs are read by rules that call each other: past this many one inside another,
-// a pasted text could use up the page's stack.
-constexpr int deepestNesting = 100;
 
 std::size_t bitsOf(const BigInt& n) {
     const BigInt size = abs(n);
@@ -77,22 +76,6 @@ public:
     }
 
 private:
-    // One bracket or sign more inside the others while it lives.
-    class Nesting {
-    public:
-        Nesting(Parser& parser, const Token& token) : m_parser(parser) {
-            if (++m_parser.m_depth > deepestNesting)
-                throw Refusal("Too many brackets or signs one inside another", token.place,
-                              token.length);
-        }
-        ~Nesting() { --m_parser.m_depth; }
-        Nesting(const Nesting&) = delete;
-        Nesting& operator=(const Nesting&) = delete;
-
-    private:
-        Parser& m_parser;
-    };
-
     Part side() {
         Part sum = term();
         while (at(Token::Kind::Plus) || at(Token::Kind::Minus)) {
@@ -132,7 +115,7 @@ private:
     Part signedFactor() {
         if (at(Token::Kind::Plus) || at(Token::Kind::Minus)) {
             const Token& sign = m_tokens[m_next++];
-            const Nesting nesting(*this, sign);
+            const Nesting nesting(m_depth, [&] { refuseNesting(sign); });
             Part factor = signedFactor();
             if (sign.kind == Token::Kind::Minus)
                 factor.terms = negated(std::move(factor.terms));
@@ -176,7 +159,7 @@ private:
                 std::string(1, token.letter) == m_unknowns.first ? Monomial{1, 0} : Monomial{0, 1};
             return {{{1, unknown}}, token.place, token.end()};
         }
-        const Nesting nesting(*this, token);
+        const Nesting nesting(m_depth, [&] { refuseNesting(token); });
         Part inside = side();
         if (!accept(Token::Kind::Close)) {
             // The bracket with what it is joined to, as the pupil sees it: "3(".
@@ -185,8 +168,7 @@ private:
             if (index > 0 && m_tokens[index - 1].end() == token.place)
                 from = m_tokens[index - 1].place;
             throw Refusal("A bracket opened at " +
-                              std::string(m_text.substr(from, token.end() - from)) +
-                              " is not closed",
+                              excerpt(m_text.substr(from, token.end() - from)) + " is not closed",
                           token.place, token.length);
         }
         return {std::move(inside.terms), token.place, m_tokens[m_next - 1].end()};
@@ -258,6 +240,10 @@ private:
                       span.place, span.end - span.place);
     }
 
+    [[noreturn]] static void refuseNesting(const Token& token) {
+        throw Refusal(std::string(nestedTooDeeply), token.place, token.length);
+    }
+
     [[noreturn]] void refuseMissing() {
         if (m_next > 0) {
             const Token& before = m_tokens[m_next - 1];
@@ -277,7 +263,7 @@ private:
     }
 
     std::string tokenText(const Token& token) const {
-        return std::string(m_text.substr(token.place, token.length));
+        return excerpt(m_text.substr(token.place, token.length));
     }
     const Token& current() const { return m_tokens[m_next]; }
     bool at(Token::Kind kind) const {

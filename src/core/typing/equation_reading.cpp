@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <span>
 
+#include "core/numbers/characters.h"
 #include "core/numbers/trimmed.h"
 #include "core/typing/equation_parser.h"
 #include "core/typing/equation_tokens.h"
 #include "core/typing/rearranging.h"
 #include "core/typing/refusal.h"
+#include "core/typing/text_limits.h"
 
 namespace {
 
@@ -94,8 +96,8 @@ std::string boxText(const Rational& coefficient, const std::string& name, std::s
         return exact;
     const std::optional<std::string> single = singleDecimalText(coefficient, locale);
     if (!single)
-        throw Refusal(name + " = " + exact + " is beyond the largest number a box takes", 0,
-                      text.size());
+        throw Refusal(name + " = " + excerpt(exact) + " is beyond the largest number a box takes",
+                      0, text.size());
     if (*single != exact) {
         steps.push_back(name + " = " + exact + " is past " + std::to_string(wholeSingles) +
                         ", where a Single no longer holds every whole number: its box takes " +
@@ -116,6 +118,10 @@ std::string kindOf(const Rearranging& rearranging, const Unknowns& unknowns) {
 }
 
 EquationReading read(std::string_view text, const NumberLocale& locale) {
+    if (const std::optional<std::string> tooLong = lengthProblem(text, equationLimit, locale)) {
+        const std::size_t stopped = placePastLimit(text, equationLimit);
+        throw Refusal(*tooLong, stopped, text.size() - stopped);
+    }
     const std::vector<Token> tokens = equationTokens(text, locale);
     const std::vector<TokenSpan> equations = splitEquations(tokens);
     if (equations.empty())

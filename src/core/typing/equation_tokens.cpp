@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/numbers/characters.h"
 #include "core/typing/refusal.h"
 
 namespace {
@@ -48,24 +49,6 @@ bool isLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// The length of the character at pos, by its UTF-8 lead byte; a stray byte counts alone.
-std::size_t characterLength(std::string_view text, std::size_t pos) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    return std::min(length, text.size() - pos);
-}
-
-// Whether the character can be shown in a message: not a control character, and whole UTF-8.
-bool printable(std::string_view character) {
-    const auto lead = static_cast<unsigned char>(character[0]);
-    if (lead < 0x20 || lead == 0x7F || (lead >= 0x80 && lead < 0xC0) || lead >= 0xF8)
-        return false;
-    const std::size_t expected = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    return character.size() == expected &&
-           std::all_of(character.begin() + 1, character.end(),
-                       [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; });
-}
-
 // What may stand between the digits of one number: the full stop and the comma always, so that
 // a number is read (or refused) whole, and the locale's own separators; a plain space where the
 // locale groups with a no-break space, which keyboards do not type.
@@ -93,6 +76,10 @@ std::vector<std::string> numberSeparators(const NumberLocale& locale) {
 // The length of the separator at pos that a digit follows, or 0.
 std::size_t separatorBeforeDigit(std::string_view text, std::size_t pos,
                                  const std::vector<std::string>& separators) {
+    // No separator is longer than three bytes: most places have no digit that near.
+    const std::string_view near = text.substr(pos + 1, 3);
+    if (std::none_of(near.begin(), near.end(), isDigit))
+        return 0;
     for (const std::string& separator : separators) {
         const std::size_t after = pos + separator.size();
         if (text.substr(pos).starts_with(separator) && after < text.size() && isDigit(text[after]))
@@ -114,7 +101,7 @@ Token numberToken(std::string_view text, std::size_t pos,
             break;
     }
     const std::string_view written = text.substr(pos, end - pos);
-    const std::string quoted(written);
+    const std::string quoted = excerpt(written);
     const CoefficientReading reading = coefficientReading(written, locale);
     if (reading.verdict == CoefficientReading::Verdict::Ambiguous)
         throw Refusal(quoted + " has two readings, " + StrR8(*reading.inLocale, locale) + " and " +
@@ -135,6 +122,9 @@ Token numberToken(std::string_view text, std::size_t pos,
 
 // The superscript digit at pos, or -1.
 int superscriptAt(std::string_view text, std::size_t pos) {
+    // Every superscript digit starts with one of these two bytes.
+    if (text[pos] != '\xC2' && text[pos] != '\xE2')
+        return -1;
     for (int digit = 0; digit < 10; ++digit)
         if (text.substr(pos).starts_with(superscripts[digit]))
             return digit;
@@ -154,23 +144,21 @@ Token superscriptToken(std::string_view text, std::size_t pos) {
 }
 
 [[noreturn]] void refuseCharacter(std::string_view text, std::size_t pos) {
-    const std::size_t length = characterLength(text, pos);
+    const std::size_t length = characterAt(text, pos).length;
     if (text[pos] == ',')
         throw Refusal("A \",\" outside a number: write a second equation after \";\" or on a "
                       "new line",
                       pos, length);
-    const std::string_view character = text.substr(pos, length);
-    throw Refusal(
-        (printable(character) ? std::string(character) : "An invisible or broken character") +
-            " cannot stand in an equation",
-        pos, length);
+    throw Refusal(characterSubject(text, pos, false) + " cannot stand in an equation", pos, length);
 }
 
 } // namespace
 
 std::vector<Token> equationTokens(std::string_view text, const NumberLocale& locale) {
     const std::vector<std::string> separators = numberSeparators(locale);
+    // No text has more tokens than bytes; room for all at once spares the copies of growing.
     std::vector<Token> tokens;
+    tokens.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
         const std::string_view rest = text.substr(pos);
         if (const auto blank =

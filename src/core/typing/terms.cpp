@@ -5,8 +5,8 @@
 
 namespace {
 
-// A product of long sums is collected at once: the working stays readable, and a long text
-// cannot multiply out into millions of terms.
+// A product of long sums is collected before it is multiplied out: the working stays readable,
+// and its cost stays that of its factors' terms, as their like terms are few.
 constexpr std::size_t longestProduct = 24;
 
 std::string superscript(int exponent) {
@@ -33,6 +33,16 @@ std::string sizeText(const Rational& size, const std::string& monomial,
     if (monomial.empty())
         return numerator + "/" + denominator;
     return (numerator == "1" ? "" : numerator) + monomial + "/" + denominator;
+}
+
+Terms multipliedOut(const Terms& left, const Terms& right) {
+    Terms terms;
+    for (const Term& p : left)
+        for (const Term& q : right)
+            terms.push_back(
+                {p.coefficient * q.coefficient,
+                 {p.monomial.first + q.monomial.first, p.monomial.second + q.monomial.second}});
+    return terms;
 }
 
 } // namespace
@@ -80,13 +90,9 @@ Terms times(Terms terms, const Rational& factor) {
 }
 
 Terms product(const Terms& left, const Terms& right) {
-    Terms terms;
-    for (const Term& p : left)
-        for (const Term& q : right)
-            terms.push_back(
-                {p.coefficient * q.coefficient,
-                 {p.monomial.first + q.monomial.first, p.monomial.second + q.monomial.second}});
-    return terms.size() > longestProduct ? collected(terms) : terms;
+    if (left.size() * right.size() <= longestProduct)
+        return multipliedOut(left, right);
+    return collected(multipliedOut(collected(left), collected(right)));
 }
 
 Rational coefficientOf(const Terms& terms, Monomial monomial) {
