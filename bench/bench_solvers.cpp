@@ -6,9 +6,9 @@
 #include <benchmark/benchmark.h>
 
 #include "core/design/control_model.h"
-#include "core/practice/answer_reader.h"
 #include "core/solving/equation_solver.h"
 #include "core/solving/system_solver.h"
+#include "core/typing/answer_reading.h"
 #include "core/typing/equation_reading.h"
 #include "core/working/figure.h"
 #include "core/working/working.h"

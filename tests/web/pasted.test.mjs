@@ -37,6 +37,11 @@ for (const row of rows.filter((each) => each.box === 'equation')) {
         assert.ok(reading.startsWith(row.says), reading.slice(0, 200));
         assert.ok(reading.length < row.says.length + 120, `quoted ${reading.length} characters`);
         await control(page, 'SolveEquation').click();
+        if (row.place === undefined) {
+            // Read, it is solved in the main window; the box opens again for the next.
+            await control(page, 'TypeEquationWindow').waitFor({ state: 'detached' });
+            await openTool(page, 'TypeEquation', 'TypeEquationWindow');
+        }
         await paste(control(page, 'EquationText'), 'x^2 - 3x + 2 = 0');
         await control(page, 'SolveEquation').click();
         await control(page, 'TypeEquationWindow').waitFor({ state: 'detached' });
@@ -69,7 +74,7 @@ for (const row of rows.filter((each) => each.box === 'code')) {
         await paste(box, textOf(row));
         assert.equal(await describedBy(box), row.says);
         assert.equal(await control(page, 'PracticeExercise').innerText(), exercise);
-        await control(page, 'NewExercise').click();
+        await control(page, 'PracticeKind').selectOption({ index: 6 });
         await paste(box, code);
         assert.equal(await control(page, 'PracticeExercise').innerText(), exercise);
     });

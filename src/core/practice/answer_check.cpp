@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "core/practice/answer_reader.h"
 #include "core/practice/mistakes.h"
 #include "core/solving/form_commands.h"
+#include "core/typing/answer_reading.h"
 #include "core/working/exact_values.h"
 #include "core/working/notation.h"
 #include "core/working/working_parts.h"

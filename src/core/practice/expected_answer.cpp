@@ -2,7 +2,7 @@
 
 #include "core/numbers/big_int.h"
 #include "core/practice/answer_check.h"
-#include "core/practice/answer_number.h"
+#include "core/typing/answer_number.h"
 #include "core/working/exact_values.h"
 #include "core/working/notation.h"
 #include "core/working/working_parts.h"

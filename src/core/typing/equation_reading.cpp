@@ -117,12 +117,27 @@ std::string kindOf(const Rearranging& rearranging, const Unknowns& unknowns) {
     return "an equation in which " + unknowns.first + " cancels out";
 }
 
+// The signs only answers have: an equation refuses the first of them.
+void refuseAnswerSigns(const std::vector<Token>& tokens, std::string_view text) {
+    for (const Token& token : tokens) {
+        if (token.kind == Token::Kind::Comma)
+            throw Refusal("A \",\" outside a number: write a second equation after \";\" or on "
+                          "a new line",
+                          token.place, token.length);
+        if (token.kind > Token::Kind::Comma)
+            throw Refusal(std::string(text.substr(token.place, token.length)) +
+                              " cannot stand in an equation",
+                          token.place, token.length);
+    }
+}
+
 EquationReading read(std::string_view text, const NumberLocale& locale) {
     if (const std::optional<std::string> tooLong = lengthProblem(text, equationLimit, locale)) {
         const std::size_t stopped = placePastLimit(text, equationLimit);
         throw Refusal(*tooLong, stopped, text.size() - stopped);
     }
-    const std::vector<Token> tokens = equationTokens(text, locale);
+    const std::vector<Token> tokens = typedTokens(text, locale);
+    refuseAnswerSigns(tokens, text);
     const std::vector<TokenSpan> equations = splitEquations(tokens);
     if (equations.empty())
         throw Refusal("Nothing is typed: write an equation such as x\u00B2 - 5x + 6 = 0", 0,

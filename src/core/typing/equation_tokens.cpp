@@ -32,6 +32,28 @@ constexpr Sign signs[] = {
     {"=", Token::Kind::Equals},
     {";", Token::Kind::Separator},
     {"\n", Token::Kind::Separator},
+    {",", Token::Kind::Comma},
+    {"\xE2\x88\x9A", Token::Kind::Root},          // √
+    {"\xC2\xB1", Token::Kind::PlusMinus},         // ±
+    {"\xE2\x89\x88", Token::Kind::Approximately}, // ≈
+    {"{", Token::Kind::OpenSet},
+    {"}", Token::Kind::CloseSet},
+    {"\xE2\x88\x85", Token::Kind::EmptySet},  // ∅
+    {"\xE2\x88\x88", Token::Kind::ElementOf}, // ∈
+    {"|", Token::Kind::Bar},
+    {"\xE2\x88\xA8", Token::Kind::Or}, // ∨
+};
+
+// The fractions a phone's keyboard offers as one character, "½", with their values.
+struct VulgarFraction {
+    std::string_view text;
+    int numerator, denominator;
+};
+constexpr VulgarFraction vulgarFractions[] = {
+    {"\xC2\xBD", 1, 2},     {"\xE2\x85\x93", 1, 3}, {"\xE2\x85\x94", 2, 3}, {"\xC2\xBC", 1, 4},
+    {"\xC2\xBE", 3, 4},     {"\xE2\x85\x95", 1, 5}, {"\xE2\x85\x96", 2, 5}, {"\xE2\x85\x97", 3, 5},
+    {"\xE2\x85\x98", 4, 5}, {"\xE2\x85\x99", 1, 6}, {"\xE2\x85\x9A", 5, 6}, {"\xE2\x85\x9B", 1, 8},
+    {"\xE2\x85\x9C", 3, 8}, {"\xE2\x85\x9D", 5, 8}, {"\xE2\x85\x9E", 7, 8},
 };
 
 constexpr std::string_view blanks[] = {" ", "\t", "\r", "\xC2\xA0", "\xE2\x80\xAF"};
@@ -52,12 +74,16 @@ bool isLetter(char c) {
 // What may stand between the digits of one number: the full stop and the comma always, so that
 // a number is read (or refused) whole, and the locale's own separators; a plain space where the
 // locale groups with a no-break space, which keyboards do not type.
-std::vector<std::string> numberSeparators(const NumberLocale& locale) {
-    std::vector<std::string> separators{".", ","};
+std::vector<std::string> numberSeparators(const NumberLocale& locale, TypedText kind) {
+    // An answer lists its numbers with "," where the decimal separator is a point.
+    const bool commaLists = kind == TypedText::Answer && locale.decimalSeparator != ",";
+    std::vector<std::string> separators{"."};
+    if (!commaLists)
+        separators.push_back(",");
     for (const std::string& separator :
          {locale.decimalSeparator, locale.groupSeparator, locale.moneyDecimalSeparator,
           locale.moneyGroupSeparator}) {
-        if (separator.empty())
+        if (separator.empty() || (commaLists && separator == ","))
             continue;
         separators.push_back(separator);
         if (separator == "'" || separator == "\xE2\x80\x99") {
@@ -143,19 +169,28 @@ Token superscriptToken(std::string_view text, std::size_t pos) {
     return {.kind = Token::Kind::Superscript, .place = pos, .length = end - pos, .value = exponent};
 }
 
-[[noreturn]] void refuseCharacter(std::string_view text, std::size_t pos) {
+[[noreturn]] void refuseCharacter(std::string_view text, std::size_t pos, TypedText kind) {
     const std::size_t length = characterAt(text, pos).length;
-    if (text[pos] == ',')
-        throw Refusal("A \",\" outside a number: write a second equation after \";\" or on a "
-                      "new line",
-                      pos, length);
+    if (kind == TypedText::Answer)
+        throw Refusal(characterSubject(text, pos, true) + " cannot stand in an answer.", pos,
+                      length);
     throw Refusal(characterSubject(text, pos, false) + " cannot stand in an equation", pos, length);
+}
+
+bool isWordAt(std::string_view text, std::size_t pos, std::string_view word) {
+    if (text.size() - pos < word.size() ||
+        (pos + word.size() < text.size() && isLetter(text[pos + word.size()])))
+        return false;
+    for (std::size_t at = 0; at < word.size(); ++at)
+        if ((text[pos + at] | 0x20) != word[at])
+            return false;
+    return true;
 }
 
 } // namespace
 
-std::vector<Token> equationTokens(std::string_view text, const NumberLocale& locale) {
-    const std::vector<std::string> separators = numberSeparators(locale);
+std::vector<Token> typedTokens(std::string_view text, const NumberLocale& locale, TypedText kind) {
+    const std::vector<std::string> separators = numberSeparators(locale, kind);
     // No text has more tokens than bytes; room for all at once spares the copies of growing.
     std::vector<Token> tokens;
     tokens.reserve(text.size());
@@ -169,6 +204,9 @@ std::vector<Token> equationTokens(std::string_view text, const NumberLocale& loc
         } else if (isDigit(text[pos]) || separatorBeforeDigit(text, pos, separators) > 0) {
             tokens.push_back(numberToken(text, pos, separators, locale));
             pos = tokens.back().end();
+        } else if (isWordAt(text, pos, "sqrt")) {
+            tokens.push_back({.kind = Token::Kind::Root, .place = pos, .length = 4, .value = 0});
+            pos += 4;
         } else if (isLetter(text[pos])) {
             tokens.push_back({.kind = Token::Kind::Letter,
                               .place = pos,
@@ -186,8 +224,25 @@ std::vector<Token> equationTokens(std::string_view text, const NumberLocale& loc
             tokens.push_back(
                 {.kind = sign->kind, .place = pos, .length = sign->text.size(), .value = 0});
             pos += sign->text.size();
+        } else if (kind == TypedText::Answer &&
+                   (rest.starts_with("\xE2\x82\x81") || rest.starts_with("\xE2\x82\x82"))) {
+            // ₁ and ₂, the subscripts of "x₁ = 2"
+            tokens.push_back({.kind = Token::Kind::Number,
+                              .place = pos,
+                              .length = 3,
+                              .value = rest[2] == '\x81' ? 1 : 2});
+            pos += 3;
+        } else if (const auto fraction = std::find_if(
+                       std::begin(vulgarFractions), std::end(vulgarFractions),
+                       [&](const VulgarFraction& f) { return rest.starts_with(f.text); });
+                   fraction != std::end(vulgarFractions)) {
+            tokens.push_back({.kind = Token::Kind::Number,
+                              .place = pos,
+                              .length = fraction->text.size(),
+                              .value = Rational::of(fraction->numerator, fraction->denominator)});
+            pos += fraction->text.size();
         } else {
-            refuseCharacter(text, pos);
+            refuseCharacter(text, pos, kind);
         }
     }
     return tokens;

@@ -36,8 +36,7 @@ std::optional<std::string> lengthProblem(std::string_view text, const TextLimit&
 std::size_t placePastLimit(std::string_view text, const TextLimit& limit);
 
 // Why a text nested past the depth cannot be read.
-inline constexpr std::string_view nestedTooDeeply =
-    "Too many brackets or signs one inside another";
+inline constexpr std::string_view nestedTooDeeply = "Too many brackets or signs one inside another";
 
 // One more bracket, sign or root inside the others while it lives. Past the deepest nesting it
 // calls `refuse`, which throws, before the reader goes a level deeper.

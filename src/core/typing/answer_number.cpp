@@ -1,4 +1,4 @@
-#include "core/practice/answer_number.h"
+#include "core/typing/answer_number.h"
 
 namespace {
 
