@@ -82,6 +82,10 @@ void TestPanelPlacement::placement_data() {
         << PanelRect{0, 0, 1280, 800} << PanelRect{355, 185, 570, 430} << none << 500 << 520 << 500
         << keptIn({355, 185, 570, 430}) << false << false << Kind::Over
         << PanelRect{636, 185, 500, 520};
+    QTest::newRow("desktop 1280 x 800, centred: Practice shorter, above the working's sheet")
+        << PanelRect{0, 0, 1280, 800} << PanelRect{355, 185, 570, 430}
+        << PanelRect{355, 592, 906, 208} << 500 << 520 << 500 << keptIn({355, 185, 570, 430})
+        << false << false << Kind::Over << PanelRect{636, 185, 500, 399};
     QTest::newRow("desktop 1280 x 800, centred: the working a sheet under run")
         << PanelRect{0, 0, 1280, 800} << PanelRect{355, 185, 570, 430}
         << PanelRect{636, 185, 500, 520} << 906 << 438 << 906 << keptIn({355, 185, 570, 430})

@@ -33,7 +33,11 @@ std::optional<PanelRect> beside(const PanelRequest& request, const PanelRect& ke
     const int height =
         width < request.width ? screen.height : std::min(request.height, screen.height);
     const int left = right ? kept.right() + gap : kept.left - gap - width;
-    const PanelRect place{left, besideTop(request, height), width, height};
+    PanelRect place{left, besideTop(request, height), width, height};
+    // Shorter, above a panel open lower down, while a few lines still fit.
+    for (const PanelRect& panel : request.panels)
+        if (panel.overlaps(place) && panel.top >= place.top + leastSheet + gap)
+            place.height = std::min(place.height, panel.top - gap - place.top);
     return roomFor(place, request) ? std::optional(place) : std::nullopt;
 }
 
