@@ -459,12 +459,12 @@ QRect Form1::panelPlace(const QWidget* panel) const {
           static_cast<const QWidget*>(m_practice.get())})
         if (other && other != panel && other->isVisible())
             request.panels.push_back(panelRect(other->frameGeometry()));
-    // The coefficient boxes and "run", which a window that covers the main window leaves in
-    // sight.
+    // The coefficient boxes with their captions and "run", which a window that covers the main
+    // window leaves in sight.
     QRect kept;
     for (const QWidget* control :
-         {static_cast<QWidget*>(m_commands.at(1)), static_cast<QWidget*>(m_texts.at(1)),
-          static_cast<QWidget*>(m_texts.at(6))})
+         {static_cast<QWidget*>(m_commands.at(1)), static_cast<QWidget*>(m_labels.at(2)),
+          static_cast<QWidget*>(m_texts.at(1)), static_cast<QWidget*>(m_texts.at(6))})
         kept |= QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
     request.keepVisible = panelRect(kept);
     const PanelRect place = placePanel(request).rect;
