@@ -77,7 +77,7 @@ sleep 0.3
 click "$main" 59 8
 click "$main" 120 51
 sleep 0.5
-box=$(xdotool search --name '^Equation$' | grep -v "^$main$" | head -1)
+box=$(xdotool search --sync --name '^Type an equation$' | head -1)
 xdotool key ctrl+a
 xdotool type '3(x − 1) = x²'
 sleep 0.5

@@ -129,13 +129,19 @@ private slots:
         QTest::mouseClick(control(*form, "Option2"), Qt::LeftButton);
         const QString before = mainWindow();
         typeEquation(typed);
+        // Typed, it is described, not yet marked invalid nor said.
+        const QString message = text()->accessibleDescription();
+        QVERIFY(!message.isEmpty());
+        QVERIFY(reading()->accessibleDescription().isEmpty());
         QTest::keyClick(text(), Qt::Key_Return);
         QVERIFY(box()->isVisible());
         QCOMPARE(QApplication::focusWidget(), text());
         QCOMPARE(mainWindow(), before);
-        // The reading is the text's description, and marks the place in a quote of its line.
-        QVERIFY(!text()->accessibleDescription().isEmpty());
-        QVERIFY2(reading()->text().startsWith(text()->accessibleDescription().toHtmlEscaped()),
+        // Refused: said once, and the text marked invalid in its description.
+        QCOMPARE(reading()->accessibleDescription(), message);
+        QCOMPARE(text()->accessibleDescription(), "Invalid entry. " + message);
+        // The reading marks the place in a quote of its line.
+        QVERIFY2(reading()->text().startsWith(message.toHtmlEscaped()),
                  qPrintable(reading()->text()));
         QVERIFY2(reading()->text().contains("<u"), qPrintable(reading()->text()));
         const QList<QTextEdit::ExtraSelection> marks = text()->extraSelections();
@@ -147,6 +153,7 @@ private slots:
         QTest::keyClicks(text(), "x + 1 = 0");
         QCOMPARE(text()->extraSelections().size(), 0);
         QVERIFY(!reading()->text().contains("<u"));
+        QVERIFY(!text()->accessibleDescription().startsWith("Invalid"));
     }
 
     // Cancel, Escape and the close box leave everything as it was; reopened, the box shows the
@@ -192,10 +199,12 @@ private slots:
         QCOMPARE(text()->toPlainText(), QString("x = 1"));
     }
 
-    // Beside the main window, not over it, where the screen has room.
+    // Beside the main window, not over it, where the screen has room; titled apart from it.
     void opensBesideTheMainWindow() {
         typeEquation("x = 1");
         QVERIFY(!box()->frameGeometry().intersects(form->frameGeometry()));
+        QCOMPARE(box()->windowTitle(), QStringLiteral("Type an equation"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Equation"));
     }
 };
 

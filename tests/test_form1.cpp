@@ -329,7 +329,7 @@ void TestForm1::menus_data() {
                           << QStringList{};
     QTest::newRow("Tools") << 1 << "Tools"
                            << "&Tools" << QStringList{"ShowWorking", "TypeEquation", "Practice"}
-                           << QStringList{"Show working", "&Type an equation\u2026",
+                           << QStringList{"&Show working", "&Type an equation\u2026",
                                           "&Practice\u2026"}
                            << QStringList{"ShowWorking"};
     QTest::newRow("Help") << 2 << "Help"

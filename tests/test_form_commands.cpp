@@ -471,10 +471,20 @@ private slots:
         QCOMPARE(w.controls().equationReading().accepted, option != 0);
         QVERIFY(!w.controls().equationReading().message.empty());
         QCOMPARE(w.controls().focus(), std::string("EquationText"));
+        // Typed, a text that does not read is not yet marked.
+        QVERIFY(!w.controls().equationReading().invalid);
         w.send(event::SolveEquation{});
         QVERIFY(w.warnings.empty());
         if (option == 0) {
-            QCOMPARE(w.replies.front(), Reply{show::Focus{"EquationText"}});
+            // Refused: the reading said once and the box marked invalid, until the text reads.
+            const show::EquationReading refused = w.controls().equationReading();
+            QVERIFY(refused.spoken && refused.invalid);
+            QCOMPARE(w.replies.front(), (Reply{refused, show::Focus{"EquationText"}}));
+            w.send(event::EquationEdit{typed.toStdString() + "="});
+            QVERIFY(w.controls().equationReading().invalid);
+            QVERIFY(!w.controls().equationReading().spoken);
+            w.send(event::EquationEdit{"x = 1"});
+            QVERIFY(!w.controls().equationReading().invalid);
             QVERIFY(w.controls().equationOpen());
             QVERIFY(w.controls().option2Selected());
             QCOMPARE(w.visible(), before);

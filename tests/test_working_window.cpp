@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -19,6 +20,7 @@
 #include "core/design/main_window_design.h"
 #include "core/design/working_window_design.h"
 #include "core/working/figure.h"
+#include "desktop/scrolled_body.h"
 #include "desktop/working_window.h"
 #include "window_driver.h"
 
@@ -277,6 +279,36 @@ private slots:
                           Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text(), workingText());
         QVERIFY(!workingText().isEmpty());
+        // Said beside the button and to a screen reader, until the words change.
+        auto* said = control<QLabel>(*workingWindows().front(),
+                                     QString::fromLatin1(workingWindowDesign.copyName) + "Said");
+        QCOMPARE(said->text(), QStringLiteral("Copied"));
+        QCOMPARE(said->accessibleDescription(), QStringLiteral("Copied"));
+        type("Option1", "1|-2|1");
+        run();
+        QCOMPARE(said->text(), QString());
+    }
+
+    // With Practice open too, each window whole on the screen; where the working's is smaller
+    // than its content, its words, graph and Copy are scrolled to.
+    void wholeOnTheScreen() {
+        control<QAction>(*form, QString::fromLatin1(practiceItem.name))->trigger();
+        type("Option1", "1|-3|2");
+        run();
+        openWorking();
+        QWidget* working = workingWindows().front();
+        const QRect screen = working->screen()->availableGeometry();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible())
+                QVERIFY2(screen.contains(window->frameGeometry()),
+                         qPrintable(window->objectName()));
+        for (const char* name : {workingWindowDesign.textName, workingWindowDesign.graphName,
+                                 workingWindowDesign.copyName}) {
+            QWidget* part = control(*working, name);
+            working->findChild<ScrolledBody*>()->ensureWidgetVisible(part, 0, 0);
+            QVERIFY2(working->rect().contains(QRect(part->mapTo(working, QPoint()), part->size())),
+                     name);
+        }
     }
 
     // The open window follows every later run, a warning and CHECK! too.
@@ -422,7 +454,8 @@ private slots:
         QTest::newRow("after it, Enter on Show working")
             << true << int(Qt::Key_Return) << "ShowWorking" << 1;
         QTest::newRow("T, Type an equation") << true << int(Qt::Key_T) << "TypeEquation" << 0;
-        QTest::newRow("S, no access key") << true << int(Qt::Key_S) << "" << 0;
+        QTest::newRow("S, Show working") << true << int(Qt::Key_S) << "ShowWorking" << 1;
+        QTest::newRow("S before the first run, greyed") << false << int(Qt::Key_S) << "" << 0;
     }
 
     void toolsMenuByKeyboard() {

@@ -13,6 +13,8 @@
 #include <QTextEdit>
 
 #include "core/design/equation_window_design.h"
+#include "desktop/announcement.h"
+#include "desktop/scrolled_body.h"
 
 namespace {
 
@@ -79,7 +81,7 @@ EquationWindow::EquationWindow(QWidget* mainWindow, Send send)
     buttons->addStretch();
     buttons->addWidget(m_solve);
     buttons->addWidget(m_cancel);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout((new ScrolledBody(this))->body());
     layout->addWidget(prompt);
     layout->addWidget(m_text);
     layout->addWidget(m_reading);
@@ -102,7 +104,13 @@ void EquationWindow::showText(const std::string& text) {
 
 void EquationWindow::showReading(const show::EquationReading& reading) {
     m_reading->setText(readingMarkup(reading));
-    m_text->setAccessibleDescription(QString::fromStdString(reading.message));
+    // Marked invalid in its description, which a screen reader gives with the box; a refused
+    // Solve says the reading too.
+    const std::string note =
+        reading.invalid ? std::string(equationWindowDesign.invalidNote) + " " : std::string();
+    m_text->setAccessibleDescription(QString::fromStdString(note + reading.message));
+    if (reading.spoken)
+        announce(m_reading, reading.message);
     // The place underlined in the text as a misspelling is, leaving the cursor where it is.
     QList<QTextEdit::ExtraSelection> marks;
     if (!reading.accepted && reading.markLength > 0) {

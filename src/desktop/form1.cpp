@@ -384,8 +384,7 @@ auto Form1::drawing() {
                 connect(m_working, &WorkingWindow::methodChosen, this,
                         [this](WorkingMethod method) { send(event::ChooseMethod{method}); });
                 m_working->showWorking(working);
-                m_working->adjustSize();
-                m_working->move(panelPlace(m_working));
+                openPanel(m_working);
                 m_working->show();
                 return;
             }
@@ -411,10 +410,8 @@ auto Form1::drawing() {
             if (!m_equation)
                 m_equation = new EquationWindow(this, [this](const Event& event) { send(event); });
             m_equation->showText(window.text);
-            if (!m_equation->isVisible()) {
-                m_equation->adjustSize();
-                m_equation->move(panelPlace(m_equation));
-            }
+            if (!m_equation->isVisible())
+                openPanel(m_equation);
             m_equation->bringToFront();
         },
         [this](const show::EquationReading& reading) {
@@ -431,8 +428,7 @@ auto Form1::drawing() {
             // Made on the first call, with the user's number form, where the panels' rule says.
             if (!m_practice) {
                 m_practice = std::make_unique<PracticeWindow>(window.locale);
-                m_practice->adjustSize();
-                m_practice->move(panelPlace(m_practice.get()));
+                openPanel(m_practice.get());
             }
             m_practice->bringToFront();
         },
@@ -444,15 +440,18 @@ auto Form1::drawing() {
     };
 }
 
-QPoint Form1::panelPlace(const QWidget* panel) const {
-    const QSize size = panel->size();
+QRect Form1::panelPlace(const QWidget* panel) const {
     const QRect main = frameGeometry();
+    // A window not yet shown has no frame: it gets the main window's.
+    const QMargins frame(geometry().left() - main.left(), geometry().top() - main.top(),
+                         main.right() - geometry().right(), main.bottom() - geometry().bottom());
+    const QSize size = panel->sizeHint().grownBy(frame);
     PanelRequest request;
     request.mainWindow = panelRect(main);
     request.screen = request.mainWindow;
     if (const QScreen* screen = this->screen())
         request.screen = panelRect(screen->availableGeometry());
-    // The window keeps its size: its content does not wrap.
+    // The window keeps its width: its content does not wrap.
     request.width = request.narrowest = size.width();
     request.height = size.height();
     for (const QWidget* other :
@@ -460,15 +459,25 @@ QPoint Form1::panelPlace(const QWidget* panel) const {
           static_cast<const QWidget*>(m_practice.get())})
         if (other && other != panel && other->isVisible())
             request.panels.push_back(panelRect(other->frameGeometry()));
-    // A sheet leaves the coefficient boxes and "run" above it.
-    request.keepVisibleBottom = main.top();
+    // The coefficient boxes with their captions and "run", which a window that covers the main
+    // window leaves in sight.
+    QRect kept;
     for (const QWidget* control :
-         {static_cast<QWidget*>(m_commands.at(1)), static_cast<QWidget*>(m_texts.at(3)),
-          static_cast<QWidget*>(m_texts.at(6))})
-        request.keepVisibleBottom = std::max(
-            request.keepVisibleBottom, control->mapToGlobal(QPoint(0, control->height())).y());
+         {static_cast<QWidget*>(m_commands.at(1)), static_cast<QWidget*>(m_labels.at(2)),
+          static_cast<QWidget*>(m_texts.at(1)), static_cast<QWidget*>(m_texts.at(6))})
+        kept |= QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
+    request.keepVisible = panelRect(kept);
     const PanelRect place = placePanel(request).rect;
-    return {place.left, place.top};
+    // Its frame there, its content below the frame's title bar, scrolled where it is higher.
+    return QRect(QPoint(place.left, place.top), QPoint(place.right(), place.bottom()))
+        .marginsRemoved(frame);
+}
+
+void Form1::openPanel(QWidget* panel) const {
+    const QRect place = panelPlace(panel);
+    panel->resize(place.width(), std::min(place.height(), panel->sizeHint().height()));
+    // As for any window, its frame goes to the point given.
+    panel->move(place.topLeft() - (geometry().topLeft() - frameGeometry().topLeft()));
 }
 
 void Form1::render(const Effect& effect) {

@@ -72,8 +72,11 @@ private:
     void showContextMenu(QWidget* control, QMenu* menu, const QPoint& pos);
     // Opens the control's context menu at pos, and destroys it once closed.
     void execContextMenu(QWidget* control, QMenu* menu, const QPoint& pos);
-    // Where a new window of the program's own opens, by the panels' rule, beside the others.
-    QPoint panelPlace(const QWidget* panel) const;
+    // Where a new window of the program's own opens, by the panels' rule, beside the others:
+    // its client area, whole on the screen, with room for its frame around it.
+    QRect panelPlace(const QWidget* panel) const;
+    // Puts it there, its height what its content needs at most.
+    void openPanel(QWidget* panel) const;
 
     std::array<QLineEdit*, textCount + 1> m_texts{};         // index 0 unused
     std::array<QLabel*, labelCount + 1> m_labels{};          // index 0 unused

@@ -26,6 +26,7 @@
 #include "core/practice/verdict_word.h"
 #include "desktop/announcement.h"
 #include "desktop/method_list.h"
+#include "desktop/scrolled_body.h"
 #include "desktop/sheet_printing.h"
 
 namespace {
@@ -227,7 +228,7 @@ PracticeWindow::PracticeWindow(const NumberLocale& locale)
     m_print->setAutoDefault(false);
     connect(m_print, &QPushButton::clicked, this, &PracticeWindow::print);
 
-    auto* layout = new QGridLayout(this);
+    auto* layout = new QGridLayout((new ScrolledBody(this))->body());
     int row = 0;
     layout->addWidget(buddyLabel(withAccessKey(design.kindCaption, 'K'), m_kind, this), row, 0);
     layout->addWidget(m_kind, row++, 1, 1, 2);
@@ -255,7 +256,7 @@ PracticeWindow::PracticeWindow(const NumberLocale& locale)
     printRow->addWidget(m_print);
     layout->addLayout(printRow, row++, 0, 1, 3);
     layout->setColumnStretch(1, 1);
-    // The window takes the size of its content.
+    // The content keeps its size; the window, placed where the screen has room, scrolls it.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Down the window as it reads.

@@ -10,8 +10,10 @@
 #include <QPushButton>
 
 #include "core/design/working_window_design.h"
+#include "desktop/announcement.h"
 #include "desktop/figure_view.h"
 #include "desktop/method_list.h"
+#include "desktop/scrolled_body.h"
 
 WorkingWindow::WorkingWindow() {
     const WorkingWindowDesign& design = workingWindowDesign;
@@ -51,16 +53,23 @@ WorkingWindow::WorkingWindow() {
     m_copy->setObjectName(QString::fromLatin1(design.copyName));
     m_copy->setAutoDefault(false);
     connect(m_copy, &QPushButton::clicked, this, &WorkingWindow::copy);
+    // Says that the words are copied, to the eye and to a screen reader, until they change.
+    m_copied = new QLabel(this);
+    m_copied->setObjectName(QString::fromLatin1(design.copyName) + QStringLiteral("Said"));
 
     auto* methodRow = new QHBoxLayout;
     methodRow->addWidget(methodLabel);
     methodRow->addWidget(m_method);
     methodRow->addStretch();
-    auto* layout = new QGridLayout(this);
+    auto* copyRow = new QHBoxLayout;
+    copyRow->addWidget(m_copy);
+    copyRow->addWidget(m_copied);
+    copyRow->addStretch();
+    auto* layout = new QGridLayout((new ScrolledBody(this))->body());
     layout->addLayout(methodRow, 0, 0);
     layout->addWidget(m_text, 1, 0, Qt::AlignTop);
     layout->addWidget(m_graph, 1, 1, Qt::AlignTop);
-    layout->addWidget(m_copy, 2, 0, Qt::AlignLeft);
+    layout->addLayout(copyRow, 2, 0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabOrder(m_method, m_text);
@@ -73,6 +82,9 @@ void WorkingWindow::showWorking(const show::Working& working) {
     m_method->showMethods(working.methods, working.method);
     m_text->setPlainText(QString::fromStdString(working.text));
     m_graph->setFigure(*working.figure);
+    // Emptied, so that the next copy is said again.
+    m_copied->clear();
+    announce(m_copied, {});
 }
 
 void WorkingWindow::bringToFront() {
@@ -84,4 +96,7 @@ void WorkingWindow::bringToFront() {
 
 void WorkingWindow::copy() {
     QApplication::clipboard()->setText(m_text->toPlainText());
+    const char* copied = workingWindowDesign.copiedAnnouncement;
+    m_copied->setText(QString::fromLatin1(copied));
+    announce(m_copied, copied);
 }

@@ -4,6 +4,7 @@
 
 #include "core/conversation/reply.h"
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class FigureView;
@@ -34,4 +35,5 @@ private:
     QPlainTextEdit* m_text;
     FigureView* m_graph;
     QPushButton* m_copy;
+    QLabel* m_copied;
 };

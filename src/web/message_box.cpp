@@ -29,8 +29,12 @@ void MessageBoxes::show(const MessageBoxDesign& design, OnAnswer onAnswer) {
     // A click on one of its buttons answers the box.
     m_listeners.push_back(std::make_unique<Listener>(m_dialog, "click", [this](val e) {
         const val pressed = e["target"].call<val>("closest", val("button[data-name]"));
-        if (!pressed.isNull())
-            answer(boxAnswer(pressed["dataset"]["name"].as<std::string>(), m_buttons));
+        if (pressed.isNull())
+            return;
+        // The program answers, and takes the box off the page: the page's own form would then
+        // submit from a box no longer on it.
+        e.call<void>("preventDefault");
+        answer(boxAnswer(pressed["dataset"]["name"].as<std::string>(), m_buttons));
     }));
     for (const char* event : {"cancel", "close"})
         m_listeners.push_back(std::make_unique<Listener>(m_dialog, event, [this](val e) {

@@ -18,10 +18,11 @@ constexpr const char* readingId = "equation-reading";
 
 } // namespace
 
-PageEquation::PageEquation(val mainWindow, Send send)
+PageEquation::PageEquation(val mainWindow, Send send,
+                           std::function<void(const std::string&)> announce)
     : m_panel(equationWindowDesign.name, "equation", equationWindowDesign.caption, closeTabIndex,
               [send] { send(event::EquationClosed{}); }),
-      m_mainWindow(std::move(mainWindow)) {
+      m_announce(std::move(announce)), m_mainWindow(std::move(mainWindow)) {
     const EquationWindowDesign& design = equationWindowDesign;
     val body = page::create("div");
     page::addClass(body, "body");
@@ -79,6 +80,12 @@ void PageEquation::showText(const std::string& text) {
 }
 
 void PageEquation::showReading(const show::EquationReading& reading) {
+    if (reading.invalid)
+        m_text.call<void>("setAttribute", val("aria-invalid"), val("true"));
+    else
+        m_text.call<void>("removeAttribute", val("aria-invalid"));
+    if (reading.spoken)
+        m_announce(reading.message);
     m_reading.call<void>("replaceChildren");
     page::append(m_reading, val(reading.message));
     if (reading.marked.empty())

@@ -16,7 +16,9 @@
 class PageEquation {
 public:
     using Send = std::function<void(const Event&)>;
-    PageEquation(emscripten::val mainWindow, Send send);
+    // announce: speaks a sentence to a screen reader.
+    PageEquation(emscripten::val mainWindow, Send send,
+                 std::function<void(const std::string&)> announce);
     PageEquation(const PageEquation&) = delete;
     PageEquation& operator=(const PageEquation&) = delete;
 
@@ -28,6 +30,7 @@ public:
 
 private:
     PagePanel m_panel;
+    std::function<void(const std::string&)> m_announce;
     emscripten::val m_mainWindow = emscripten::val::null();
     emscripten::val m_text = emscripten::val::null();
     emscripten::val m_reading = emscripten::val::null();

@@ -279,6 +279,7 @@ void PageForm1::openMenu(int menu) {
     const val popup = title["nextElementSibling"];
     page::setHidden(popup, false);
     page::addClass(title, "open");
+    title.call<void>("setAttribute", val("aria-expanded"), val("true"));
     popup["firstElementChild"].call<void>("focus");
     m_openMenu = menu;
 }
@@ -287,6 +288,7 @@ void PageForm1::closeMenus() {
     for (const val& title : m_menuTitles) {
         page::setHidden(title["nextElementSibling"], true);
         title["classList"].call<void>("remove", val("open"));
+        title.call<void>("setAttribute", val("aria-expanded"), val("false"));
     }
     m_openMenu = -1;
 }
@@ -400,7 +402,8 @@ auto PageForm1::drawing() {
         [this](const show::EquationWindow& window) {
             if (!m_equation)
                 m_equation = std::make_unique<PageEquation>(
-                    m_window, [this](const Event& event) { send(event); });
+                    m_window, [this](const Event& event) { send(event); },
+                    [this](const std::string& text) { render(show::Announcement{text}); });
             m_equation->showText(window.text);
             m_equation->raise();
         },

@@ -22,6 +22,12 @@ PanelRect rectOf(val element) {
             rect["height"].as<int>()};
 }
 
+PanelRect united(const PanelRect& one, const PanelRect& other) {
+    const int left = std::min(one.left, other.left), top = std::min(one.top, other.top);
+    return {left, top, std::max(one.right(), other.right()) - left,
+            std::max(one.bottom(), other.bottom()) - top};
+}
+
 double within(double value, double low, double high) {
     return value > high ? (high < low ? low : high) : (value < low ? low : value);
 }
@@ -83,6 +89,7 @@ void PagePanel::hide() {
         page::document()["documentElement"]["style"].set("scrollPaddingBottom", "");
         page::document()["body"]["style"].set("paddingBottom", "");
         m_panel["classList"].call<void>("remove", val("sheet"));
+        m_panel["classList"].call<void>("remove", val("full-screen"));
         m_panel["style"].set("height", "");
         m_sheet = false;
     }
@@ -108,7 +115,7 @@ void PagePanel::placeOver(val mainWindow) {
     m_panel["style"].set("top", px(top < 0 ? 0 : top));
 }
 
-void PagePanel::placeBeside(val mainWindow, val widest) {
+void PagePanel::placeBeside(val mainWindow, val widest, OnPhone onPhone) {
     const val keptVisible = mainWindow.call<val>("querySelectorAll", val(coefficientsAndRun()));
     const val body = page::document()["body"];
     page::setHidden(m_panel, false);
@@ -133,24 +140,33 @@ void PagePanel::placeBeside(val mainWindow, val widest) {
     for (int index = 0; index < open["length"].as<int>(); ++index)
         if (!open[index].equals(m_panel) && !open[index]["hidden"].as<bool>())
             request.panels.push_back(rectOf(open[index]));
+    bool anyKept = false;
     for (int index = 0; index < keptVisible["length"].as<int>(); ++index)
-        if (keptVisible[index].call<val>("getClientRects")["length"].as<int>() > 0)
-            request.keepVisibleBottom =
-                std::max(request.keepVisibleBottom, rectOf(keptVisible[index]).bottom());
+        if (keptVisible[index].call<val>("getClientRects")["length"].as<int>() > 0) {
+            const PanelRect box = rectOf(keptVisible[index]);
+            request.keepVisible = anyKept ? united(request.keepVisible, box) : box;
+            anyKept = true;
+        }
     request.phone = mainWindow["classList"].call<bool>("contains", val("narrow"));
+    request.fullScreenOnPhone = onPhone == OnPhone::FullScreen;
 
     const PanelPlacement placement = placePanel(request);
     const PanelRect& rect = placement.rect;
-    m_sheet = placement.kind == PanelPlacement::Kind::Sheet;
+    const bool fullScreen = placement.kind == PanelPlacement::Kind::FullScreen;
+    m_sheet = fullScreen || placement.kind == PanelPlacement::Kind::Sheet;
     const val view = val::global("window");
-    // A sheet stays over the lower part of the view; the page scrolls above it, and what the
-    // pupil goes to is scrolled clear of it.
+    // A sheet stays over the lower part of the view, above the sheets open; the page scrolls
+    // above them, and what the pupil goes to is scrolled clear of them. A view of the whole
+    // screen leaves the page as it is under it.
     const double scrollX = m_sheet ? 0 : view["scrollX"].as<double>();
     const double scrollY = m_sheet ? 0 : view["scrollY"].as<double>();
     if (m_sheet) {
-        page::addClass(m_panel, "sheet");
-        root["style"].set("scrollPaddingBottom", px(rect.height));
-        body["style"].set("paddingBottom", px(rect.height));
+        page::addClass(m_panel, fullScreen ? "full-screen" : "sheet");
+        if (!fullScreen) {
+            const int covered = request.screen.bottom() - rect.top;
+            root["style"].set("scrollPaddingBottom", px(covered));
+            body["style"].set("paddingBottom", px(covered));
+        }
         m_panel["style"].set("height", px(rect.height));
     }
     m_panel["style"].set("left", px(rect.left + scrollX));

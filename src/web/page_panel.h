@@ -23,11 +23,15 @@ public:
     void append(emscripten::val content);
     // Puts it on the page, over the middle of the main window, once its content is in.
     void placeOver(emscripten::val mainWindow);
+    // On a phone: a sheet over the lower part of the screen, or a view of the whole screen.
+    enum class OnPhone { Sheet, FullScreen };
     // Puts it on the page by the panels' rule, once its content is in: beside the main window,
-    // below it, or a sheet over the lower part of the view that leaves the coefficient boxes and
-    // "run" above it, the page scrolling them into the view's upper part. It wraps its content
-    // down to the width of widest, which keeps its own.
-    void placeBeside(emscripten::val mainWindow, emscripten::val widest);
+    // below it, over its results, or a sheet over the lower part of the view that leaves the
+    // coefficient boxes and "run" above it, the page scrolling them into the view's upper part.
+    // It wraps its content down to the width of widest, which keeps its own. Its title bar stays
+    // in sight while the rest scrolls.
+    void placeBeside(emscripten::val mainWindow, emscripten::val widest,
+                     OnPhone onPhone = OnPhone::Sheet);
     // In front, whole on the screen wherever it was dragged or the page zoomed, its title bar
     // first, with the focus in the given control.
     void raise(emscripten::val focus);

@@ -279,7 +279,7 @@ PagePractice::~PagePractice() {
 
 void PagePractice::raise() {
     if (!m_shown) {
-        m_panel.placeBeside(m_mainWindow, m_answer);
+        m_panel.placeBeside(m_mainWindow, m_answer, PagePanel::OnPhone::FullScreen);
         m_shown = true;
     }
     const val control = named(m_session.view().focus);

@@ -28,6 +28,7 @@ async function accessibilityTree(page) {
         return {
             role: node.role.value, name: node.name?.value ?? '', description: node.description?.value ?? '',
             checked: property('checked'), readonly: property('readonly'), modal: property('modal'), text: text(node),
+            popup: property('hasPopup'), expanded: property('expanded'), invalid: property('invalid'),
         };
     };
 }
@@ -154,5 +155,59 @@ describe('the accessibility tree', () => {
         const help = await read('[data-name="Text1"]');
         assert.deepEqual(named(help), ['textbox', 'Information']);
         assert.equal(help.readonly, true);
+    });
+
+    // Each title of the menu bar says that it opens a menu and whether the menu is open.
+    test('File, Tools and Help: menu buttons, collapsed until opened', async () => {
+        const { page } = await session.start();
+        const state = async () => {
+            const read = await accessibilityTree(page);
+            const titles = [];
+            for (const title of ['File', 'Tools', 'Help']) {
+                const node = await read(`.menubar [data-name="${title}"]`);
+                titles.push([node.name, node.popup, node.expanded]);
+            }
+            return titles;
+        };
+        assert.deepEqual(await state(), [['File', 'menu', false], ['Tools', 'menu', false], ['Help', 'menu', false]]);
+        await page.keyboard.press('Alt+t');
+        assert.deepEqual(await state(), [['File', 'menu', false], ['Tools', 'menu', true], ['Help', 'menu', false]]);
+        await page.keyboard.press('ArrowRight');
+        assert.deepEqual(await state(), [['File', 'menu', false], ['Tools', 'menu', false], ['Help', 'menu', true]]);
+        await page.keyboard.press('Escape');
+        await page.keyboard.press('Escape');
+        assert.deepEqual(await state(), [['File', 'menu', false], ['Tools', 'menu', false], ['Help', 'menu', false]]);
+    });
+
+    // A refused equation is said when Solve or Enter refuses it, not while it is typed, and its
+    // box is invalid until the text reads.
+    test('a refused equation: said at Enter, the box invalid until it reads', async () => {
+        const { page } = await session.start();
+        await page.keyboard.press('Alt+t');
+        await page.keyboard.press('t');
+        await control(page, 'TypeEquationWindow').waitFor();
+        await page.keyboard.type('x³ = 1');
+        const announcer = page.locator('.announcer');
+        const box = async () => (await accessibilityTree(page))('[data-name="EquationText"]');
+        assert.equal(await announcer.textContent(), '');
+        assert.notEqual((await box()).invalid, 'true');
+        const reading = await control(page, 'EquationReading').evaluate((element) => element.firstChild.textContent);
+        await page.keyboard.press('Enter');
+        assert.equal(await announcer.textContent(), reading);
+        assert.equal((await box()).invalid, 'true');
+        await page.keyboard.press('Backspace');
+        assert.equal((await box()).invalid, 'true');
+        await page.keyboard.press('Control+a');
+        await page.keyboard.type('x = 1');
+        assert.notEqual((await box()).invalid, 'true');
+    });
+
+    test('the Equation box is titled "Type an equation"', async () => {
+        const { page } = await session.start();
+        await page.keyboard.press('Alt+t');
+        await page.keyboard.press('t');
+        await control(page, 'TypeEquationWindow').waitFor();
+        const read = await accessibilityTree(page);
+        assert.deepEqual(named(await read('[data-name="TypeEquationWindow"]')), ['dialog', 'Type an equation']);
     });
 });

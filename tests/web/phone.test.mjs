@@ -289,3 +289,61 @@ describe('the Working panel and the window it follows', () => {
         });
     }
 });
+
+// The panels of the Tools menu on a phone: the working's Method list within the screen; Practice
+// a view of the screen above the Equation sheet, its exercise and answer box in sight, neither
+// covering the other's controls; nothing scrolls sideways.
+describe('the Tools panels on a phone', () => {
+    for (const viewport of [{ width: 390, height: 844 }, { width: 360, height: 740 }]) {
+        test(`${viewport.width} × ${viewport.height}: the Method list, Practice and the Equation box whole, none over another`, async () => {
+            const { page } = await session.start({ ...phone, viewport });
+            // Roots that are not rational: a greyed way of working says why in its caption.
+            await pressCheck(page, 'Option1');
+            await type(page, ['1', '-3', '1']);
+            assert.equal(await clickRun(page), '');
+            await control(page, 'Text(10)').click({ button: 'right' });
+            await contextItem(page, 'ShowWorking').click();
+            await control(page, 'Working').waitFor();
+            const method = await control(page, 'WorkingMethod').evaluate((element) => {
+                const panel = element.closest('section');
+                return { right: element.getBoundingClientRect().right, overflow: panel.scrollWidth - panel.clientWidth };
+            });
+            assert.ok(method.right <= viewport.width, `the Method list ends at ${method.right}`);
+            assert.ok(method.overflow <= 0, `the panel scrolls ${method.overflow} px sideways`);
+            await control(page, 'Working').locator('.titlebar button').tap();
+
+            await control(page, 'Tools').tap();
+            await page.locator('.menubar [data-name="TypeEquation"]').tap();
+            await control(page, 'TypeEquationWindow').waitFor();
+            await control(page, 'Tools').tap();
+            await page.locator('.menubar [data-name="Practice"]').tap();
+            await control(page, 'PracticeWindow').waitFor();
+            const seen = await page.evaluate(() => {
+                const rect = (element) => {
+                    const box = element.getBoundingClientRect();
+                    return { left: box.left, top: box.top, right: box.right, bottom: box.bottom };
+                };
+                // Whole in the view and the one thing at its middle, not covered.
+                const inSight = (element) => {
+                    const box = element.getBoundingClientRect();
+                    return box.top >= 0 && box.bottom <= innerHeight &&
+                        element.contains(document.elementFromPoint(box.left + box.width / 2, box.top + box.height / 2));
+                };
+                const practice = document.querySelector('[data-name="PracticeWindow"]');
+                const equation = document.querySelector('[data-name="TypeEquationWindow"]');
+                return {
+                    practice: rect(practice), equation: rect(equation),
+                    exercise: inSight(document.querySelector('[data-name="PracticeExercise"]')),
+                    answer: inSight(document.querySelector('[data-name="PracticeAnswer"]')),
+                    text: inSight(document.querySelector('[data-name="EquationText"]')),
+                    sideways: Math.max(document.documentElement.scrollWidth - innerWidth,
+                        practice.scrollWidth - practice.clientWidth, equation.scrollWidth - equation.clientWidth),
+                };
+            });
+            assert.deepEqual([seen.practice.left, seen.practice.top, seen.practice.right], [0, 0, viewport.width], 'Practice as wide as the screen from its top');
+            assert.ok(seen.practice.bottom <= seen.equation.top, `Practice ${JSON.stringify(seen.practice)} over the Equation box ${JSON.stringify(seen.equation)}`);
+            assert.deepEqual([seen.exercise, seen.answer, seen.text], [true, true, true], 'the exercise, the answer box and the equation in sight');
+            assert.ok(seen.sideways <= 0, `${seen.sideways} px to scroll sideways`);
+        });
+    }
+});

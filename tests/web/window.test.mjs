@@ -135,6 +135,19 @@ describe('main window', () => {
         assert.deepEqual(selected, ['Text(7)', ' 1']);
     });
 
+    test('the welcome box answered, the page starts without a warning in the console', async () => {
+        const warnings = [];
+        const { page } = await session.open({
+            prepare: async (opened) => opened.on('console', (message) => {
+                if (message.type() === 'warning') warnings.push(message.text());
+            }),
+        });
+        await answerBox(page, 'OK');
+        await control(page, 'Form1').waitFor();
+        await control(page, 'Option1').click();
+        assert.deepEqual(warnings, []);
+    });
+
     test('the welcome box comes first; then no box or label shows and the lower buttons are disabled', async () => {
         const { page } = await session.open();
         assert.deepEqual(await readBox(page), {
@@ -393,7 +406,7 @@ describe('menus and boxes', () => {
         assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll('.menubar button')].map((button) =>
             [button.dataset.name, button.textContent, button.querySelector('u')?.textContent ?? ''])),
         [['File', 'File', 'F'], ['Exit', 'Exit', 'E'],
-            ['Tools', 'Tools', 'T'], ['ShowWorking', 'Show working', ''], ['TypeEquation', 'Type an equation…', 'T'],
+            ['Tools', 'Tools', 'T'], ['ShowWorking', 'Show working', 'S'], ['TypeEquation', 'Type an equation…', 'T'],
             ['Practice', 'Practice…', 'P'], ['Help', 'Help', 'H'], ['About', 'About', 'A']]);
         await page.keyboard.press('Alt+h');
         await page.keyboard.press('a');

@@ -349,3 +349,28 @@ for (const { on, held, moved, opens } of presses) {
         await control(page, 'Working').waitFor();
     });
 }
+
+// Where the view is lower than the panel's content, the content scrolls under the title bar,
+// which keeps the close button in sight; Copy is scrolled to.
+test('1280 × 800: the panel scrolls under its title bar; Copy is reached', async () => {
+    const { page } = await session.start({ viewport: { width: 1280, height: 800 } });
+    await pressCheck(page, 'Option1');
+    await type(page, ['1', '-3', '2']);
+    assert.equal(await clickRun(page), '');
+    await control(page, 'Text(10)').click({ button: 'right' });
+    await contextItem(page, 'ShowWorking').click();
+    await control(page, 'Working').waitFor();
+    const seen = await control(page, 'Working').evaluate((panel) => {
+        panel.scrollTop = panel.scrollHeight;
+        const box = panel.getBoundingClientRect();
+        const close = panel.querySelector('.titlebar button').getBoundingClientRect();
+        const copy = panel.querySelector('[data-name="CopyWorking"]').getBoundingClientRect();
+        const at = (rect) => document.elementFromPoint(rect.left + rect.width / 2, rect.top + rect.height / 2);
+        return {
+            inView: box.top >= 0 && box.bottom <= innerHeight,
+            closeAtTop: close.top - box.top < 20 && at(close) === panel.querySelector('.titlebar button'),
+            copy: copy.bottom <= box.bottom && at(copy)?.dataset.name === 'CopyWorking',
+        };
+    });
+    assert.deepEqual(seen, { inView: true, closeAtTop: true, copy: true });
+});

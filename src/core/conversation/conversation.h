@@ -106,8 +106,9 @@ private:
     // first-degree one and a system each keep their own while the program runs.
     std::map<std::vector<WorkingMethod>, WorkingMethod> m_chosenMethods;
     const ResultCaptions* m_layoutResults = nullptr; // the layout CHECK! laid out, if any
-    std::string m_equationText;   // kept while the program runs, shown again when reopened
-    std::string m_equationOrigin; // where the focus goes back when the box closes unused
+    std::string m_equationText;     // kept while the program runs, shown again when reopened
+    std::string m_equationOrigin;   // where the focus goes back when the box closes unused
+    bool m_equationRefused = false; // Solve refused the text, and it does not read yet
     // The rearranging of the typed equation the last run solved, for the start of its working;
     // empty where the run came from the boxes.
     std::vector<std::string> m_typedSteps;

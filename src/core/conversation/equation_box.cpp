@@ -12,12 +12,19 @@
 
 show::EquationReading Conversation::readTypedEquation() {
     readNumberLocale();
-    return shownReading(m_equationText, readEquation(m_equationText, m_locale));
+    show::EquationReading shown =
+        shownReading(m_equationText, readEquation(m_equationText, m_locale));
+    // Marked invalid from a refused Solve until the text reads; never while it is first typed.
+    m_equationRefused = m_equationRefused && !shown.accepted;
+    shown.invalid = m_equationRefused;
+    return shown;
 }
 
 Reply Conversation::typeEquation() {
-    if (!m_window.equationOpen())
+    if (!m_window.equationOpen()) {
         m_equationOrigin = m_boxOrigin;
+        m_equationRefused = false;
+    }
     return deliver({show::EquationWindow{m_equationText}, readTypedEquation(),
                     show::Focus{equationWindowDesign.textName}});
 }
@@ -43,9 +50,14 @@ Reply Conversation::solveEquation() {
         return {};
     readNumberLocale();
     EquationReading reading = readEquation(m_equationText, m_locale);
-    // Refused, nothing changes: the reading already says why, beside the text the pupil mends.
-    if (!reading.accepted)
-        return deliver({show::Focus{equationWindowDesign.textName}});
+    // Refused, nothing else changes: the reading says why beside the text the pupil mends, and
+    // is said once, now, rather than at each keystroke.
+    if (!reading.accepted) {
+        m_equationRefused = true;
+        show::EquationReading refused = readTypedEquation();
+        refused.spoken = true;
+        return deliver({std::move(refused), show::Focus{equationWindowDesign.textName}});
+    }
 
     // The pupil's own steps: the mode chosen, "CHECK!", the coefficients typed, "run".
     Reply reply =

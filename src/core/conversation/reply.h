@@ -128,6 +128,10 @@ struct EquationReading {
     std::string before, marked, after;
     // The place in the whole text, counted in UTF-16 code units as both front-ends count text.
     int markStart = 0, markLength = 0;
+    // Solve was refused and the text still does not read: the box is marked invalid.
+    bool invalid = false;
+    // Solve was refused just now: the message is spoken, once.
+    bool spoken = false;
     friend bool operator==(const EquationReading&, const EquationReading&) = default;
 };
 // The "Practice" window, created if it is not, and brought to the front. It is made once for the

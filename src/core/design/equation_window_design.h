@@ -7,6 +7,8 @@ struct EquationWindowDesign {
     const char* name;
     const char* caption;
     const char* prompt; // above the text box, and its name for a screen reader
+    // Begins the text box's description for a screen reader while Solve has refused its text.
+    const char* invalidNote;
     const char* textName;
     const char* readingName;
     const char* solveName;
@@ -18,8 +20,9 @@ struct EquationWindowDesign {
 
 inline constexpr EquationWindowDesign equationWindowDesign{
     "TypeEquationWindow",
-    "Equation",
+    "Type an equation",
     "Type an equation, or a system on two lines:",
+    "Invalid entry.",
     "EquationText",
     "EquationReading",
     "SolveEquation",

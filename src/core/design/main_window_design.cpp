@@ -21,7 +21,7 @@ constexpr FontDesign smallBold{9.75, true};
 constexpr MenuItemDesign fileItems[] = {{"Exit", "&Exit", FileExit}};
 // The working can also be asked for here, where the context menus are not found or not reached.
 constexpr MenuItemDesign toolsItems[] = {
-    {workingMenu.itemName, workingMenu.itemCaption, workingMenu.command},
+    {workingMenu.itemName, workingMenu.toolsCaption, workingMenu.command},
     typeEquationItem,
     practiceItem,
 };

@@ -83,10 +83,12 @@ const MainWindowDesign& mainWindowDesign();
 struct ContextMenuDesign {
     const char* itemName;
     const char* itemCaption;
+    const char* toolsCaption; // the same item in the Tools menu, with its access key
     Command command;
     const char* statusTooltip;
 };
-inline constexpr ContextMenuDesign workingMenu{"ShowWorking", "Show working", Command::ShowWorking,
+inline constexpr ContextMenuDesign workingMenu{"ShowWorking", "Show working", "&Show working",
+                                               Command::ShowWorking,
                                                "Right-click for the working: how this came out"};
 
 // The item that reads an equation as the pupil writes it: in the Tools menu, and on the desktop

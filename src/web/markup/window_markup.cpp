@@ -27,8 +27,11 @@ std::string menuBar(const WindowModel& first) {
     // The menus are reached with their access keys, not with Tab; their items with the arrows.
     std::string html = "<nav class=\"menubar\">";
     for (const MenuDesign& menu : mainWindowDesign().menus) {
+        // A screen reader says that the title opens a menu, and whether it is open.
         html += "<div class=\"menu\"><button" + named(menu.name) +
-                " type=\"button\" tabindex=\"-1\">" + captionWithAccessKey(menu.caption) +
+                " type=\"button\" tabindex=\"-1\" aria-haspopup=\"menu\""
+                " aria-expanded=\"false\">" +
+                captionWithAccessKey(menu.caption) +
                 "</button><div class=\"popup\" role=\"menu\" hidden>";
         for (const MenuItemDesign& item : menu.items) {
             html += "<button" + named(item.name) + " type=\"button\" role=\"menuitem\"";
