@@ -72,7 +72,7 @@ private slots:
         for (const QString& action : actions)
             act(session, action);
         QCOMPARE(QString::fromStdString(session.view().count), count);
-        QCOMPARE(QString::fromStdString(session.view().focus), focus);
+        QCOMPARE(QString::fromStdString(session.focus()), focus);
     }
 
     // A code typed brings back its sheet; one mistyped leaves the sheet and says so.
@@ -116,7 +116,7 @@ private slots:
         const std::size_t common = std::min(before.size(), session.exercises().size());
         QVERIFY(std::equal(before.begin(), before.begin() + common, session.exercises().begin()));
         QCOMPARE(readCode(session.view().code)->count, shown);
-        QCOMPARE(QString::fromStdString(session.view().focus), "SheetLength");
+        QCOMPARE(QString::fromStdString(session.focus()), "SheetLength");
     }
 
     // Past the sheet's last exercise comes a new sheet of the same kind and level.

@@ -56,8 +56,7 @@ void typeInto(QWidget& window, const char* box, const QString& typed) {
 }
 
 // The right answer to the exercise shown, as a pupil writes it.
-QString rightAnswer(const PracticeWindow& window) {
-    const PracticeSession& session = window.session();
+QString rightAnswer(const PracticeSession& session) {
     for (const Exercise& exercise : session.exercises())
         if (exerciseText(exercise, userLocale()) == session.view().exercise)
             return QString::fromStdString(expectedAnswer(exercise, userLocale()));
@@ -73,6 +72,9 @@ class TestPracticeWindow : public QObject {
 
 private:
     std::unique_ptr<Form1> form;
+
+    // The session behind the window, which the conversation owns.
+    const PracticeSession& session() const { return *form->conversation().practice(); }
 
     // Tools > Practice…, and the window it brings to the front, with the keyboard.
     PracticeWindow& openPractice() {
@@ -220,7 +222,7 @@ private slots:
             QVERIFY2(verdict->text().contains("<b>" + firstWord + ".</b>"),
                      qPrintable(verdict->text()));
         }
-        typeInto(window, design.answerName, rightAnswer(window));
+        typeInto(window, design.answerName, rightAnswer(session()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY2(verdict->text().contains("<b>Right.</b>"), qPrintable(verdict->text()));
         const QString exercise = shownExercise(window);
@@ -257,12 +259,12 @@ private slots:
             emit box->textEdited("abc");
         else
             QTest::mouseClick(used, Qt::LeftButton);
-        const PracticeView& view = window.session().view();
-        QTRY_COMPARE(QApplication::focusWidget()->objectName(), QString::fromStdString(view.focus));
-        QVERIFY(view.focus != design.printName);
-        if (!view.announcement.empty())
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(),
+                     QString::fromStdString(session().focus()));
+        QVERIFY(session().focus() != design.printName);
+        if (!session().announcement().empty())
             QCOMPARE(::control(window, name(design.verdictName))->accessibleDescription(),
-                     QString::fromStdString(view.announcement));
+                     QString::fromStdString(session().announcement()));
     }
 
     // The sheet on the paper asked for, the key on a page of its own.
@@ -283,13 +285,13 @@ private slots:
         QFETCH(bool, withWorking);
         QFETCH(double, width);
         QFETCH(double, height);
-        const PracticeSession& session = openPractice().session();
+        openPractice();
         QTemporaryDir folder;
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(folder.filePath("sheet.pdf"));
         printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
-        printSheet(printer, session.sheet(), session.exercises(), userLocale(), withWorking);
+        printSheet(printer, session().printed(withWorking));
         QFile pdf(printer.outputFileName());
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const QString content = QString::fromLatin1(pdf.readAll());

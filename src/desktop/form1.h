@@ -74,6 +74,8 @@ private:
     void execContextMenu(QWidget* control, QMenu* menu, const QPoint& pos);
     // Where a new window of the program's own opens, by the panels' rule, beside the others.
     QPoint panelPlace(const QWidget* panel) const;
+    // The Practice window, made on first use.
+    PracticeWindow& practice();
 
     std::array<QLineEdit*, textCount + 1> m_texts{};         // index 0 unused
     std::array<QLabel*, labelCount + 1> m_labels{};          // index 0 unused
@@ -88,6 +90,7 @@ private:
     QPointer<EquationWindow> m_equation;
     // Made once and hidden on close, so that its session and count last as long as the program.
     std::unique_ptr<PracticeWindow> m_practice;
+    bool m_practicePlaced = false;
     bool m_workingEnabled = false;
     QPointer<QAction> m_workingItem; // Tools > Show working
 };

@@ -1,8 +1,9 @@
 #include "desktop/practice_window.h"
 
-#include <random>
+#include <utility>
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -54,11 +55,6 @@ QString withAccessKey(const char* caption, QChar key) {
     return shown;
 }
 
-std::uint64_t entropy() {
-    std::random_device device;
-    return (std::uint64_t(device()) << 32) | device();
-}
-
 // The verdict's colour; its word says the same for those who do not see the colour.
 QString verdictColour(AnswerCheck::Verdict verdict) {
     switch (verdict) {
@@ -103,8 +99,7 @@ void showText(QLineEdit* box, const std::string& shown) {
 
 } // namespace
 
-PracticeWindow::PracticeWindow(const NumberLocale& locale)
-    : m_locale(locale), m_session(entropy(), locale) {
+PracticeWindow::PracticeWindow(Send send) : m_send(std::move(send)) {
     setObjectName(text(design.name));
     setWindowTitle(text(design.caption));
     // A window of its own beside the main window, not kept above it: the pupil may go back to
@@ -117,29 +112,26 @@ PracticeWindow::PracticeWindow(const NumberLocale& locale)
     m_kind = new QComboBox(this);
     m_kind->setObjectName(text(design.kindName));
     connect(m_kind, &QComboBox::activated, this,
-            [this](int index) { act([index](PracticeSession& s) { s.chooseKind(index); }); });
+            [this](int index) { m_send(event::PracticeKindChosen{index}); });
     m_level = new QComboBox(this);
     m_level->setObjectName(text(design.levelName));
     connect(m_level, &QComboBox::activated, this,
-            [this](int index) { act([index](PracticeSession& s) { s.chooseLevel(index); }); });
+            [this](int index) { m_send(event::PracticeLevelChosen{index}); });
     m_method = new MethodList(this);
     m_method->setObjectName(text(design.methodName));
-    connect(m_method, &MethodList::methodChosen, this, [this](WorkingMethod method) {
-        act([method](PracticeSession& s) { s.chooseMethod(method); });
-    });
+    connect(m_method, &MethodList::methodChosen, this,
+            [this](WorkingMethod method) { m_send(event::PracticeMethodChosen{method}); });
 
     m_code = new QLineEdit(this);
     m_code->setObjectName(text(design.codeName));
-    connect(m_code, &QLineEdit::textEdited, this, [this](const QString& typed) {
-        act([typed](PracticeSession& s) { s.editCode(typed.toStdString()); });
-    });
+    connect(m_code, &QLineEdit::textEdited, this,
+            [this](const QString& typed) { m_send(event::SheetCodeEdit{typed.toStdString()}); });
     m_codeMessage = new QLabel(this);
     m_codeMessage->setWordWrap(true);
     m_new = new QPushButton(withAccessKey(design.newCaption, 'N'), this);
     m_new->setObjectName(text(design.newName));
     m_new->setAutoDefault(false);
-    connect(m_new, &QPushButton::clicked, this,
-            [this] { act([](PracticeSession& s) { s.newExercise(); }); });
+    connect(m_new, &QPushButton::clicked, this, [this] { m_send(event::NewExercise{}); });
 
     // The exercise with its place in the sheet above it and how to answer below it.
     auto* exercise = new QWidget(this);
@@ -168,16 +160,13 @@ PracticeWindow::PracticeWindow(const NumberLocale& locale)
 
     m_answer = new QLineEdit(this);
     m_answer->setObjectName(text(design.answerName));
-    connect(m_answer, &QLineEdit::textEdited, this, [this](const QString& typed) {
-        act([typed](PracticeSession& s) { s.editAnswer(typed.toStdString()); });
-    });
-    connect(m_answer, &QLineEdit::returnPressed, this,
-            [this] { act([](PracticeSession& s) { s.checkAnswer(); }); });
+    connect(m_answer, &QLineEdit::textEdited, this,
+            [this](const QString& typed) { m_send(event::AnswerEdit{typed.toStdString()}); });
+    connect(m_answer, &QLineEdit::returnPressed, this, [this] { m_send(event::CheckAnswer{}); });
     m_check = new QPushButton(withAccessKey(design.checkCaption, 'C'), this);
     m_check->setObjectName(text(design.checkName));
     m_check->setAutoDefault(false);
-    connect(m_check, &QPushButton::clicked, this,
-            [this] { act([](PracticeSession& s) { s.checkAnswer(); }); });
+    connect(m_check, &QPushButton::clicked, this, [this] { m_send(event::CheckAnswer{}); });
 
     m_verdict = new QLabel(this);
     m_verdict->setObjectName(text(design.verdictName));
@@ -192,7 +181,7 @@ PracticeWindow::PracticeWindow(const NumberLocale& locale)
     m_showWorking->setObjectName(text(design.workingName));
     m_showWorking->setAutoDefault(false);
     connect(m_showWorking, &QPushButton::clicked, this,
-            [this] { act([](PracticeSession& s) { s.showWorking(); }); });
+            [this] { m_send(event::ShowPracticeWorking{}); });
     m_workingText = new QPlainTextEdit(this);
     m_workingText->setObjectName(text(design.workingTextName));
     m_workingText->setReadOnly(true);
@@ -216,16 +205,16 @@ PracticeWindow::PracticeWindow(const NumberLocale& locale)
     m_length = new QSpinBox(this);
     m_length->setObjectName(text(design.lengthName));
     m_length->setRange(1, SheetCode::largestCount);
-    connect(m_length, &QSpinBox::valueChanged, this, [this](int count) {
-        act([count](PracticeSession& session) { session.chooseSheetLength(count); });
-    });
+    connect(m_length, &QSpinBox::valueChanged, this,
+            [this](int count) { m_send(event::SheetLengthChosen{count}); });
 
     m_printWorking = new QCheckBox(withAccessKey(design.printWorkingCaption, 'y'), this);
     m_printWorking->setObjectName(text(design.printWorkingName));
     m_print = new QPushButton(withAccessKey(design.printCaption, 'P'), this);
     m_print->setObjectName(text(design.printName));
     m_print->setAutoDefault(false);
-    connect(m_print, &QPushButton::clicked, this, &PracticeWindow::print);
+    connect(m_print, &QPushButton::clicked, this,
+            [this] { m_send(event::PrintSheet{m_printWorking->isChecked()}); });
 
     auto* layout = new QGridLayout(this);
     int row = 0;
@@ -264,18 +253,9 @@ PracticeWindow::PracticeWindow(const NumberLocale& locale)
                                 m_workingText, m_length, m_printWorking, m_print};
     for (qsizetype index = 1; index < order.size(); ++index)
         setTabOrder(order[index - 1], order[index]);
-
-    showView();
 }
 
-template <typename Action> void PracticeWindow::act(Action action) {
-    action(m_session);
-    showView();
-}
-
-void PracticeWindow::showView() {
-    const PracticeView& view = m_session.view();
-    // What is filled in here is the session's, not the user's: nothing goes back to it.
+void PracticeWindow::showView(const PracticeView& view) {
     const QSignalBlocker kind(m_kind), level(m_level), method(m_method), code(m_code),
         answer(m_answer), length(m_length);
     fillList(m_kind, view.kinds);
@@ -296,11 +276,15 @@ void PracticeWindow::showView() {
     showWorkingText(view);
     m_count->setText(QString::fromStdString(view.count));
     m_length->setValue(view.sheetLength);
+}
 
-    if (auto* focused = findChild<QWidget*>(QString::fromStdString(view.focus)))
+void PracticeWindow::focusOn(const std::string& name) {
+    if (auto* focused = findChild<QWidget*>(QString::fromStdString(name)))
         focused->setFocus(Qt::OtherFocusReason);
-    if (!view.announcement.empty())
-        announce(m_verdict, view.announcement);
+}
+
+void PracticeWindow::say(const std::string& text) {
+    announce(m_verdict, text);
 }
 
 void PracticeWindow::showVerdict(const PracticeView& view) {
@@ -341,13 +325,11 @@ void PracticeWindow::showWorkingText(const PracticeView& view) {
     m_workingText->setExtraSelections(marks);
 }
 
-void PracticeWindow::print() {
+void PracticeWindow::print(const std::string& html) {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    printSheet(printer, m_session.sheet(), m_session.exercises(), m_locale,
-               m_printWorking->isChecked());
+    if (dialog.exec() == QDialog::Accepted)
+        printSheet(printer, html);
 }
 
 void PracticeWindow::bringToFront() {
@@ -363,4 +345,10 @@ void PracticeWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void PracticeWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        m_send(event::PracticeClosed{});
 }

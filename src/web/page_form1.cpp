@@ -1,6 +1,7 @@
 #include "web/page_form1.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -70,7 +71,11 @@ void PageForm1::send(const Event& event) {
 }
 
 void PageForm1::load() {
-    send(event::Load{});
+    // The browser's own random source, for the seeds of the Practice panel's sheets.
+    val words = val::global("Uint32Array").new_(2);
+    val::global("crypto").call<void>("getRandomValues", words);
+    send(event::Load{(std::uint64_t(words[0].as<double>()) << 32) |
+                     std::uint64_t(words[1].as<double>())});
     // The welcome box may have been answered while the program loaded. If not, the window's
     // controls are bound while the user reads it, so that a key or a click on the box is not
     // kept waiting behind them.
@@ -410,20 +415,15 @@ auto PageForm1::drawing() {
         },
         // The text stays with the core, which shows it again when the box reopens.
         [this](const show::EquationWindowClosed& /*closed*/) { m_equation.reset(); },
-        [this](const show::PracticeWindow& window) {
+        [this](const show::PracticeWindow& /*window*/) {
             // Closed, it gives the focus back to the control the user was on.
             m_practiceReturn = focusTarget(m_focusBeforeMenu);
-            if (!m_practice)
-                m_practice = std::make_unique<PagePractice>(
-                    m_window, window.locale,
-                    [this](const std::string& text) { render(show::Announcement{text}); },
-                    [this] {
-                        const val back = std::exchange(m_practiceReturn, val::null());
-                        if (!back.isNull() && !back.isUndefined())
-                            back.call<void>("focus");
-                    });
-            m_practice->raise();
+            practice().raise();
         },
+        [this](const show::PracticeShown& shown) { practice().render(*shown.view); },
+        [this](const show::PracticeFocus& focus) { practice().focusOn(focus.control); },
+        [this](const show::PracticeAnnouncement& said) { render(show::Announcement{said.text}); },
+        [this](const show::PrintedSheet& sheet) { practice().print(sheet.html); },
         [this](const show::End& end) {
             // A page cannot close itself: every window goes, and one line says so.
             m_boxes.remove();
@@ -447,6 +447,19 @@ auto PageForm1::drawing() {
             page::document().set("title", "Velmora");
         },
     };
+}
+
+PagePractice& PageForm1::practice() {
+    if (!m_practice)
+        m_practice = std::make_unique<PagePractice>(
+            m_window, [this](const Event& event) { send(event); },
+            [this] {
+                send(event::PracticeClosed{});
+                const val back = std::exchange(m_practiceReturn, val::null());
+                if (!back.isNull() && !back.isUndefined())
+                    back.call<void>("focus");
+            });
+    return *m_practice;
 }
 
 val PageForm1::focusTarget(const std::string& name) const {

@@ -61,6 +61,8 @@ private:
     void focusControl(const std::string& name);
     // The element of the control of that name that takes the focus, or null.
     emscripten::val focusTarget(const std::string& name) const;
+    // The Practice panel, made on first use.
+    PagePractice& practice();
 
     Conversation m_conversation;
     emscripten::val m_window = emscripten::val::null();

@@ -179,14 +179,18 @@ void PagePanel::raise(val focus) {
                          px(within(m_panel["offsetLeft"].as<double>(), scrollX, scrollX + room)));
     m_panel["style"].set("top",
                          px(within(m_panel["offsetTop"].as<double>(), scrollY, scrollY + height)));
+    this->focus(focus);
+}
+
+void PagePanel::focus(val control) {
     // A sheet stands over the view already; scrolled to the focus, its title bar would cover the
     // top of its content.
     if (m_sheet) {
         val options = val::object();
         options.set("preventScroll", true);
-        focus.call<void>("focus", options);
+        control.call<void>("focus", options);
     } else {
-        focus.call<void>("focus");
+        control.call<void>("focus");
     }
 }
 

@@ -1,12 +1,10 @@
 #include "web/page_practice.h"
 
-#include <cstdint>
 #include <string_view>
 #include <utility>
 
 #include "core/design/practice_window_design.h"
 #include "core/design/working_window_design.h"
-#include "core/practice/printed_sheet.h"
 #include "core/practice/verdict_word.h"
 #include "web/page.h"
 
@@ -30,13 +28,6 @@ constexpr const char* codeMessageId = "practice-code-message";
 constexpr const char* answerId = "practice-answer";
 constexpr const char* lengthId = "practice-length";
 constexpr const char* exerciseId = "practice-exercise";
-
-// The browser's own random source, for the seeds of new sheets.
-std::uint64_t entropy() {
-    val words = val::global("Uint32Array").new_(2);
-    val::global("crypto").call<void>("getRandomValues", words);
-    return (std::uint64_t(words[0].as<double>()) << 32) | std::uint64_t(words[1].as<double>());
-}
 
 val textBox(const char* name, const char* id, int tabIndex) {
     val element = page::create("input", name);
@@ -116,15 +107,13 @@ void fillSheet(val sheet, const std::string& html) {
 
 } // namespace
 
-PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announce,
-                           std::function<void()> onClose)
-    : m_locale(locale), m_session(entropy(), std::move(locale)), m_announce(std::move(announce)),
-      m_panel(design.name, "practice", design.caption, closeTabIndex,
-              [this, onClose = std::move(onClose)] {
-                  m_panel.hide();
-                  m_shown = false;
-                  onClose();
-              }),
+PagePractice::PagePractice(val mainWindow, Send send, std::function<void()> onClose)
+    : m_send(std::move(send)), m_panel(design.name, "practice", design.caption, closeTabIndex,
+                                       [this, onClose = std::move(onClose)] {
+                                           m_panel.hide();
+                                           m_shown = false;
+                                           onClose();
+                                       }),
       m_mainWindow(std::move(mainWindow)), m_methods(design.methodName, methodId, methodTabIndex) {
     val choices = page::create("div");
     page::addClass(choices, "choices");
@@ -132,22 +121,18 @@ PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announc
     m_kind.set("id", kindId);
     m_kind.set("tabIndex", kindTabIndex);
     m_panel.listen(m_kind, "change", [this](val) {
-        const int chosen = m_kind["selectedIndex"].as<int>();
-        act([chosen](PracticeSession& session) { session.chooseKind(chosen); });
+        m_send(event::PracticeKindChosen{m_kind["selectedIndex"].as<int>()});
     });
     page::append(choices, labelledRow(design.kindCaption, kindId, m_kind));
     m_level = page::create("select", design.levelName);
     m_level.set("id", levelId);
     m_level.set("tabIndex", levelTabIndex);
     m_panel.listen(m_level, "change", [this](val) {
-        const int chosen = m_level["selectedIndex"].as<int>();
-        act([chosen](PracticeSession& session) { session.chooseLevel(chosen); });
+        m_send(event::PracticeLevelChosen{m_level["selectedIndex"].as<int>()});
     });
     page::append(choices, labelledRow(design.levelCaption, levelId, m_level));
-    m_panel.listen(m_methods.element(), "change", [this](val) {
-        const WorkingMethod chosen = m_methods.chosen();
-        act([chosen](PracticeSession& session) { session.chooseMethod(chosen); });
-    });
+    m_panel.listen(m_methods.element(), "change",
+                   [this](val) { m_send(event::PracticeMethodChosen{m_methods.chosen()}); });
     page::append(choices, labelledRow(design.methodCaption, methodId, m_methods.element()));
     m_panel.append(choices);
 
@@ -158,13 +143,11 @@ PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announc
     // Read when asked for, not spoken at each keystroke.
     m_code.call<void>("setAttribute", val("aria-describedby"), val(codeMessageId));
     m_panel.listen(m_code, "input", [this](val) {
-        std::string typed = m_code["value"].as<std::string>();
-        act([&typed](PracticeSession& session) { session.editCode(std::move(typed)); });
+        m_send(event::SheetCodeEdit{m_code["value"].as<std::string>()});
     });
     val codeRow = labelledRow(design.codeCaption, codeId, m_code);
     val next = page::button(design.newName, design.newCaption, newTabIndex);
-    m_panel.listen(next, "click",
-                   [this](val) { act([](PracticeSession& session) { session.newExercise(); }); });
+    m_panel.listen(next, "click", [this](val) { m_send(event::NewExercise{}); });
     page::append(codeRow, next);
     page::append(sheet, codeRow);
     m_codeMessage = page::create("div");
@@ -190,22 +173,19 @@ PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announc
     m_answer = textBox(design.answerName, answerId, answerTabIndex);
     // What to answer, and how, read with the box.
     m_answer.call<void>("setAttribute", val("aria-describedby"), val(exerciseId));
-    m_panel.listen(m_answer, "input", [this](val) {
-        std::string typed = m_answer["value"].as<std::string>();
-        act([&typed](PracticeSession& session) { session.editAnswer(std::move(typed)); });
-    });
+    m_panel.listen(m_answer, "input",
+                   [this](val) { m_send(event::AnswerEdit{m_answer["value"].as<std::string>()}); });
     m_panel.listen(m_answer, "keydown", [this](val e) {
         // A key that ends an input method's composition is the composition's.
         if (e["key"].as<std::string>() == "Enter" && !e["isComposing"].as<bool>()) {
             e.call<void>("preventDefault");
-            act([](PracticeSession& session) { session.checkAnswer(); });
+            m_send(event::CheckAnswer{});
         }
     });
     val answerRow = labelledRow(design.answerCaption, answerId, m_answer);
     page::addClass(answerRow, "answer");
     val check = page::button(design.checkName, design.checkCaption, checkTabIndex);
-    m_panel.listen(check, "click",
-                   [this](val) { act([](PracticeSession& session) { session.checkAnswer(); }); });
+    m_panel.listen(check, "click", [this](val) { m_send(event::CheckAnswer{}); });
     page::append(answerRow, check);
     m_panel.append(answerRow);
 
@@ -216,8 +196,7 @@ PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announc
     val working = page::create("div");
     page::addClass(working, "working-part");
     val show = page::button(design.workingName, design.workingCaption, workingTabIndex);
-    m_panel.listen(show, "click",
-                   [this](val) { act([](PracticeSession& session) { session.showWorking(); }); });
+    m_panel.listen(show, "click", [this](val) { m_send(event::ShowPracticeWorking{}); });
     page::append(working, show);
     m_workingText = page::create("ol", design.workingTextName);
     m_workingText.set("tabIndex", workingTextTabIndex);
@@ -241,14 +220,11 @@ PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announc
         const std::string typed = m_length["value"].as<std::string>();
         if (!typed.empty() && typed.size() <= 2 &&
             typed.find_first_not_of("0123456789") == std::string::npos)
-            act([count = std::stoi(typed)](PracticeSession& session) {
-                session.chooseSheetLength(count);
-            });
+            m_send(event::SheetLengthChosen{std::stoi(typed)});
     });
     // Once typed, the box shows the length the sheet took (at most its largest).
-    m_panel.listen(m_length, "change", [this](val) {
-        m_length.set("value", std::to_string(m_session.view().sheetLength));
-    });
+    m_panel.listen(m_length, "change",
+                   [this](val) { m_length.set("value", std::to_string(m_sheetLength)); });
     val lengthLabel = page::create("label");
     lengthLabel.set("htmlFor", lengthId);
     page::setText(lengthLabel, design.lengthCaption);
@@ -262,15 +238,15 @@ PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announc
     page::append(withWorking, val(std::string(" ") + design.printWorkingCaption));
     page::append(printing, withWorking);
     val printSheet = page::button(design.printName, design.printCaption, printTabIndex);
-    m_panel.listen(printSheet, "click", [this](val) { print(); });
+    m_panel.listen(printSheet, "click", [this](val) {
+        m_send(event::PrintSheet{m_printWorking["checked"].as<bool>()});
+    });
     page::append(printing, printSheet);
     m_panel.append(printing);
 
     m_sheet = page::create("div", design.sheetName);
     page::addClass(m_sheet, "printed-sheet");
     page::append(page::document()["body"], m_sheet);
-
-    render();
 }
 
 PagePractice::~PagePractice() {
@@ -282,18 +258,14 @@ void PagePractice::raise() {
         m_panel.placeBeside(m_mainWindow, m_answer);
         m_shown = true;
     }
-    const val control = named(m_session.view().focus);
-    m_panel.raise(control.isNull() ? m_answer : control);
+    // The reply's focus follows.
+    m_panel.raise(m_answer);
 }
 
-void PagePractice::act(const std::function<void(PracticeSession&)>& action) {
-    action(m_session);
-    render();
-    const val control = named(m_session.view().focus);
+void PagePractice::focusOn(const std::string& name) {
+    const val control = named(name);
     if (!control.isNull())
-        control.call<void>("focus");
-    if (!m_session.view().announcement.empty())
-        m_announce(m_session.view().announcement);
+        m_panel.focus(control);
 }
 
 void PagePractice::showChoices(val select, const std::vector<std::string>& captions, int chosen) {
@@ -308,8 +280,8 @@ void PagePractice::showChoices(val select, const std::vector<std::string>& capti
     select.set("selectedIndex", chosen);
 }
 
-void PagePractice::render() {
-    const PracticeView& view = m_session.view();
+void PagePractice::render(const PracticeView& view) {
+    m_sheetLength = view.sheetLength;
     showChoices(m_kind, view.kinds, view.kind);
     showChoices(m_level, view.levels, view.level);
     m_methods.show(view.methods, view.method);
@@ -329,7 +301,7 @@ void PagePractice::render() {
         page::append(m_verdict, word);
         page::append(m_verdict, val(" " + view.verdictText));
     }
-    showWorking();
+    showWorking(view);
     page::setText(m_count, view.count);
     // Left as typed while it is being typed ("" on the way from 1 to 12).
     if (m_length["value"].as<std::string>() != std::to_string(view.sheetLength) &&
@@ -337,8 +309,7 @@ void PagePractice::render() {
         m_length.set("value", std::to_string(view.sheetLength));
 }
 
-void PagePractice::showWorking() {
-    const PracticeView& view = m_session.view();
+void PagePractice::showWorking(const PracticeView& view) {
     m_workingText.call<void>("replaceChildren");
     page::setHidden(m_workingText, !view.workingShown);
     for (std::size_t at = 0; at < view.working.size(); ++at) {
@@ -364,8 +335,7 @@ val PagePractice::named(const std::string& name) const {
         val("[data-name=\"" + std::string(design.name) + "\"] [data-name=\"" + name + "\"]"));
 }
 
-void PagePractice::print() {
-    fillSheet(m_sheet, printedSheet(m_session.sheet(), m_session.exercises(), m_locale,
-                                    m_printWorking["checked"].as<bool>()));
+void PagePractice::print(const std::string& html) {
+    fillSheet(m_sheet, html);
     val::global("window").call<void>("print");
 }

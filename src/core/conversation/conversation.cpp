@@ -1,6 +1,7 @@
 #include "core/conversation/conversation.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <utility>
 
 #include "core/conversation/overloaded.h"
@@ -28,6 +29,14 @@ const MethodChoice* findMethod(const std::vector<MethodChoice>& methods, Working
     return found == methods.end() ? nullptr : &*found;
 }
 
+// Whether an event is one of the Practice window's.
+template <typename Of, typename Variant> struct IsAlternative;
+template <typename Of, typename... Alternatives>
+struct IsAlternative<Of, std::variant<Alternatives...>>
+    : std::bool_constant<(std::is_same_v<Of, Alternatives> || ...)> {};
+template <typename Of>
+concept PracticeEventOf = IsAlternative<Of, PracticeEvent>::value;
+
 bool showsBox(const Effect& effect) {
     return std::holds_alternative<show::Box>(effect);
 }
@@ -46,7 +55,10 @@ Conversation::Conversation(const TextMeasure* measure)
 
 Reply Conversation::handle(const Event& event) {
     const overloaded answerTo{
-        [this](const event::Load& /*load*/) { return load(); },
+        [this](const event::Load& load) {
+            m_entropy = load.entropy;
+            return this->load();
+        },
         [this](const event::Command& pressed) { return command(pressed.command, pressed.origin); },
         [this](const event::Answer& answered) { return answer(answered.button); },
         [this](const event::Edit& edit) {
@@ -73,6 +85,7 @@ Reply Conversation::handle(const Event& event) {
         [this](const event::SolveEquation& /*solve*/) { return solveEquation(); },
         [this](const event::EquationClosed& /*closed*/) { return closeEquation(); },
         [this](const event::ChooseMethod& choice) { return chooseMethod(choice.method); },
+        [this]<PracticeEventOf Practice>(const Practice& event) { return practice(event); },
     };
     Reply reply = std::visit(answerTo, event);
     keepScreenReaderCurrent(reply);
@@ -143,7 +156,7 @@ Reply Conversation::command(Command command, std::string_view origin) {
         return typeEquation();
     case Command::Practice:
         readNumberLocale();
-        window.reply.push_back(show::PracticeWindow{m_locale});
+        window.reply = m_practice.open(m_entropy, m_locale);
         break;
     case Command::HelpAbout:
         window.reply.push_back(show::Box{aboutBox});
@@ -270,6 +283,12 @@ Reply Conversation::windowClosed() {
     if (!m_infoOpen || m_window.ended())
         return {};
     return {show::InfoWindowBack{}};
+}
+
+Reply Conversation::practice(const PracticeEvent& event) {
+    if (m_window.ended())
+        return {};
+    return deliver(m_practice.handle(event));
 }
 
 Reply Conversation::deliver(Reply reply) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "core/conversation/event.h"
+#include "core/conversation/practice_part.h"
 #include "core/conversation/reply.h"
 #include "core/conversation/window_model.h"
 #include "core/design/main_window_design.h"
@@ -46,6 +48,8 @@ public:
     const show::Working* preparedWorking() const;
 
     const WindowModel& window() const { return m_window; }
+    // The Practice window's session; null before the window is first opened.
+    const PracticeSession* practice() const { return m_practice.session(); }
     const FormVariables& variables() const { return m_vars; }
     bool boxOpen() const { return m_boxOpen; }
 
@@ -76,6 +80,7 @@ private:
     // where it applies, else the program's own.
     WorkingMethod methodFor(const std::vector<MethodChoice>& methods) const;
     Reply windowClosed();
+    Reply practice(const PracticeEvent& event);
     // Takes the reply up to its box, if it has one, keeps the rest for the answer, and brings
     // the model up to what is shown.
     Reply deliver(Reply reply);
@@ -112,4 +117,6 @@ private:
     // empty where the run came from the boxes.
     std::vector<std::string> m_typedSteps;
     std::optional<show::Working> m_prepared; // the last run's working, made ahead
+    std::uint64_t m_entropy = 0;             // the front-end's, handed in with the load
+    PracticePart m_practice;
 };
