@@ -882,6 +882,44 @@ private slots:
                  w.controls().practiceAnnouncement().c_str());
     }
 
+    // A window of the program's own, closed, gives the focus back to the control it was asked
+    // for from, or to the button that opened it; where it came from nowhere, nowhere.
+    void closingGivesTheFocusBack_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("origin");
+        QTest::addColumn<QString>("focus"); // empty: the reply says nothing
+        QTest::newRow("information, by its button") << int(Command::Info) << ""
+                                                    << "Command5";
+        QTest::newRow("working, from a result's menu") << int(Command::ShowWorking) << "Text(10)"
+                                                       << "Text(10)";
+        QTest::newRow("working, from the status line's menu, the focus on a box")
+            << int(Command::ShowWorking) << "Text(2)"
+            << "Text(2)";
+        QTest::newRow("practice, from the Tools menu") << int(Command::Practice) << "Option1"
+                                                       << "Option1";
+        QTest::newRow("practice, the focus nowhere") << int(Command::Practice) << ""
+                                                     << "";
+    }
+
+    void closingGivesTheFocusBack() {
+        QFETCH(int, command);
+        QFETCH(QString, origin);
+        QFETCH(QString, focus);
+        Window w;
+        start(w, 1);
+        w.type({"1", "-3", "2"});
+        w.run();
+        w.command(Command(command), origin.toStdString());
+        const Event closed = command == int(Command::Info) ? Event{event::InfoWindowClosed{}}
+                             : command == int(Command::ShowWorking)
+                                 ? Event{event::WorkingWindowClosed{}}
+                                 : Event{event::PracticeClosed{}};
+        const Reply reply = w.conversation.handle(closed);
+        QCOMPARE(reply, focus.isEmpty() ? Reply{} : Reply{show::Focus{focus.toStdString()}});
+        // Closed already, it says nothing more.
+        QVERIFY(w.conversation.handle(closed).empty());
+    }
+
     // "Print sheet…" gives the sheet of the exercises shown, with the key's working as asked.
     void practicePrintsItsSheet_data() {
         QTest::addColumn<bool>("withWorking");

@@ -1,5 +1,6 @@
 #include <memory>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -123,6 +124,45 @@ private slots:
         QVERIFY(screen.contains(window.frameGeometry().topLeft()));
         if (screen.width() >= form->frameGeometry().width() + window.frameGeometry().width())
             QVERIFY(!window.frameGeometry().intersects(form->frameGeometry()));
+    }
+
+    // Each control of the design table: its access key underlined in its caption or its label's,
+    // and Tab from it reaches the next in the table's order.
+    void builtFromTheDesignTable_data() {
+        QTest::addColumn<QString>("next"); // empty after the last
+        QTest::addColumn<QString>("accessKey");
+        std::vector<const PracticeControlDesign*> focused;
+        for (const PracticeControlDesign& row : practiceControls)
+            if (row.takesFocus())
+                focused.push_back(&row);
+        for (std::size_t at = 0; at < focused.size(); ++at)
+            QTest::newRow(focused[at]->name)
+                << (at + 1 < focused.size() ? name(focused[at + 1]->name) : QString())
+                << (focused[at]->accessKey ? QString(QChar::fromLatin1(focused[at]->accessKey))
+                                           : QString());
+    }
+
+    void builtFromTheDesignTable() {
+        QFETCH(QString, next);
+        QFETCH(QString, accessKey);
+        PracticeWindow& window = openPractice();
+        QTest::mouseClick(control(window, name(design.workingName)), Qt::LeftButton);
+        QWidget* found = control(window, QTest::currentDataTag());
+        QString caption;
+        if (auto* button = qobject_cast<QAbstractButton*>(found))
+            caption = button->text();
+        for (const QLabel* label : window.findChildren<QLabel*>())
+            if (label->buddy() == found)
+                caption = label->text();
+        QVERIFY2(accessKey.isEmpty() || caption.contains('&' + accessKey), qPrintable(caption));
+        if (next.isEmpty())
+            return;
+        found->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* reached = control(window, next);
+        QVERIFY2(QApplication::focusWidget() == reached ||
+                     reached->isAncestorOf(QApplication::focusWidget()),
+                 qPrintable(QApplication::focusWidget()->objectName()));
     }
 
     // A new kind or new numbers draw a new sheet: its code and its first exercise.

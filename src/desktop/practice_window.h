@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "core/conversation/event.h"
+#include "core/design/practice_window_design.h"
 #include "core/practice/practice_session.h"
 
 class QCheckBox;
@@ -43,6 +44,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // A control of the design table's kind, unnamed.
+    QWidget* makeControl(const PracticeControlDesign& row);
     void showVerdict(const PracticeView& view);
     void showWorkingText(const PracticeView& view);
 

@@ -148,10 +148,15 @@ void PageForm1::bindControls() {
     const val controls = client["children"];
     m_lastFocus = std::make_unique<LastFocus>(client);
     m_contextMenu = std::make_unique<ContextMenu>(
-        m_window, client, *m_lastFocus, [this](const std::string& origin, val returnFocus) {
-            m_workingReturn = returnFocus;
+        m_window, client, *m_lastFocus, [this](const std::string& /*control*/, val returnFocus) {
+            // Closed, the working gives the focus back to the control the user was on.
+            const val named = returnFocus.isNull() || returnFocus.isUndefined()
+                                  ? val::null()
+                                  : returnFocus.call<val>("closest", val("[data-name]"));
             m_raiseWorking = true;
-            send(event::Command{workingMenu.command, origin});
+            send(event::Command{workingMenu.command,
+                                named.isNull() ? std::string()
+                                               : named["dataset"]["name"].as<std::string>()});
             m_raiseWorking = false;
         });
     const bool keepFullKeyboard = decimalPadLacksMinus();
@@ -266,9 +271,7 @@ void PageForm1::chooseItem(const MenuBarAction& action) {
         send(event::Command{action.command, m_focusBeforeMenu});
         return;
     }
-    // Asked for, the working comes to the front; closed, it gives the focus back to the control
-    // the user was on.
-    m_workingReturn = focusTarget(m_focusBeforeMenu);
+    // Asked for, the working comes to the front.
     m_raiseWorking = true;
     send(event::Command{action.command, m_focusBeforeMenu});
     m_raiseWorking = false;
@@ -363,8 +366,6 @@ auto PageForm1::drawing() {
                 m_form3 = std::make_unique<PageForm3>(m_window, [this] {
                     m_form3.reset();
                     send(event::InfoWindowClosed{});
-                    // Back to the button that opened it.
-                    render(show::Focus{"Command5"});
                 });
             m_form3->raise();
         },
@@ -381,10 +382,6 @@ auto PageForm1::drawing() {
                     [this] {
                         m_working.reset();
                         send(event::WorkingWindowClosed{});
-                        // Back to where the working was asked for.
-                        const val back = std::exchange(m_workingReturn, val::null());
-                        if (!back.isNull() && !back.isUndefined())
-                            back.call<void>("focus");
                     },
                     [this](WorkingMethod method) { send(event::ChooseMethod{method}); });
             m_working->show(working);
@@ -415,11 +412,7 @@ auto PageForm1::drawing() {
         },
         // The text stays with the core, which shows it again when the box reopens.
         [this](const show::EquationWindowClosed& /*closed*/) { m_equation.reset(); },
-        [this](const show::PracticeWindow& /*window*/) {
-            // Closed, it gives the focus back to the control the user was on.
-            m_practiceReturn = focusTarget(m_focusBeforeMenu);
-            practice().raise();
-        },
+        [this](const show::PracticeWindow& /*window*/) { practice().raise(); },
         [this](const show::PracticeShown& shown) { practice().render(*shown.view); },
         [this](const show::PracticeFocus& focus) { practice().focusOn(focus.control); },
         [this](const show::PracticeAnnouncement& said) { render(show::Announcement{said.text}); },
@@ -453,12 +446,7 @@ PagePractice& PageForm1::practice() {
     if (!m_practice)
         m_practice = std::make_unique<PagePractice>(
             m_window, [this](const Event& event) { send(event); },
-            [this] {
-                send(event::PracticeClosed{});
-                const val back = std::exchange(m_practiceReturn, val::null());
-                if (!back.isNull() && !back.isUndefined())
-                    back.call<void>("focus");
-            });
+            [this] { send(event::PracticeClosed{}); });
     return *m_practice;
 }
 

@@ -97,8 +97,6 @@ private:
     std::unique_ptr<PageEquation> m_equation;
     // Made the first time it is asked for, and kept while the page lives.
     std::unique_ptr<PagePractice> m_practice;
-    emscripten::val m_workingReturn = emscripten::val::null(); // where closing it goes back to
-    emscripten::val m_practiceReturn = emscripten::val::null();
     bool m_raiseWorking = false;   // the working was asked for, not following a run
     bool m_keepPagesFocus = false; // the window was up before the program
 };

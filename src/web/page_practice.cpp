@@ -1,5 +1,6 @@
 #include "web/page_practice.h"
 
+#include <map>
 #include <string_view>
 #include <utility>
 
@@ -14,30 +15,73 @@ namespace {
 
 constexpr const PracticeWindowDesign& design = practiceWindowDesign;
 
-// After the equation panel's, in the order they stand; the close button last.
-constexpr int kindTabIndex = 42, levelTabIndex = 43, methodTabIndex = 44, codeTabIndex = 45,
-              newTabIndex = 46, answerTabIndex = 47, checkTabIndex = 48, workingTabIndex = 49,
-              workingTextTabIndex = 50, lengthTabIndex = 51, printWorkingTabIndex = 52,
-              printTabIndex = 53, closeTabIndex = 54;
-// Labels find their controls, and the code box its message, by these ids.
-constexpr const char* kindId = "practice-kind";
-constexpr const char* levelId = "practice-level";
-constexpr const char* methodId = "practice-method";
-constexpr const char* codeId = "practice-code";
+// Where the keyboard reaches the control of that name: the tab indexes after the equation
+// panel's, in the design table's order; past the last row, the close button.
+constexpr int tabIndexOf(std::string_view name) {
+    int index = 42;
+    for (const PracticeControlDesign& row : practiceControls) {
+        if (row.name == name)
+            return index;
+        index += row.takesFocus() ? 1 : 0;
+    }
+    return index;
+}
+constexpr int closeTabIndex = tabIndexOf("");
+// Labels find their controls by their names as ids; the code box its message, and the answer
+// box its exercise, by these.
 constexpr const char* codeMessageId = "practice-code-message";
-constexpr const char* answerId = "practice-answer";
-constexpr const char* lengthId = "practice-length";
-constexpr const char* exerciseId = "practice-exercise";
 
-val textBox(const char* name, const char* id, int tabIndex) {
-    val element = page::create("input", name);
-    element.set("type", "text");
-    element.set("id", id);
-    element.set("tabIndex", tabIndex);
-    element.set("spellcheck", false);
-    element.call<void>("setAttribute", val("autocapitalize"), val("off"));
-    element.call<void>("setAttribute", val("autocomplete"), val("off"));
-    return element;
+// The control of the design table's row, named, and where the keyboard reaches it, tabIndex;
+// a labelled one has its name as its id. The method list is made apart.
+val makeControl(const PracticeControlDesign& row, int tabIndex) {
+    val control = val::null();
+    switch (row.kind) {
+    case PracticeControlKind::List:
+        control = page::create("select", row.name);
+        break;
+    case PracticeControlKind::MethodList:
+        return control;
+    case PracticeControlKind::TextBox:
+        control = page::create("input", row.name);
+        control.set("type", "text");
+        control.set("spellcheck", false);
+        control.call<void>("setAttribute", val("autocapitalize"), val("off"));
+        control.call<void>("setAttribute", val("autocomplete"), val("off"));
+        break;
+    case PracticeControlKind::Number:
+        control = page::create("input", row.name);
+        control.set("type", "number");
+        control.set("min", 1);
+        control.set("max", SheetCode::largestCount);
+        break;
+    case PracticeControlKind::Button:
+        return page::button(row.name, row.caption, tabIndex);
+    case PracticeControlKind::CheckBox:
+        control = page::create("input", row.name);
+        control.set("type", "checkbox");
+        break;
+    case PracticeControlKind::WorkingText:
+        control = page::create("ol", row.name);
+        control.call<void>("setAttribute", val("aria-label"), val(workingWindowDesign.caption));
+        break;
+    case PracticeControlKind::Exercise:
+        control = page::create("div", row.name);
+        page::addClass(control, "exercise");
+        break;
+    case PracticeControlKind::Verdict:
+        control = page::create("div", row.name);
+        page::addClass(control, "verdict");
+        break;
+    case PracticeControlKind::Count:
+        control = page::create("div", row.name);
+        page::addClass(control, "count");
+        break;
+    }
+    if (row.takesFocus())
+        control.set("tabIndex", tabIndex);
+    if (row.labelled())
+        control.set("id", row.name);
+    return control;
 }
 
 // A row of the panel: a visible label and the control it names.
@@ -114,39 +158,53 @@ PagePractice::PagePractice(val mainWindow, Send send, std::function<void()> onCl
                                            m_shown = false;
                                            onClose();
                                        }),
-      m_mainWindow(std::move(mainWindow)), m_methods(design.methodName, methodId, methodTabIndex) {
+      m_mainWindow(std::move(mainWindow)),
+      m_methods(design.methodName, design.methodName, tabIndexOf(design.methodName)) {
+    // Every control of the design table, in its order.
+    std::map<std::string_view, val> made;
+    for (const PracticeControlDesign& row : practiceControls)
+        made.emplace(row.name, row.kind == PracticeControlKind::MethodList
+                                   ? m_methods.element()
+                                   : makeControl(row, tabIndexOf(row.name)));
+    // A labelled row of the panel for the control of that name.
+    const auto labelled = [&made](const char* name) {
+        return labelledRow(practiceControl(name).caption, name, made.at(name));
+    };
+    m_kind = made.at(design.kindName);
+    m_level = made.at(design.levelName);
+    m_code = made.at(design.codeName);
+    m_answer = made.at(design.answerName);
+    m_verdict = made.at(design.verdictName);
+    m_workingText = made.at(design.workingTextName);
+    m_count = made.at(design.countName);
+    m_length = made.at(design.lengthName);
+    m_printWorking = made.at(design.printWorkingName);
+
     val choices = page::create("div");
     page::addClass(choices, "choices");
-    m_kind = page::create("select", design.kindName);
-    m_kind.set("id", kindId);
-    m_kind.set("tabIndex", kindTabIndex);
     m_panel.listen(m_kind, "change", [this](val) {
         m_send(event::PracticeKindChosen{m_kind["selectedIndex"].as<int>()});
     });
-    page::append(choices, labelledRow(design.kindCaption, kindId, m_kind));
-    m_level = page::create("select", design.levelName);
-    m_level.set("id", levelId);
-    m_level.set("tabIndex", levelTabIndex);
+    page::append(choices, labelled(design.kindName));
     m_panel.listen(m_level, "change", [this](val) {
         m_send(event::PracticeLevelChosen{m_level["selectedIndex"].as<int>()});
     });
-    page::append(choices, labelledRow(design.levelCaption, levelId, m_level));
+    page::append(choices, labelled(design.levelName));
     m_panel.listen(m_methods.element(), "change",
                    [this](val) { m_send(event::PracticeMethodChosen{m_methods.chosen()}); });
-    page::append(choices, labelledRow(design.methodCaption, methodId, m_methods.element()));
+    page::append(choices, labelled(design.methodName));
     m_panel.append(choices);
 
     // The sheet's code, which brings a sheet back, and the way to the next exercise.
     val sheet = page::create("div");
     page::addClass(sheet, "sheetrow");
-    m_code = textBox(design.codeName, codeId, codeTabIndex);
     // Read when asked for, not spoken at each keystroke.
     m_code.call<void>("setAttribute", val("aria-describedby"), val(codeMessageId));
     m_panel.listen(m_code, "input", [this](val) {
         m_send(event::SheetCodeEdit{m_code["value"].as<std::string>()});
     });
-    val codeRow = labelledRow(design.codeCaption, codeId, m_code);
-    val next = page::button(design.newName, design.newCaption, newTabIndex);
+    val codeRow = labelled(design.codeName);
+    val next = made.at(design.newName);
     m_panel.listen(next, "click", [this](val) { m_send(event::NewExercise{}); });
     page::append(codeRow, next);
     page::append(sheet, codeRow);
@@ -156,9 +214,8 @@ PagePractice::PagePractice(val mainWindow, Send send, std::function<void()> onCl
     page::append(sheet, m_codeMessage);
     m_panel.append(sheet);
 
-    val exercise = page::create("div", design.exerciseName);
-    exercise.set("id", exerciseId);
-    page::addClass(exercise, "exercise");
+    val exercise = made.at(design.exerciseName);
+    exercise.set("id", design.exerciseName);
     m_position = page::create("div");
     page::addClass(m_position, "position");
     m_exercise = page::create("div");
@@ -170,9 +227,8 @@ PagePractice::PagePractice(val mainWindow, Send send, std::function<void()> onCl
     page::append(exercise, m_instruction);
     m_panel.append(exercise);
 
-    m_answer = textBox(design.answerName, answerId, answerTabIndex);
     // What to answer, and how, read with the box.
-    m_answer.call<void>("setAttribute", val("aria-describedby"), val(exerciseId));
+    m_answer.call<void>("setAttribute", val("aria-describedby"), val(design.exerciseName));
     m_panel.listen(m_answer, "input",
                    [this](val) { m_send(event::AnswerEdit{m_answer["value"].as<std::string>()}); });
     m_panel.listen(m_answer, "keydown", [this](val e) {
@@ -182,40 +238,27 @@ PagePractice::PagePractice(val mainWindow, Send send, std::function<void()> onCl
             m_send(event::CheckAnswer{});
         }
     });
-    val answerRow = labelledRow(design.answerCaption, answerId, m_answer);
+    val answerRow = labelled(design.answerName);
     page::addClass(answerRow, "answer");
-    val check = page::button(design.checkName, design.checkCaption, checkTabIndex);
+    val check = made.at(design.checkName);
     m_panel.listen(check, "click", [this](val) { m_send(event::CheckAnswer{}); });
     page::append(answerRow, check);
     m_panel.append(answerRow);
 
-    m_verdict = page::create("div", design.verdictName);
-    page::addClass(m_verdict, "verdict");
     m_panel.append(m_verdict);
 
     val working = page::create("div");
     page::addClass(working, "working-part");
-    val show = page::button(design.workingName, design.workingCaption, workingTabIndex);
+    val show = made.at(design.workingName);
     m_panel.listen(show, "click", [this](val) { m_send(event::ShowPracticeWorking{}); });
     page::append(working, show);
-    m_workingText = page::create("ol", design.workingTextName);
-    m_workingText.set("tabIndex", workingTextTabIndex);
-    m_workingText.call<void>("setAttribute", val("aria-label"), val(workingWindowDesign.caption));
     page::append(working, m_workingText);
     m_panel.append(working);
 
-    m_count = page::create("div", design.countName);
-    page::addClass(m_count, "count");
     m_panel.append(m_count);
 
     val printing = page::create("div");
     page::addClass(printing, "buttons");
-    m_length = page::create("input", design.lengthName);
-    m_length.set("type", "number");
-    m_length.set("id", lengthId);
-    m_length.set("min", 1);
-    m_length.set("max", SheetCode::largestCount);
-    m_length.set("tabIndex", lengthTabIndex);
     m_panel.listen(m_length, "input", [this](val) {
         const std::string typed = m_length["value"].as<std::string>();
         if (!typed.empty() && typed.size() <= 2 &&
@@ -226,18 +269,15 @@ PagePractice::PagePractice(val mainWindow, Send send, std::function<void()> onCl
     m_panel.listen(m_length, "change",
                    [this](val) { m_length.set("value", std::to_string(m_sheetLength)); });
     val lengthLabel = page::create("label");
-    lengthLabel.set("htmlFor", lengthId);
+    lengthLabel.set("htmlFor", design.lengthName);
     page::setText(lengthLabel, design.lengthCaption);
     page::append(printing, lengthLabel);
     page::append(printing, m_length);
     val withWorking = page::create("label");
-    m_printWorking = page::create("input", design.printWorkingName);
-    m_printWorking.set("type", "checkbox");
-    m_printWorking.set("tabIndex", printWorkingTabIndex);
     page::append(withWorking, m_printWorking);
     page::append(withWorking, val(std::string(" ") + design.printWorkingCaption));
     page::append(printing, withWorking);
-    val printSheet = page::button(design.printName, design.printCaption, printTabIndex);
+    val printSheet = made.at(design.printName);
     m_panel.listen(printSheet, "click", [this](val) {
         m_send(event::PrintSheet{m_printWorking["checked"].as<bool>()});
     });

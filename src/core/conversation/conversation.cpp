@@ -74,12 +74,10 @@ Reply Conversation::handle(const Event& event) {
         },
         [this](const event::WindowClosed& /*closed*/) { return windowClosed(); },
         [this](const event::InfoWindowClosed& /*closed*/) {
-            m_infoOpen = false;
-            return Reply{};
+            return std::exchange(m_infoOpen, false) ? focusBack(m_infoOrigin) : Reply{};
         },
         [this](const event::WorkingWindowClosed& /*closed*/) {
-            m_workingOpen = false;
-            return Reply{};
+            return std::exchange(m_workingOpen, false) ? focusBack(m_workingOrigin) : Reply{};
         },
         [this](const event::EquationEdit& edit) { return editEquation(edit.text); },
         [this](const event::SolveEquation& /*solve*/) { return solveEquation(); },
@@ -140,6 +138,7 @@ Reply Conversation::command(Command command, std::string_view origin) {
         break;
     case Command::Info:
         m_infoOpen = true;
+        m_infoOrigin = m_boxOrigin;
         window.reply.push_back(show::InfoWindow{});
         break;
     case Command::FileExit:
@@ -149,6 +148,7 @@ Reply Conversation::command(Command command, std::string_view origin) {
     case Command::ShowWorking:
         if (m_window.workingEnabled()) {
             m_workingOpen = true;
+            m_workingOrigin = m_boxOrigin;
             followWithWorking(window.reply);
         }
         break;
@@ -156,6 +156,7 @@ Reply Conversation::command(Command command, std::string_view origin) {
         return typeEquation();
     case Command::Practice:
         readNumberLocale();
+        m_practiceOrigin = m_boxOrigin;
         window.reply = m_practice.open(m_entropy, m_locale);
         break;
     case Command::HelpAbout:
@@ -288,7 +289,18 @@ Reply Conversation::windowClosed() {
 Reply Conversation::practice(const PracticeEvent& event) {
     if (m_window.ended())
         return {};
+    if (std::holds_alternative<event::PracticeClosed>(event) && m_practice.isOpen()) {
+        m_practice.handle(event);
+        return focusBack(m_practiceOrigin);
+    }
     return deliver(m_practice.handle(event));
+}
+
+Reply Conversation::focusBack(const std::string& origin) {
+    // A box open holds the focus; its answer says where it goes.
+    if (origin.empty() || m_window.ended() || m_boxOpen)
+        return {};
+    return deliver({show::Focus{origin}});
 }
 
 Reply Conversation::deliver(Reply reply) {

@@ -81,6 +81,9 @@ private:
     WorkingMethod methodFor(const std::vector<MethodChoice>& methods) const;
     Reply windowClosed();
     Reply practice(const PracticeEvent& event);
+    // A window of the program's own has closed: the focus goes back to the control it was asked
+    // for from, if any.
+    Reply focusBack(const std::string& origin);
     // Takes the reply up to its box, if it has one, keeps the rest for the answer, and brings
     // the model up to what is shown.
     Reply deliver(Reply reply);
@@ -105,6 +108,9 @@ private:
     std::string m_boxOrigin;
     bool m_boxOpen = false;
     bool m_infoOpen = false;
+    std::string m_infoOrigin; // where the focus goes back when the window closes; also below
+    std::string m_workingOrigin;
+    std::string m_practiceOrigin;
     RunOutcome m_lastRun; // its mode is None until a run, and again after CHECK! or clear fields
     bool m_workingOpen = false;
     // The way of working last chosen, for each list of ways: a second-degree equation, a
