@@ -318,11 +318,10 @@ void PracticeWindow::showVerdict(const PracticeView& view) {
         m_verdict->clear();
         return;
     }
-    const QString message =
-        QString::fromStdString(view.verdictText).toHtmlEscaped().replace('\n', "<br>");
-    m_verdict->setText(QStringLiteral("<span style=\"color:%1\"><b>%2.</b> %3</span>")
-                           .arg(verdictColour(view.verdict),
-                                QString::fromUtf8(verdictWord(view.verdict)), message));
+    const ShownVerdict shown = shownVerdict(view.verdict, view.verdictText);
+    const QString rest = QString::fromStdString(shown.rest).toHtmlEscaped().replace('\n', "<br>");
+    m_verdict->setText(QStringLiteral("<span style=\"color:%1\"><b>%2</b>%3</span>")
+                           .arg(verdictColour(view.verdict), QString::fromUtf8(shown.word), rest));
 }
 
 void PracticeWindow::showWorkingText(const PracticeView& view) {

@@ -336,10 +336,11 @@ void PagePractice::render(const PracticeView& view) {
     page::setHidden(m_verdict, !view.checked);
     m_verdict["dataset"].set("verdict", std::string(verdictClass(view.verdict)));
     if (view.checked) {
+        const ShownVerdict shown = shownVerdict(view.verdict, view.verdictText);
         val word = page::create("strong");
-        page::setText(word, verdictWord(view.verdict));
+        page::setText(word, shown.word);
         page::append(m_verdict, word);
-        page::append(m_verdict, val(" " + view.verdictText));
+        page::append(m_verdict, val(shown.rest));
     }
     showWorking(view);
     page::setText(m_count, view.count);

@@ -111,12 +111,10 @@ Reply Conversation::command(Command command, std::string_view origin) {
     if (m_window.ended() || m_boxOpen)
         return {};
     m_boxOrigin = origin.empty() ? buttonOf(command) : std::string(origin);
-    if (command == Command::Run)
-        return run(); // with a recorder of its own
     Recorder window(m_window, m_measure);
     switch (command) {
     case Command::Run:
-        break;
+        return run(); // with a recorder of its own
     case Command::Check:
         layOut(window);
         followWithWorking(window.reply);
