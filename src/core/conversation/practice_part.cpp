@@ -1,13 +1,15 @@
 #include "core/conversation/practice_part.h"
 
 #include <memory>
+#include <utility>
 
 #include "core/conversation/overloaded.h"
 
-Reply PracticePart::open(std::uint64_t entropy, const NumberLocale& locale) {
+Reply PracticePart::open(std::uint64_t entropy, const NumberLocale& locale, std::string origin) {
     if (!m_session)
         m_session.emplace(entropy, locale);
     m_open = true;
+    m_origin = std::move(origin);
     // Opened, the window is heard by its title and the control the focus is in.
     return {show::PracticeShown{std::make_shared<const PracticeView>(m_session->view())},
             show::PracticeWindow{}, show::PracticeFocus{m_session->focus()}};
