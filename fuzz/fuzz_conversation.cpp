@@ -1,6 +1,6 @@
 // Whole conversations: the input is a sequence of the user's events (the program starting,
-// commands, edits, answers to boxes, options and ways of working chosen, windows closed), each
-// sent to Conversation.
+// commands, edits, answers to boxes, options and ways of working chosen, windows closed, the
+// Practice window's choices, answers and prints), each sent to Conversation.
 // After each one, a reply holds at most one box, which ends it, and a model of its own that
 // follows every reply, edit and option chosen shows exactly the conversation's window.
 
@@ -58,9 +58,9 @@ Event decodeEvent(InputReader& input) {
     static const std::vector<std::string> names = origins();
     switch (input.pick(std::variant_size_v<Event>)) {
     case 0:
-        return event::Load{};
+        return event::Load{input.byte()};
     case 1: {
-        const auto command = ::Command(input.pick(int(::Command::TypeEquation) + 1));
+        const auto command = ::Command(input.pick(int(::Command::Practice) + 1));
         return event::Command{command, names[std::size_t(input.pick(int(names.size())))]};
     }
     case 2: {
@@ -83,8 +83,32 @@ Event decodeEvent(InputReader& input) {
         return event::EquationEdit{input.text()};
     case 10:
         return event::SolveEquation{};
-    default:
+    case 11:
         return event::EquationClosed{};
+    // Past either end of its lists too.
+    case 12:
+        return event::PracticeKindChosen{input.pick(11) - 1};
+    case 13:
+        return event::PracticeLevelChosen{input.pick(5) - 1};
+    case 14:
+        return event::PracticeMethodChosen{
+            WorkingMethod(input.pick(int(WorkingMethod::Substitution) + 1))};
+    case 15:
+        return event::SheetLengthChosen{input.pick(100) - 1};
+    case 16:
+        return event::SheetCodeEdit{input.text()};
+    case 17:
+        return event::NewExercise{};
+    case 18:
+        return event::AnswerEdit{input.text()};
+    case 19:
+        return event::CheckAnswer{};
+    case 20:
+        return event::ShowPracticeWorking{};
+    case 21:
+        return event::PrintSheet{input.pick(2) == 1};
+    default:
+        return event::PracticeClosed{};
     }
 }
 
@@ -127,6 +151,31 @@ std::string describe(const Event& event) {
         },
         [](const event::SolveEquation&) -> std::string { return "solve equation"; },
         [](const event::EquationClosed&) -> std::string { return "equation closed"; },
+        [](const event::PracticeKindChosen& chosen) -> std::string {
+            return "practice kind " + std::to_string(chosen.index);
+        },
+        [](const event::PracticeLevelChosen& chosen) -> std::string {
+            return "practice level " + std::to_string(chosen.index);
+        },
+        [](const event::PracticeMethodChosen& chosen) -> std::string {
+            return "practice method " + std::to_string(int(chosen.method));
+        },
+        [](const event::SheetLengthChosen& chosen) -> std::string {
+            return "sheet length " + std::to_string(chosen.count);
+        },
+        [](const event::SheetCodeEdit& edit) -> std::string {
+            return "sheet code edited " + quoted(edit.text);
+        },
+        [](const event::NewExercise&) -> std::string { return "new exercise"; },
+        [](const event::AnswerEdit& edit) -> std::string {
+            return "answer edited " + quoted(edit.text);
+        },
+        [](const event::CheckAnswer&) -> std::string { return "check"; },
+        [](const event::ShowPracticeWorking&) -> std::string { return "show the working"; },
+        [](const event::PrintSheet& print) -> std::string {
+            return std::string("print") + (print.withWorking ? " with the working" : "");
+        },
+        [](const event::PracticeClosed&) -> std::string { return "practice closed"; },
     };
     return std::visit(describeOne, event);
 }
@@ -173,6 +222,23 @@ std::string difference(const WindowModel& expected, const WindowModel& shown) {
     found.push_back(compare("equation box", expected.equationOpen(), shown.equationOpen()));
     found.push_back(compare("equation reading", expected.equationReading().message,
                             shown.equationReading().message));
+    const bool bothViews = expected.practiceView() && shown.practiceView();
+    found.push_back(compare("practice view", bothViews || !expected.practiceView(),
+                            bothViews || !shown.practiceView()));
+    if (bothViews) {
+        const PracticeView &a = *expected.practiceView(), &b = *shown.practiceView();
+        found.push_back(
+            compare("practice exercise", a.position + a.exercise, b.position + b.exercise));
+        found.push_back(compare("practice answer", a.answer, b.answer));
+        found.push_back(compare("practice code", a.code + a.codeMessage, b.code + b.codeMessage));
+        found.push_back(compare("practice verdict", a.verdictText, b.verdictText));
+        found.push_back(compare("practice count", a.count, b.count));
+        found.push_back(compare("practice view whole", a == b, true));
+    }
+    found.push_back(compare("practice focus", expected.practiceFocus(), shown.practiceFocus()));
+    found.push_back(compare("practice announcement", expected.practiceAnnouncement(),
+                            shown.practiceAnnouncement()));
+    found.push_back(compare("printed sheet", expected.printedSheet(), shown.printedSheet()));
     for (const std::string& one : found)
         if (!one.empty())
             return one;
@@ -210,6 +276,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string different = difference(drawn, conversation.window());
         require(different.empty(), "the replies draw the conversation's window",
                 [&] { return history + different; });
+        const PracticeSession* practice = conversation.practice();
+        require(!drawn.practiceView() || (practice && *drawn.practiceView() == practice->view()),
+                "the replies draw the Practice window as its session stands",
+                [&] { return history; });
     }
     return 0;
 }

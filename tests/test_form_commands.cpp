@@ -4,7 +4,9 @@
 #include <QTest>
 
 #include "core/conversation/conversation.h"
+#include "core/conversation/overloaded.h"
 #include "core/conversation/reading_shown.h"
+#include "core/practice/printed_sheet.h"
 #include "core/typing/equation_reading.h"
 #include "test_data.h"
 
@@ -69,6 +71,54 @@ private:
             return shown.join(' ');
         }
     };
+
+    // A Practice event as a row names it: "answer right" types the key's answer to the exercise
+    // shown.
+    static Event practiceEvent(const QString& action, const PracticeSession& session) {
+        const QString word = action.section(' ', 0, 0), rest = action.section(' ', 1);
+        const int number = rest.toInt();
+        if (word == "answer") {
+            const std::string& position = session.view().position; // "Exercise 3 of 10"
+            const Exercise& shown = session.exercises().at(
+                std::size_t(std::stoi(position.substr(position.find(' ') + 1)) - 1));
+            return event::AnswerEdit{rest == "right" ? expectedAnswer(shown, NumberLocale{})
+                                                     : rest.toStdString()};
+        }
+        if (word == "check")
+            return event::CheckAnswer{};
+        if (word == "working")
+            return event::ShowPracticeWorking{};
+        if (word == "kind")
+            return event::PracticeKindChosen{number};
+        if (word == "level")
+            return event::PracticeLevelChosen{number};
+        if (word == "method")
+            return event::PracticeMethodChosen{WorkingMethod(number)};
+        if (word == "length")
+            return event::SheetLengthChosen{number};
+        if (word == "code")
+            return event::SheetCodeEdit{rest.toStdString()};
+        if (word == "closed")
+            return event::PracticeClosed{};
+        return event::NewExercise{};
+    }
+
+    // The same event given to a session of its own.
+    static void sendAlone(PracticeSession& session, const Event& event) {
+        const overloaded act{
+            [&](const event::PracticeKindChosen& e) { session.chooseKind(e.index); },
+            [&](const event::PracticeLevelChosen& e) { session.chooseLevel(e.index); },
+            [&](const event::PracticeMethodChosen& e) { session.chooseMethod(e.method); },
+            [&](const event::SheetLengthChosen& e) { session.chooseSheetLength(e.count); },
+            [&](const event::SheetCodeEdit& e) { session.editCode(e.text); },
+            [&](const event::NewExercise&) { session.newExercise(); },
+            [&](const event::AnswerEdit& e) { session.editAnswer(e.text); },
+            [&](const event::CheckAnswer&) { session.checkAnswer(); },
+            [&](const event::ShowPracticeWorking&) { session.showWorking(); },
+            [](const auto&) {},
+        };
+        std::visit(act, event);
+    }
 
     static void start(Window& w, int option) {
         w.choose(option);
@@ -811,6 +861,130 @@ private slots:
         w.conversation.handle(event::WorkingWindowClosed{});
         w.command(Command::ShowWorking);
         QCOMPARE(int(w.controls().workingMethod()), int(chosen));
+    }
+
+    // The Practice window's events go to the session the conversation owns, seeded by the load;
+    // the replies show its view, its focus and what is new to hear, as a session driven alone
+    // would show them. Closed, it answers nothing, and opened again it is the same.
+    void practiceEvents_data() {
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("heard"); // the last sentence the replies said
+        QTest::newRow("opened") << QStringList{} << "PracticeAnswer"
+                                << "";
+        QTest::newRow("right answer") << QStringList{"answer right", "check"} << "NewExercise"
+                                      << "Right.";
+        QTest::newRow("wrong answer, then the working")
+            << QStringList{"answer 987654321", "check", "working"} << "PracticeWorkingText"
+            << "The working is shown below.";
+        QTest::newRow("kind and numbers chosen")
+            << QStringList{"kind 6", "level 2"} << "PracticeLevel"
+            << "Exercise 1 of 10: ";
+        QTest::newRow("a method that applies")
+            << QStringList{"kind 2", "method 2"} << "PracticeMethod"
+            << "Exercise 1 of 10: ";
+        QTest::newRow("a longer sheet, the next exercise")
+            << QStringList{"length 12", "new"} << "PracticeAnswer"
+            << "Exercise 2 of 12: ";
+        QTest::newRow("a code typed") << QStringList{"code XXXX"} << "SheetCode"
+                                      << "";
+        QTest::newRow("closed: nothing answers")
+            << QStringList{"answer right", "closed", "check"} << "PracticeAnswer"
+            << "";
+        QTest::newRow("opened again, as it was")
+            << QStringList{"answer right", "check", "closed", "open"} << "NewExercise"
+            << "Right.";
+    }
+
+    void practiceEvents() {
+        QFETCH(QStringList, actions);
+        QFETCH(QString, focus);
+        QFETCH(QString, heard);
+        Window w;
+        QVERIFY(w.conversation.handle(event::CheckAnswer{}).empty()); // not open yet
+        w.send(event::Load{7});
+        w.command(Command::Practice);
+        QCOMPARE(w.replies.back().size(), std::size_t(3));
+        QVERIFY(std::holds_alternative<show::PracticeWindow>(w.replies.back()[1]));
+        PracticeSession alone(7, NumberLocale{});
+        bool open = true;
+        for (const QString& action : actions) {
+            if (action == "open") {
+                w.command(Command::Practice);
+                open = true;
+                continue;
+            }
+            const Event event = practiceEvent(action, alone);
+            const Reply reply = w.conversation.handle(event);
+            QCOMPARE(reply.empty(), !open || action == "closed");
+            open = open && action != "closed";
+            if (!reply.empty())
+                sendAlone(alone, event);
+        }
+        QCOMPARE(*w.controls().practiceView(), alone.view());
+        QCOMPARE(QString::fromStdString(w.controls().practiceFocus()), focus);
+        QVERIFY2(QString::fromStdString(w.controls().practiceAnnouncement()).startsWith(heard),
+                 w.controls().practiceAnnouncement().c_str());
+    }
+
+    // A window of the program's own, closed, gives the focus back to the control it was asked
+    // for from, or to the button that opened it; where it came from nowhere, nowhere.
+    void closingGivesTheFocusBack_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("origin");
+        QTest::addColumn<QString>("focus"); // empty: the reply says nothing
+        QTest::newRow("information, by its button") << int(Command::Info) << ""
+                                                    << "Command5";
+        QTest::newRow("working, from a result's menu") << int(Command::ShowWorking) << "Text(10)"
+                                                       << "Text(10)";
+        QTest::newRow("working, from the status line's menu, the focus on a box")
+            << int(Command::ShowWorking) << "Text(2)"
+            << "Text(2)";
+        QTest::newRow("practice, from the Tools menu") << int(Command::Practice) << "Option1"
+                                                       << "Option1";
+        QTest::newRow("practice, the focus nowhere") << int(Command::Practice) << ""
+                                                     << "";
+    }
+
+    void closingGivesTheFocusBack() {
+        QFETCH(int, command);
+        QFETCH(QString, origin);
+        QFETCH(QString, focus);
+        Window w;
+        start(w, 1);
+        w.type({"1", "-3", "2"});
+        w.run();
+        w.command(Command(command), origin.toStdString());
+        const Event closed = command == int(Command::Info) ? Event{event::InfoWindowClosed{}}
+                             : command == int(Command::ShowWorking)
+                                 ? Event{event::WorkingWindowClosed{}}
+                                 : Event{event::PracticeClosed{}};
+        const Reply reply = w.conversation.handle(closed);
+        QCOMPARE(reply, focus.isEmpty() ? Reply{} : Reply{show::Focus{focus.toStdString()}});
+        // Closed already, it says nothing more.
+        QVERIFY(w.conversation.handle(closed).empty());
+    }
+
+    // "Print sheet…" gives the sheet of the exercises shown, with the key's working as asked.
+    void practicePrintsItsSheet_data() {
+        QTest::addColumn<bool>("withWorking");
+        QTest::newRow("the key alone") << false;
+        QTest::newRow("the key with the working") << true;
+    }
+
+    void practicePrintsItsSheet() {
+        QFETCH(bool, withWorking);
+        Window w;
+        w.send(event::Load{3});
+        w.command(Command::Practice);
+        const Reply reply = w.conversation.handle(event::PrintSheet{withWorking});
+        const PracticeSession& session = *w.conversation.practice();
+        QCOMPARE(reply, Reply{show::PrintedSheet{printedSheet(session.sheet(), session.exercises(),
+                                                              NumberLocale{}, withWorking)}});
+        QCOMPARE(w.controls().printedSheet(), session.printed(withWorking));
+        // After the end, nothing answers.
+        w.command(Command::Exit);
+        QVERIFY(w.conversation.handle(event::PrintSheet{withWorking}).empty());
     }
 
     void clearFieldsKeepsTheLayout() {

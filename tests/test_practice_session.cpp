@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "core/practice/practice_session.h"
+#include "core/practice/verdict_word.h"
 #include "test_data.h"
 
 // The Practice window's side of a pupil's answers: what counts as right first time and right
@@ -73,7 +74,7 @@ private slots:
         for (const QString& action : actions)
             act(session, action);
         QCOMPARE(QString::fromStdString(session.view().count), count);
-        QCOMPARE(QString::fromStdString(session.view().focus), focus);
+        QCOMPARE(QString::fromStdString(session.focus()), focus);
     }
 
     // A code typed brings back its sheet; one mistyped leaves the sheet and says so.
@@ -139,7 +140,36 @@ private slots:
         const std::size_t common = std::min(before.size(), session.exercises().size());
         QVERIFY(std::equal(before.begin(), before.begin() + common, session.exercises().begin()));
         QCOMPARE(readCode(session.view().code)->count, shown);
-        QCOMPARE(QString::fromStdString(session.view().focus), "SheetLength");
+        QCOMPARE(QString::fromStdString(session.focus()), "SheetLength");
+    }
+
+    // The verdict's word stands once before its message: taken from the message where it begins
+    // with it, else put before it.
+    void verdictWordOnce_data() {
+        QTest::addColumn<int>("verdict");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown"); // the word in brackets
+        const int right = int(AnswerCheck::Verdict::Right),
+                  wrong = int(AnswerCheck::Verdict::Wrong);
+        QTest::newRow("the word alone") << right << "Right."
+                                        << "[Right].";
+        QTest::newRow("the word and more") << right << "Right, to 2 decimal places."
+                                           << "[Right], to 2 decimal places.";
+        QTest::newRow("two words") << wrong << "Not right: look again."
+                                   << "[Not right]: look again.";
+        QTest::newRow("no word") << wrong << "3 is not a root."
+                                 << "[Not right]. 3 is not a root.";
+        QTest::newRow("the word inside a longer one") << right << "Rightly so."
+                                                      << "[Right]. Rightly so.";
+        QTest::newRow("no message") << int(AnswerCheck::Verdict::Unreadable) << ""
+                                    << "[Not understood].";
+    }
+    void verdictWordOnce() {
+        QFETCH(int, verdict);
+        QFETCH(QString, message);
+        const ShownVerdict shown =
+            shownVerdict(AnswerCheck::Verdict(verdict), message.toStdString());
+        QTEST(QString("[%1]%2").arg(shown.word, QString::fromStdString(shown.rest)), "shown");
     }
 
     // Past the sheet's last exercise comes a new sheet of the same kind and level.

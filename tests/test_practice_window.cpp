@@ -1,5 +1,6 @@
 #include <memory>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -57,8 +58,7 @@ void typeInto(QWidget& window, const char* box, const QString& typed) {
 }
 
 // The right answer to the exercise shown, as a pupil writes it.
-QString rightAnswer(const PracticeWindow& window) {
-    const PracticeSession& session = window.session();
+QString rightAnswer(const PracticeSession& session) {
     for (const Exercise& exercise : session.exercises())
         if (exerciseText(exercise, userLocale()) == session.view().exercise)
             return QString::fromStdString(expectedAnswer(exercise, userLocale()));
@@ -74,6 +74,9 @@ class TestPracticeWindow : public QObject {
 
 private:
     std::unique_ptr<Form1> form;
+
+    // The session behind the window, which the conversation owns.
+    const PracticeSession& session() const { return *form->conversation().practice(); }
 
     // Tools > Practice…, and the window it brings to the front, with the keyboard.
     PracticeWindow& openPractice() {
@@ -129,6 +132,45 @@ private slots:
         QVERIFY(screen.contains(window.frameGeometry()));
         if (screen.width() >= form->frameGeometry().width() + window.frameGeometry().width())
             QVERIFY(!window.frameGeometry().intersects(form->frameGeometry()));
+    }
+
+    // Each control of the design table: its access key underlined in its caption or its label's,
+    // and Tab from it reaches the next in the table's order.
+    void builtFromTheDesignTable_data() {
+        QTest::addColumn<QString>("next"); // empty after the last
+        QTest::addColumn<QString>("accessKey");
+        std::vector<const PracticeControlDesign*> focused;
+        for (const PracticeControlDesign& row : practiceControls)
+            if (row.takesFocus())
+                focused.push_back(&row);
+        for (std::size_t at = 0; at < focused.size(); ++at)
+            QTest::newRow(focused[at]->name)
+                << (at + 1 < focused.size() ? name(focused[at + 1]->name) : QString())
+                << (focused[at]->accessKey ? QString(QChar::fromLatin1(focused[at]->accessKey))
+                                           : QString());
+    }
+
+    void builtFromTheDesignTable() {
+        QFETCH(QString, next);
+        QFETCH(QString, accessKey);
+        PracticeWindow& window = openPractice();
+        QTest::mouseClick(control(window, name(design.workingName)), Qt::LeftButton);
+        QWidget* found = control(window, QTest::currentDataTag());
+        QString caption;
+        if (auto* button = qobject_cast<QAbstractButton*>(found))
+            caption = button->text();
+        for (const QLabel* label : window.findChildren<QLabel*>())
+            if (label->buddy() == found)
+                caption = label->text();
+        QVERIFY2(accessKey.isEmpty() || caption.contains('&' + accessKey), qPrintable(caption));
+        if (next.isEmpty())
+            return;
+        found->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* reached = control(window, next);
+        QVERIFY2(QApplication::focusWidget() == reached ||
+                     reached->isAncestorOf(QApplication::focusWidget()),
+                 qPrintable(QApplication::focusWidget()->objectName()));
     }
 
     // A new kind or new numbers draw a new sheet: its code and its first exercise.
@@ -225,12 +267,14 @@ private slots:
         if (!first.isEmpty()) {
             typeInto(window, design.answerName, first);
             QTest::mouseClick(control(window, name(design.checkName)), Qt::LeftButton);
-            QVERIFY2(verdict->text().contains("<b>" + firstWord + ".</b>"),
+            QVERIFY2(verdict->text().contains("<b>" + firstWord + "</b>. "),
                      qPrintable(verdict->text()));
         }
-        typeInto(window, design.answerName, rightAnswer(window));
+        typeInto(window, design.answerName, rightAnswer(session()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QVERIFY2(verdict->text().contains("<b>Right.</b>"), qPrintable(verdict->text()));
+        // The word once, where the message begins with it.
+        QVERIFY2(verdict->text().contains("<b>Right</b>.") && verdict->text().count("Right") == 1,
+                 qPrintable(verdict->text()));
         const QString exercise = shownExercise(window);
         if (byEscape)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -265,12 +309,12 @@ private slots:
             emit box->textEdited("abc");
         else
             QTest::mouseClick(used, Qt::LeftButton);
-        const PracticeView& view = window.session().view();
-        QTRY_COMPARE(QApplication::focusWidget()->objectName(), QString::fromStdString(view.focus));
-        QVERIFY(view.focus != design.printName);
-        if (!view.announcement.empty())
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(),
+                     QString::fromStdString(session().focus()));
+        QVERIFY(session().focus() != design.printName);
+        if (!session().announcement().empty())
             QCOMPARE(::control(window, name(design.verdictName))->accessibleDescription(),
-                     QString::fromStdString(view.announcement));
+                     QString::fromStdString(session().announcement()));
     }
 
     // The sheet on the paper asked for, the key on a page of its own.
@@ -291,13 +335,13 @@ private slots:
         QFETCH(bool, withWorking);
         QFETCH(double, width);
         QFETCH(double, height);
-        const PracticeSession& session = openPractice().session();
+        openPractice();
         QTemporaryDir folder;
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(folder.filePath("sheet.pdf"));
         printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
-        printSheet(printer, session.sheet(), session.exercises(), userLocale(), withWorking);
+        printSheet(printer, session().printed(withWorking));
         QFile pdf(printer.outputFileName());
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const QString content = QString::fromLatin1(pdf.readAll());

@@ -1,6 +1,9 @@
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -116,22 +119,29 @@ private:
         return root;
     }
 
-    static double distanceToSegment(FigurePoint point, FigurePoint p, FigurePoint q) {
-        const double dx = q.x - p.x, dy = q.y - p.y;
-        const double length = dx * dx + dy * dy;
-        const double t =
-            length == 0
-                ? 0
-                : std::clamp(((point.x - p.x) * dx + (point.y - p.y) * dy) / length, 0.0, 1.0);
-        return std::hypot(p.x + t * dx - point.x, p.y + t * dy - point.y);
+    // The point of the plane a place in the view stands for, by the view's corners.
+    static std::pair<double, double> inPlane(const Figure& figure, FigurePoint at) {
+        const FigurePoint low = figure.toView(figure.xMin, figure.yMin);
+        const FigurePoint high = figure.toView(figure.xMax, figure.yMax);
+        return {figure.xMin + (at.x - low.x) / (high.x - low.x) * (figure.xMax - figure.xMin),
+                figure.yMin + (at.y - low.y) / (high.y - low.y) * (figure.yMax - figure.yMin)};
     }
 
-    static double distanceToCurve(const FigureCurve& curve, FigurePoint point) {
-        double nearest = 1e300;
-        for (std::size_t i = 0; i + 1 < curve.points.size(); ++i)
-            nearest =
-                std::min(nearest, distanceToSegment(point, curve.points[i], curve.points[i + 1]));
-        return nearest;
+    // How far, in pixels, a place in the view stands from the parabola (or line)
+    // y = a·x² + b·x + c, upright.
+    static double offParabola(const Figure& figure, FigurePoint at, double a, double b, double c) {
+        const double x = inPlane(figure, at).first;
+        return std::abs(figure.toView(x, (a * x + b) * x + c).y - at.y);
+    }
+
+    // How far, in pixels, a place in the view stands from the line a·x + b·y = c.
+    static double offLine(const Figure& figure, FigurePoint at, double a, double b, double c) {
+        const FigurePoint p = b != 0 ? figure.toView(figure.xMin, (c - a * figure.xMin) / b)
+                                     : figure.toView(c / a, figure.yMin);
+        const FigurePoint q = b != 0 ? figure.toView(figure.xMax, (c - a * figure.xMax) / b)
+                                     : figure.toView(c / a, figure.yMax);
+        const double dx = q.x - p.x, dy = q.y - p.y;
+        return std::abs(dx * (at.y - p.y) - dy * (at.x - p.x)) / std::hypot(dx, dy);
     }
 
     static bool inBox(const FigureLabel& label, double x, double y) {
@@ -150,17 +160,22 @@ private:
         return false;
     }
 
-    static void checkFigure(const Figure& figure) {
+    static void checkFigure(const Figure& figure, const RunOutcome& outcome) {
         for (const std::string& text : {figure.alternative, figure.note})
             QVERIFY2(text.find("INF") == std::string::npos && text.find("NaN") == std::string::npos,
                      text.c_str());
+        const auto& k = outcome.coefficients;
         for (const FigureMark& mark : figure.marks) {
-            // A crossing lies on both lines; a root or a vertex on its curve; within a pixel.
-            for (const FigureCurve& curve : figure.curves) {
-                const double off = distanceToCurve(curve, mark.at);
-                if (mark.kind == FigureMark::Kind::Intersection || curve.series == 0)
-                    QVERIFY2(off <= 1, qPrintable(QString("mark %1 px off").arg(off)));
-            }
+            // A crossing lies on both lines, a root or a vertex on its parabola or line, within a
+            // pixel, by their equations.
+            std::vector<double> off;
+            if (mark.kind == FigureMark::Kind::Intersection)
+                off = {offLine(figure, mark.at, k[0], k[1], k[2]),
+                       offLine(figure, mark.at, k[3], k[4], k[5])};
+            else
+                off = {offParabola(figure, mark.at, k[0], k[1], k[2])};
+            for (double one : off)
+                QVERIFY2(one <= 1, qPrintable(QString("mark %1 px off").arg(one)));
             QVERIFY(mark.at.x >= 0 && mark.at.x <= figure.width);
             QVERIFY(mark.at.y >= 0 && mark.at.y <= figure.height);
         }
@@ -241,7 +256,7 @@ private slots:
             QVERIFY(isNote(working.lines.front()));
         static const QRegularExpression notANumber("\\b(INF|inf|NaN|nan)\\b");
         QVERIFY2(!text.contains(notANumber), qPrintable(text));
-        checkFigure(makeFigure(outcome));
+        checkFigure(makeFigure(outcome), outcome);
     }
 
     void methods_data() {
@@ -415,8 +430,8 @@ private slots:
     void figures() {
         QFETCH(QString, coefficients);
         QFETCH(QString, locale);
-        const Figure figure =
-            makeFigure(run(coefficients, localeNamed(locale)), localeNamed(locale));
+        const RunOutcome outcome = run(coefficients, localeNamed(locale));
+        const Figure figure = makeFigure(outcome, localeNamed(locale));
         QTEST(int(figure.curves.size()), "curves");
         QTEST(int(figure.marks.size()), "marks");
         QFETCH(QString, alternative);
@@ -428,7 +443,7 @@ private slots:
             texts << QString::fromStdString(label.text);
         for (const QString& text : markLabels.split('|', Qt::SkipEmptyParts))
             QVERIFY2(texts.contains(text), qPrintable(text + " not among " + texts.join(" | ")));
-        checkFigure(figure);
+        checkFigure(figure, outcome);
     }
 };
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <functional>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -303,7 +305,9 @@ void Form1::execContextMenu(QWidget* control, QMenu* menu, const QPoint& pos) {
 }
 
 void Form1::load() {
-    send(event::Load{});
+    // The seeds of the Practice window's sheets.
+    std::random_device device;
+    send(event::Load{(std::uint64_t(device()) << 32) | device()});
 }
 
 void Form1::send(const Event& event) {
@@ -424,20 +428,28 @@ auto Form1::drawing() {
                 m_equation->hide();
             activateWindow();
         },
-        [this](const show::PracticeWindow& window) {
-            // Made on the first call, with the user's number form, where the panels' rule says.
-            if (!m_practice) {
-                m_practice = std::make_unique<PracticeWindow>(window.locale);
-                openPanel(m_practice.get());
-            }
-            m_practice->bringToFront();
+        [this](const show::PracticeWindow& /*window*/) {
+            // Made with its first view, and placed once where the panels' rule says.
+            if (!std::exchange(m_practicePlaced, true))
+                openPanel(&practice());
+            practice().bringToFront();
         },
+        [this](const show::PracticeShown& shown) { practice().showView(*shown.view); },
+        [this](const show::PracticeFocus& focus) { practice().focusOn(focus.control); },
+        [this](const show::PracticeAnnouncement& said) { practice().say(said.text); },
+        [this](const show::PrintedSheet& sheet) { practice().print(sheet.html); },
         [this](const show::End& /*end*/) {
             // Every window goes, the information window too.
             QApplication::closeAllWindows();
             QCoreApplication::exit(0);
         },
     };
+}
+
+PracticeWindow& Form1::practice() {
+    if (!m_practice)
+        m_practice = std::make_unique<PracticeWindow>([this](const Event& event) { send(event); });
+    return *m_practice;
 }
 
 QRect Form1::panelPlace(const QWidget* panel) const {

@@ -77,6 +77,8 @@ private:
     QRect panelPlace(const QWidget* panel) const;
     // Puts it there, its height what its content needs at most.
     void openPanel(QWidget* panel) const;
+    // The Practice window, made on first use.
+    PracticeWindow& practice();
 
     std::array<QLineEdit*, textCount + 1> m_texts{};         // index 0 unused
     std::array<QLabel*, labelCount + 1> m_labels{};          // index 0 unused
@@ -91,6 +93,7 @@ private:
     QPointer<EquationWindow> m_equation;
     // Made once and hidden on close, so that its session and count last as long as the program.
     std::unique_ptr<PracticeWindow> m_practice;
+    bool m_practicePlaced = false;
     bool m_workingEnabled = false;
     QPointer<QAction> m_workingItem; // Tools > Show working
 };

@@ -1,12 +1,14 @@
 #include "desktop/practice_window.h"
 
-#include <random>
+#include <utility>
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,11 +43,14 @@ QString text(const char* caption) {
 }
 
 // The caption with its access key underlined: the key where it begins a word, else where it
-// first stands.
-QString withAccessKey(const char* caption, QChar key) {
+// first stands; none where key is 0.
+QString withAccessKey(const char* caption, char key) {
     QString shown = text(caption);
-    qsizetype at = shown.indexOf(key);
-    for (qsizetype index = at; index >= 0; index = shown.indexOf(key, index + 1))
+    if (key == 0)
+        return shown;
+    const QChar letter = QLatin1Char(key);
+    qsizetype at = shown.indexOf(letter);
+    for (qsizetype index = at; index >= 0; index = shown.indexOf(letter, index + 1))
         if (index == 0 || shown.at(index - 1) == QLatin1Char(' ')) {
             at = index;
             break;
@@ -53,11 +58,6 @@ QString withAccessKey(const char* caption, QChar key) {
     if (at >= 0)
         shown.insert(at, QLatin1Char('&'));
     return shown;
-}
-
-std::uint64_t entropy() {
-    std::random_device device;
-    return (std::uint64_t(device()) << 32) | device();
 }
 
 // The verdict's colour; its word says the same for those who do not see the colour.
@@ -104,8 +104,35 @@ void showText(QLineEdit* box, const std::string& shown) {
 
 } // namespace
 
-PracticeWindow::PracticeWindow(const NumberLocale& locale)
-    : m_locale(locale), m_session(entropy(), locale) {
+QWidget* PracticeWindow::makeControl(const PracticeControlDesign& row) {
+    switch (row.kind) {
+    case PracticeControlKind::List:
+        return new QComboBox(this);
+    case PracticeControlKind::MethodList:
+        return new MethodList(this);
+    case PracticeControlKind::TextBox:
+        return new QLineEdit(this);
+    case PracticeControlKind::Number:
+        return new QSpinBox(this);
+    case PracticeControlKind::Button: {
+        auto* button = new QPushButton(withAccessKey(row.caption, row.accessKey), this);
+        button->setAutoDefault(false);
+        return button;
+    }
+    case PracticeControlKind::CheckBox:
+        return new QCheckBox(withAccessKey(row.caption, row.accessKey), this);
+    case PracticeControlKind::WorkingText:
+        return new QPlainTextEdit(this);
+    case PracticeControlKind::Exercise:
+        return new QWidget(this);
+    case PracticeControlKind::Verdict:
+    case PracticeControlKind::Count:
+        break;
+    }
+    return new QLabel(this);
+}
+
+PracticeWindow::PracticeWindow(Send send) : m_send(std::move(send)) {
     setObjectName(text(design.name));
     setWindowTitle(text(design.caption));
     // A window of its own beside the main window, not kept above it: the pupil may go back to
@@ -115,36 +142,54 @@ PracticeWindow::PracticeWindow(const NumberLocale& locale)
     // Practice alone on screen keeps nothing running once the main window has gone.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    m_kind = new QComboBox(this);
-    m_kind->setObjectName(text(design.kindName));
-    connect(m_kind, &QComboBox::activated, this,
-            [this](int index) { act([index](PracticeSession& s) { s.chooseKind(index); }); });
-    m_level = new QComboBox(this);
-    m_level->setObjectName(text(design.levelName));
-    connect(m_level, &QComboBox::activated, this,
-            [this](int index) { act([index](PracticeSession& s) { s.chooseLevel(index); }); });
-    m_method = new MethodList(this);
-    m_method->setObjectName(text(design.methodName));
-    connect(m_method, &MethodList::methodChosen, this, [this](WorkingMethod method) {
-        act([method](PracticeSession& s) { s.chooseMethod(method); });
-    });
+    // Every control of the design table, named, captioned with its access key and labelled, in
+    // the order the keyboard reaches them.
+    QHash<QString, QLabel*> labels;
+    QWidget* previous = nullptr;
+    for (const PracticeControlDesign& row : practiceControls) {
+        QWidget* control = makeControl(row);
+        control->setObjectName(text(row.name));
+        if (row.labelled())
+            labels.insert(text(row.name),
+                          buddyLabel(withAccessKey(row.caption, row.accessKey), control, this));
+        if (row.takesFocus()) {
+            if (previous)
+                setTabOrder(previous, control);
+            previous = control;
+        }
+    }
+    const auto named = [this]<typename Control>(const char* name, Control*& control) {
+        control = findChild<Control*>(text(name));
+    };
+    named(design.kindName, m_kind);
+    named(design.levelName, m_level);
+    named(design.methodName, m_method);
+    named(design.codeName, m_code);
+    named(design.newName, m_new);
+    named(design.answerName, m_answer);
+    named(design.checkName, m_check);
+    named(design.verdictName, m_verdict);
+    named(design.workingName, m_showWorking);
+    named(design.workingTextName, m_workingText);
+    named(design.countName, m_count);
+    named(design.lengthName, m_length);
+    named(design.printWorkingName, m_printWorking);
+    named(design.printName, m_print);
+    auto* exercise = findChild<QWidget*>(text(design.exerciseName));
 
-    m_code = new QLineEdit(this);
-    m_code->setObjectName(text(design.codeName));
-    connect(m_code, &QLineEdit::textEdited, this, [this](const QString& typed) {
-        act([typed](PracticeSession& s) { s.editCode(typed.toStdString()); });
-    });
+    connect(m_kind, &QComboBox::activated, this,
+            [this](int index) { m_send(event::PracticeKindChosen{index}); });
+    connect(m_level, &QComboBox::activated, this,
+            [this](int index) { m_send(event::PracticeLevelChosen{index}); });
+    connect(m_method, &MethodList::methodChosen, this,
+            [this](WorkingMethod method) { m_send(event::PracticeMethodChosen{method}); });
+    connect(m_code, &QLineEdit::textEdited, this,
+            [this](const QString& typed) { m_send(event::SheetCodeEdit{typed.toStdString()}); });
     m_codeMessage = new QLabel(this);
     m_codeMessage->setWordWrap(true);
-    m_new = new QPushButton(withAccessKey(design.newCaption, 'N'), this);
-    m_new->setObjectName(text(design.newName));
-    m_new->setAutoDefault(false);
-    connect(m_new, &QPushButton::clicked, this,
-            [this] { act([](PracticeSession& s) { s.newExercise(); }); });
+    connect(m_new, &QPushButton::clicked, this, [this] { m_send(event::NewExercise{}); });
 
     // The exercise with its place in the sheet above it and how to answer below it.
-    auto* exercise = new QWidget(this);
-    exercise->setObjectName(text(design.exerciseName));
     m_position = new QLabel(exercise);
     m_exercise = new QLabel(exercise);
     m_exercise->setTextFormat(Qt::PlainText);
@@ -167,21 +212,11 @@ PracticeWindow::PracticeWindow(const NumberLocale& locale)
     exerciseLayout->addWidget(m_exercise);
     exerciseLayout->addWidget(m_instruction);
 
-    m_answer = new QLineEdit(this);
-    m_answer->setObjectName(text(design.answerName));
-    connect(m_answer, &QLineEdit::textEdited, this, [this](const QString& typed) {
-        act([typed](PracticeSession& s) { s.editAnswer(typed.toStdString()); });
-    });
-    connect(m_answer, &QLineEdit::returnPressed, this,
-            [this] { act([](PracticeSession& s) { s.checkAnswer(); }); });
-    m_check = new QPushButton(withAccessKey(design.checkCaption, 'C'), this);
-    m_check->setObjectName(text(design.checkName));
-    m_check->setAutoDefault(false);
-    connect(m_check, &QPushButton::clicked, this,
-            [this] { act([](PracticeSession& s) { s.checkAnswer(); }); });
+    connect(m_answer, &QLineEdit::textEdited, this,
+            [this](const QString& typed) { m_send(event::AnswerEdit{typed.toStdString()}); });
+    connect(m_answer, &QLineEdit::returnPressed, this, [this] { m_send(event::CheckAnswer{}); });
+    connect(m_check, &QPushButton::clicked, this, [this] { m_send(event::CheckAnswer{}); });
 
-    m_verdict = new QLabel(this);
-    m_verdict->setObjectName(text(design.verdictName));
     m_verdict->setTextFormat(Qt::RichText);
     m_verdict->setWordWrap(true);
     m_verdict->setFixedWidth(design.width);
@@ -189,13 +224,8 @@ PracticeWindow::PracticeWindow(const NumberLocale& locale)
     m_verdict->setMinimumHeight(3 * fontMetrics().lineSpacing());
     m_verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_showWorking = new QPushButton(withAccessKey(design.workingCaption, 'w'), this);
-    m_showWorking->setObjectName(text(design.workingName));
-    m_showWorking->setAutoDefault(false);
     connect(m_showWorking, &QPushButton::clicked, this,
-            [this] { act([](PracticeSession& s) { s.showWorking(); }); });
-    m_workingText = new QPlainTextEdit(this);
-    m_workingText->setObjectName(text(design.workingTextName));
+            [this] { m_send(event::ShowPracticeWorking{}); });
     m_workingText->setReadOnly(true);
     // Read-only still lets the user scroll, select and copy a part, from the keyboard too.
     m_workingText->setTextInteractionFlags(Qt::TextSelectableByMouse |
@@ -211,45 +241,37 @@ PracticeWindow::PracticeWindow(const NumberLocale& locale)
     m_workingText->setSizePolicy(keepRoom);
     m_workingText->hide();
 
-    m_count = new QLabel(this);
-    m_count->setObjectName(text(design.countName));
-
-    m_length = new QSpinBox(this);
-    m_length->setObjectName(text(design.lengthName));
     m_length->setRange(1, SheetCode::largestCount);
-    connect(m_length, &QSpinBox::valueChanged, this, [this](int count) {
-        act([count](PracticeSession& session) { session.chooseSheetLength(count); });
-    });
-
-    m_printWorking = new QCheckBox(withAccessKey(design.printWorkingCaption, 'y'), this);
-    m_printWorking->setObjectName(text(design.printWorkingName));
-    m_print = new QPushButton(withAccessKey(design.printCaption, 'P'), this);
-    m_print->setObjectName(text(design.printName));
-    m_print->setAutoDefault(false);
-    connect(m_print, &QPushButton::clicked, this, &PracticeWindow::print);
+    connect(m_length, &QSpinBox::valueChanged, this,
+            [this](int count) { m_send(event::SheetLengthChosen{count}); });
+    connect(m_print, &QPushButton::clicked, this,
+            [this] { m_send(event::PrintSheet{m_printWorking->isChecked()}); });
 
     auto* layout = new QGridLayout((new ScrolledBody(this))->body());
     int row = 0;
-    layout->addWidget(buddyLabel(withAccessKey(design.kindCaption, 'K'), m_kind, this), row, 0);
-    layout->addWidget(m_kind, row++, 1, 1, 2);
-    layout->addWidget(buddyLabel(withAccessKey(design.levelCaption, 'u'), m_level, this), row, 0);
-    layout->addWidget(m_level, row++, 1, 1, 2);
-    layout->addWidget(buddyLabel(withAccessKey(design.methodCaption, 'M'), m_method, this), row, 0);
-    layout->addWidget(m_method, row++, 1, 1, 2);
-    layout->addWidget(buddyLabel(withAccessKey(design.codeCaption, 'S'), m_code, this), row, 0);
-    layout->addWidget(m_code, row, 1);
-    layout->addWidget(m_new, row++, 2);
+    // A labelled control, the width of the window or beside a button.
+    const auto addLabelled = [&](QWidget* control, QWidget* button = nullptr) {
+        layout->addWidget(labels.value(control->objectName()), row, 0);
+        if (button) {
+            layout->addWidget(control, row, 1);
+            layout->addWidget(button, row++, 2);
+        } else {
+            layout->addWidget(control, row++, 1, 1, 2);
+        }
+    };
+    addLabelled(m_kind);
+    addLabelled(m_level);
+    addLabelled(m_method);
+    addLabelled(m_code, m_new);
     layout->addWidget(m_codeMessage, row++, 1, 1, 2);
     layout->addWidget(exercise, row++, 0, 1, 3);
-    layout->addWidget(buddyLabel(withAccessKey(design.answerCaption, 'a'), m_answer, this), row, 0);
-    layout->addWidget(m_answer, row, 1);
-    layout->addWidget(m_check, row++, 2);
+    addLabelled(m_answer, m_check);
     layout->addWidget(m_verdict, row++, 0, 1, 3);
     layout->addWidget(m_count, row++, 0, 1, 3);
     layout->addWidget(m_showWorking, row++, 0, 1, 3, Qt::AlignLeft);
     layout->addWidget(m_workingText, row++, 0, 1, 3);
     auto* printRow = new QHBoxLayout;
-    printRow->addWidget(buddyLabel(withAccessKey(design.lengthCaption, 'E'), m_length, this));
+    printRow->addWidget(labels.value(m_length->objectName()));
     printRow->addWidget(m_length);
     printRow->addWidget(m_printWorking);
     printRow->addStretch();
@@ -258,25 +280,9 @@ PracticeWindow::PracticeWindow(const NumberLocale& locale)
     layout->setColumnStretch(1, 1);
     // The content keeps its size; the window, placed where the screen has room, scrolls it.
     layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    // Down the window as it reads.
-    const QList<QWidget*> order{m_kind,        m_level,  m_method,       m_code,
-                                m_new,         m_answer, m_check,        m_showWorking,
-                                m_workingText, m_length, m_printWorking, m_print};
-    for (qsizetype index = 1; index < order.size(); ++index)
-        setTabOrder(order[index - 1], order[index]);
-
-    showView();
 }
 
-template <typename Action> void PracticeWindow::act(Action action) {
-    action(m_session);
-    showView();
-}
-
-void PracticeWindow::showView() {
-    const PracticeView& view = m_session.view();
-    // What is filled in here is the session's, not the user's: nothing goes back to it.
+void PracticeWindow::showView(const PracticeView& view) {
     const QSignalBlocker kind(m_kind), level(m_level), method(m_method), code(m_code),
         answer(m_answer), length(m_length);
     fillList(m_kind, view.kinds);
@@ -297,11 +303,15 @@ void PracticeWindow::showView() {
     showWorkingText(view);
     m_count->setText(QString::fromStdString(view.count));
     m_length->setValue(view.sheetLength);
+}
 
-    if (auto* focused = findChild<QWidget*>(QString::fromStdString(view.focus)))
+void PracticeWindow::focusOn(const std::string& name) {
+    if (auto* focused = findChild<QWidget*>(QString::fromStdString(name)))
         focused->setFocus(Qt::OtherFocusReason);
-    if (!view.announcement.empty())
-        announce(m_verdict, view.announcement);
+}
+
+void PracticeWindow::say(const std::string& text) {
+    announce(m_verdict, text);
 }
 
 void PracticeWindow::showVerdict(const PracticeView& view) {
@@ -309,11 +319,10 @@ void PracticeWindow::showVerdict(const PracticeView& view) {
         m_verdict->clear();
         return;
     }
-    const QString message =
-        QString::fromStdString(view.verdictText).toHtmlEscaped().replace('\n', "<br>");
-    m_verdict->setText(QStringLiteral("<span style=\"color:%1\"><b>%2.</b> %3</span>")
-                           .arg(verdictColour(view.verdict),
-                                QString::fromUtf8(verdictWord(view.verdict)), message));
+    const ShownVerdict shown = shownVerdict(view.verdict, view.verdictText);
+    const QString rest = QString::fromStdString(shown.rest).toHtmlEscaped().replace('\n', "<br>");
+    m_verdict->setText(QStringLiteral("<span style=\"color:%1\"><b>%2</b>%3</span>")
+                           .arg(verdictColour(view.verdict), QString::fromUtf8(shown.word), rest));
 }
 
 void PracticeWindow::showWorkingText(const PracticeView& view) {
@@ -342,13 +351,11 @@ void PracticeWindow::showWorkingText(const PracticeView& view) {
     m_workingText->setExtraSelections(marks);
 }
 
-void PracticeWindow::print() {
+void PracticeWindow::print(const std::string& html) {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    printSheet(printer, m_session.sheet(), m_session.exercises(), m_locale,
-               m_printWorking->isChecked());
+    if (dialog.exec() == QDialog::Accepted)
+        printSheet(printer, html);
 }
 
 void PracticeWindow::bringToFront() {
@@ -364,4 +371,10 @@ void PracticeWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void PracticeWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        m_send(event::PracticeClosed{});
 }

@@ -3,11 +3,8 @@
 #include <QPrinter>
 #include <QTextDocument>
 
-#include "core/practice/printed_sheet.h"
-
-void printSheet(QPrinter& printer, const SheetCode& code, const std::vector<Exercise>& exercises,
-                const NumberLocale& locale, bool withWorking) {
+void printSheet(QPrinter& printer, const std::string& html) {
     QTextDocument document;
-    document.setHtml(QString::fromStdString(printedSheet(code, exercises, locale, withWorking)));
+    document.setHtml(QString::fromStdString(html));
     document.print(&printer);
 }

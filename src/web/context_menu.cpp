@@ -12,10 +12,6 @@ using emscripten::val;
 
 namespace {
 
-std::string px(double pixels) {
-    return std::to_string(static_cast<int>(pixels)) + "px";
-}
-
 bool isTextBox(val control) {
     return control["tagName"].as<std::string>() == "INPUT";
 }
@@ -185,8 +181,8 @@ void ContextMenu::open(val control, double x, double y) {
     const val view = val::global("window");
     const double room = view["innerWidth"].as<double>() - m_popup["offsetWidth"].as<double>();
     const double height = view["innerHeight"].as<double>() - m_popup["offsetHeight"].as<double>();
-    m_popup["style"].set("left", px(std::fmax(0, std::fmin(x, room))));
-    m_popup["style"].set("top", px(std::fmax(0, std::fmin(y, height))));
+    m_popup["style"].set("left", page::px(std::fmax(0, std::fmin(x, room))));
+    m_popup["style"].set("top", page::px(std::fmax(0, std::fmin(y, height))));
     m_popup.call<val>("querySelector", val("button:not([hidden])")).call<void>("focus");
 }
 

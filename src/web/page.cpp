@@ -49,6 +49,10 @@ void place(val element, const TwipsRect& place) {
     setStyle(element, css::place(place));
 }
 
+std::string px(double pixels) {
+    return std::to_string(static_cast<int>(pixels)) + "px";
+}
+
 void setFont(val element, const FontDesign& font) {
     setStyle(element, css::font(font));
 }

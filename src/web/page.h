@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include <emscripten/val.h>
@@ -24,5 +25,7 @@ void place(emscripten::val element, const TwipsRect& place);
 // The design's families with a generic sans-serif last, at the design's point size.
 void setFont(emscripten::val element, const FontDesign& font);
 void addClass(emscripten::val element, const char* name);
+// A length for a style, in whole CSS pixels: "12px".
+std::string px(double pixels);
 
 } // namespace page

@@ -1,6 +1,7 @@
 #include "web/page_form1.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -70,7 +71,11 @@ void PageForm1::send(const Event& event) {
 }
 
 void PageForm1::load() {
-    send(event::Load{});
+    // The browser's own random source, for the seeds of the Practice panel's sheets.
+    val words = val::global("Uint32Array").new_(2);
+    val::global("crypto").call<void>("getRandomValues", words);
+    send(event::Load{(std::uint64_t(words[0].as<double>()) << 32) |
+                     std::uint64_t(words[1].as<double>())});
     // The welcome box may have been answered while the program loaded. If not, the window's
     // controls are bound while the user reads it, so that a key or a click on the box is not
     // kept waiting behind them.
@@ -143,10 +148,15 @@ void PageForm1::bindControls() {
     const val controls = client["children"];
     m_lastFocus = std::make_unique<LastFocus>(client);
     m_contextMenu = std::make_unique<ContextMenu>(
-        m_window, client, *m_lastFocus, [this](const std::string& origin, val returnFocus) {
-            m_workingReturn = returnFocus;
+        m_window, client, *m_lastFocus, [this](const std::string& /*control*/, val returnFocus) {
+            // Closed, the working gives the focus back to the control the user was on.
+            const val named = returnFocus.isNull() || returnFocus.isUndefined()
+                                  ? val::null()
+                                  : returnFocus.call<val>("closest", val("[data-name]"));
             m_raiseWorking = true;
-            send(event::Command{workingMenu.command, origin});
+            send(event::Command{workingMenu.command,
+                                named.isNull() ? std::string()
+                                               : named["dataset"]["name"].as<std::string>()});
             m_raiseWorking = false;
         });
     const bool keepFullKeyboard = decimalPadLacksMinus();
@@ -261,9 +271,7 @@ void PageForm1::chooseItem(const MenuBarAction& action) {
         send(event::Command{action.command, m_focusBeforeMenu});
         return;
     }
-    // Asked for, the working comes to the front; closed, it gives the focus back to the control
-    // the user was on.
-    m_workingReturn = focusTarget(m_focusBeforeMenu);
+    // Asked for, the working comes to the front.
     m_raiseWorking = true;
     send(event::Command{action.command, m_focusBeforeMenu});
     m_raiseWorking = false;
@@ -360,8 +368,6 @@ auto PageForm1::drawing() {
                 m_form3 = std::make_unique<PageForm3>(m_window, [this] {
                     m_form3.reset();
                     send(event::InfoWindowClosed{});
-                    // Back to the button that opened it.
-                    render(show::Focus{"Command5"});
                 });
             m_form3->raise();
         },
@@ -378,10 +384,6 @@ auto PageForm1::drawing() {
                     [this] {
                         m_working.reset();
                         send(event::WorkingWindowClosed{});
-                        // Back to where the working was asked for.
-                        const val back = std::exchange(m_workingReturn, val::null());
-                        if (!back.isNull() && !back.isUndefined())
-                            back.call<void>("focus");
                     },
                     [this](WorkingMethod method) { send(event::ChooseMethod{method}); });
             m_working->show(working);
@@ -413,20 +415,11 @@ auto PageForm1::drawing() {
         },
         // The text stays with the core, which shows it again when the box reopens.
         [this](const show::EquationWindowClosed& /*closed*/) { m_equation.reset(); },
-        [this](const show::PracticeWindow& window) {
-            // Closed, it gives the focus back to the control the user was on.
-            m_practiceReturn = focusTarget(m_focusBeforeMenu);
-            if (!m_practice)
-                m_practice = std::make_unique<PagePractice>(
-                    m_window, window.locale,
-                    [this](const std::string& text) { render(show::Announcement{text}); },
-                    [this] {
-                        const val back = std::exchange(m_practiceReturn, val::null());
-                        if (!back.isNull() && !back.isUndefined())
-                            back.call<void>("focus");
-                    });
-            m_practice->raise();
-        },
+        [this](const show::PracticeWindow& /*window*/) { practice().raise(); },
+        [this](const show::PracticeShown& shown) { practice().render(*shown.view); },
+        [this](const show::PracticeFocus& focus) { practice().focusOn(focus.control); },
+        [this](const show::PracticeAnnouncement& said) { render(show::Announcement{said.text}); },
+        [this](const show::PrintedSheet& sheet) { practice().print(sheet.html); },
         [this](const show::End& end) {
             // A page cannot close itself: every window goes, and one line says so.
             m_boxes.remove();
@@ -450,6 +443,14 @@ auto PageForm1::drawing() {
             page::document().set("title", "Velmora");
         },
     };
+}
+
+PagePractice& PageForm1::practice() {
+    if (!m_practice)
+        m_practice = std::make_unique<PagePractice>(
+            m_window, [this](const Event& event) { send(event); },
+            [this] { send(event::PracticeClosed{}); });
+    return *m_practice;
 }
 
 val PageForm1::focusTarget(const std::string& name) const {

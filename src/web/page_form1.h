@@ -61,6 +61,8 @@ private:
     void focusControl(const std::string& name);
     // The element of the control of that name that takes the focus, or null.
     emscripten::val focusTarget(const std::string& name) const;
+    // The Practice panel, made on first use.
+    PagePractice& practice();
 
     Conversation m_conversation;
     emscripten::val m_window = emscripten::val::null();
@@ -95,8 +97,6 @@ private:
     std::unique_ptr<PageEquation> m_equation;
     // Made the first time it is asked for, and kept while the page lives.
     std::unique_ptr<PagePractice> m_practice;
-    emscripten::val m_workingReturn = emscripten::val::null(); // where closing it goes back to
-    emscripten::val m_practiceReturn = emscripten::val::null();
     bool m_raiseWorking = false;   // the working was asked for, not following a run
     bool m_keepPagesFocus = false; // the window was up before the program
 };

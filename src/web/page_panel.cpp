@@ -12,10 +12,6 @@ using emscripten::val;
 
 namespace {
 
-std::string px(double pixels) {
-    return std::to_string(static_cast<int>(pixels)) + "px";
-}
-
 PanelRect rectOf(val element) {
     const val rect = element.call<val>("getBoundingClientRect");
     return {rect["left"].as<int>(), rect["top"].as<int>(), rect["width"].as<int>(),
@@ -111,8 +107,8 @@ void PagePanel::placeOver(val mainWindow) {
                         (window["width"].as<double>() - m_panel["offsetWidth"].as<double>()) / 2;
     const double top = view["scrollY"].as<double>() + window["top"].as<double>() +
                        (window["height"].as<double>() - m_panel["offsetHeight"].as<double>()) / 2;
-    m_panel["style"].set("left", px(left < 0 ? 0 : left));
-    m_panel["style"].set("top", px(top < 0 ? 0 : top));
+    m_panel["style"].set("left", page::px(left < 0 ? 0 : left));
+    m_panel["style"].set("top", page::px(top < 0 ? 0 : top));
 }
 
 void PagePanel::placeBeside(val mainWindow, val widest, OnPhone onPhone) {
@@ -164,19 +160,19 @@ void PagePanel::placeBeside(val mainWindow, val widest, OnPhone onPhone) {
         page::addClass(m_panel, fullScreen ? "full-screen" : "sheet");
         if (!fullScreen) {
             const int covered = request.screen.bottom() - rect.top;
-            root["style"].set("scrollPaddingBottom", px(covered));
-            body["style"].set("paddingBottom", px(covered));
+            root["style"].set("scrollPaddingBottom", page::px(covered));
+            body["style"].set("paddingBottom", page::px(covered));
         }
-        m_panel["style"].set("height", px(rect.height));
+        m_panel["style"].set("height", page::px(rect.height));
     }
-    m_panel["style"].set("left", px(rect.left + scrollX));
-    m_panel["style"].set("top", px(rect.top + scrollY));
-    m_panel["style"].set("width", px(rect.width));
+    m_panel["style"].set("left", page::px(rect.left + scrollX));
+    m_panel["style"].set("top", page::px(rect.top + scrollY));
+    m_panel["style"].set("width", page::px(rect.width));
     // Beside or below, a panel whose content grows after it is placed may grow to the view's
     // bottom before it scrolls.
     m_panel["style"].set(
-        "maxHeight",
-        px(m_sheet ? rect.height : std::max(rect.height, request.screen.bottom() - rect.top)));
+        "maxHeight", page::px(m_sheet ? rect.height
+                                      : std::max(rect.height, request.screen.bottom() - rect.top)));
 }
 
 void PagePanel::hideFromView() {
@@ -191,18 +187,22 @@ void PagePanel::raise(val focus) {
     const double scrollY = m_sheet ? 0 : window["scrollY"].as<double>();
     const double room = window["innerWidth"].as<double>() - m_panel["offsetWidth"].as<double>();
     const double height = window["innerHeight"].as<double>() - m_panel["offsetHeight"].as<double>();
-    m_panel["style"].set("left",
-                         px(within(m_panel["offsetLeft"].as<double>(), scrollX, scrollX + room)));
-    m_panel["style"].set("top",
-                         px(within(m_panel["offsetTop"].as<double>(), scrollY, scrollY + height)));
+    m_panel["style"].set(
+        "left", page::px(within(m_panel["offsetLeft"].as<double>(), scrollX, scrollX + room)));
+    m_panel["style"].set(
+        "top", page::px(within(m_panel["offsetTop"].as<double>(), scrollY, scrollY + height)));
+    this->focus(focus);
+}
+
+void PagePanel::focus(val control) {
     // A sheet stands over the view already; scrolled to the focus, its title bar would cover the
     // top of its content.
     if (m_sheet) {
         val options = val::object();
         options.set("preventScroll", true);
-        focus.call<void>("focus", options);
+        control.call<void>("focus", options);
     } else {
-        focus.call<void>("focus");
+        control.call<void>("focus");
     }
 }
 
@@ -219,8 +219,8 @@ void PagePanel::titlePointer(val event) {
         event["currentTarget"].call<void>("setPointerCapture", event["pointerId"]);
         event.call<void>("preventDefault");
     } else if (type == "pointermove" && m_dragging) {
-        m_panel["style"].set("left", px(x - m_dragX));
-        m_panel["style"].set("top", px(y - m_dragY < 0 ? 0 : y - m_dragY));
+        m_panel["style"].set("left", page::px(x - m_dragX));
+        m_panel["style"].set("top", page::px(y - m_dragY < 0 ? 0 : y - m_dragY));
     } else if (type == "pointerup" || type == "pointercancel") {
         m_dragging = false;
     }

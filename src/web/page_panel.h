@@ -35,6 +35,8 @@ public:
     // In front, whole on the screen wherever it was dragged or the page zoomed, its title bar
     // first, with the focus in the given control.
     void raise(emscripten::val focus);
+    // The control, one of the panel's, takes the focus.
+    void focus(emscripten::val control);
     // Off the screen, kept with its content and listeners, until placed again.
     void hide();
     // Laid out but neither painted nor heard, for a rehearsal taken off the page in the same task.

@@ -1,12 +1,11 @@
 #include "web/page_practice.h"
 
-#include <cstdint>
+#include <map>
 #include <string_view>
 #include <utility>
 
 #include "core/design/practice_window_design.h"
 #include "core/design/working_window_design.h"
-#include "core/practice/printed_sheet.h"
 #include "core/practice/verdict_word.h"
 #include "web/page.h"
 
@@ -16,37 +15,73 @@ namespace {
 
 constexpr const PracticeWindowDesign& design = practiceWindowDesign;
 
-// After the equation panel's, in the order they stand; the close button last.
-constexpr int kindTabIndex = 42, levelTabIndex = 43, methodTabIndex = 44, codeTabIndex = 45,
-              newTabIndex = 46, answerTabIndex = 47, checkTabIndex = 48, workingTabIndex = 49,
-              workingTextTabIndex = 50, lengthTabIndex = 51, printWorkingTabIndex = 52,
-              printTabIndex = 53, closeTabIndex = 54;
-// Labels find their controls, and the code box its message, by these ids.
-constexpr const char* kindId = "practice-kind";
-constexpr const char* levelId = "practice-level";
-constexpr const char* methodId = "practice-method";
-constexpr const char* codeId = "practice-code";
-constexpr const char* codeMessageId = "practice-code-message";
-constexpr const char* answerId = "practice-answer";
-constexpr const char* lengthId = "practice-length";
-constexpr const char* exerciseId = "practice-exercise";
-
-// The browser's own random source, for the seeds of new sheets.
-std::uint64_t entropy() {
-    val words = val::global("Uint32Array").new_(2);
-    val::global("crypto").call<void>("getRandomValues", words);
-    return (std::uint64_t(words[0].as<double>()) << 32) | std::uint64_t(words[1].as<double>());
+// Where the keyboard reaches the control of that name: the tab indexes after the equation
+// panel's, in the design table's order; past the last row, the close button.
+constexpr int tabIndexOf(std::string_view name) {
+    int index = 42;
+    for (const PracticeControlDesign& row : practiceControls) {
+        if (row.name == name)
+            return index;
+        index += row.takesFocus() ? 1 : 0;
+    }
+    return index;
 }
+constexpr int closeTabIndex = tabIndexOf("");
+// Labels find their controls by their names as ids; the code box its message, and the answer
+// box its exercise, by these.
+constexpr const char* codeMessageId = "practice-code-message";
 
-val textBox(const char* name, const char* id, int tabIndex) {
-    val element = page::create("input", name);
-    element.set("type", "text");
-    element.set("id", id);
-    element.set("tabIndex", tabIndex);
-    element.set("spellcheck", false);
-    element.call<void>("setAttribute", val("autocapitalize"), val("off"));
-    element.call<void>("setAttribute", val("autocomplete"), val("off"));
-    return element;
+// The control of the design table's row, named, and where the keyboard reaches it, tabIndex;
+// a labelled one has its name as its id. The method list is made apart.
+val makeControl(const PracticeControlDesign& row, int tabIndex) {
+    val control = val::null();
+    switch (row.kind) {
+    case PracticeControlKind::List:
+        control = page::create("select", row.name);
+        break;
+    case PracticeControlKind::MethodList:
+        return control;
+    case PracticeControlKind::TextBox:
+        control = page::create("input", row.name);
+        control.set("type", "text");
+        control.set("spellcheck", false);
+        control.call<void>("setAttribute", val("autocapitalize"), val("off"));
+        control.call<void>("setAttribute", val("autocomplete"), val("off"));
+        break;
+    case PracticeControlKind::Number:
+        control = page::create("input", row.name);
+        control.set("type", "number");
+        control.set("min", 1);
+        control.set("max", SheetCode::largestCount);
+        break;
+    case PracticeControlKind::Button:
+        return page::button(row.name, row.caption, tabIndex);
+    case PracticeControlKind::CheckBox:
+        control = page::create("input", row.name);
+        control.set("type", "checkbox");
+        break;
+    case PracticeControlKind::WorkingText:
+        control = page::create("ol", row.name);
+        control.call<void>("setAttribute", val("aria-label"), val(workingWindowDesign.caption));
+        break;
+    case PracticeControlKind::Exercise:
+        control = page::create("div", row.name);
+        page::addClass(control, "exercise");
+        break;
+    case PracticeControlKind::Verdict:
+        control = page::create("div", row.name);
+        page::addClass(control, "verdict");
+        break;
+    case PracticeControlKind::Count:
+        control = page::create("div", row.name);
+        page::addClass(control, "count");
+        break;
+    }
+    if (row.takesFocus())
+        control.set("tabIndex", tabIndex);
+    if (row.labelled())
+        control.set("id", row.name);
+    return control;
 }
 
 // A row of the panel: a visible label and the control it names.
@@ -116,55 +151,61 @@ void fillSheet(val sheet, const std::string& html) {
 
 } // namespace
 
-PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announce,
-                           std::function<void()> onClose)
-    : m_locale(locale), m_session(entropy(), std::move(locale)), m_announce(std::move(announce)),
-      m_panel(design.name, "practice", design.caption, closeTabIndex,
-              [this, onClose = std::move(onClose)] {
-                  m_panel.hide();
-                  m_shown = false;
-                  onClose();
-              }),
-      m_mainWindow(std::move(mainWindow)), m_methods(design.methodName, methodId, methodTabIndex) {
+PagePractice::PagePractice(val mainWindow, Send send, std::function<void()> onClose)
+    : m_send(std::move(send)), m_panel(design.name, "practice", design.caption, closeTabIndex,
+                                       [this, onClose = std::move(onClose)] {
+                                           m_panel.hide();
+                                           m_shown = false;
+                                           onClose();
+                                       }),
+      m_mainWindow(std::move(mainWindow)),
+      m_methods(design.methodName, design.methodName, tabIndexOf(design.methodName)) {
+    // Every control of the design table, in its order.
+    std::map<std::string_view, val> made;
+    for (const PracticeControlDesign& row : practiceControls)
+        made.emplace(row.name, row.kind == PracticeControlKind::MethodList
+                                   ? m_methods.element()
+                                   : makeControl(row, tabIndexOf(row.name)));
+    // A labelled row of the panel for the control of that name.
+    const auto labelled = [&made](const char* name) {
+        return labelledRow(practiceControl(name).caption, name, made.at(name));
+    };
+    m_kind = made.at(design.kindName);
+    m_level = made.at(design.levelName);
+    m_code = made.at(design.codeName);
+    m_answer = made.at(design.answerName);
+    m_verdict = made.at(design.verdictName);
+    m_workingText = made.at(design.workingTextName);
+    m_count = made.at(design.countName);
+    m_length = made.at(design.lengthName);
+    m_printWorking = made.at(design.printWorkingName);
+
     val choices = page::create("div");
     page::addClass(choices, "choices");
-    m_kind = page::create("select", design.kindName);
-    m_kind.set("id", kindId);
-    m_kind.set("tabIndex", kindTabIndex);
     m_panel.listen(m_kind, "change", [this](val) {
-        const int chosen = m_kind["selectedIndex"].as<int>();
-        act([chosen](PracticeSession& session) { session.chooseKind(chosen); });
+        m_send(event::PracticeKindChosen{m_kind["selectedIndex"].as<int>()});
     });
-    page::append(choices, labelledRow(design.kindCaption, kindId, m_kind));
-    m_level = page::create("select", design.levelName);
-    m_level.set("id", levelId);
-    m_level.set("tabIndex", levelTabIndex);
+    page::append(choices, labelled(design.kindName));
     m_panel.listen(m_level, "change", [this](val) {
-        const int chosen = m_level["selectedIndex"].as<int>();
-        act([chosen](PracticeSession& session) { session.chooseLevel(chosen); });
+        m_send(event::PracticeLevelChosen{m_level["selectedIndex"].as<int>()});
     });
-    page::append(choices, labelledRow(design.levelCaption, levelId, m_level));
-    m_panel.listen(m_methods.element(), "change", [this](val) {
-        const WorkingMethod chosen = m_methods.chosen();
-        act([chosen](PracticeSession& session) { session.chooseMethod(chosen); });
-    });
-    page::append(choices, labelledRow(design.methodCaption, methodId, m_methods.element()));
+    page::append(choices, labelled(design.levelName));
+    m_panel.listen(m_methods.element(), "change",
+                   [this](val) { m_send(event::PracticeMethodChosen{m_methods.chosen()}); });
+    page::append(choices, labelled(design.methodName));
     m_panel.append(choices);
 
     // The sheet's code, which brings a sheet back, and the way to the next exercise.
     val sheet = page::create("div");
     page::addClass(sheet, "sheetrow");
-    m_code = textBox(design.codeName, codeId, codeTabIndex);
     // Read when asked for, not spoken at each keystroke.
     m_code.call<void>("setAttribute", val("aria-describedby"), val(codeMessageId));
     m_panel.listen(m_code, "input", [this](val) {
-        std::string typed = m_code["value"].as<std::string>();
-        act([&typed](PracticeSession& session) { session.editCode(std::move(typed)); });
+        m_send(event::SheetCodeEdit{m_code["value"].as<std::string>()});
     });
-    val codeRow = labelledRow(design.codeCaption, codeId, m_code);
-    val next = page::button(design.newName, design.newCaption, newTabIndex);
-    m_panel.listen(next, "click",
-                   [this](val) { act([](PracticeSession& session) { session.newExercise(); }); });
+    val codeRow = labelled(design.codeName);
+    val next = made.at(design.newName);
+    m_panel.listen(next, "click", [this](val) { m_send(event::NewExercise{}); });
     page::append(codeRow, next);
     page::append(sheet, codeRow);
     m_codeMessage = page::create("div");
@@ -173,9 +214,8 @@ PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announc
     page::append(sheet, m_codeMessage);
     m_panel.append(sheet);
 
-    val exercise = page::create("div", design.exerciseName);
-    exercise.set("id", exerciseId);
-    page::addClass(exercise, "exercise");
+    val exercise = made.at(design.exerciseName);
+    exercise.set("id", design.exerciseName);
     m_position = page::create("div");
     page::addClass(m_position, "position");
     m_exercise = page::create("div");
@@ -187,90 +227,66 @@ PagePractice::PagePractice(val mainWindow, NumberLocale locale, Announce announc
     page::append(exercise, m_instruction);
     m_panel.append(exercise);
 
-    m_answer = textBox(design.answerName, answerId, answerTabIndex);
     // What to answer, and how, read with the box.
-    m_answer.call<void>("setAttribute", val("aria-describedby"), val(exerciseId));
-    m_panel.listen(m_answer, "input", [this](val) {
-        std::string typed = m_answer["value"].as<std::string>();
-        act([&typed](PracticeSession& session) { session.editAnswer(std::move(typed)); });
-    });
+    m_answer.call<void>("setAttribute", val("aria-describedby"), val(design.exerciseName));
+    m_panel.listen(m_answer, "input",
+                   [this](val) { m_send(event::AnswerEdit{m_answer["value"].as<std::string>()}); });
     m_panel.listen(m_answer, "keydown", [this](val e) {
         // A key that ends an input method's composition is the composition's.
         if (e["key"].as<std::string>() == "Enter" && !e["isComposing"].as<bool>()) {
             e.call<void>("preventDefault");
-            act([](PracticeSession& session) { session.checkAnswer(); });
+            m_send(event::CheckAnswer{});
         }
     });
-    val answerRow = labelledRow(design.answerCaption, answerId, m_answer);
+    val answerRow = labelled(design.answerName);
     page::addClass(answerRow, "answer");
-    val check = page::button(design.checkName, design.checkCaption, checkTabIndex);
-    m_panel.listen(check, "click",
-                   [this](val) { act([](PracticeSession& session) { session.checkAnswer(); }); });
+    val check = made.at(design.checkName);
+    m_panel.listen(check, "click", [this](val) { m_send(event::CheckAnswer{}); });
     page::append(answerRow, check);
     m_panel.append(answerRow);
 
-    m_verdict = page::create("div", design.verdictName);
-    page::addClass(m_verdict, "verdict");
     m_panel.append(m_verdict);
 
     val working = page::create("div");
     page::addClass(working, "working-part");
-    val show = page::button(design.workingName, design.workingCaption, workingTabIndex);
-    m_panel.listen(show, "click",
-                   [this](val) { act([](PracticeSession& session) { session.showWorking(); }); });
+    val show = made.at(design.workingName);
+    m_panel.listen(show, "click", [this](val) { m_send(event::ShowPracticeWorking{}); });
     page::append(working, show);
-    m_workingText = page::create("ol", design.workingTextName);
-    m_workingText.set("tabIndex", workingTextTabIndex);
-    m_workingText.call<void>("setAttribute", val("aria-label"), val(workingWindowDesign.caption));
     page::append(working, m_workingText);
     m_panel.append(working);
 
-    m_count = page::create("div", design.countName);
-    page::addClass(m_count, "count");
     m_panel.append(m_count);
 
     val printing = page::create("div");
     page::addClass(printing, "buttons");
-    m_length = page::create("input", design.lengthName);
-    m_length.set("type", "number");
-    m_length.set("id", lengthId);
-    m_length.set("min", 1);
-    m_length.set("max", SheetCode::largestCount);
-    m_length.set("tabIndex", lengthTabIndex);
     m_panel.listen(m_length, "input", [this](val) {
         const std::string typed = m_length["value"].as<std::string>();
         if (!typed.empty() && typed.size() <= 2 &&
             typed.find_first_not_of("0123456789") == std::string::npos)
-            act([count = std::stoi(typed)](PracticeSession& session) {
-                session.chooseSheetLength(count);
-            });
+            m_send(event::SheetLengthChosen{std::stoi(typed)});
     });
     // Once typed, the box shows the length the sheet took (at most its largest).
-    m_panel.listen(m_length, "change", [this](val) {
-        m_length.set("value", std::to_string(m_session.view().sheetLength));
-    });
+    m_panel.listen(m_length, "change",
+                   [this](val) { m_length.set("value", std::to_string(m_sheetLength)); });
     val lengthLabel = page::create("label");
-    lengthLabel.set("htmlFor", lengthId);
+    lengthLabel.set("htmlFor", design.lengthName);
     page::setText(lengthLabel, design.lengthCaption);
     page::append(printing, lengthLabel);
     page::append(printing, m_length);
     val withWorking = page::create("label");
-    m_printWorking = page::create("input", design.printWorkingName);
-    m_printWorking.set("type", "checkbox");
-    m_printWorking.set("tabIndex", printWorkingTabIndex);
     page::append(withWorking, m_printWorking);
     page::append(withWorking, val(std::string(" ") + design.printWorkingCaption));
     page::append(printing, withWorking);
-    val printSheet = page::button(design.printName, design.printCaption, printTabIndex);
-    m_panel.listen(printSheet, "click", [this](val) { print(); });
+    val printSheet = made.at(design.printName);
+    m_panel.listen(printSheet, "click", [this](val) {
+        m_send(event::PrintSheet{m_printWorking["checked"].as<bool>()});
+    });
     page::append(printing, printSheet);
     m_panel.append(printing);
 
     m_sheet = page::create("div", design.sheetName);
     page::addClass(m_sheet, "printed-sheet");
     page::append(page::document()["body"], m_sheet);
-
-    render();
 }
 
 PagePractice::~PagePractice() {
@@ -282,18 +298,14 @@ void PagePractice::raise() {
         m_panel.placeBeside(m_mainWindow, m_answer, PagePanel::OnPhone::FullScreen);
         m_shown = true;
     }
-    const val control = named(m_session.view().focus);
-    m_panel.raise(control.isNull() ? m_answer : control);
+    // The reply's focus follows.
+    m_panel.raise(m_answer);
 }
 
-void PagePractice::act(const std::function<void(PracticeSession&)>& action) {
-    action(m_session);
-    render();
-    const val control = named(m_session.view().focus);
+void PagePractice::focusOn(const std::string& name) {
+    const val control = named(name);
     if (!control.isNull())
-        control.call<void>("focus");
-    if (!m_session.view().announcement.empty())
-        m_announce(m_session.view().announcement);
+        m_panel.focus(control);
 }
 
 void PagePractice::showChoices(val select, const std::vector<std::string>& captions, int chosen) {
@@ -308,8 +320,8 @@ void PagePractice::showChoices(val select, const std::vector<std::string>& capti
     select.set("selectedIndex", chosen);
 }
 
-void PagePractice::render() {
-    const PracticeView& view = m_session.view();
+void PagePractice::render(const PracticeView& view) {
+    m_sheetLength = view.sheetLength;
     showChoices(m_kind, view.kinds, view.kind);
     showChoices(m_level, view.levels, view.level);
     m_methods.show(view.methods, view.method);
@@ -324,12 +336,13 @@ void PagePractice::render() {
     page::setHidden(m_verdict, !view.checked);
     m_verdict["dataset"].set("verdict", std::string(verdictClass(view.verdict)));
     if (view.checked) {
+        const ShownVerdict shown = shownVerdict(view.verdict, view.verdictText);
         val word = page::create("strong");
-        page::setText(word, verdictWord(view.verdict));
+        page::setText(word, shown.word);
         page::append(m_verdict, word);
-        page::append(m_verdict, val(" " + view.verdictText));
+        page::append(m_verdict, val(shown.rest));
     }
-    showWorking();
+    showWorking(view);
     page::setText(m_count, view.count);
     // Left as typed while it is being typed ("" on the way from 1 to 12).
     if (m_length["value"].as<std::string>() != std::to_string(view.sheetLength) &&
@@ -337,8 +350,7 @@ void PagePractice::render() {
         m_length.set("value", std::to_string(view.sheetLength));
 }
 
-void PagePractice::showWorking() {
-    const PracticeView& view = m_session.view();
+void PagePractice::showWorking(const PracticeView& view) {
     m_workingText.call<void>("replaceChildren");
     page::setHidden(m_workingText, !view.workingShown);
     for (std::size_t at = 0; at < view.working.size(); ++at) {
@@ -364,8 +376,7 @@ val PagePractice::named(const std::string& name) const {
         val("[data-name=\"" + std::string(design.name) + "\"] [data-name=\"" + name + "\"]"));
 }
 
-void PagePractice::print() {
-    fillSheet(m_sheet, printedSheet(m_session.sheet(), m_session.exercises(), m_locale,
-                                    m_printWorking["checked"].as<bool>()));
+void PagePractice::print(const std::string& html) {
+    fillSheet(m_sheet, html);
     val::global("window").call<void>("print");
 }

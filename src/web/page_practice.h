@@ -5,46 +5,44 @@
 
 #include <emscripten/val.h>
 
-#include "core/numbers/numbers.h"
+#include "core/conversation/event.h"
 #include "core/practice/practice_session.h"
 #include "web/method_list.h"
 #include "web/page_panel.h"
 
 // The "Practice" panel: the pupil chooses a kind of exercise, its numbers and the way to work,
 // types an answer and has it checked, and may see the working; the teacher prints the sheet and
-// its key. It owns the session, which lives as long as the page: closing the panel only hides it,
-// and its count stays. Each user action goes to the session, and the panel shows its view whole.
+// its key. Each user action goes to the core as an event, and the panel shows what the reply
+// shows: the view whole, the focus, the sheet to print. The session stays with the core, which
+// keeps it as long as the page: closing the panel only hides it, and its count stays.
 class PagePractice {
 public:
-    using Announce = std::function<void(const std::string&)>;
-    // announce: says a sentence in the page's live region. onClose: the panel has been hidden;
-    // the focus goes back where it was.
-    PagePractice(emscripten::val mainWindow, NumberLocale locale, Announce announce,
-                 std::function<void()> onClose);
+    using Send = std::function<void(const Event&)>;
+    // onClose: the panel has been hidden by its close button.
+    PagePractice(emscripten::val mainWindow, Send send, std::function<void()> onClose);
     ~PagePractice();
     PagePractice(const PagePractice&) = delete;
     PagePractice& operator=(const PagePractice&) = delete;
 
-    // Shows it, placed by the panels' rule where it was hidden, in front with the focus on the
-    // control the session names.
+    // Shows it, placed by the panels' rule where it was hidden, in front.
     void raise();
+    void render(const PracticeView& view);
+    // The panel's control of that name takes the focus.
+    void focusOn(const std::string& name);
+    // The sheet put in the page, and the browser's print dialog.
+    void print(const std::string& html);
 
 private:
-    // One user action: the session is told, then the view shown whole.
-    void act(const std::function<void(PracticeSession&)>& action);
-    void render();
     void showChoices(emscripten::val select, const std::vector<std::string>& captions, int chosen);
-    void showWorking();
+    void showWorking(const PracticeView& view);
     // The panel's control of that name, or null.
     emscripten::val named(const std::string& name) const;
-    void print();
 
-    NumberLocale m_locale;
-    PracticeSession m_session;
-    Announce m_announce;
+    Send m_send;
     PagePanel m_panel;
     emscripten::val m_mainWindow = emscripten::val::null();
-    bool m_shown = false; // on the screen, not hidden by its close
+    bool m_shown = false;  // on the screen, not hidden by its close
+    int m_sheetLength = 0; // as last shown
     MethodList m_methods;
     emscripten::val m_kind = emscripten::val::null();
     emscripten::val m_level = emscripten::val::null();

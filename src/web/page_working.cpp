@@ -15,10 +15,6 @@ namespace {
 constexpr int methodTabIndex = 34, textTabIndex = 35, copyTabIndex = 36, closeTabIndex = 37;
 constexpr double tickHalf = 3;
 
-std::string px(double pixels) {
-    return std::to_string(static_cast<int>(pixels)) + "px";
-}
-
 std::string number(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.2f", value);
@@ -106,8 +102,8 @@ PageWorking::PageWorking(val mainWindow, std::function<void()> onClose,
     m_text.set("tabIndex", textTabIndex);
     m_text.set("spellcheck", false);
     m_text.call<void>("setAttribute", val("aria-label"), val(design.caption));
-    m_text["style"].set("width", px(design.textWidth));
-    m_text["style"].set("height", px(design.textHeight));
+    m_text["style"].set("width", page::px(design.textWidth));
+    m_text["style"].set("height", page::px(design.textHeight));
     page::append(body, m_text);
 
     val picture = page::create("figure");

@@ -1,32 +1,26 @@
 #include "core/conversation/conversation.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <type_traits>
 #include <utility>
 
 #include "core/conversation/overloaded.h"
 #include "core/conversation/recorder.h"
+#include "core/design/equation_window_design.h"
 #include "core/design/message_boxes.h"
 #include "core/numbers/trimmed.h"
 #include "core/solving/form_commands.h"
-#include "core/working/figure.h"
-#include "core/working/working.h"
 
 namespace {
 
-// The list of ways a run's kind offers, which keeps the way chosen for it.
-std::vector<WorkingMethod> kindOf(const std::vector<MethodChoice>& methods) {
-    std::vector<WorkingMethod> kind;
-    for (const MethodChoice& choice : methods)
-        kind.push_back(choice.method);
-    return kind;
-}
-
-const MethodChoice* findMethod(const std::vector<MethodChoice>& methods, WorkingMethod method) {
-    const auto found =
-        std::find_if(methods.begin(), methods.end(),
-                     [method](const MethodChoice& one) { return one.method == method; });
-    return found == methods.end() ? nullptr : &*found;
-}
+// Whether an event is one of the Practice window's.
+template <typename Of, typename Variant> struct IsAlternative;
+template <typename Of, typename... Alternatives>
+struct IsAlternative<Of, std::variant<Alternatives...>>
+    : std::bool_constant<(std::is_same_v<Of, Alternatives> || ...)> {};
+template <typename Of>
+concept PracticeEventOf = IsAlternative<Of, PracticeEvent>::value;
 
 bool showsBox(const Effect& effect) {
     return std::holds_alternative<show::Box>(effect);
@@ -46,7 +40,10 @@ Conversation::Conversation(const TextMeasure* measure)
 
 Reply Conversation::handle(const Event& event) {
     const overloaded answerTo{
-        [this](const event::Load& /*load*/) { return load(); },
+        [this](const event::Load& load) {
+            m_entropy = load.entropy;
+            return this->load();
+        },
         [this](const event::Command& pressed) { return command(pressed.command, pressed.origin); },
         [this](const event::Answer& answered) { return answer(answered.button); },
         [this](const event::Edit& edit) {
@@ -62,17 +59,16 @@ Reply Conversation::handle(const Event& event) {
         },
         [this](const event::WindowClosed& /*closed*/) { return windowClosed(); },
         [this](const event::InfoWindowClosed& /*closed*/) {
-            m_infoOpen = false;
-            return Reply{};
+            return std::exchange(m_infoOpen, false) ? focusBack(m_infoOrigin) : Reply{};
         },
         [this](const event::WorkingWindowClosed& /*closed*/) {
-            m_workingOpen = false;
-            return Reply{};
+            return focusBack(m_working.close());
         },
         [this](const event::EquationEdit& edit) { return editEquation(edit.text); },
         [this](const event::SolveEquation& /*solve*/) { return solveEquation(); },
         [this](const event::EquationClosed& /*closed*/) { return closeEquation(); },
         [this](const event::ChooseMethod& choice) { return chooseMethod(choice.method); },
+        [this]<PracticeEventOf Practice>(const Practice& event) { return practice(event); },
     };
     Reply reply = std::visit(answerTo, event);
     keepScreenReaderCurrent(reply);
@@ -100,15 +96,13 @@ Reply Conversation::command(Command command, std::string_view origin) {
     if (m_window.ended() || m_boxOpen)
         return {};
     m_boxOrigin = origin.empty() ? buttonOf(command) : std::string(origin);
-    if (command == Command::Run)
-        return run(); // with a recorder of its own
     Recorder window(m_window, m_measure);
     switch (command) {
     case Command::Run:
-        break;
+        return run(); // with a recorder of its own
     case Command::Check:
         layOut(window);
-        followWithWorking(window.reply);
+        m_working.follow(window.reply, workingSource());
         // The user starts typing where the tab order starts; with no option chosen there is no
         // box to type in.
         if (m_window.option1Selected() || m_window.option2Selected())
@@ -118,8 +112,8 @@ Reply Conversation::command(Command command, std::string_view origin) {
         clearFields(window, m_vars);
         m_lastRun = RunOutcome{};
         m_typedSteps.clear();
-        forgetPrepared();
-        followWithWorking(window.reply);
+        m_working.forgetPrepared();
+        m_working.follow(window.reply, workingSource());
         break;
     case Command::Exit:
         // At once and without asking.
@@ -127,6 +121,7 @@ Reply Conversation::command(Command command, std::string_view origin) {
         break;
     case Command::Info:
         m_infoOpen = true;
+        m_infoOrigin = m_boxOrigin;
         window.reply.push_back(show::InfoWindow{});
         break;
     case Command::FileExit:
@@ -135,15 +130,15 @@ Reply Conversation::command(Command command, std::string_view origin) {
         break;
     case Command::ShowWorking:
         if (m_window.workingEnabled()) {
-            m_workingOpen = true;
-            followWithWorking(window.reply);
+            m_working.open(m_boxOrigin);
+            m_working.follow(window.reply, workingSource());
         }
         break;
     case Command::TypeEquation:
         return typeEquation();
     case Command::Practice:
         readNumberLocale();
-        window.reply.push_back(show::PracticeWindow{m_locale});
+        window.reply = m_practice.open(m_entropy, m_locale, m_boxOrigin);
         break;
     case Command::HelpAbout:
         window.reply.push_back(show::Box{aboutBox});
@@ -161,19 +156,19 @@ void Conversation::layOut(Recorder& window) {
     checkLayout(window, m_vars);
     m_lastRun = RunOutcome{};
     m_typedSteps.clear();
-    forgetPrepared();
+    m_working.forgetPrepared();
 }
 
 void Conversation::readNumberLocale() {
     if (m_readLocale) {
         m_locale = std::exchange(m_readLocale, nullptr)();
-        forgetPrepared();
+        m_working.forgetPrepared();
     }
 }
 
 Reply Conversation::run(std::vector<std::string> typedSteps) {
     m_typedSteps = std::move(typedSteps);
-    forgetPrepared();
+    m_working.forgetPrepared();
     readNumberLocale();
     Recorder window(m_window, m_measure);
     runCommand(
@@ -185,7 +180,7 @@ Reply Conversation::run(std::vector<std::string> typedSteps) {
     // From the first run on, the working can be opened.
     if (!m_window.workingEnabled())
         window.reply.push_back(show::WorkingItem{true});
-    followWithWorking(window.reply);
+    m_working.follow(window.reply, workingSource());
     if (std::any_of(window.reply.begin(), window.reply.end(), showsBox)) {
         // After a warning nothing more is said: the box speaks for itself.
         window.reply.push_back(show::Focus{m_boxOrigin});
@@ -215,61 +210,83 @@ Reply Conversation::answer(BoxButton button) {
 Reply Conversation::chooseMethod(WorkingMethod method) {
     if (m_window.ended() || m_boxOpen)
         return {};
-    const std::vector<MethodChoice> methods = workingMethods(m_lastRun);
-    const MethodChoice* chosen = findMethod(methods, method);
-    // A greyed way cannot be chosen, nor one of another kind of run.
-    if (!chosen || !chosen->applies || methodFor(methods) == method)
-        return {};
-    m_chosenMethods[kindOf(methods)] = method;
-    Reply reply;
-    followWithWorking(reply);
-    return deliver(std::move(reply));
-}
-
-WorkingMethod Conversation::methodFor(const std::vector<MethodChoice>& methods) const {
-    if (methods.empty())
-        return WorkingMethod::Formula;
-    const auto remembered = m_chosenMethods.find(kindOf(methods));
-    if (remembered != m_chosenMethods.end()) {
-        const MethodChoice* chosen = findMethod(methods, remembered->second);
-        if (chosen && chosen->applies)
-            return chosen->method;
-    }
-    return methods.front().method;
-}
-
-void Conversation::followWithWorking(Reply& reply) const {
-    if (!m_workingOpen)
-        return;
-    const show::Working* prepared = preparedWorking();
-    reply.push_back(prepared ? *prepared : workingOfLastRun());
-}
-
-show::Working Conversation::workingOfLastRun() const {
-    show::Working working;
-    working.methods = workingMethods(m_lastRun);
-    working.method = methodFor(working.methods);
-    working.text = makeWorking(m_lastRun, m_locale, working.method, m_typedSteps).text();
-    working.figure = std::make_shared<const Figure>(makeFigure(m_lastRun, m_locale));
-    return working;
+    return deliver(m_working.choose(method, workingSource()));
 }
 
 const show::Working* Conversation::preparedWorking() const {
-    const bool current = m_prepared && m_prepared->method == methodFor(m_prepared->methods);
-    return current ? &*m_prepared : nullptr;
+    return m_working.prepared();
 }
 
 void Conversation::prepareWorking() {
-    if (m_workingOpen || m_lastRun.mode == RunOutcome::Mode::None || m_window.ended())
-        return;
-    if (!m_prepared || m_prepared->method != methodFor(m_prepared->methods))
-        m_prepared = workingOfLastRun();
+    if (!m_window.ended())
+        m_working.prepare(workingSource());
+}
+
+Reply Conversation::typeEquation() {
+    readNumberLocale();
+    return deliver(m_equation.open(m_boxOrigin, m_window.equationOpen(), m_locale));
+}
+
+Reply Conversation::editEquation(std::string text) {
+    if (m_window.ended() || m_boxOpen || !m_window.equationOpen())
+        return {};
+    readNumberLocale();
+    return deliver(m_equation.edit(std::move(text), m_locale));
+}
+
+Reply Conversation::closeEquation() {
+    if (m_window.ended() || m_boxOpen || !m_window.equationOpen())
+        return {};
+    return deliver(m_equation.close());
+}
+
+Reply Conversation::solveEquation() {
+    if (m_window.ended() || m_boxOpen || !m_window.equationOpen())
+        return {};
+    readNumberLocale();
+    EquationReading reading = m_equation.read(m_locale);
+    // Refused, nothing else changes.
+    if (!reading.accepted)
+        return deliver(m_equation.refuse(m_locale));
+
+    // The pupil's own steps: the mode chosen, "CHECK!", the coefficients typed, "run".
+    Reply reply =
+        deliver({show::EquationWindowClosed{}, show::OptionSelected{reading.system ? 2 : 1}});
+    Recorder window(m_window, m_measure);
+    layOut(window);
+    for (std::size_t box = 0; box < reading.boxes.size(); ++box)
+        window.setText(int(box) + 1, reading.boxes[box]);
+    // As though "run" had been clicked: a warning gives the focus back to it.
+    m_boxOrigin = buttonOf(Command::Run);
+    window.reply.push_back(show::Focus{m_boxOrigin});
+    Reply laidOut = deliver(std::move(window.reply));
+    reply.insert(reply.end(), laidOut.begin(), laidOut.end());
+    Reply ran = run(std::move(reading.steps));
+    reply.insert(reply.end(), ran.begin(), ran.end());
+    return reply;
 }
 
 Reply Conversation::windowClosed() {
     if (!m_infoOpen || m_window.ended())
         return {};
     return {show::InfoWindowBack{}};
+}
+
+Reply Conversation::practice(const PracticeEvent& event) {
+    if (m_window.ended())
+        return {};
+    if (std::holds_alternative<event::PracticeClosed>(event) && m_practice.isOpen()) {
+        m_practice.handle(event);
+        return focusBack(m_practice.origin());
+    }
+    return deliver(m_practice.handle(event));
+}
+
+Reply Conversation::focusBack(const std::string& origin) {
+    // A box open holds the focus; its answer says where it goes.
+    if (origin.empty() || m_window.ended() || m_boxOpen)
+        return {};
+    return deliver({show::Focus{origin}});
 }
 
 Reply Conversation::deliver(Reply reply) {

@@ -1,29 +1,33 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
-#include <map>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "core/conversation/equation_box.h"
 #include "core/conversation/event.h"
+#include "core/conversation/practice_part.h"
 #include "core/conversation/reply.h"
 #include "core/conversation/window_model.h"
+#include "core/conversation/working_part.h"
 #include "core/design/main_window_design.h"
 #include "core/design/text_measure.h"
 #include "core/numbers/numbers.h"
 #include "core/solving/form_variables.h"
 #include "core/solving/run_outcome.h"
 
-// The main window's side of every exchange with the user. Every event goes in through one call,
+// The program's side of every exchange with the user. Every event goes in through one call,
 // and its reply says what to show, in order; an edit or a choice of option shows nothing. No
 // call waits: a reply that shows a message box ends with it, and the rest of the command comes
 // in the reply to the box's answer.
 //
 // The window's state lives here, in a plain model that follows every reply: the front-ends
 // report each edit of a box and each option chosen, and read nothing back from their controls.
+// The "Working" window, the "Equation" box and the Practice window are parts of their own, which
+// the conversation asks and whose replies it delivers.
 class Conversation {
 public:
     // measure: the front-end's fonts; without one, an estimate from the design.
@@ -46,6 +50,8 @@ public:
     const show::Working* preparedWorking() const;
 
     const WindowModel& window() const { return m_window; }
+    // The Practice window's session; null before the window is first opened.
+    const PracticeSession* practice() const { return m_practice.session(); }
     const FormVariables& variables() const { return m_vars; }
     bool boxOpen() const { return m_boxOpen; }
 
@@ -68,14 +74,14 @@ private:
     Reply editEquation(std::string text);
     Reply solveEquation();
     Reply closeEquation();
-    show::EquationReading readTypedEquation();
     Reply answer(BoxButton button);
     // The way the working is made for runs of this kind from now on, where it applies.
     Reply chooseMethod(WorkingMethod method);
-    // The way the working of a run offering these methods is made: the one last chosen for them
-    // where it applies, else the program's own.
-    WorkingMethod methodFor(const std::vector<MethodChoice>& methods) const;
     Reply windowClosed();
+    Reply practice(const PracticeEvent& event);
+    // A window of the program's own has closed: the focus goes back to the control it was asked
+    // for from, if any.
+    Reply focusBack(const std::string& origin);
     // Takes the reply up to its box, if it has one, keeps the rest for the answer, and brings
     // the model up to what is shown.
     Reply deliver(Reply reply);
@@ -83,11 +89,8 @@ private:
     // What a screen reader is left with after a reply: the result boxes named, and no sentence
     // that the window no longer says. Put first in the reply, before any box.
     void keepScreenReaderCurrent(Reply& reply);
-    // The working of the last run, for the "Working" window where it is open.
-    void followWithWorking(Reply& reply) const;
-    show::Working workingOfLastRun() const;
-    // The last run, the locale or the typed steps have changed: what was prepared is stale.
-    void forgetPrepared() { m_prepared.reset(); }
+    // What the working of the last run is made from.
+    WorkingPart::Source workingSource() const { return {m_lastRun, m_locale, m_typedSteps}; }
 
     EstimatedMeasure m_estimate;
     const TextMeasure& m_measure;
@@ -100,17 +103,14 @@ private:
     std::string m_boxOrigin;
     bool m_boxOpen = false;
     bool m_infoOpen = false;
+    std::string m_infoOrigin; // where the focus goes back when the window closes
     RunOutcome m_lastRun; // its mode is None until a run, and again after CHECK! or clear fields
-    bool m_workingOpen = false;
-    // The way of working last chosen, for each list of ways: a second-degree equation, a
-    // first-degree one and a system each keep their own while the program runs.
-    std::map<std::vector<WorkingMethod>, WorkingMethod> m_chosenMethods;
     const ResultCaptions* m_layoutResults = nullptr; // the layout CHECK! laid out, if any
-    std::string m_equationText;     // kept while the program runs, shown again when reopened
-    std::string m_equationOrigin;   // where the focus goes back when the box closes unused
-    bool m_equationRefused = false; // Solve refused the text, and it does not read yet
     // The rearranging of the typed equation the last run solved, for the start of its working;
     // empty where the run came from the boxes.
     std::vector<std::string> m_typedSteps;
-    std::optional<show::Working> m_prepared; // the last run's working, made ahead
+    std::uint64_t m_entropy = 0; // the front-end's, handed in with the load
+    WorkingPart m_working;
+    EquationBox m_equation;
+    PracticePart m_practice;
 };

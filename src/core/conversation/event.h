@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <variant>
 
@@ -13,8 +14,11 @@ enum class BoxButton { Ok, Yes, No };
 // which a test or a fuzzer can keep, replay and compare.
 namespace event {
 
-// The program starts.
-struct Load {};
+// The program starts. entropy: the front-end's random source, from which the Practice window's
+// sheets take their seeds.
+struct Load {
+    std::uint64_t entropy = 0;
+};
 // A button or menu item. origin names the control that had the keyboard focus, where it returns
 // when a box the command shows is answered; empty for the command's own button.
 struct Command {
@@ -50,9 +54,50 @@ struct EquationEdit {
 struct SolveEquation {};
 struct EquationClosed {};
 
+// The "Practice" window: a kind of exercise, its numbers or a way of working chosen by its index
+// in the window's list; the sheet's length; the code box and the answer box edited, as it
+// happens; "New exercise"; "Check" or Enter in the answer; "Show the working"; "Print sheet…"
+// with the key's working or without; the window closed, by its close box or Escape.
+struct PracticeKindChosen {
+    int index;
+};
+struct PracticeLevelChosen {
+    int index;
+};
+struct PracticeMethodChosen {
+    WorkingMethod method;
+};
+struct SheetLengthChosen {
+    int count;
+};
+struct SheetCodeEdit {
+    std::string text;
+};
+struct NewExercise {};
+struct AnswerEdit {
+    std::string text;
+};
+struct CheckAnswer {};
+struct ShowPracticeWorking {};
+struct PrintSheet {
+    bool withWorking;
+};
+struct PracticeClosed {};
+
 } // namespace event
 
-using Event = std::variant<event::Load, event::Command, event::Answer, event::Edit, event::Choose,
-                           event::WindowClosed, event::InfoWindowClosed, event::WorkingWindowClosed,
-                           event::ChooseMethod, event::EquationEdit, event::SolveEquation,
-                           event::EquationClosed>;
+// The Practice window's events, which its part of the conversation answers.
+using PracticeEvent =
+    std::variant<event::PracticeKindChosen, event::PracticeLevelChosen, event::PracticeMethodChosen,
+                 event::SheetLengthChosen, event::SheetCodeEdit, event::NewExercise,
+                 event::AnswerEdit, event::CheckAnswer, event::ShowPracticeWorking,
+                 event::PrintSheet, event::PracticeClosed>;
+
+using Event =
+    std::variant<event::Load, event::Command, event::Answer, event::Edit, event::Choose,
+                 event::WindowClosed, event::InfoWindowClosed, event::WorkingWindowClosed,
+                 event::ChooseMethod, event::EquationEdit, event::SolveEquation,
+                 event::EquationClosed, event::PracticeKindChosen, event::PracticeLevelChosen,
+                 event::PracticeMethodChosen, event::SheetLengthChosen, event::SheetCodeEdit,
+                 event::NewExercise, event::AnswerEdit, event::CheckAnswer,
+                 event::ShowPracticeWorking, event::PrintSheet, event::PracticeClosed>;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/design/message_boxes.h"
+#include "core/practice/practice_session.h"
 #include "core/working/figure.h"
 #include "core/working/working.h"
 
@@ -135,10 +136,32 @@ struct EquationReading {
     friend bool operator==(const EquationReading&, const EquationReading&) = default;
 };
 // The "Practice" window, created if it is not, and brought to the front. It is made once for the
-// program's run, with the user's number form, and keeps its count of answers while hidden.
+// program's run and keeps its count of answers while hidden. Its view comes before it, so that
+// it is placed at the size of its content.
 struct PracticeWindow {
-    NumberLocale locale;
     friend bool operator==(const PracticeWindow&, const PracticeWindow&) = default;
+};
+// The Practice window as it stands, shown whole. Held apart, as a view is a kilobyte or so.
+struct PracticeShown {
+    std::shared_ptr<const PracticeView> view;
+    friend bool operator==(const PracticeShown& a, const PracticeShown& b) {
+        return *a.view == *b.view;
+    }
+};
+// The Practice window's control, by its name, that takes the keyboard focus there.
+struct PracticeFocus {
+    std::string control;
+    friend bool operator==(const PracticeFocus&, const PracticeFocus&) = default;
+};
+// One sentence about the Practice window for a screen reader, spoken once.
+struct PracticeAnnouncement {
+    std::string text;
+    friend bool operator==(const PracticeAnnouncement&, const PracticeAnnouncement&) = default;
+};
+// The teacher's sheet and its key, to print: plain HTML that Qt and browsers print alike.
+struct PrintedSheet {
+    std::string html;
+    friend bool operator==(const PrintedSheet&, const PrintedSheet&) = default;
 };
 struct EquationWindowClosed {
     friend bool operator==(const EquationWindowClosed&, const EquationWindowClosed&) = default;
@@ -154,10 +177,12 @@ struct End {
 
 } // namespace show
 
-using Effect = std::variant<show::Text, show::TextVisible, show::Caption, show::LabelVisible,
-                            show::CommandEnabled, show::Box, show::Focus, show::BoxName,
-                            show::Announcement, show::Window, show::InfoWindow,
-                            show::InfoWindowBack, show::Working, show::WorkingItem,
-                            show::OptionSelected, show::EquationWindow, show::EquationReading,
-                            show::EquationWindowClosed, show::PracticeWindow, show::End>;
+using Effect =
+    std::variant<show::Text, show::TextVisible, show::Caption, show::LabelVisible,
+                 show::CommandEnabled, show::Box, show::Focus, show::BoxName, show::Announcement,
+                 show::Window, show::InfoWindow, show::InfoWindowBack, show::Working,
+                 show::WorkingItem, show::OptionSelected, show::EquationWindow,
+                 show::EquationReading, show::EquationWindowClosed, show::PracticeWindow,
+                 show::PracticeShown, show::PracticeFocus, show::PracticeAnnouncement,
+                 show::PrintedSheet, show::End>;
 using Reply = std::vector<Effect>;

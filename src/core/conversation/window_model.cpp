@@ -43,6 +43,12 @@ void WindowModel::follow(const Effect& effect) {
         [this](const show::EquationReading& reading) { m_equationReading = reading; },
         [this](const show::EquationWindowClosed& /*closed*/) { m_equationOpen = false; },
         [](const show::PracticeWindow& /*window*/) {},
+        [this](const show::PracticeShown& shown) { m_practiceView = shown.view; },
+        [this](const show::PracticeFocus& focus) { m_practiceFocus = focus.control; },
+        [this](const show::PracticeAnnouncement& announcement) {
+            m_practiceAnnouncement = announcement.text;
+        },
+        [this](const show::PrintedSheet& sheet) { m_printedSheet = sheet.html; },
         [this](const show::End& /*end*/) {
             m_ended = true;
             m_windowShown = false;

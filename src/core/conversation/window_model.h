@@ -1,13 +1,14 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/conversation/reply.h"
 #include "core/design/control_model.h"
 
-// The main window as the replies leave it: its controls, and what else the replies showed. It
+// The windows as the replies leave them: its controls, and what else the replies showed. It
 // follows every reply as a front-end draws it, so that the conversation reads back what the user
 // sees, and the tests see the window exactly as the front-ends are told to draw it.
 class WindowModel : public ControlModel {
@@ -33,6 +34,12 @@ public:
     // The "Equation" box: whether it is open, and its reading as last shown.
     bool equationOpen() const { return m_equationOpen; }
     const show::EquationReading& equationReading() const { return m_equationReading; }
+    // The "Practice" window: its view as last shown (null before it opens), its focus, what it
+    // last said and the sheet last printed.
+    const PracticeView* practiceView() const { return m_practiceView.get(); }
+    const std::string& practiceFocus() const { return m_practiceFocus; }
+    const std::string& practiceAnnouncement() const { return m_practiceAnnouncement; }
+    const std::string& printedSheet() const { return m_printedSheet; }
 
 private:
     std::array<std::string, textCount + 1> m_wholeTexts; // index 0 unused
@@ -47,4 +54,8 @@ private:
     WorkingMethod m_workingMethod = WorkingMethod::Formula;
     bool m_equationOpen = false;
     show::EquationReading m_equationReading{};
+    std::shared_ptr<const PracticeView> m_practiceView;
+    std::string m_practiceFocus;
+    std::string m_practiceAnnouncement;
+    std::string m_printedSheet;
 };

@@ -92,10 +92,6 @@ std::string textName(int index) {
     return "Text(" + std::to_string(index) + ")";
 }
 
-std::string labelName(int index) {
-    return "Label(" + std::to_string(index) + ")";
-}
-
 const MainWindowDesign& mainWindowDesign() {
     return design;
 }

@@ -99,9 +99,8 @@ inline constexpr MenuItemDesign typeEquationItem{"TypeEquation", "&Type an equat
 // The item that opens the Practice window, in the Tools menu.
 inline constexpr MenuItemDesign practiceItem{"Practice", "&Practice…", Command::Practice};
 
-// The names tools and tests find the controls by: "Text(7)", "Label(1)".
+// The name tools and tests find a box by: "Text(7)".
 std::string textName(int index);
-std::string labelName(int index);
 
 // The caption standing beside each box, as pairs of Text and Label indices: "a=" beside Text(1).
 struct BoxCaption {

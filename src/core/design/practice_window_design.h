@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <string_view>
+
 // The "Practice" window: the pupil chooses a kind of exercise, its numbers and the way to work,
 // answers, and has the answer checked; the teacher prints the sheet and its key. Names are the
 // controls' object names and the page's data-name attributes. Sizes in pixels of the desktop at
@@ -69,3 +72,75 @@ inline constexpr PracticeWindowDesign practiceWindowDesign{
     "PrintedSheet",
     480,
 };
+
+// What a control of the Practice window is, which says how each front-end makes it.
+enum class PracticeControlKind {
+    List,        // a drop-down list, labelled beside it
+    MethodList,  // the ways of working, some greyed with their reason, labelled beside it
+    TextBox,     // a line of text, labelled beside it
+    Number,      // a whole number with arrows, labelled beside it
+    Button,      // its caption on its face
+    CheckBox,    // its caption beside its box
+    WorkingText, // the working's lines, read-only, selectable, scrolled
+    Exercise,    // the exercise, its place in the sheet and how to answer; not focused
+    Verdict,     // not focused
+    Count,       // not focused
+};
+
+// One control: its name, its caption (beside it or on its face), the letter of the caption that
+// is its access key on the desktop (0 for none), and what it is.
+struct PracticeControlDesign {
+    const char* name;
+    const char* caption;
+    char accessKey;
+    PracticeControlKind kind;
+
+    constexpr bool takesFocus() const {
+        return kind != PracticeControlKind::Exercise && kind != PracticeControlKind::Verdict &&
+               kind != PracticeControlKind::Count;
+    }
+    // A caption that stands before the control, naming it for a screen reader.
+    constexpr bool labelled() const {
+        return kind == PracticeControlKind::List || kind == PracticeControlKind::MethodList ||
+               kind == PracticeControlKind::TextBox || kind == PracticeControlKind::Number;
+    }
+};
+
+// The Practice window's controls in the order the keyboard reaches them, down the window as it
+// reads; the page's close button comes after the last.
+inline constexpr std::array<PracticeControlDesign, 15> practiceControls{{
+    {practiceWindowDesign.kindName, practiceWindowDesign.kindCaption, 'K',
+     PracticeControlKind::List},
+    {practiceWindowDesign.levelName, practiceWindowDesign.levelCaption, 'u',
+     PracticeControlKind::List},
+    {practiceWindowDesign.methodName, practiceWindowDesign.methodCaption, 'M',
+     PracticeControlKind::MethodList},
+    {practiceWindowDesign.codeName, practiceWindowDesign.codeCaption, 'S',
+     PracticeControlKind::TextBox},
+    {practiceWindowDesign.newName, practiceWindowDesign.newCaption, 'N',
+     PracticeControlKind::Button},
+    {practiceWindowDesign.exerciseName, "", 0, PracticeControlKind::Exercise},
+    {practiceWindowDesign.answerName, practiceWindowDesign.answerCaption, 'a',
+     PracticeControlKind::TextBox},
+    {practiceWindowDesign.checkName, practiceWindowDesign.checkCaption, 'C',
+     PracticeControlKind::Button},
+    {practiceWindowDesign.verdictName, "", 0, PracticeControlKind::Verdict},
+    {practiceWindowDesign.countName, "", 0, PracticeControlKind::Count},
+    {practiceWindowDesign.workingName, practiceWindowDesign.workingCaption, 'w',
+     PracticeControlKind::Button},
+    {practiceWindowDesign.workingTextName, "", 0, PracticeControlKind::WorkingText},
+    {practiceWindowDesign.lengthName, practiceWindowDesign.lengthCaption, 'E',
+     PracticeControlKind::Number},
+    {practiceWindowDesign.printWorkingName, practiceWindowDesign.printWorkingCaption, 'y',
+     PracticeControlKind::CheckBox},
+    {practiceWindowDesign.printName, practiceWindowDesign.printCaption, 'P',
+     PracticeControlKind::Button},
+}};
+
+// The row of the control of that name, which is one of the table's.
+constexpr const PracticeControlDesign& practiceControl(std::string_view name) {
+    for (const PracticeControlDesign& row : practiceControls)
+        if (row.name == name)
+            return row;
+    return practiceControls.back();
+}

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/design/practice_window_design.h"
+#include "core/practice/printed_sheet.h"
 #include "core/solving/form_commands.h"
 #include "core/typing/text_limits.h"
 #include "core/working/notation.h"
@@ -50,7 +51,7 @@ PracticeSession::PracticeSession(std::uint64_t entropy, NumberLocale locale)
     m_code.kind = PracticeKind::IntegerRoots;
     drawSheet();
     showCount();
-    m_view.focus = design.answerName;
+    m_focus = design.answerName;
 }
 
 void PracticeSession::chooseKind(int index) {
@@ -58,7 +59,7 @@ void PracticeSession::chooseKind(int index) {
         return;
     m_code.kind = practiceKinds[index];
     drawSheet();
-    m_view.focus = design.kindName;
+    m_focus = design.kindName;
 }
 
 void PracticeSession::chooseLevel(int index) {
@@ -66,7 +67,7 @@ void PracticeSession::chooseLevel(int index) {
         return;
     m_code.level = practiceLevels[index];
     drawSheet();
-    m_view.focus = design.levelName;
+    m_focus = design.levelName;
 }
 
 void PracticeSession::chooseMethod(WorkingMethod method) {
@@ -81,8 +82,8 @@ void PracticeSession::chooseMethod(WorkingMethod method) {
         m_view.working = makeWorking(m_run, m_locale, m_method).lines;
     if (m_view.checked)
         showVerdict(::checkAnswer(m_exercises[m_index], m_checkedAnswer, m_locale, m_method));
-    m_view.announcement.clear();
-    m_view.focus = design.methodName;
+    m_announcement.clear();
+    m_focus = design.methodName;
 }
 
 void PracticeSession::chooseSheetLength(int count) {
@@ -92,7 +93,7 @@ void PracticeSession::chooseSheetLength(int count) {
         code.count = count;
         startSheet(code);
     }
-    m_view.focus = design.lengthName;
+    m_focus = design.lengthName;
 }
 
 void PracticeSession::newExercise() {
@@ -100,12 +101,12 @@ void PracticeSession::newExercise() {
         showExercise(m_index + 1);
     else
         drawSheet();
-    m_view.focus = design.answerName;
+    m_focus = design.answerName;
 }
 
 void PracticeSession::editCode(std::string text) {
     m_view.code = std::move(text);
-    m_view.announcement.clear();
+    m_announcement.clear();
     const std::optional<std::string> tooLong = lengthProblem(m_view.code, sheetCodeLimit, m_locale);
     const std::optional<SheetCode> code = tooLong ? std::nullopt : readCode(m_view.code);
     if (m_view.code.find_first_not_of(" -") == std::string::npos) {
@@ -122,13 +123,13 @@ void PracticeSession::editCode(std::string text) {
             m_view.code = std::move(typed); // the pupil's own text stays as typed
         }
     }
-    m_view.focus = design.codeName;
+    m_focus = design.codeName;
 }
 
 void PracticeSession::editAnswer(std::string text) {
     m_view.answer = std::move(text);
-    m_view.announcement.clear();
-    m_view.focus = design.answerName;
+    m_announcement.clear();
+    m_focus = design.answerName;
 }
 
 void PracticeSession::checkAnswer() {
@@ -144,10 +145,9 @@ void PracticeSession::checkAnswer() {
         m_wrongBefore = true;
     }
     showCount();
-    m_view.announcement = m_view.verdictText;
+    m_announcement = m_view.verdictText;
     // Right, the pupil goes on; else they try again where they typed.
-    m_view.focus =
-        check.verdict == AnswerCheck::Verdict::Right ? design.newName : design.answerName;
+    m_focus = check.verdict == AnswerCheck::Verdict::Right ? design.newName : design.answerName;
 }
 
 void PracticeSession::showWorking() {
@@ -155,8 +155,12 @@ void PracticeSession::showWorking() {
     m_counted = true;
     m_view.workingShown = true;
     m_view.working = makeWorking(m_run, m_locale, m_method).lines;
-    m_view.announcement = "The working is shown below.";
-    m_view.focus = design.workingTextName;
+    m_announcement = "The working is shown below.";
+    m_focus = design.workingTextName;
+}
+
+std::string PracticeSession::printed(bool withWorking) const {
+    return printedSheet(m_code, m_exercises, m_locale, withWorking);
 }
 
 void PracticeSession::drawSheet() {
@@ -203,7 +207,7 @@ void PracticeSession::showExercise(int index) {
     m_checkedAnswer.clear();
     m_wrongBefore = false;
     m_counted = false;
-    m_view.announcement = m_view.position + ": " + m_view.exercise;
+    m_announcement = m_view.position + ": " + m_view.exercise;
 }
 
 void PracticeSession::showVerdict(const AnswerCheck& check) {

@@ -33,8 +33,7 @@ struct PracticeView {
     std::vector<WorkingLine> working; // by the chosen method; shown once asked for
     int markedStep = -1;              // the line of the working that the verdict points at
     std::string count;                // "This session: 2 right first time, 1 right after a hint"
-    std::string focus;                // the control that takes the keyboard focus, by its name
-    std::string announcement;         // spoken once; empty where nothing new is to be heard
+    friend bool operator==(const PracticeView&, const PracticeView&) = default;
 };
 
 // The Practice window's side of the exchange: the kind, level and method chosen, the sheet and
@@ -47,8 +46,14 @@ public:
     PracticeSession(std::uint64_t entropy, NumberLocale locale);
 
     const PracticeView& view() const { return m_view; }
+    // The control that takes the keyboard focus after the last call, by its name.
+    const std::string& focus() const { return m_focus; }
+    // What the last call gives a screen reader to say once; empty where nothing new is heard.
+    const std::string& announcement() const { return m_announcement; }
     const SheetCode& sheet() const { return m_code; }
     const std::vector<Exercise>& exercises() const { return m_exercises; }
+    // The sheet and its key, printed in the user's number form.
+    std::string printed(bool withWorking) const;
 
     void chooseKind(int index);
     void chooseLevel(int index);
@@ -85,4 +90,6 @@ private:
     int m_rightFirstTime = 0;
     int m_rightAfterHint = 0;
     PracticeView m_view;
+    std::string m_focus;
+    std::string m_announcement;
 };

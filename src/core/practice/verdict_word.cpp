@@ -13,3 +13,16 @@ const char* verdictWord(AnswerCheck::Verdict verdict) {
     }
     return "";
 }
+
+ShownVerdict shownVerdict(AnswerCheck::Verdict verdict, std::string_view message) {
+    const char* word = verdictWord(verdict);
+    const std::string_view said(word);
+    // The word itself, not the start of a longer one ("Rightly").
+    const bool begins =
+        message.starts_with(said) &&
+        (message.size() == said.size() ||
+         std::string_view(".,:;! \n").find(message[said.size()]) != std::string_view::npos);
+    if (begins)
+        return {word, std::string(message.substr(said.size()))};
+    return {word, message.empty() ? std::string(".") : ". " + std::string(message)};
+}

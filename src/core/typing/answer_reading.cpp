@@ -89,19 +89,31 @@ std::vector<Piece> piecesOf(const std::vector<Token>& tokens, std::string_view t
 }
 
 // The words a claim is made in, each phrase as pupils write it.
-const std::array<std::string_view, 16> noSolution{
-    "no solution",         "no solutions",       "none",
-    "no root",             "no roots",           "there is no solution",
-    "there are no solutions", "no solution exists", "unsolvable",
-    "not solvable",        "the lines are parallel", "lines are parallel",
-    "parallel lines",      "parallel",           "the equation has no solution",
-    "the system has no solution"};
+const std::array<std::string_view, 16> noSolution{"no solution",
+                                                  "no solutions",
+                                                  "none",
+                                                  "no root",
+                                                  "no roots",
+                                                  "there is no solution",
+                                                  "there are no solutions",
+                                                  "no solution exists",
+                                                  "unsolvable",
+                                                  "not solvable",
+                                                  "the lines are parallel",
+                                                  "lines are parallel",
+                                                  "parallel lines",
+                                                  "parallel",
+                                                  "the equation has no solution",
+                                                  "the system has no solution"};
 const std::array<std::string_view, 3> noRealSolution{"no real", "there is no real",
                                                      "there are no real"};
-const std::array<std::string_view, 7> infinitelyMany{
-    "infinitely many solutions", "infinitely many solution", "infinitely many",
-    "infinite solutions",        "infinite",                 "the lines are the same",
-    "the same line"};
+const std::array<std::string_view, 7> infinitelyMany{"infinitely many solutions",
+                                                     "infinitely many solution",
+                                                     "infinitely many",
+                                                     "infinite solutions",
+                                                     "infinite",
+                                                     "the lines are the same",
+                                                     "the same line"};
 
 class AnswerParser {
 public:
@@ -187,8 +199,7 @@ private:
     bool set(ReadAnswer& read) {
         std::size_t open = m_at;
         if (open + 1 < m_pieces.size() && m_pieces[open].kind == Kind::Letter &&
-            (m_pieces[open + 1].kind == Kind::Equals ||
-             m_pieces[open + 1].kind == Kind::ElementOf))
+            (m_pieces[open + 1].kind == Kind::Equals || m_pieces[open + 1].kind == Kind::ElementOf))
             open += 2;
         if (open >= m_pieces.size() || m_pieces[open].kind != Kind::OpenSet)
             return false;
@@ -226,7 +237,8 @@ private:
                    m_pieces[open + 1].joined && m_pieces[open].lower() != "i") {
             ++open; // the point's name, "P"
         }
-        if (open >= end || m_pieces[open].kind != Kind::Open || m_pieces[end - 1].kind != Kind::Close)
+        if (open >= end || m_pieces[open].kind != Kind::Open ||
+            m_pieces[end - 1].kind != Kind::Close)
             return false;
         // The bracket must close at the end, around one separator at the top.
         int depth = 0;
@@ -313,11 +325,10 @@ private:
     // The end of the item that starts here: the next separator, or the end.
     std::size_t itemEnd() const {
         std::size_t end = m_at;
-        while (end < m_end && !(m_pieces[end].kind == Kind::Separator ||
-                                m_pieces[end].kind == Kind::Or ||
-                                (m_pieces[end].kind == Kind::Comma && !m_decimalComma) ||
-                                (m_pieces[end].kind == Kind::Letter &&
-                                 isSeparatorWord(m_pieces[end]))))
+        while (end < m_end &&
+               !(m_pieces[end].kind == Kind::Separator || m_pieces[end].kind == Kind::Or ||
+                 (m_pieces[end].kind == Kind::Comma && !m_decimalComma) ||
+                 (m_pieces[end].kind == Kind::Letter && isSeparatorWord(m_pieces[end]))))
             ++end;
         return end;
     }
@@ -354,9 +365,15 @@ private:
             if (written.find(digit) != std::string::npos)
                 index += digit.size() == 1 ? digit : digit == "\xE2\x82\x81" ? "1" : "2";
         std::sort(index.begin(), index.end());
-        static const std::array<std::string_view, 9> indices{
-            "", "1", "2", "12", "1,2", "1/2", "\xE2\x82\x81", "\xE2\x82\x82",
-            "\xE2\x82\x81,\xE2\x82\x82"};
+        static const std::array<std::string_view, 9> indices{"",
+                                                             "1",
+                                                             "2",
+                                                             "12",
+                                                             "1,2",
+                                                             "1/2",
+                                                             "\xE2\x82\x81",
+                                                             "\xE2\x82\x82",
+                                                             "\xE2\x82\x81,\xE2\x82\x82"};
         if (std::find(indices.begin(), indices.end(), written) == indices.end())
             return std::nullopt;
         return std::pair{m_pieces[at].lower() + index, next};
@@ -398,21 +415,20 @@ private:
             throw Refusal(std::string(refusal.what()) + ".", from + refusal.place(),
                           refusal.length());
         }
-        const Terms terms = collected(
-            [&] {
-                Terms all = sides.left;
-                const Terms right = negated(sides.right);
-                all.insert(all.end(), right.begin(), right.end());
-                return all;
-            }());
+        const Terms terms = collected([&] {
+            Terms all = sides.left;
+            const Terms right = negated(sides.right);
+            all.insert(all.end(), right.begin(), right.end());
+            return all;
+        }());
         const Rational a = coefficientOf(terms, {1, 0}), b = coefficientOf(terms, {0, 1}),
                        c = -coefficientOf(terms, {0, 0});
         if (b.sign() != 0) {
             read.items.push_back({"x", {AnswerNumber::parameter()}, false});
-            read.items.push_back(
-                {"y", {AnswerNumber::rational(c / b) - AnswerNumber::parameter() *
-                                                           AnswerNumber::rational(a / b)},
-                 false});
+            read.items.push_back({"y",
+                                  {AnswerNumber::rational(c / b) -
+                                   AnswerNumber::parameter() * AnswerNumber::rational(a / b)},
+                                  false});
         } else if (a.sign() != 0) {
             read.items.push_back({"x", {AnswerNumber::rational(c / a)}, false});
             read.items.push_back({"y", {AnswerNumber::parameter()}, false});
@@ -428,8 +444,7 @@ private:
         if (piece.kind == Kind::Close)
             refuse("A bracket \")\" has no \"(\" before it.", piece);
         if (piece.kind == Kind::Equals)
-            refuse("Write \"" + std::string(m_decimalComma ? ";" : ",") +
-                       "\" between two answers.",
+            refuse("Write \"" + std::string(m_decimalComma ? ";" : ",") + "\" between two answers.",
                    piece);
         if (piece.kind == Kind::Number)
             refuse("A sign is missing before " + shown(piece) + ".", piece);
@@ -683,7 +698,8 @@ ReadAnswer readAnswer(std::string_view text, const NumberLocale& locale) {
     }
     const std::string_view written = withoutEnding(text);
     try {
-        std::vector<Piece> pieces = piecesOf(typedTokens(written, locale, TypedText::Answer), written);
+        std::vector<Piece> pieces =
+            piecesOf(typedTokens(written, locale, TypedText::Answer), written);
         AnswerParser parser(std::move(pieces), written, locale);
         answer = parser.answer();
     } catch (const Refusal& refusal) {
@@ -693,8 +709,8 @@ ReadAnswer readAnswer(std::string_view text, const NumberLocale& locale) {
         answer.length = refusal.length();
     } catch (const AnswerArithmetic& fault) {
         answer = ReadAnswer{};
-        answer.problem = "\"" + excerpt(trimmed(written)) +
-                         "\" cannot be worked out: it has " + fault.what() + ".";
+        answer.problem = "\"" + excerpt(trimmed(written)) + "\" cannot be worked out: it has " +
+                         fault.what() + ".";
     }
     return answer;
 }

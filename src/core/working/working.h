@@ -32,6 +32,7 @@ struct WorkingLine {
         Substitute,   // one equation put into the other
     };
     Step step = Step::None;
+    friend bool operator==(const WorkingLine&, const WorkingLine&) = default;
 };
 
 // A result beside its exact form: a reduced fraction or a simplified surd.
