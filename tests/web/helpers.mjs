@@ -6,6 +6,7 @@ import { after, afterEach, before } from 'node:test';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { gzipSync } from 'node:zlib';
 import { chromium } from 'playwright-core';
 
 export const siteDir = process.env.VELMORA_SITE
@@ -21,12 +22,14 @@ const types = {
 // Options: `cacheControl`, the Cache-Control header (a string, or a function of the path);
 // `drop(path)`, true to close the connection on that request, as a network gone mid-download.
 // `requests` lists what was asked: path, status, bytes sent and whether it was conditional;
-// serve(dir) serves another folder from then on, as a new build put on the server.
+// serve(dir) serves another folder from then on, as a new build put on the server. `compress`:
+// text and the program sent gzip -9 to a browser that takes it, as a web host sends them.
 export async function serveSite(dir = siteDir, options = {}) {
-    const { cacheControl = 'no-cache', drop = () => false } = options;
+    const { cacheControl = 'no-cache', drop = () => false, compress = false } = options;
     let root = dir;
     const requests = [];
     const sockets = new Set();
+    const zippedFiles = new Map();
     const server = createServer(async (request, response) => {
         const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
         const asked = { path, status: 0, bytes: 0, conditional: 'if-none-match' in request.headers || 'if-modified-since' in request.headers };
@@ -37,10 +40,17 @@ export async function serveSite(dir = siteDir, options = {}) {
         }
         const file = join(root, normalize(path.endsWith('/') ? path + 'index.html' : path));
         try {
-            const body = await readFile(file);
+            let body = await readFile(file);
+            const zipped = compress && !/^image\//.test(types[extname(file)])
+                && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '');
+            if (zipped) {
+                if (!zippedFiles.has(file)) zippedFiles.set(file, gzipSync(body, { level: 9 }));
+                body = zippedFiles.get(file);
+            }
             response.writeHead(200, {
                 'Content-Type': types[extname(file)] ?? 'application/octet-stream',
                 'Cache-Control': typeof cacheControl === 'function' ? cacheControl(path) : cacheControl,
+                ...(zipped && { 'Content-Encoding': 'gzip' }),
             });
             response.end(body);
             Object.assign(asked, { status: 200, bytes: body.length });
