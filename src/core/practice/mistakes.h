@@ -4,8 +4,19 @@
 #include <vector>
 
 #include "core/numbers/exact.h"
-#include "core/practice/answer_check.h"
+#include "core/practice/exercise.h"
 #include "core/working/notation.h"
+#include "core/working/working.h"
+
+// The mistakes pupils make most often, each at a step of the working.
+enum class Mistake {
+    SignOfB,             // -b taken as b
+    DiscriminantPlus4ac, // D = b² + 4ac
+    NotDividedBy2a,      // (-b ± √D) without /(2a)
+    OneTermDivided,      // -b ± √D/(2a), or only one term of a side divided
+    SignLostMoving,      // a term moved to the other side without changing its sign
+    SwappedDeterminants, // x = D2/D, y = D1/D
+};
 
 // The answer a common mistake gives for an exercise, to know the mistake by when a pupil's answer
 // is that one.
