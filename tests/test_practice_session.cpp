@@ -98,6 +98,33 @@ private slots:
         QCOMPARE(typing.view().code, code); // as typed
     }
 
+    void answerMarked_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QStringList>("mark"); // before, marked, after; none where read
+        QTest::newRow("a sign no answer has") << "2 & 3" << QStringList{"2 ", "&", " 3"};
+        QTest::newRow("a bracket not closed") << "(2, 3" << QStringList{"", "(", "2, 3"};
+        QTest::newRow("a word") << "x = two" << QStringList{"x = ", "two", ""};
+        QTest::newRow("an invisible character")
+            << "2\u200B, 3" << QStringList{"2", "U+200B", ", 3"};
+        QTest::newRow("read") << "987654321" << QStringList{};
+    }
+
+    // An answer that cannot be read is quoted with the place where reading stopped marked.
+    void answerMarked() {
+        QFETCH(QString, answer);
+        QFETCH(QStringList, mark);
+        PracticeSession session(1, NumberLocale{});
+        session.editAnswer(answer.toStdString());
+        session.checkAnswer();
+        const MarkedPlace& shown = session.view().answerMark;
+        const QStringList found =
+            shown.marked.empty() ? QStringList{}
+                                 : QStringList{QString::fromStdString(shown.before),
+                                               QString::fromStdString(shown.marked),
+                                               QString::fromStdString(shown.after)};
+        QCOMPARE(found, mark);
+    }
+
     void pastedCode_data() {
         QTest::addColumn<QByteArray>("code");
         QTest::addColumn<QString>("says");

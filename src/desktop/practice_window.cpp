@@ -321,8 +321,19 @@ void PracticeWindow::showVerdict(const PracticeView& view) {
     }
     const ShownVerdict shown = shownVerdict(view.verdict, view.verdictText);
     const QString rest = QString::fromStdString(shown.rest).toHtmlEscaped().replace('\n', "<br>");
-    m_verdict->setText(QStringLiteral("<span style=\"color:%1\"><b>%2</b>%3</span>")
-                           .arg(verdictColour(view.verdict), QString::fromUtf8(shown.word), rest));
+    QString markup = QStringLiteral("<span style=\"color:%1\"><b>%2</b>%3</span>")
+                         .arg(verdictColour(view.verdict), QString::fromUtf8(shown.word), rest);
+    // Where an answer that cannot be read stopped being read, marked in its line as the
+    // Equation box marks a refused place.
+    const MarkedPlace& mark = view.answerMark;
+    const auto escaped = [](const std::string& text) {
+        return QString::fromStdString(text).toHtmlEscaped();
+    };
+    if (!mark.marked.empty())
+        markup += QStringLiteral("<br><span style=\"white-space:pre\">%1<u "
+                                 "style=\"color:#c00000\">%2</u>%3</span>")
+                      .arg(escaped(mark.before), escaped(mark.marked), escaped(mark.after));
+    m_verdict->setText(markup);
 }
 
 void PracticeWindow::showWorkingText(const PracticeView& view) {

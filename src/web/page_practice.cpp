@@ -341,6 +341,16 @@ void PagePractice::render(const PracticeView& view) {
         page::setText(word, shown.word);
         page::append(m_verdict, word);
         page::append(m_verdict, val(shown.rest));
+        // Where an answer that cannot be read stopped being read, marked in its line.
+        if (!view.answerMark.marked.empty()) {
+            val quote = page::create("code");
+            val marked = page::create("mark");
+            page::setText(marked, view.answerMark.marked);
+            page::append(quote, val(view.answerMark.before));
+            page::append(quote, marked);
+            page::append(quote, val(view.answerMark.after));
+            page::append(m_verdict, quote);
+        }
     }
     showWorking(view);
     page::setText(m_count, view.count);

@@ -1,5 +1,6 @@
 #include "core/numbers/characters.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <utility>
@@ -122,3 +123,40 @@ std::size_t previousCharacter(std::string_view text, std::size_t end) {
 }
 
 } // namespace
+
+namespace {
+
+// How many UTF-16 code units the UTF-8 bytes hold: one for each character, two for one beyond
+// the Basic Multilingual Plane (a four-byte sequence).
+int utf16Length(std::string_view bytes) {
+    int units = 0;
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (!isContinuation(value))
+            units += value >= 0xF0 ? 2 : 1;
+    }
+    return units;
+}
+
+} // namespace
+
+MarkedPlace markedPlace(std::string_view text, std::size_t place, std::size_t length) {
+    MarkedPlace shown;
+    const std::size_t start = std::min(place, text.size());
+    std::size_t end = std::min(start + length, text.size());
+    if (end == start && start < text.size() && text[start] != '\n')
+        end = start + characterAt(text, start).length;
+    const std::size_t lineStart = start == 0 ? 0 : text.rfind('\n', start - 1) + 1;
+    const std::size_t lineEnd = std::min(text.find('\n', start), text.size());
+    // Only the first line of a mark over two lines is quoted.
+    const std::size_t markEnd = std::min(end, lineEnd);
+    // Only the neighbourhood of the place is quoted, and nothing invisible: a pasted page would
+    // otherwise come back whole, in a box's description too.
+    constexpr std::size_t around = 30;
+    shown.before = excerptOfEnd(text.substr(lineStart, start - lineStart), around);
+    shown.marked = markEnd > start ? excerpt(text.substr(start, markEnd - start), around) : " ";
+    shown.after = excerpt(text.substr(markEnd, lineEnd - markEnd), around);
+    shown.start = utf16Length(text.substr(0, start));
+    shown.length = utf16Length(text.substr(start, end - start));
+    return shown;
+}

@@ -34,3 +34,15 @@ std::string visibleText(std::string_view text);
 std::string excerpt(std::string_view text, std::size_t longest = 40);
 // Likewise its end: "…" and its last `longest` characters.
 std::string excerptOfEnd(std::string_view text, std::size_t longest = 40);
+
+// A place in a text, quoted in the line that holds it: what stands before it, the place itself
+// and what stands after it, each cut to its neighbourhood and shown as visibleText shows it
+// (a place of no length marks the character there, or a blank at the end); and the place in the
+// whole text in UTF-16 code units, as both front-ends count text.
+struct MarkedPlace {
+    std::string before, marked, after;
+    int start = 0, length = 0;
+    friend bool operator==(const MarkedPlace&, const MarkedPlace&) = default;
+};
+
+MarkedPlace markedPlace(std::string_view text, std::size_t place, std::size_t length);

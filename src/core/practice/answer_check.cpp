@@ -236,8 +236,12 @@ AnswerCheck checkAnswer(const Exercise& exercise, std::string_view answer,
         return {AnswerCheck::Verdict::Wrong, "This exercise has no unknown to find.", std::nullopt,
                 -1};
     const ReadAnswer read = readAnswer(answer, locale);
-    if (!read.problem.empty())
-        return unreadable(read.problem);
+    if (!read.problem.empty()) {
+        AnswerCheck check = unreadable(read.problem);
+        check.place = read.place;
+        check.length = read.length;
+        return check;
+    }
     if (isSystem(exercise.kind))
         return checkSystem(exercise, read, locale, method);
     return checkEquation(exercise, read, locale, method);

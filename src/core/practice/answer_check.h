@@ -20,6 +20,8 @@ struct AnswerCheck {
     // The line of the working, by the method checked against, where that mistake is made; -1
     // where the answer matches no common mistake.
     int step = -1;
+    // Where an answer that cannot be read stopped being read, in bytes of the answer.
+    std::size_t place = 0, length = 0;
 };
 
 // answer: as the pupil typed it, in their number form ("2; -1/2" with a decimal comma); the roots

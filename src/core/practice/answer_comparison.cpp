@@ -45,7 +45,6 @@ Meeting meeting(const AnswerNumber& number, const Surd& root, int decimalPlaces)
     return Meeting::Apart;
 }
 
-
 std::vector<Surd> rootsOf(const Exercise& exercise) {
     const std::vector<Rational>& k = exercise.coefficients;
     if (k[0].sign() == 0)
@@ -157,4 +156,3 @@ std::optional<Mistake> mistakeGiving(const Exercise& exercise,
     }
     return std::nullopt;
 }
-

@@ -23,9 +23,9 @@ std::vector<Surd> rootsOf(const Exercise& exercise);
 
 // How the numbers of an answer meet an equation's roots.
 struct RootComparison {
-    std::vector<bool> covered; // each root, given exactly or rounded to the places asked for
-    bool rounded = false;      // a root was given rounded
-    std::vector<AnswerNumber> wrong;      // numbers that are no root and come near none
+    std::vector<bool> covered;       // each root, given exactly or rounded to the places asked for
+    bool rounded = false;            // a root was given rounded
+    std::vector<AnswerNumber> wrong; // numbers that are no root and come near none
     std::vector<AnswerNumber> closeAlone; // decimals that only come near a root not given
     std::vector<AnswerNumber> exactGiven; // the numbers not written after "≈"
 };

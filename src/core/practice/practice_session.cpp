@@ -214,6 +214,9 @@ void PracticeSession::showVerdict(const AnswerCheck& check) {
     m_view.checked = true;
     m_view.verdict = check.verdict;
     m_view.verdictText = check.message;
+    m_view.answerMark = check.place > 0 || check.length > 0
+                            ? markedPlace(m_checkedAnswer, check.place, check.length)
+                            : MarkedPlace{};
     m_view.markedStep = check.step;
     if (check.step >= 0) {
         const std::vector<WorkingLine> lines = makeWorking(m_run, m_locale, m_method).lines;

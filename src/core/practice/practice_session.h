@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/numbers/characters.h"
 #include "core/numbers/numbers.h"
 #include "core/practice/answer_check.h"
 #include "core/practice/random_numbers.h"
@@ -29,6 +30,7 @@ struct PracticeView {
     AnswerCheck::Verdict verdict = AnswerCheck::Verdict::Unreadable;
     bool checked = false;    // the verdict is shown
     std::string verdictText; // the verdict and, for a known mistake, the step it is made at
+    MarkedPlace answerMark;  // where an answer that cannot be read stopped being read; none else
     bool workingShown = false;
     std::vector<WorkingLine> working; // by the chosen method; shown once asked for
     int markedStep = -1;              // the line of the working that the verdict points at
