@@ -321,6 +321,35 @@ private slots:
         QVERIFY(checked > 0);
     }
 
+    // Every D = 4p²q with primes p and q from 10⁶ to 10⁹ is split into (2p)² and q, whatever
+    // the size, and nothing is left that the search could not split.
+    void squareFactorsOfAnySize_data() {
+        QTest::addColumn<quint64>("seed");
+        for (quint64 seed : {1, 2, 3, 4})
+            QTest::newRow(qPrintable(QString("seed %1").arg(seed))) << seed;
+    }
+
+    void squareFactorsOfAnySize() {
+        QFETCH(quint64, seed);
+        std::mt19937_64 random(seed);
+        const auto prime = [&] {
+            for (;;) {
+                const std::uint64_t n = 1000000 + random() % 999000000;
+                bool composite = n % 2 == 0;
+                for (std::uint64_t d = 3; d * d <= n && !composite; d += 2)
+                    composite = n % d == 0;
+                if (!composite)
+                    return n;
+            }
+        };
+        for (int round = 0; round < 50; ++round) {
+            const BigInt p = prime(), q = prime();
+            const SquareSplit split = splitSquares(4 * p * p * q);
+            QVERIFY2(p == q || (split.root == 2 * p && split.squareFree == q && split.unsplit == 1),
+                     qPrintable(QString::fromStdString(decimalText(p) + "² " + decimalText(q))));
+        }
+    }
+
     void warnings_data() {
         QTest::addColumn<bool>("system");
         QTest::addColumn<QStringList>("texts");
