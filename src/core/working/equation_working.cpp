@@ -9,15 +9,34 @@ namespace {
 using Kind = WorkingLine::Kind;
 using Step = WorkingLine::Step;
 
-// The square root of a number, simplified: √D for D >= 0, i√-D for D < 0.
-Surd squareRoot(const Rational& value) {
-    return exactRoots(1, 0, -value).first;
+// √D/(2|a|), half the distance between the roots, taken from the roots so that the radicand is
+// not split again: √D = 2|a| times it, and completing the square ends at its square.
+Surd halfGap(const EquationFacts& f) {
+    const Surd& first = f.roots->first;
+    if (first.rational()) {
+        const Rational gap = (rationalPart(first) - rationalPart(f.roots->second)) / Rational(2);
+        return asSurd(gap.sign() < 0 ? -gap : gap);
+    }
+    const Rational size = Rational::of(abs(first.b), first.c);
+    return {0, size.num, size.den, first.r};
+}
+
+// A surd times a positive rational.
+Surd scaled(const Surd& value, const Rational& k) {
+    if (value.rational())
+        return asSurd(rationalPart(value) * k);
+    const Rational factor = surdFactor(value) * k;
+    return {0, factor.num, factor.den, value.r};
 }
 
 // "√768 = √(256·3) = 16√3", "√(5/4) = √5/2", "√(-3) = i√3", "√9 = 3".
 std::string rootSteps(const Rational& value, const Surd& root, const Notation& n) {
-    std::string text =
-        "√" + (value.sign() < 0 || value.den != 1 ? "(" + n.number(value) + ")" : n.number(value));
+    // A fraction, a negative number or a power of ten is bracketed: √1.6×10⁵¹ reads as
+    // (√1.6)·10⁵¹.
+    const std::string number = n.number(value);
+    const bool compound =
+        value.sign() < 0 || value.den != 1 || number.find("×") != std::string::npos;
+    std::string text = "√" + (compound ? "(" + number + ")" : number);
     const Rational factor = root.rational() ? Rational(0) : surdFactor(root);
     if (value.sign() > 0 && value.den == 1 && !root.rational() && factor.den == 1 &&
         factor != Rational(1)) {
@@ -34,13 +53,27 @@ std::string factor(const Rational& root, const Notation& n) {
     return root.sign() > 0 ? "x - " + n.number(root) : "x + " + n.number(-root);
 }
 
+// "(x - 2)²", but "x²" for the root 0.
+std::string squared(const std::string& factor) {
+    return factor == "x" ? "x²" : "(" + factor + ")²";
+}
+
+// The one line that says where the search for square factors stopped short, so that a number
+// left under the root may still hold a square.
+void unsplitNote(const BigInt& unsplit, Writer& out) {
+    if (unsplit != 1)
+        out.add(Kind::Note, decimalText(unsplit) +
+                                " is not split further: a square factor of it, if it has one, is "
+                                "too large for the search to find in its time.");
+}
+
 // a·x² + b·x + c with the number x put in, term by term, and its value.
 std::string putBack(const EquationFacts& f, const Rational& x, const Notation& n) {
     const Rational ax2 = f.a * x * x, bx = f.b * x;
-    std::string text = n.put(f.a) + "·" + n.put(x) + "² + " + n.put(f.b) + "·" + n.put(x) + " + " +
-                       n.put(f.c) + " = " + n.sum({{ax2, ""}, {bx, ""}, {f.c, ""}});
+    const std::string text =
+        n.put(f.a) + "·" + n.put(x) + "² + " + n.put(f.b) + "·" + n.put(x) + " + " + n.put(f.c);
     const Rational value = ax2 + bx + f.c;
-    return text + " = " + n.number(value);
+    return text + " = " + Notation::then(n.sum({{ax2, ""}, {bx, ""}, {f.c, ""}}), n.number(value));
 }
 
 void check(const EquationFacts& f, const Notation& n, Writer& out) {
@@ -67,27 +100,31 @@ void check(const EquationFacts& f, const Notation& n, Writer& out) {
 void roots(const EquationFacts& f, const std::string& x1Start, const std::string& x2Start,
            const Notation& n, Writer& out) {
     const auto line = [&](const std::string& name, const std::string& start, const Surd& root) {
-        const std::string reduced = n.result(root);
-        out.add(Kind::Result, name + " = " + start +
-                                  (reduced.starts_with(start + " ") ? reduced.substr(start.size())
-                                                                    : " = " + reduced));
+        out.add(Kind::Result, name + " = " + Notation::then(start, n.result(root)));
     };
     line("x1", x1Start, f.roots->first);
     line("x2", x2Start, f.roots->second);
 }
 
 void doubleRoot(const EquationFacts& f, const Notation& n, Writer& out) {
-    out.add(Kind::Result, "x1 = " + n.result(f.roots->first) + ", a double root (x2 = x1)");
+    out.add(Kind::Result, "x1 = x2 = " + n.result(f.roots->first) + " (a double root)");
 }
 
-void complexRoots(const EquationFacts& f, const std::string& start, Step step, const Notation& n,
+// The complex pair once exactly and once as decimals, "≈" where a part is rounded: "x1,2 =
+// start = -1/2 ± (√3/2)i ≈ -0.5 ± 0.866025403784439i".
+void complexRoots(const EquationFacts& f, const std::string& start, const Notation& n,
                   Writer& out) {
     const std::string pair = n.complexPair(f.roots->first);
-    out.add(Kind::Result, start + (pair == start.substr(start.rfind("= ") + 2) ? "" : " = " + pair),
-            step);
     const std::string real = n.decimal(asSurd(rationalPart(f.roots->first)));
     const std::string size = n.decimal(imaginarySize(f.roots->first));
-    out.add(Kind::Result, "x1,2 " + real + " ± " + size.substr(size.find(' ') + 1) + "i");
+    const bool rounded = real.starts_with("≈") || size.starts_with("≈");
+    const std::string realPart = real.substr(real.find(' ') + 1);
+    const std::string decimals = (realPart == "0" ? "±" : realPart + " ± ") +
+                                 (size == "= 1" ? "" : size.substr(size.find(' ') + 1)) + "i";
+    std::string text = "x1,2 = " + (start.empty() ? pair : Notation::then(start, pair));
+    if (decimals != pair)
+        text += (rounded ? " ≈ " : " = ") + decimals;
+    out.add(Kind::Result, text);
     if (!f.windowFirst.empty())
         out.add(Kind::Note,
                 "The window writes them as " + f.windowFirst + " and " + f.windowSecond + ".");
@@ -126,16 +163,16 @@ void byFormula(const EquationFacts& f, const Notation& n, Writer& out) {
         check(f, n, out);
         return;
     }
-    const Surd root = squareRoot(f.D);
+    const Surd root = scaled(halfGap(f), f.a.sign() < 0 ? -(f.a + f.a) : f.a + f.a);
     out.add(Kind::Step, "√D = " + rootSteps(f.D, root, n));
+    unsplitNote(f.roots->unsplit, out);
     const std::string rootText = n.surd(root);
     const std::string over = "/" + twoA;
-    const std::string formula =
-        "x1,2 = (-b ± √D)/(2a) = (" + minusB + " ± " + rootText + ")" + over;
+    const std::string putIn = "(" + minusB + " ± " + rootText + ")" + over;
+    out.add(Kind::Step, "x1,2 = (-b ± √D)/(2a) = " + putIn, Step::RootFormula);
     if (f.D.sign() < 0) {
-        complexRoots(f, formula, Step::RootFormula, n, out);
+        complexRoots(f, "", n, out);
     } else {
-        out.add(Kind::Step, formula, Step::RootFormula);
         roots(f, "(" + minusB + " + " + rootText + ")" + over,
               "(" + minusB + " - " + rootText + ")" + over, n, out);
     }
@@ -152,7 +189,8 @@ void byFactoring(const EquationFacts& f, const Notation& n, Writer& out) {
     const std::string leading = f.a == Rational(1) ? "" : f.a == Rational(-1) ? "-" : n.put(f.a);
     const std::string left = n.sum({{f.a, "x²"}, {f.b, "x"}, {f.c, ""}});
     if (x1 == x2) {
-        out.add(Kind::Step, left + " = " + leading + "(" + factor(x1, n) + ")² = 0");
+        const std::string factored = leading + squared(factor(x1, n));
+        out.add(Kind::Step, Notation::then(left, factored) + " = 0");
         out.add(Kind::Step, factor(x1, n) + " = 0");
         doubleRoot(f, n, out);
     } else {
@@ -160,11 +198,13 @@ void byFactoring(const EquationFacts& f, const Notation& n, Writer& out) {
                 left + " = " + leading + "(" + factor(x1, n) + ")(" + factor(x2, n) + ") = 0");
         out.add(Kind::Step, "A product is 0 where a factor is 0: " + factor(x1, n) + " = 0 or " +
                                 factor(x2, n) + " = 0");
-        out.add(Kind::Result, "x1 = " + n.result(x1) + ", x2 = " + n.result(x2));
+        out.add(Kind::Result, n.list({"x1 = " + n.result(x1), "x2 = " + n.result(x2)}));
     }
     check(f, n, out);
 }
 
+// Solved first, then the vertex form the square gives; a step that would change nothing (no x
+// term to halve) is left out.
 void byCompletingTheSquare(const EquationFacts& f, const Notation& n, Writer& out) {
     const Rational p = f.b / f.a, q = f.c / f.a;
     if (!(f.a == Rational(1)))
@@ -173,34 +213,49 @@ void byCompletingTheSquare(const EquationFacts& f, const Notation& n, Writer& ou
     const Rational half = p / Rational(2);
     const Rational right = half * half - q; // D/(4a²)
     out.add(Kind::Step, n.sum({{1, "x²"}, {p, "x"}}) + " = " + n.number(-q), Step::MoveTerm);
-    out.add(Kind::Step,
-            "Add (" + n.number(half) + ")² = " + n.number(half * half) +
-                " to both sides: " + n.sum({{1, "x²"}, {p, "x"}, {half * half, ""}}) + " = " +
-                n.sum({{-q, ""}, {half * half, ""}}),
-            Step::HalveB);
-    const std::string square = "(" + factor(-half, n) + ")²";
-    out.add(Kind::Step, square + " = " + n.number(right));
+    const std::string base = factor(-half, n);
+    const std::string square = squared(base);
+    if (half.sign() != 0) {
+        out.add(Kind::Step,
+                "Add (" + n.number(half) + ")² = " + n.number(half * half) +
+                    ", half of x's coefficient squared, to both sides to make the left a "
+                    "square: " +
+                    n.sum({{1, "x²"}, {p, "x"}, {half * half, ""}}) + " = " +
+                    n.sum({{-q, ""}, {half * half, ""}}),
+                Step::HalveB);
+        out.add(Kind::Step, square + " = " + n.number(right));
+    }
     const Rational k = -f.a * right;
-    out.add(Kind::Step, "Vertex form: y = " + n.sum({{f.a, square}, {k, ""}}) +
-                            ", with the vertex at (" + n.list({n.number(-half), n.number(k)}) +
-                            ")");
+    const auto vertexForm = [&] {
+        out.add(Kind::Step, "Vertex form: y = " + n.sum({{f.a, square}, {k, ""}}) +
+                                ", with the vertex at (" + n.list({n.number(-half), n.number(k)}) +
+                                ")");
+    };
     if (right.sign() == 0) {
-        out.add(Kind::Step, factor(-half, n) + " = 0", Step::TakeRoot);
+        out.add(Kind::Step, base + " = 0", Step::TakeRoot);
         doubleRoot(f, n, out);
         check(f, n, out);
+        vertexForm();
         return;
     }
     if (right.sign() < 0)
         out.add(Kind::Case, "A square is never negative, so there is no real solution. In the "
                             "complex numbers, i² = -1:");
-    const std::string root = n.surd(squareRoot(right));
-    out.add(Kind::Step, factor(-half, n) + " = ±" + root, Step::TakeRoot);
-    const std::string h = n.number(-half);
+    const std::string root = n.surd(halfGap(f));
+    out.add(Kind::Step, base + " = ±" + root, Step::TakeRoot);
+    unsplitNote(f.roots->unsplit, out);
+    // x = h ± root; with a < 0 the program's first root is the one with the minus.
+    const std::string h = half.sign() == 0 ? "" : n.number(-half) + " ";
+    const std::string plus = h.empty() ? root : h + "+ " + root;
+    const std::string minus = h.empty() ? "-" + root : h + "- " + root;
     if (right.sign() < 0)
-        complexRoots(f, "x1,2 = " + h + " ± " + root, Step::None, n, out);
+        complexRoots(f, h.empty() ? "±" + root : h + "± " + root, n, out);
+    else if (f.a.sign() > 0)
+        roots(f, plus, minus, n, out);
     else
-        roots(f, h + " + " + root, h + " - " + root, n, out);
+        roots(f, minus, plus, n, out);
     check(f, n, out);
+    vertexForm();
 }
 
 void byRearranging(const EquationFacts& f, const Notation& n, Writer& out) {

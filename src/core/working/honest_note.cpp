@@ -12,7 +12,7 @@ using Kind = WorkingLine::Kind;
 
 const std::string keepsDigits = "the program keeps about 7 digits of each number";
 
-std::string faultWords(ArithmeticFault::Kind kind) {
+std::string faultWords(ArithmeticFault::Kind kind, const Notation& n) {
     switch (kind) {
     case ArithmeticFault::Kind::DivisionByZero:
         return "a division by zero";
@@ -21,7 +21,7 @@ std::string faultWords(ArithmeticFault::Kind kind) {
     case ArithmeticFault::Kind::Overflow:
         break;
     }
-    return "a number too large for the program's numbers (about 3.4×10³⁸)";
+    return "a number too large for the program's numbers (about " + largestSingle(n) + ")";
 }
 
 // A kept value named exactly, or to 15 digits where it has more than 40.
@@ -161,8 +161,9 @@ void tooLongNote(const ExactCoefficients& coefficients, const Notation& n, Write
                             "program keeps.");
 }
 
-void faultNote(const RunOutcome& o, Writer& out) {
-    out.add(Kind::Warning, "The window shows no result: its arithmetic met " + faultWords(o.fault) +
+void faultNote(const RunOutcome& o, const Notation& n, Writer& out) {
+    out.add(Kind::Warning, "The window shows no result: its arithmetic met " +
+                               faultWords(o.fault, n) +
                                ". Worked out exactly, the numbers come to what follows.");
 }
 
@@ -177,11 +178,15 @@ void differenceNote(const std::vector<std::string>& shown, const std::vector<std
 
 } // namespace
 
+std::string largestSingle(const Notation& n) {
+    return n.number(Rational(34) * Rational::of(powerOfTen(37), 1));
+}
+
 void equationNote(const RunOutcome& o, const EquationFacts& f,
                   const ExactCoefficients& coefficients, const Notation& n, Writer& out) {
     tooLongNote(coefficients, n, out);
     if (o.warning == RunOutcome::Warning::Fault) {
-        faultNote(o, out);
+        faultNote(o, n, out);
         return;
     }
     const WindowTexts shown = windowTexts(o);
@@ -242,7 +247,7 @@ void systemNote(const RunOutcome& o, const SystemFacts& f, const ExactCoefficien
                 const Notation& n, Writer& out) {
     tooLongNote(coefficients, n, out);
     if (o.warning == RunOutcome::Warning::Fault) {
-        faultNote(o, out);
+        faultNote(o, n, out);
         return;
     }
     const WindowTexts shown = windowTexts(o);

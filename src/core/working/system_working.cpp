@@ -47,7 +47,7 @@ void check(const SystemFacts& f, const Notation& n, Writer& out) {
 }
 
 void solution(const SystemFacts& f, const Notation& n, Writer& out) {
-    out.add(Kind::Result, "x = " + n.result(f.x) + ", y = " + n.result(f.y));
+    out.add(Kind::Result, n.list({"x = " + n.result(f.x), "y = " + n.result(f.y)}));
     check(f, n, out);
 }
 
@@ -89,13 +89,15 @@ void withoutOneSolution(const SystemFacts& f, const Notation& n, Writer& out) {
     const Rational y0 = yByT ? row.r / row.q : Rational(0),
                    yt = yByT ? -row.p / row.q : Rational(1);
     const std::string x = n.sum({{x0, ""}, {xt, "t"}}), y = n.sum({{y0, ""}, {yt, "t"}});
-    out.add(Kind::Result, "x = " + x + ", y = " + y + ", for any number t");
+    out.add(Kind::Result, n.list({"x = " + x, "y = " + y}) + " for any number t");
     const char* const names[] = {"first", "second"};
     for (int i = 0; i < 2; ++i) {
         const Row& each = rows[i];
         const Rational constant = each.p * x0 + each.q * y0, ofT = each.p * xt + each.q * yt;
+        // A sum or a negative factor is bracketed: 0·(-0.4t), not 0·-0.4t.
         const auto bracketed = [](const std::string& sum) {
-            return sum.find(' ') == std::string::npos ? sum : "(" + sum + ")";
+            return sum.find(' ') == std::string::npos && !sum.starts_with('-') ? sum
+                                                                               : "(" + sum + ")";
         };
         out.add(Kind::Step,
                 std::string("Check, ") + names[i] + " equation: " + n.put(each.p) + "·" +

@@ -62,6 +62,9 @@ struct WindowTexts {
 };
 WindowTexts windowTexts(const RunOutcome& outcome);
 
+// "3.4×10³⁸", about the largest number a Single holds, in the user's form.
+std::string largestSingle(const Notation& n);
+
 // The one note at the top where the window's result differs from the exact one, and the exact
 // results beside what the window shows.
 void equationNote(const RunOutcome& outcome, const EquationFacts& facts,
