@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <limits>
@@ -19,8 +20,10 @@ namespace {
 
 __extension__ typedef unsigned __int128 WideUInt;
 
-// The most steps a search gets: some 40 thousand find a prime factor near 10^9 on average.
+// The most steps a search gets: some 40 thousand find a prime factor near 10^9 on average. Past
+// 128 bits each step costs ten times as much, and the search stops far sooner.
 constexpr std::uint64_t stepLimit = std::uint64_t(1) << 18;
+constexpr std::uint64_t wideStepLimit = std::uint64_t(1) << 12;
 
 // Residues modulo an odd n below 2^64, in Montgomery form.
 class Modulo64 {
@@ -243,9 +246,7 @@ void collectPrimes(const BigInt& n, int exponent, std::uint64_t budget,
     collectPrimes(n / factor, exponent, budget, out);
 }
 
-} // namespace
-
-SquareSplit splitSquares(const BigInt& n) {
+SquareSplit splitAnew(const BigInt& n) {
     SquareSplit split;
     if (n == 0) {
         split.root = 0;
@@ -265,7 +266,8 @@ SquareSplit splitSquares(const BigInt& n) {
     // The budget is set by the whole cofactor: a part it leaves whole is two primes above the
     // cofactor's cube root, which no other part shares, unless the limit cut the search short.
     const unsigned sixth = (bitsOf(rest) + 5) / 6;
-    const std::uint64_t budget = sixth >= 16 ? stepLimit : std::min(stepLimit, std::uint64_t(8) << sixth);
+    const std::uint64_t limit = bitsOf(rest) > 128 ? wideStepLimit : stepLimit;
+    const std::uint64_t budget = sixth >= 16 ? limit : std::min(limit, std::uint64_t(8) << sixth);
     collectPrimes(rest, 1, budget, primes);
     // Below the cube of what the search surely finds, an unsplit part has no square factor.
     const unsigned foundBits = 2 * (unsigned(std::bit_width(budget)) - 4);
@@ -285,5 +287,25 @@ SquareSplit splitSquares(const BigInt& n) {
                 split.unsplit *= part.prime;
         }
     }
+    return split;
+}
+
+} // namespace
+
+SquareSplit splitSquares(const BigInt& n) {
+    // A working asks for the same number's split several times, as its lines are made and
+    // checked: the last few are kept.
+    struct Kept {
+        BigInt n;
+        SquareSplit split;
+    };
+    thread_local std::array<Kept, 8> kept;
+    thread_local std::size_t next = 0;
+    for (const Kept& k : kept)
+        if (k.n == n && n != 0)
+            return k.split;
+    const SquareSplit split = splitAnew(n);
+    kept[next] = {n, split};
+    next = (next + 1) % kept.size();
     return split;
 }
