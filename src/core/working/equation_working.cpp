@@ -29,23 +29,6 @@ Surd scaled(const Surd& value, const Rational& k) {
     return {0, factor.num, factor.den, value.r};
 }
 
-// "√768 = √(256·3) = 16√3", "√(5/4) = √5/2", "√(-3) = i√3", "√9 = 3".
-std::string rootSteps(const Rational& value, const Surd& root, const Notation& n) {
-    // A fraction, a negative number or a power of ten is bracketed: √1.6×10⁵¹ reads as
-    // (√1.6)·10⁵¹.
-    const std::string number = n.number(value);
-    const bool compound =
-        value.sign() < 0 || value.den != 1 || number.find("×") != std::string::npos;
-    std::string text = "√" + (compound ? "(" + number + ")" : number);
-    const Rational factor = root.rational() ? Rational(0) : surdFactor(root);
-    if (value.sign() > 0 && value.den == 1 && !root.rational() && factor.den == 1 &&
-        factor != Rational(1)) {
-        text += " = √(" + n.number(factor * factor) + "·" + decimalText(root.r) + ")";
-    }
-    const std::string simple = n.surd(root);
-    return simple == text ? text : text + " = " + simple;
-}
-
 // "x - 2", "x + 1/2", "x" for the root 0.
 std::string factor(const Rational& root, const Notation& n) {
     if (root.sign() == 0)
@@ -67,114 +50,184 @@ void unsplitNote(const BigInt& unsplit, Writer& out) {
                                 "too large for the search to find in its time.");
 }
 
-// a·x² + b·x + c with the number x put in, term by term, and its value.
-std::string putBack(const EquationFacts& f, const Rational& x, const Notation& n) {
-    const Rational ax2 = f.a * x * x, bx = f.b * x;
-    const std::string text =
-        n.put(f.a) + "·" + n.put(x) + "² + " + n.put(f.b) + "·" + n.put(x) + " + " + n.put(f.c);
-    const Rational value = ax2 + bx + f.c;
-    return text + " = " + Notation::then(n.sum({{ax2, ""}, {bx, ""}, {f.c, ""}}), n.number(value));
+// The coefficients' names, standing for their values in a formula.
+Formula named(const std::string& name, const Rational& value) {
+    return math::name(name, asSurd(value));
 }
 
+// Numbers added as a pupil writes them: "4 - 6 + 2", zeros left out, "0" for none.
+Formula terms(const std::vector<Rational>& values) {
+    std::vector<Formula> parts;
+    for (const Rational& value : values) {
+        if (value.sign() == 0)
+            continue;
+        parts.push_back(parts.empty() || value.sign() > 0 ? math::number(value)
+                                                          : math::negated(math::number(-value)));
+    }
+    if (parts.empty())
+        return math::number(0);
+    return parts.size() == 1 ? parts.front() : math::sum(std::move(parts));
+}
+
+// "Check, x1 put back: 1·2² + (-3)·2 + 2 = 4 - 6 + 2 = 0".
+Formula putBack(const EquationFacts& f, const std::string& name, const Rational& x) {
+    using namespace math;
+    const Rational ax2 = f.a * x * x, bx = f.b * x;
+    return words({text("Check, " + name + " put back: "),
+                  equal({sum({product({number(f.a), power(number(x), 2)}),
+                              product({number(f.b), number(x)}), number(f.c)}),
+                         terms({ax2, bx, f.c}), number(ax2 + bx + f.c)})});
+}
+
+// Each root put back where both are fractions; else their sum and product worked out from the
+// roots and compared with -b/a and c/a.
 void check(const EquationFacts& f, const Notation& n, Writer& out) {
+    using namespace math;
     const std::optional<Rational> x1 = rationalValue(f.roots->first);
     const std::optional<Rational> x2 = rationalValue(f.roots->second);
     if (x1 && x2) {
-        out.add(Kind::Step, "Check, x1 put back: " + putBack(f, *x1, n));
+        out.add(Kind::Step, putBack(f, "x1", *x1), n);
         if (!(*x1 == *x2))
-            out.add(Kind::Step, "Check, x2 put back: " + putBack(f, *x2, n));
+            out.add(Kind::Step, putBack(f, "x2", *x2), n);
         return;
     }
-    // The sum and the product of the roots, from their parts: (p + q√r) + (p - q√r) = 2p and
-    // (p + q√r)(p - q√r) = p² - q²r.
+    const Formula first = name("x1", f.roots->first), second = name("x2", f.roots->second);
     const Rational p = rationalPart(f.roots->first), q = surdFactor(f.roots->first);
-    const Rational sum = p + p, product = p * p - q * q * Rational::of(f.roots->first.r, 1);
-    const auto compared = [&](const Rational& value, const Rational& expected) {
-        return n.number(value) + (value == expected ? " = " : " ≠ ");
-    };
-    out.add(Kind::Step, "Check with the sum and the product of the roots: x1 + x2 = " +
-                            compared(sum, -f.b / f.a) +
-                            "-b/a and x1·x2 = " + compared(product, f.c / f.a) + "c/a.");
+    const Rational total = p + p, product = p * p - q * q * Rational::of(f.roots->first.r, 1);
+    const Formula b = named("b", f.b), a = named("a", f.a), c = named("c", f.c);
+    out.add(Kind::Step,
+            words({text("Check with the sum and the product of the roots: "),
+                   equal({sum({first, second}), sum({surd(f.roots->first), surd(f.roots->second)}),
+                          number(total), quotient(negated(b), a)}),
+                   text(" and "),
+                   equal({math::product({first, second}),
+                          math::product({surd(f.roots->first), surd(f.roots->second)}),
+                          number(product), quotient(c, a)}),
+                   text(".")}),
+            n);
 }
 
-void roots(const EquationFacts& f, const std::string& x1Start, const std::string& x2Start,
+void roots(const EquationFacts& f, const Formula& x1Start, const Formula& x2Start,
            const Notation& n, Writer& out) {
-    const auto line = [&](const std::string& name, const std::string& start, const Surd& root) {
-        out.add(Kind::Result, name + " = " + Notation::then(start, n.result(root)));
+    const auto line = [&](const std::string& name, const Formula& start, const Surd& root) {
+        out.add(Kind::Result, math::equal({math::name(name, root), start, math::result(root)}), n);
     };
     line("x1", x1Start, f.roots->first);
     line("x2", x2Start, f.roots->second);
 }
 
 void doubleRoot(const EquationFacts& f, const Notation& n, Writer& out) {
-    out.add(Kind::Result, "x1 = x2 = " + n.result(f.roots->first) + " (a double root)");
+    using namespace math;
+    out.add(Kind::Result,
+            words({equal({name("x1", f.roots->first), name("x2", f.roots->second),
+                          result(f.roots->first)}),
+                   text(" (a double root)")}),
+            n);
 }
 
-// The complex pair once exactly and once as decimals, "≈" where a part is rounded: "x1,2 =
-// start = -1/2 ± (√3/2)i ≈ -0.5 ± 0.866025403784439i".
-void complexRoots(const EquationFacts& f, const std::string& start, const Notation& n,
+// The complex pair once exactly and once as decimals: "x1,2 = start = -1/2 ± (√3/2)i ≈ -0.5 ±
+// 0.866025403784439i".
+void complexRoots(const EquationFacts& f, std::optional<Formula> start, const Notation& n,
                   Writer& out) {
-    const std::string pair = n.complexPair(f.roots->first);
-    const std::string real = n.decimal(asSurd(rationalPart(f.roots->first)));
-    const std::string size = n.decimal(imaginarySize(f.roots->first));
-    const bool rounded = real.starts_with("≈") || size.starts_with("≈");
-    const std::string realPart = real.substr(real.find(' ') + 1);
-    const std::string decimals = (realPart == "0" ? "±" : realPart + " ± ") +
-                                 (size == "= 1" ? "" : size.substr(size.find(' ') + 1)) + "i";
-    std::string text = "x1,2 = " + (start.empty() ? pair : Notation::then(start, pair));
-    if (decimals != pair)
-        text += (rounded ? " ≈ " : " = ") + decimals;
-    out.add(Kind::Result, text);
+    using namespace math;
+    const Rational real = rationalPart(f.roots->first);
+    const Surd size = imaginarySize(f.roots->first);
+    const Formula i = name("i", Surd{0, 1, 1, -1});
+    const auto times = [&](Formula factor) {
+        return factor.kind == Formula::Kind::Number && factor.number == Rational(1)
+                   ? i
+                   : product({std::move(factor), i});
+    };
+    std::vector<Formula> sides{name("x1,2")};
+    if (start)
+        sides.push_back(*start);
+    sides.push_back(plusMinus(fraction(real), times(surd(size))));
+    sides.push_back(plusMinus(rounded(asSurd(real)), times(rounded(size))));
+    out.add(Kind::Result, equal(std::move(sides)), n);
     if (!f.windowFirst.empty())
         out.add(Kind::Note,
                 "The window writes them as " + f.windowFirst + " and " + f.windowSecond + ".");
 }
 
-std::string discriminantLine(const EquationFacts& f, const Notation& n) {
-    const Rational b2 = f.b * f.b, ac4 = Rational(4) * f.a * f.c;
-    const std::string terms = n.sum({{b2, ""}, {-ac4, ""}});
-    return "D = b² - 4ac = " + n.put(f.b) + "² - 4·" + n.put(f.a) + "·" + n.put(f.c) + " = " +
-           (terms == n.number(f.D) ? terms : terms + " = " + n.number(f.D));
+Formula discriminantLine(const EquationFacts& f) {
+    using namespace math;
+    const Formula b = named("b", f.b), a = named("a", f.a), c = named("c", f.c);
+    return equal(
+        {name("D", asSurd(f.D)), sum({power(b, 2), negated(product({number(4), a, c}))}),
+         sum({power(number(f.b), 2), negated(product({number(4), number(f.a), number(f.c)}))}),
+         terms({f.b * f.b, -Rational(4) * f.a * f.c}), number(f.D)});
 }
 
 void caseLine(const EquationFacts& f, const Notation& n, Writer& out) {
+    using namespace math;
+    using Relation = Formula::Relation;
+    const Formula D = name("D", asSurd(f.D));
     if (f.D.sign() > 0)
-        out.add(Kind::Case, "D = " + n.number(f.D) + " > 0, so there are two real roots.");
+        out.add(Kind::Case,
+                words({chain(D, {{Relation::Equal, number(f.D)}, {Relation::Greater, number(0)}}),
+                       text(", so there are two real roots.")}),
+                n);
     else if (f.D.sign() == 0)
-        out.add(Kind::Case, "D = 0, so there is one double root.");
+        out.add(Kind::Case, words({equal({D, number(0)}), text(", so there is one double root.")}),
+                n);
     else
-        out.add(Kind::Case, "D = " + n.number(f.D) +
-                                " < 0, so there is no real solution: no real number squared "
-                                "is negative. In the complex numbers, i² = -1:");
+        out.add(
+            Kind::Case,
+            words({chain(D, {{Relation::Equal, number(f.D)}, {Relation::Less, number(0)}}),
+                   text(", so there is no real solution: no real number squared is negative. "
+                        "In the complex numbers, "),
+                   chain(power(name("i", Surd{0, 1, 1, -1}), 2), {{Relation::Equal, number(-1)}}),
+                   text(":")}),
+            n);
+}
+
+// "√D = √768 = √(256·3) = 16√3", "√D = √(-3) = i√3": the square factor shown where there is one.
+Formula rootLine(const EquationFacts& f, const Surd& root) {
+    using namespace math;
+    std::vector<Formula> sides{math::root(name("D", asSurd(f.D))), math::root(number(f.D))};
+    const Rational factor = root.rational() ? Rational(0) : surdFactor(root);
+    if (f.D.sign() > 0 && f.D.den == 1 && factor.den == 1 && !(factor == Rational(0)) &&
+        !(factor == Rational(1)))
+        sides.push_back(
+            math::root(product({number(factor * factor), number(Rational::of(root.r, 1))})));
+    sides.push_back(surd(root));
+    return equal(std::move(sides));
 }
 
 void byFormula(const EquationFacts& f, const Notation& n, Writer& out) {
-    out.add(Kind::Step, discriminantLine(f, n), Step::Discriminant);
+    using namespace math;
+    out.add(Kind::Step, discriminantLine(f), n, Step::Discriminant);
     caseLine(f, n, out);
-    // A power of ten over 2a is bracketed, as a negative 2a is.
-    const std::string minusBText = n.number(-f.b);
-    const std::string minusB = f.b.sign() != 0 && minusBText.find("×") != std::string::npos
-                                   ? "(" + minusBText + ")"
-                                   : minusBText;
-    const std::string twoA = n.put(f.a + f.a);
+    const Formula a = named("a", f.a), b = named("b", f.b);
+    const Formula minusB = number(-f.b), twoA = number(f.a + f.a);
+    const Formula under = product({number(2), a});
     if (f.D.sign() == 0) {
-        out.add(Kind::Step, "x = -b/(2a) = " + minusB + "/" + twoA, Step::RootFormula);
+        out.add(
+            Kind::Step,
+            equal({name("x", f.roots->first), quotient(negated(b), under), quotient(minusB, twoA)}),
+            n, Step::RootFormula);
         doubleRoot(f, n, out);
         check(f, n, out);
         return;
     }
     const Surd root = scaled(halfGap(f), f.a.sign() < 0 ? -(f.a + f.a) : f.a + f.a);
-    out.add(Kind::Step, "√D = " + rootSteps(f.D, root, n));
+    out.add(Kind::Step, rootLine(f, root), n);
     unsplitNote(f.roots->unsplit, out);
-    const std::string rootText = n.surd(root);
-    const std::string over = "/" + twoA;
-    const std::string putIn = "(" + minusB + " ± " + rootText + ")" + over;
-    out.add(Kind::Step, "x1,2 = (-b ± √D)/(2a) = " + putIn, Step::RootFormula);
+    const Formula D = name("D", asSurd(f.D));
+    // Without a b the roots are ±√D/(2a): no "0 ±".
+    const Formula rootOfD = surd(root);
+    out.add(Kind::Step,
+            equal({name("x1,2"), quotient(plusMinus(negated(b), math::root(D)), under),
+                   quotient(plusMinus(minusB, rootOfD), twoA)}),
+            n, Step::RootFormula);
     if (f.D.sign() < 0) {
-        complexRoots(f, "", n, out);
+        complexRoots(f, std::nullopt, n, out);
     } else {
-        roots(f, "(" + minusB + " + " + rootText + ")" + over,
-              "(" + minusB + " - " + rootText + ")" + over, n, out);
+        const auto start = [&](bool plus) {
+            const Formula term = plus ? rootOfD : negated(rootOfD);
+            return quotient(f.b.sign() == 0 ? term : sum({minusB, term}), twoA);
+        };
+        roots(f, start(true), start(false), n, out);
     }
     check(f, n, out);
 }
@@ -245,11 +298,14 @@ void byCompletingTheSquare(const EquationFacts& f, const Notation& n, Writer& ou
     out.add(Kind::Step, base + " = ±" + root, Step::TakeRoot);
     unsplitNote(f.roots->unsplit, out);
     // x = h ± root; with a < 0 the program's first root is the one with the minus.
-    const std::string h = half.sign() == 0 ? "" : n.number(-half) + " ";
-    const std::string plus = h.empty() ? root : h + "+ " + root;
-    const std::string minus = h.empty() ? "-" + root : h + "- " + root;
+    const Formula h = math::number(-half), rootFormula = math::surd(halfGap(f));
+    const auto start = [&](bool plusRoot) {
+        const Formula term = plusRoot ? rootFormula : math::negated(rootFormula);
+        return half.sign() == 0 ? term : math::sum({h, term});
+    };
+    const Formula plus = start(true), minus = start(false);
     if (right.sign() < 0)
-        complexRoots(f, h.empty() ? "±" + root : h + "± " + root, n, out);
+        complexRoots(f, math::plusMinus(h, rootFormula), n, out);
     else if (f.a.sign() > 0)
         roots(f, plus, minus, n, out);
     else

@@ -18,6 +18,11 @@ public:
              WorkingLine::Step step = WorkingLine::Step::None) {
         m_working.lines.push_back({kind, std::move(text), step});
     }
+    void add(WorkingLine::Kind kind, Formula line, const Notation& notation,
+             WorkingLine::Step step = WorkingLine::Step::None) {
+        std::string text = line.plain(notation);
+        m_working.lines.push_back({kind, std::move(text), step, std::move(line)});
+    }
     void exact(ExactResult result) { m_working.exact.push_back(std::move(result)); }
 
 private:
