@@ -55,20 +55,6 @@ Formula named(const std::string& name, const Rational& value) {
     return math::name(name, asSurd(value));
 }
 
-// Numbers added as a pupil writes them: "4 - 6 + 2", zeros left out, "0" for none.
-Formula terms(const std::vector<Rational>& values) {
-    std::vector<Formula> parts;
-    for (const Rational& value : values) {
-        if (value.sign() == 0)
-            continue;
-        parts.push_back(parts.empty() || value.sign() > 0 ? math::number(value)
-                                                          : math::negated(math::number(-value)));
-    }
-    if (parts.empty())
-        return math::number(0);
-    return parts.size() == 1 ? parts.front() : math::sum(std::move(parts));
-}
-
 // "Check, x1 put back: 1·2² + (-3)·2 + 2 = 4 - 6 + 2 = 0".
 Formula putBack(const EquationFacts& f, const std::string& name, const Rational& x) {
     using namespace math;

@@ -35,6 +35,8 @@ int precedence(const Formula& f, const Notation& n) {
     case Kind::Product:
     case Kind::Quotient:
         return Multiplied;
+    case Kind::Determinant:
+        return Atom;
     case Kind::Power:
     case Kind::Root:
         return Raised;
@@ -135,8 +137,8 @@ std::string chainText(const Formula& f, const Notation& n) {
         // A side that reads as the one before says nothing new.
         if (relation == Formula::Relation::Equal && side == last)
             continue;
-        text += relationText(relation, holdsRounded(f.parts[i]) || holdsRounded(f.parts[i - 1])) +
-                side;
+        text +=
+            relationText(relation, holdsRounded(f.parts[i]) || holdsRounded(f.parts[i - 1])) + side;
         last = side;
     }
     return text;
@@ -161,21 +163,26 @@ std::string Formula::plain(const Notation& n) const {
         return productText(*this, n);
     case Kind::Quotient:
         return bracketed(parts[0], n,
-                         precedence(parts[0], n) <= Loose || parts[0].kind == Kind::Quotient) +
+                         precedence(parts[0], n) <= Loose || parts[0].kind == Kind::Quotient ||
+                             (parts[0].kind == Kind::Number &&
+                              parts[0].plain(n).find('/') != std::string::npos)) +
                "/" + bracketed(parts[1], n, precedence(parts[1], n) < Atom);
     case Kind::Power:
         return bracketed(parts[0], n, precedence(parts[0], n) < Atom) +
                superscript(int(number.num));
     case Kind::Root:
         return "√" + bracketed(parts[0], n,
-                               precedence(parts[0], n) < Atom || parts[0].plain(n).find_first_of(
-                                                                     ".,") != std::string::npos);
+                               precedence(parts[0], n) < Atom ||
+                                   parts[0].plain(n).find_first_of(".,") != std::string::npos);
     case Kind::PlusMinus: {
         // ±2i where nothing stands before it.
         const bool alone = parts[0].kind == Kind::Number && parts[0].number.sign() == 0;
         return (alone ? "±" : bracketed(parts[0], n, false) + " ± ") +
                bracketed(parts[1], n, precedence(parts[1], n) <= Loose);
     }
+    case Kind::Determinant:
+        return "|" + parts[0].plain(n) + " " + parts[1].plain(n) + "; " + parts[2].plain(n) + " " +
+               parts[3].plain(n) + "|";
     case Kind::Chain:
         return chainText(*this, n);
     case Kind::List: {
@@ -291,6 +298,23 @@ Formula root(Formula part) {
 
 Formula plusMinus(Formula left, Formula right) {
     return node(Kind::PlusMinus, {std::move(left), std::move(right)});
+}
+
+Formula determinant(Formula a, Formula b, Formula c, Formula d) {
+    return node(Kind::Determinant, {std::move(a), std::move(b), std::move(c), std::move(d)});
+}
+
+Formula terms(const std::vector<Rational>& values) {
+    std::vector<Formula> parts;
+    for (const Rational& value : values) {
+        if (value.sign() == 0)
+            continue;
+        parts.push_back(parts.empty() || value.sign() > 0 ? number(value)
+                                                          : negated(number(-value)));
+    }
+    if (parts.empty())
+        return number(0);
+    return parts.size() == 1 ? parts.front() : sum(std::move(parts));
 }
 
 Formula list(std::vector<Formula> parts) {

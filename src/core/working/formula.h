@@ -14,20 +14,21 @@ class Notation;
 // that no method has to remember them; and each chain is checked exactly from it.
 struct Formula {
     enum class Kind {
-        Number,    // an exact rational
-        Rounded,   // an exact real value shown to 15 significant digits
-        Name,      // "x", "D", "b", "i", standing for its value where it has one
-        Negated,   // -part
-        Sum,       // parts added, a negated part written with " - "
-        Product,   // parts multiplied
-        Quotient,  // part / part
-        Power,     // part to a whole exponent
-        Root,      // the square root of a part
-        PlusMinus, // part ± part: two values, taken alike throughout a chain
-        Chain,     // parts joined by relations, checked one pair after the other
-        List,      // parts with the list separator of the number form
-        Words,     // parts written one after the other: words and formulas
-        Text,      // words
+        Number,      // an exact rational
+        Rounded,     // an exact real value shown to 15 significant digits
+        Name,        // "x", "D", "b", "i", standing for its value where it has one
+        Negated,     // -part
+        Sum,         // parts added, a negated part written with " - "
+        Product,     // parts multiplied
+        Quotient,    // part / part
+        Power,       // part to a whole exponent
+        Root,        // the square root of a part
+        PlusMinus,   // part ± part: two values, taken alike throughout a chain
+        Determinant, // |a b; c d| of four parts, row by row
+        Chain,       // parts joined by relations, checked one pair after the other
+        List,        // parts with the list separator of the number form
+        Words,       // parts written one after the other: words and formulas
+        Text,        // words
     };
     enum class Relation {
         Equal,    // "=", or "≈" where a side holds a rounded number: checked
@@ -68,6 +69,9 @@ Formula quotient(Formula over, Formula under);
 Formula power(Formula base, int exponent);
 Formula root(Formula part);
 Formula plusMinus(Formula left, Formula right);
+Formula determinant(Formula a, Formula b, Formula c, Formula d);
+// Numbers added as a pupil writes them: "4 - 6 + 2", zeros left out, "0" for none.
+Formula terms(const std::vector<Rational>& values);
 Formula list(std::vector<Formula> parts);
 Formula text(const std::string& words);
 Formula words(std::vector<Formula> parts);

@@ -3,17 +3,18 @@
 
 // Each chain of a line evaluated exactly: numbers of the form p + q·√r with one square-free r
 // (negative for i), a "±" as the pair of values it stands for. Both sides of every "=" must be
-// equal, of every "≠" different; a rounded number counts as the exact value it rounds. A side with an unknown, or with roots of two different
-// numbers, is not evaluated. A rounded number is rendered from the exact value it carries, so
-// it is correctly rounded by its making: the check proves that value is the other side's.
+// equal, of every "≠" different; a rounded number counts as the exact value it rounds. A side with
+// an unknown, or with roots of two different numbers, is not evaluated. A rounded number is
+// rendered from the exact value it carries, so it is correctly rounded by its making: the check
+// proves that value is the other side's.
 
 namespace {
 
 using Kind = Formula::Kind;
 
 struct Value {
-    Rational p, q;  // p + q·√r
-    BigInt r = 0;   // 0 where q = 0
+    Rational p, q; // p + q·√r
+    BigInt r = 0;  // 0 where q = 0
 };
 
 Value rational(const Rational& p) {
@@ -148,11 +149,16 @@ Maybe evaluate(const Formula& f) {
         if (!left || !right || left->size() != 1 || right->size() != 1)
             return std::nullopt;
         const auto sumOf = add(left->front(), right->front());
-        const auto differenceOf =
-            add(left->front(), *multiply(rational(-1), right->front()));
+        const auto differenceOf = add(left->front(), *multiply(rational(-1), right->front()));
         if (!sumOf || !differenceOf)
             return std::nullopt;
         return Values{*sumOf, *differenceOf};
+    }
+    case Kind::Determinant: {
+        const auto times = [&](int p, int q) {
+            return combine(evaluate(f.parts[p]), evaluate(f.parts[q]), multiply);
+        };
+        return combine(times(0, 3), combine(Values{rational(-1)}, times(2, 1), multiply), add);
     }
     default:
         return std::nullopt;
@@ -187,8 +193,7 @@ void checkChain(const Formula& f, LineCheck& result) {
             break;
         default: {
             const bool realRationals = left->size() == 1 && right->size() == 1 &&
-                                       left->front().q.sign() == 0 &&
-                                       right->front().q.sign() == 0;
+                                       left->front().q.sign() == 0 && right->front().q.sign() == 0;
             const bool greater = realRationals && right->front().p < left->front().p;
             const bool less = realRationals && left->front().p < right->front().p;
             holds = relation == Formula::Relation::Greater ? greater : less;

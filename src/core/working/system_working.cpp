@@ -1,4 +1,5 @@
 #include "core/working/exact_values.h"
+#include "core/working/formula.h"
 #include "core/working/working_parts.h"
 
 // A system worked as a pupil is taught: by Cramer's rule with its determinants, by eliminating
@@ -25,29 +26,43 @@ std::string equation(const Row& row, const Notation& n) {
     return n.side({{row.p, "x"}, {row.q, "y"}}) + " = " + n.number(row.r);
 }
 
-// "|3 1; 1 -1| = 3·(-1) - 1·1 = -4": a determinant as a pupil reads it, row by row.
-std::string determinant(const std::string& name, const Rational& a, const Rational& b,
-                        const Rational& c, const Rational& d, const Notation& n) {
-    const Rational value = a * d - c * b;
-    return name + " = |" + n.number(a) + " " + n.number(b) + "; " + n.number(c) + " " +
-           n.number(d) + "| = " + n.put(a) + "·" + n.put(d) + " - " + n.put(c) + "·" + n.put(b) +
-           " = " + n.number(value);
+Formula named(const std::string& name, const Rational& value) {
+    return math::name(name, asSurd(value));
 }
 
+// "D = |3 1; 1 -1| = 3·(-1) - 1·1 = -4": a determinant as a pupil reads it, row by row.
+Formula determinant(const std::string& name, const Rational& a, const Rational& b,
+                    const Rational& c, const Rational& d) {
+    using namespace math;
+    return equal({named(name, a * d - c * b),
+                  math::determinant(number(a), number(b), number(c), number(d)),
+                  sum({product({number(a), number(d)}), negated(product({number(c), number(b)}))}),
+                  number(a * d - c * b)});
+}
+
+// "Check, first equation: 2·2.2 + 3·1.2 = 4.4 + 3.6 = 8", worked out term by term.
 void check(const SystemFacts& f, const Notation& n, Writer& out) {
+    using namespace math;
     const char* const names[] = {"first", "second"};
     const Row rows[] = {first(f), second(f)};
     for (int i = 0; i < 2; ++i) {
         const Row& row = rows[i];
-        const Rational value = row.p * f.x + row.q * f.y;
-        out.add(Kind::Step, std::string("Check, ") + names[i] + " equation: " + n.put(row.p) + "·" +
-                                n.put(f.x) + " + " + n.put(row.q) + "·" + n.put(f.y) + " = " +
-                                n.number(value) + (value == row.r ? "" : " ≠ " + n.number(row.r)));
+        const Rational px = row.p * f.x, qy = row.q * f.y;
+        out.add(Kind::Step,
+                words({text(std::string("Check, ") + names[i] + " equation: "),
+                       equal({sum({product({number(row.p), number(f.x)}),
+                                   product({number(row.q), number(f.y)})}),
+                              terms({px, qy}), number(px + qy)})}),
+                n);
     }
 }
 
 void solution(const SystemFacts& f, const Notation& n, Writer& out) {
-    out.add(Kind::Result, n.list({"x = " + n.result(f.x), "y = " + n.result(f.y)}));
+    using namespace math;
+    out.add(Kind::Result,
+            list({equal({named("x", f.x), result(asSurd(f.x))}),
+                  equal({named("y", f.y), result(asSurd(f.y))})}),
+            n);
     check(f, n, out);
 }
 
@@ -108,20 +123,29 @@ void withoutOneSolution(const SystemFacts& f, const Notation& n, Writer& out) {
 }
 
 void byCramer(const SystemFacts& f, const Notation& n, Writer& out) {
+    using namespace math;
     const auto& k = f.k;
-    out.add(Kind::Step, determinant("D", k[0], k[1], k[3], k[4], n));
-    out.add(Kind::Step, determinant("D1", k[2], k[1], k[5], k[4], n));
-    out.add(Kind::Step, determinant("D2", k[0], k[2], k[3], k[5], n));
+    out.add(Kind::Step, determinant("D", k[0], k[1], k[3], k[4]), n);
+    out.add(Kind::Step, determinant("D1", k[2], k[1], k[5], k[4]), n);
+    out.add(Kind::Step, determinant("D2", k[0], k[2], k[3], k[5]), n);
     if (f.kind != SystemFacts::Kind::One) {
         withoutOneSolution(f, n, out);
         return;
     }
-    out.add(Kind::Case, "D = " + n.number(f.D) + " ≠ 0, so there is one solution.");
+    const Formula D = named("D", f.D);
+    out.add(Kind::Case,
+            words({chain(D, {{Formula::Relation::Equal, number(f.D)},
+                             {Formula::Relation::NotEqual, number(0)}}),
+                   text(", so there is one solution.")}),
+            n);
     out.add(Kind::Step,
-            "x = D1/D = " + Notation::then(n.number(f.D1) + "/" + n.put(f.D), n.fraction(f.x)),
-            Step::Determinants);
+            equal({named("x", f.x), quotient(named("D1", f.D1), D),
+                   quotient(number(f.D1), number(f.D)), fraction(f.x)}),
+            n, Step::Determinants);
     out.add(Kind::Step,
-            "y = D2/D = " + Notation::then(n.number(f.D2) + "/" + n.put(f.D), n.fraction(f.y)));
+            equal({named("y", f.y), quotient(named("D2", f.D2), D),
+                   quotient(number(f.D2), number(f.D)), fraction(f.y)}),
+            n);
     solution(f, n, out);
 }
 
