@@ -67,7 +67,9 @@ void solution(const SystemFacts& f, const Notation& n, Writer& out) {
 }
 
 // Where D = 0: no solution, or the points of a line, or every pair, with the reason.
-void withoutOneSolution(const SystemFacts& f, const Notation& n, Writer& out) {
+// byDeterminants: the case is told by D, D1 and D2; else the caller has told it in its own terms.
+void withoutOneSolution(const SystemFacts& f, const Notation& n, Writer& out,
+                        bool byDeterminants = true) {
     const Row rows[] = {first(f), second(f)};
     for (const Row& row : rows) {
         if (row.p.sign() == 0 && row.q.sign() == 0 && row.r.sign() != 0) {
@@ -77,6 +79,8 @@ void withoutOneSolution(const SystemFacts& f, const Notation& n, Writer& out) {
         }
     }
     if (f.kind == SystemFacts::Kind::None) {
+        if (!byDeterminants)
+            return;
         const bool firstNotZero = f.D1.sign() != 0;
         out.add(Kind::Case, "D = 0 and " + std::string(firstNotZero ? "D1" : "D2") + " = " +
                                 n.number(firstNotZero ? f.D1 : f.D2) +
@@ -94,7 +98,7 @@ void withoutOneSolution(const SystemFacts& f, const Notation& n, Writer& out) {
         out.add(Kind::Case, std::string("The ") + (firstVoid ? "first" : "second") +
                                 " equation reads 0 = 0, true for every x and y, so the solutions "
                                 "are the points of the other's line: infinitely many.");
-    else
+    else if (byDeterminants)
         out.add(Kind::Case, "D = D1 = D2 = 0: both equations describe the same line, so there "
                             "are infinitely many solutions.");
     const Row& row = firstVoid ? rows[1] : rows[0];
@@ -165,39 +169,94 @@ void rest(const Row& row, const std::string& known, const Rational& value,
     out.add(Kind::Step, text);
 }
 
+// The least multipliers that give an unknown the same size in both equations: for the
+// coefficients c1 and c2, c2/c1 = N/M in lowest terms gives the first times |N| and the second
+// times M; a negative N leaves them opposite, to be added.
+struct Multipliers {
+    Rational first, second;
+    bool add = false;
+    Rational cost() const { return first + second; }
+};
+Multipliers multipliersFor(const Rational& c1, const Rational& c2) {
+    const Rational ratio = c2 / c1;
+    const bool negative = ratio.sign() < 0;
+    return {Rational::of(negative ? BigInt(-ratio.num) : ratio.num, 1), Rational::of(ratio.den, 1),
+            negative};
+}
+
+Row times(const Row& row, const Rational& k) {
+    return {row.p * k, row.q * k, row.r * k};
+}
+
 void byElimination(const SystemFacts& f, const Notation& n, Writer& out) {
+    using namespace math;
     const Row one = first(f), two = second(f);
-    if (f.kind != SystemFacts::Kind::One) {
-        out.add(Kind::Step, "D = a1·b2 - a2·b1 = " + n.number(f.D) +
-                                ": the left sides are multiples of each other, so taking one "
-                                "from the other removes both unknowns.");
+    const bool oneVoid = one.p.sign() == 0 && one.q.sign() == 0;
+    const bool twoVoid = two.p.sign() == 0 && two.q.sign() == 0;
+    if (oneVoid || twoVoid) {
         withoutOneSolution(f, n, out);
         return;
     }
-    // x goes where both equations have it; an equation without x gives y at once.
-    const Row& withoutX = one.p.sign() == 0 ? one : two;
-    if (one.p.sign() == 0 || two.p.sign() == 0) {
+    // An equation without x gives y at once.
+    if (f.kind == SystemFacts::Kind::One && (one.p.sign() == 0 || two.p.sign() == 0)) {
+        const Row& withoutX = one.p.sign() == 0 ? one : two;
         out.add(
             Kind::Step,
-            equation(withoutX, n) + " has no x" +
-                (withoutX.q == Rational(1)
-                     ? ""
-                     : ", so y = " + Notation::then(n.number(withoutX.r) + "/" + n.put(withoutX.q),
-                                                    n.fraction(f.y))),
-            Step::Eliminate);
-    } else {
-        const Row scaledOne{one.p * two.p, one.q * two.p, one.r * two.p};
-        const Row scaledTwo{two.p * one.p, two.q * one.p, two.r * one.p};
-        out.add(Kind::Step, "First equation times " + n.put(two.p) + ": " + equation(scaledOne, n));
-        out.add(Kind::Step,
-                "Second equation times " + n.put(one.p) + ": " + equation(scaledTwo, n));
-        const Rational q = scaledOne.q - scaledTwo.q, r = scaledOne.r - scaledTwo.r;
-        std::string text = "The first less the second: " + n.term(q, "y") + " = " + n.number(r);
-        if (!(q == Rational(1)))
-            text += ", so y = " + n.number(r) + "/" + n.put(q) + " = " + n.number(f.y);
-        out.add(Kind::Step, text, Step::Eliminate);
+            words({text(equation(withoutX, n) + " has no x, so "),
+                   withoutX.q == Rational(1)
+                       ? equal({named("y", f.y), fraction(f.y)})
+                       : equal({named("y", f.y), quotient(number(withoutX.r), number(withoutX.q)),
+                                fraction(f.y)})}),
+            n, Step::Eliminate);
+        rest(one.p.sign() != 0 ? one : two, "y", f.y, "x", n, out);
+        solution(f, n, out);
+        return;
     }
-    rest(one.p.sign() != 0 ? one : two, "y", f.y, "x", n, out);
+    // x is taken away where its multipliers are no larger than y's.
+    const bool bothX = one.p.sign() != 0 && two.p.sign() != 0;
+    const bool bothY = one.q.sign() != 0 && two.q.sign() != 0;
+    const std::optional<Multipliers> forX =
+        bothX ? std::optional(multipliersFor(one.p, two.p)) : std::nullopt;
+    const std::optional<Multipliers> forY =
+        bothY ? std::optional(multipliersFor(one.q, two.q)) : std::nullopt;
+    const bool removeX = forX && (!forY || !(forY->cost() < forX->cost()));
+    const Multipliers m = removeX ? *forX : *forY;
+    const Row scaledOne = times(one, m.first), scaledTwo = times(two, m.second);
+    if (!(m.first == Rational(1)))
+        out.add(Kind::Step,
+                "First equation times " + n.number(m.first) + ": " + equation(scaledOne, n));
+    if (!(m.second == Rational(1)))
+        out.add(Kind::Step,
+                "Second equation times " + n.number(m.second) + ": " + equation(scaledTwo, n));
+    const Rational sign = m.add ? Rational(1) : Rational(-1);
+    const Row left{scaledOne.p + sign * scaledTwo.p, scaledOne.q + sign * scaledTwo.q,
+                   scaledOne.r + sign * scaledTwo.r};
+    const std::string how = m.add ? "The two added: " : "The first less the second: ";
+    const std::string found = removeX ? "y" : "x";
+    const Rational size = removeX ? left.q : left.p;
+    if (f.kind != SystemFacts::Kind::One) {
+        // Both unknowns went: what is left is false, or true whatever x and y are.
+        const bool none = left.r.sign() != 0;
+        out.add(Kind::Case,
+                how + "0 = " + n.number(left.r) +
+                    (none ? ", which is false: no solution, the lines are parallel."
+                          : ", true for every x and y: both equations describe the "
+                            "same line, so there are infinitely many solutions."),
+                Step::Eliminate);
+        withoutOneSolution(f, n, out, false);
+        return;
+    }
+    const Rational value = removeX ? f.y : f.x;
+    std::vector<Formula> parts{text(how + n.term(size, found) + " = " + n.number(left.r))};
+    if (!(size == Rational(1))) {
+        parts.push_back(text(", so "));
+        parts.push_back(
+            equal({named(found, value), quotient(number(left.r), number(size)), fraction(value)}));
+    }
+    out.add(Kind::Step, words(std::move(parts)), n, Step::Eliminate);
+    const std::string other = removeX ? "x" : "y";
+    const bool firstHasOther = removeX ? one.p.sign() != 0 : one.q.sign() != 0;
+    rest(firstHasOther ? one : two, found, value, other, n, out);
     solution(f, n, out);
 }
 
