@@ -202,12 +202,10 @@ std::pair<std::string_view, std::string_view> shownParts(std::string_view shown)
     return {shown, {}};
 }
 
-// Whether a decimal shows the exact value as well as a number of the given precision can: the
-// exact value rounded to the digits shown, or the nearest number of that precision written out.
+// Whether a decimal is the exact value rounded to the digits shown; the nearest number of the
+// program's precision written out may end in another digit, and then the working says so.
 bool showsExactly(const Surd& exact, std::string_view shown, bool single) {
-    const int digits = single ? 7 : 15;
-    return roundsTo(exact, shown, digits) ||
-           roundsTo(nearestBinary(exact, single ? 24 : 53), shown, digits);
+    return roundsTo(exact, shown, single ? 7 : 15);
 }
 
 Surd realSurd(const BigInt& a, const BigInt& b, const BigInt& c, const BigInt& r) {

@@ -61,9 +61,9 @@ SystemFacts systemFacts(const ExactCoefficients& coefficients);
 
 // What the window shows of a run, in its own texts with ".".
 struct WindowTexts {
-    std::string D;      // without the blank that holds the sign's place
-    std::string first;  // x1 or x
-    std::string second; // x2 or y
+    std::string D, D1, D2; // without the blank that holds the sign's place
+    std::string first;     // x1 or x
+    std::string second;    // x2 or y
 };
 WindowTexts windowTexts(const RunOutcome& outcome);
 
