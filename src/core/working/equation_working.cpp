@@ -218,26 +218,84 @@ void byFormula(const EquationFacts& f, const Notation& n, Writer& out) {
     check(f, n, out);
 }
 
+// "9x - 4" for the root 4/9: the factor with whole numbers that is 0 at the root.
+std::string wholeFactor(const Rational& root, const Notation& n) {
+    const std::string term = n.term(Rational::of(root.den, 1), "x");
+    if (root.sign() == 0)
+        return term;
+    return term + (root.sign() > 0 ? " - " : " + ") + n.number(Rational::of(abs(root.num), 1));
+}
+
+// "18", "-", "" or "(1/2)" before the factors.
+std::string leadingFactor(const Rational& k, const Notation& n) {
+    if (k == Rational(1))
+        return "";
+    if (k == Rational(-1))
+        return "-";
+    return n.put(k);
+}
+
+bool whole(const EquationFacts& f) {
+    return f.a.den == 1 && f.b.den == 1 && f.c.den == 1;
+}
+
+// The pair a pupil looks for: with whole coefficients two whole numbers whose product is a·c
+// and whose sum is b (with a = 1 the product is c), which split b·x for grouping; else the
+// roots by their sum -b/a and product c/a. Factored over whole numbers, a·x² + b·x + c =
+// k(v1·x - u1)(v2·x - u2) for the roots u1/v1 and u2/v2.
 void byFactoring(const EquationFacts& f, const Notation& n, Writer& out) {
+    using namespace math;
     const Rational x1 = *rationalValue(f.roots->first), x2 = *rationalValue(f.roots->second);
-    out.add(Kind::Step,
-            "Two numbers whose sum is -b/a = " + n.number(-f.b / f.a) +
-                " and whose product is c/a = " + n.number(f.c / f.a) + ": " + n.fraction(x1) +
-                " and " + n.fraction(x2),
-            Step::SumProduct);
-    const std::string leading = f.a == Rational(1) ? "" : f.a == Rational(-1) ? "-" : n.put(f.a);
+    const Rational v1 = Rational::of(x1.den, 1), v2 = Rational::of(x2.den, 1);
+    const Rational u1 = Rational::of(x1.num, 1), u2 = Rational::of(x2.num, 1);
+    const Rational k = f.a / (v1 * v2);
     const std::string left = n.sum({{f.a, "x²"}, {f.b, "x"}, {f.c, ""}});
-    if (x1 == x2) {
-        const std::string factored = leading + squared(factor(x1, n));
-        out.add(Kind::Step, Notation::then(left, factored) + " = 0");
-        out.add(Kind::Step, factor(x1, n) + " = 0");
-        doubleRoot(f, n, out);
+    const std::string first = wholeFactor(x1, n), second = wholeFactor(x2, n);
+    const std::string lead = leadingFactor(k, n);
+    // b·x split into m·x + p·x, m·p = a·c
+    const Rational m = -k * v1 * u2, p = -k * v2 * u1;
+    std::string factoring = left;
+    if (whole(f)) {
+        const Formula ac = f.a == Rational(1)
+                               ? equal({named("c", f.c), number(f.c)})
+                               : equal({product({named("a", f.a), named("c", f.c)}),
+                                        product({number(f.a), number(f.c)}), number(f.a * f.c)});
+        out.add(
+            Kind::Step,
+            words({text("Two numbers whose sum is b = " + n.number(f.b) + " and whose product is "),
+                   ac, text(": " + n.number(m) + " and " + n.number(p))}),
+            n, Step::SumProduct);
+        if (!(f.a == Rational(1)) && !(x1 == x2) && f.c.sign() != 0) {
+            // a·x² + m·x + p·x + c = k·v1·x(v2·x - u2) - k·u1(v2·x - u2)
+            const std::string group =
+                n.term(k * v1, "x") + "(" + second + ")" + ((k * u1).sign() > 0 ? " - " : " + ") +
+                n.number(k * u1 < Rational(0) ? -(k * u1) : k * u1) + "(" + second + ")";
+            factoring +=
+                " = " + n.sum({{f.a, "x²"}, {m, "x"}, {p, "x"}, {f.c, ""}}) + " = " + group;
+        }
     } else {
         out.add(Kind::Step,
-                left + " = " + leading + "(" + factor(x1, n) + ")(" + factor(x2, n) + ") = 0");
-        out.add(Kind::Step, "A product is 0 where a factor is 0: " + factor(x1, n) + " = 0 or " +
-                                factor(x2, n) + " = 0");
-        out.add(Kind::Result, n.list({"x1 = " + n.result(x1), "x2 = " + n.result(x2)}));
+                "Two numbers whose sum is -b/a = " + n.number(-f.b / f.a) +
+                    " and whose product is c/a = " + n.number(f.c / f.a) + ": " + n.fraction(x1) +
+                    " and " + n.fraction(x2),
+                Step::SumProduct);
+    }
+    if (x1 == x2) {
+        out.add(Kind::Step, Notation::then(factoring, lead + squared(first)) + " = 0");
+        out.add(Kind::Step, first + " = 0");
+        doubleRoot(f, n, out);
+    } else {
+        // x(x - 2), not (x)(x - 2)
+        const std::string product = first == "x"    ? lead + "x(" + second + ")"
+                                    : second == "x" ? lead + "x(" + first + ")"
+                                                    : lead + "(" + first + ")(" + second + ")";
+        out.add(Kind::Step, Notation::then(factoring, product) + " = 0");
+        out.add(Kind::Step,
+                "A product is 0 where a factor is 0: " + first + " = 0 or " + second + " = 0");
+        out.add(Kind::Result,
+                list({equal({name("x1", f.roots->first), result(f.roots->first)}),
+                      equal({name("x2", f.roots->second), result(f.roots->second)})}),
+                n);
     }
     check(f, n, out);
 }
