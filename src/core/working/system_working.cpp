@@ -249,7 +249,7 @@ void byElimination(const SystemFacts& f, const Notation& n, Writer& out) {
     const Rational value = removeX ? f.y : f.x;
     std::vector<Formula> parts{text(how + n.term(size, found) + " = " + n.number(left.r))};
     if (!(size == Rational(1))) {
-        parts.push_back(text(", so "));
+        parts.push_back(math::text(", so "));
         parts.push_back(
             equal({named(found, value), quotient(number(left.r), number(size)), fraction(value)}));
     }
@@ -277,16 +277,42 @@ void bySubstitution(const SystemFacts& f, const Notation& n, Writer& out) {
             std::string("From the ") + (fromFirst ? "first" : "second") + " equation: y = " + y);
     const Rational p = into.p + into.q * slope, r = into.r - into.q * constant;
     const std::string other = fromFirst ? "second" : "first";
-    const std::string put = into.q.sign() == 0
-                                ? "Into the " + other + ", which has no y: " + equation(into, n)
-                                : "Into the " + other + ": " + n.term(into.p, "x") + " + " +
-                                      n.put(into.q) + "·(" + y + ") = " + n.number(into.r) +
-                                      ", so " + n.term(p, "x") + " = " + n.number(r);
-    out.add(Kind::Step, put + (p == Rational(1) ? "" : ", so x = " + n.number(f.x)),
-            Step::Substitute);
-    if (slope.sign() != 0)
-        out.add(Kind::Step, "y = " + n.number(constant) + " + " + n.put(slope) + "·" + n.put(f.x) +
-                                " = " + n.fraction(f.y));
+    std::vector<Formula> parts;
+    if (into.q.sign() == 0) {
+        parts.push_back(math::text("Into the " + other + ", which has no y: " + equation(into, n)));
+    } else {
+        // Put in, multiplied out, collected: each step written, fractions kept.
+        std::string line = "Into the " + other + ": " + n.term(into.p, "x") + " + " +
+                           n.put(into.q) + "·(" + y + ") = " + n.number(into.r);
+        const std::string expanded =
+            n.sum({{into.p, "x"}, {into.q * constant, ""}, {into.q * slope, "x"}}) + " = " +
+            n.number(into.r);
+        line += ", so " + expanded;
+        const std::string collected = n.term(p, "x") + " = " + n.number(r);
+        if (collected != expanded)
+            line += ", so " + collected;
+        parts.push_back(math::text(line));
+    }
+    if (!(p == Rational(1))) {
+        parts.push_back(math::text(", so "));
+        parts.push_back(
+            math::equal({named("x", f.x), math::quotient(math::fraction(r), math::fraction(p)),
+                         math::fraction(f.x)}));
+    }
+    out.add(Kind::Step, math::words(std::move(parts)), n, Step::Substitute);
+    if (slope.sign() != 0) {
+        using namespace math;
+        const Formula part = slope.sign() < 0 ? negated(product({fraction(-slope), fraction(f.x)}))
+                                              : product({fraction(slope), fraction(f.x)});
+        const Rational sx = slope * f.x;
+        std::vector<Formula> sides{named("y", f.y),
+                                   constant.sign() == 0 ? part : sum({fraction(constant), part})};
+        if (constant.sign() != 0 && sx.sign() != 0)
+            sides.push_back(
+                sum({fraction(constant), sx.sign() < 0 ? negated(fraction(-sx)) : fraction(sx)}));
+        sides.push_back(fraction(f.y));
+        out.add(Kind::Step, equal(std::move(sides)), n);
+    }
     solution(f, n, out);
 }
 
