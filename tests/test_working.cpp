@@ -505,6 +505,7 @@ private slots:
         QTest::newRow("line") << "0 2 -4" << "en" << 1 << 1 << "Graph of y = 2·x - 4: a straight line crossing the x-axis at 2." << "2";
         QTest::newRow("horizontal") << "0 0 5" << "en" << 1 << 0 << "Graph of y = 5: a horizontal line that never meets the x-axis" << "";
         QTest::newRow("crossing") << "1 1 3 / 1 -1 1" << "en" << 2 << 1 << "Graph of the lines x + y = 3 and x - y = 1, crossing at (2, 1)." << "(2, 1)";
+        QTest::newRow("nearly vertical") << "1 1E-17 1 / 1 1 3" << "en" << 2 << 1 << "crossing at (1, 2)" << "(1, 2)";
         QTest::newRow("vertical") << "2 0 4 / 1 1 5" << "en" << 2 << 1 << "crossing at (2, 3)" << "(2, 3)";
         QTest::newRow("crossing on paper only") << "0.1 0.3 1 / 0.3 0.9 3" << "en" << 2 << 1 << "crossing at (7.272727, 0.9090909)" << "(7.272727, 0.9090909)";
         QTest::newRow("parallel") << "1 1 2 / 2 2 5" << "en" << 2 << 0 << "parallel, never meeting" << "";
