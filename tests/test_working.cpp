@@ -326,6 +326,24 @@ private slots:
         QCOMPARE(check.fault.empty(), holds);
     }
 
+    // The typed steps end at the equation and its coefficients, which the working does not
+    // write again.
+    void typedStepsOnce() {
+        const std::vector<std::string> typed{
+            "Typed: 3(x − 1) = x²", "Expanding: 3x - 3 = x²",
+            "Multiplying by -1 to make the first term positive: x² - 3x + 3 = 0",
+            "a = 1, b = -3, c = 3"};
+        const Working working = makeWorking(run("1 -3 3"), {}, WorkingMethod::Formula, typed);
+        QStringList lines;
+        for (const WorkingLine& line : working.lines)
+            lines << QString::fromStdString(line.text);
+        QCOMPARE(lines.mid(0, 5), QStringList({"Typed: 3(x − 1) = x²", "Expanding: 3x - 3 = x²",
+                                               "Multiplying by -1 to make the first term "
+                                               "positive: x² - 3x + 3 = 0",
+                                               "a = 1, b = -3, c = 3",
+                                               "D = b² - 4ac = (-3)² - 4·1·3 = 9 - 12 = -3"}));
+    }
+
     void methods_data() {
         QTest::addColumn<QString>("coefficients");
         QTest::addColumn<QStringList>("methods");

@@ -375,14 +375,20 @@ void byRearranging(const EquationFacts& f, const Notation& n, Writer& out) {
         out.add(Kind::Step, left + " = 0, so " + step, Step::MoveTerm);
     else
         out.add(Kind::Step, step, Step::MoveTerm);
+    using namespace math;
     if (!(f.b == Rational(1)))
-        out.add(Kind::Result,
-                "x = " + Notation::then(n.number(-f.c) + "/" + n.put(f.b), n.result(x)));
+        out.add(
+            Kind::Result,
+            equal({name("x", asSurd(x)), quotient(number(-f.c), number(f.b)), result(asSurd(x))}),
+            n);
     else
-        out.add(Kind::Result, "x = " + n.result(x));
-    const Rational value = f.b * x + f.c;
+        out.add(Kind::Result, equal({name("x", asSurd(x)), result(asSurd(x))}), n);
+    // "Check: 3·(-1/3) + 1 = -1 + 1 = 0", worked out.
+    const Rational bx = f.b * x;
     out.add(Kind::Step,
-            "Check: " + n.put(f.b) + "·" + n.put(x) + " + " + n.put(f.c) + " = " + n.number(value));
+            words({text("Check: "), equal({sum({product({number(f.b), number(x)}), number(f.c)}),
+                                           terms({bx, f.c}), number(bx + f.c)})}),
+            n);
 }
 
 } // namespace
