@@ -396,7 +396,10 @@ void byRearranging(const EquationFacts& f, const Notation& n, Writer& out) {
 void equationWorking(const EquationFacts& f, WorkingMethod method, const Notation& n, Writer& out) {
     out.add(Kind::Heading, n.side({{f.a, "x²"}, {f.b, "x"}, {f.c, ""}}) + " = 0");
     out.add(Kind::Heading,
-            n.list({"a = " + n.number(f.a), "b = " + n.number(f.b), "c = " + n.number(f.c)}));
+            math::list({math::equal({named("a", f.a), math::number(f.a)}),
+                        math::equal({named("b", f.b), math::number(f.b)}),
+                        math::equal({named("c", f.c), math::number(f.c)})}),
+            n);
     if (!f.roots) {
         byRearranging(f, n, out);
         return;
