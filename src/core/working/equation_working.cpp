@@ -315,7 +315,7 @@ void byCompletingTheSquare(const EquationFacts& f, const Notation& n, Writer& ou
     if (half.sign() != 0) {
         out.add(Kind::Step,
                 "Add (" + n.number(half) + ")² = " + n.number(half * half) +
-                    ", half of x's coefficient squared, to both sides to make the left a "
+                    " (the square of half of x's coefficient) to both sides to make the left a "
                     "square: " +
                     n.sum({{1, "x²"}, {p, "x"}, {half * half, ""}}) + " = " +
                     n.sum({{-q, ""}, {half * half, ""}}),
