@@ -261,14 +261,15 @@ void byElimination(const SystemFacts& f, const Notation& n, Writer& out) {
 }
 
 void bySubstitution(const SystemFacts& f, const Notation& n, Writer& out) {
-    if (f.kind != SystemFacts::Kind::One) {
-        out.add(Kind::Step, "D = a1·b2 - a2·b1 = " + n.number(f.D) +
-                                ": putting one equation into the other removes both unknowns.");
+    const bool anyVoid =
+        (f.k[0].sign() == 0 && f.k[1].sign() == 0) || (f.k[3].sign() == 0 && f.k[4].sign() == 0);
+    // y is taken from an equation that has it; with D ≠ 0 one does.
+    const bool fromFirst = f.k[1].sign() != 0;
+    // Without an unknown in an equation, or without y in either, nothing is put in.
+    if (anyVoid || (f.kind != SystemFacts::Kind::One && !fromFirst)) {
         withoutOneSolution(f, n, out);
         return;
     }
-    // y is taken from an equation that has it; with D ≠ 0 one does.
-    const bool fromFirst = f.k[1].sign() != 0;
     const Row from = fromFirst ? first(f) : second(f);
     const Row into = fromFirst ? second(f) : first(f);
     const Rational constant = from.r / from.q, slope = -from.p / from.q;
@@ -277,6 +278,20 @@ void bySubstitution(const SystemFacts& f, const Notation& n, Writer& out) {
             std::string("From the ") + (fromFirst ? "first" : "second") + " equation: y = " + y);
     const Rational p = into.p + into.q * slope, r = into.r - into.q * constant;
     const std::string other = fromFirst ? "second" : "first";
+    if (f.kind != SystemFacts::Kind::One) {
+        // x goes with y: what is left is false, or true whatever x is.
+        out.add(Kind::Case,
+                "Into the " + other + ": " + n.term(into.p, "x") + " + " + n.put(into.q) + "·(" +
+                    y + ") = " + n.number(into.r) + ", so " +
+                    n.sum({{into.p, "x"}, {into.q * constant, ""}, {into.q * slope, "x"}}) + " = " +
+                    n.number(into.r) + ", so 0 = " + n.number(r) +
+                    (r.sign() != 0 ? ", which is false: no solution, the lines are parallel."
+                                   : ", true for every x: both equations describe the same "
+                                     "line, so there are infinitely many solutions."),
+                Step::Substitute);
+        withoutOneSolution(f, n, out, false);
+        return;
+    }
     std::vector<Formula> parts;
     if (into.q.sign() == 0) {
         parts.push_back(math::text("Into the " + other + ", which has no y: " + equation(into, n)));
