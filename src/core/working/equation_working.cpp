@@ -314,12 +314,14 @@ void byCompletingTheSquare(const EquationFacts& f, const Notation& n, Writer& ou
     const std::string square = squared(base);
     if (half.sign() != 0) {
         out.add(Kind::Step,
-                "Add (" + n.number(half) + ")² = " + n.number(half * half) +
-                    " (the square of half of x's coefficient) to both sides to make the left a "
-                    "square: " +
-                    n.sum({{1, "x²"}, {p, "x"}, {half * half, ""}}) + " = " +
-                    n.sum({{-q, ""}, {half * half, ""}}),
-                Step::HalveB);
+                math::words(
+                    {math::text("Add "),
+                     math::equal({math::power(math::number(half), 2), math::number(half * half)}),
+                     math::text(" (the square of half of x's coefficient) to both sides "
+                                "to make the left a square: " +
+                                n.sum({{1, "x²"}, {p, "x"}, {half * half, ""}}) + " = " +
+                                n.sum({{-q, ""}, {half * half, ""}}))}),
+                n, Step::HalveB);
         out.add(Kind::Step, square + " = " + n.number(right));
     }
     const Rational k = -f.a * right;
