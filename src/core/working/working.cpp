@@ -146,7 +146,7 @@ Working makeWorking(const RunOutcome& outcome, const NumberLocale& locale, Worki
     // The typed steps end at the equation and its coefficients: the heading says them once.
     std::erase_if(working.lines, [&](const WorkingLine& line) {
         return line.kind == Kind::Heading &&
-               std::ranges::any_of(typedSteps, [&](const std::string& step) {
+               std::any_of(typedSteps.begin(), typedSteps.end(), [&](const std::string& step) {
                    return step == line.text || step.ends_with(": " + line.text);
                });
     });

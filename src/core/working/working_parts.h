@@ -16,7 +16,7 @@ public:
     explicit Writer(Working& working) : m_working(working) {}
     void add(WorkingLine::Kind kind, std::string text,
              WorkingLine::Step step = WorkingLine::Step::None) {
-        m_working.lines.push_back({kind, std::move(text), step});
+        m_working.lines.push_back({kind, std::move(text), step, std::nullopt});
     }
     void add(WorkingLine::Kind kind, Formula line, const Notation& notation,
              WorkingLine::Step step = WorkingLine::Step::None) {
