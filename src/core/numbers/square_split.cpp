@@ -13,7 +13,7 @@
 // n^(1/6) steps, or is the product of two distinct primes and has none. The search is given
 // eight times those steps, up to a limit that keeps the first working within a frame; a part it
 // finds no factor of stays whole under the root, and is named where a square could hide in it.
-// One search and one primality test serve every size: below 2^64 with Montgomery products,
+// One search and one primality test serve every size: below 2^128 with Montgomery products,
 // which avoid 128-bit division (slow in WebAssembly), above it with the exact integers.
 
 namespace {
@@ -25,44 +25,6 @@ __extension__ typedef unsigned __int128 WideUInt;
 constexpr std::uint64_t stepLimit = std::uint64_t(1) << 18;
 constexpr std::uint64_t wideStepLimit = std::uint64_t(1) << 12;
 
-// Residues modulo an odd n below 2^64, in Montgomery form.
-class Modulo64 {
-public:
-    using Number = std::uint64_t;
-    explicit Modulo64(std::uint64_t modulus) : m_n(modulus), m_inverse(modulus) {
-        for (int step = 0; step < 5; ++step)
-            m_inverse *= 2 - m_n * m_inverse; // m_n^-1 mod 2^64
-        m_r2 = std::uint64_t((WideUInt(1) << 64) % m_n);
-        m_r2 = std::uint64_t(WideUInt(m_r2) * m_r2 % m_n); // 2^128 mod m_n
-    }
-    Number modulus() const { return m_n; }
-    Number of(std::uint64_t x) const { return multiply(x % m_n, m_r2); }
-    Number multiply(Number p, Number q) const {
-        const WideUInt t = WideUInt(p) * q;
-        const std::uint64_t m = std::uint64_t(t) * m_inverse;
-        const std::uint64_t high = std::uint64_t(t >> 64);
-        const std::uint64_t correction = std::uint64_t((WideUInt(m) * m_n) >> 64);
-        return high >= correction ? high - correction : high - correction + m_n;
-    }
-    Number add(Number p, Number q) const {
-        const std::uint64_t sum = p + q;
-        return (sum >= m_n || sum < p) ? sum - m_n : sum;
-    }
-    // The common factor of a residue with n: the Montgomery factor 2^64 shares none.
-    Number common(Number p) const {
-        std::uint64_t q = m_n;
-        while (q != 0) {
-            const std::uint64_t rest = p % q;
-            p = q;
-            q = rest;
-        }
-        return p;
-    }
-
-private:
-    std::uint64_t m_n, m_inverse, m_r2;
-};
-
 BigInt bigOf(WideUInt n) {
     return (BigInt(std::uint64_t(n >> 64)) << 64) + std::uint64_t(n);
 }
@@ -73,8 +35,7 @@ WideUInt wideOf(const BigInt& n) {
 }
 
 // Residues modulo an odd n below 2^128, in Montgomery form: the 256-bit products are taken in
-// 64-bit halves, ten times faster than the exact integers for the discriminants of typed
-// coefficients.
+// 64-bit halves, ten times faster than the exact integers.
 class Modulo128 {
 public:
     using Number = WideUInt;
@@ -228,10 +189,7 @@ void collectPrimes(const BigInt& n, int exponent, std::uint64_t budget,
         return;
     }
     BigInt factor;
-    if (n <= std::numeric_limits<std::uint64_t>::max()) {
-        const Modulo64 m(n.convert_to<std::uint64_t>());
-        factor = isPrime(m) ? 1 : rhoFactor(m, budget);
-    } else if (msb(n) < 128) {
+    if (msb(n) < 128) {
         const Modulo128 m(wideOf(n));
         factor = bigOf(isPrime(m) ? 1 : rhoFactor(m, budget));
     } else {

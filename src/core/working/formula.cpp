@@ -146,6 +146,13 @@ std::string chainText(const Formula& f, const Notation& n) {
 
 } // namespace
 
+Formula::Formula() = default;
+Formula::Formula(const Formula&) = default;
+Formula::Formula(Formula&&) noexcept = default;
+Formula& Formula::operator=(const Formula&) = default;
+Formula& Formula::operator=(Formula&&) noexcept = default;
+Formula::~Formula() = default;
+
 std::string Formula::plain(const Notation& n) const {
     switch (kind) {
     case Kind::Number:

@@ -38,6 +38,15 @@ struct Formula {
         Less,     // "<"
     };
 
+    // Out of line: a tree is copied and destroyed in many places, and each inlined copy of its
+    // numbers grew the page's program.
+    Formula();
+    Formula(const Formula&);
+    Formula(Formula&&) noexcept;
+    Formula& operator=(const Formula&);
+    Formula& operator=(Formula&&) noexcept;
+    ~Formula();
+
     Kind kind = Kind::Text;
     std::vector<Formula> parts;
     std::vector<Relation> relations; // between a chain's parts
