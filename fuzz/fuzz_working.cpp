@@ -2,8 +2,9 @@
 // English and the German number form. The input's first byte says the layout (bit 0: the system)
 // and how the rest is read (bit 1: as Singles, four bytes each, written out in each number form;
 // otherwise as the box texts, separated by NUL bytes). Whatever the numbers: no "INF" or "NaN" in
-// any text, every mark on its curve, every label clear of the curves, the axes, the marks and the
-// other labels, and every exact form read back on the side of its decimal the working says.
+// any text, every line built as a formula true when evaluated exactly, every mark on its curve,
+// every label clear of the curves, the axes, the marks and the other labels, and every exact
+// form read back on the side of its decimal the working says.
 
 #include <cstring>
 #include <optional>
@@ -201,12 +202,10 @@ std::pair<std::string_view, std::string_view> shownParts(std::string_view shown)
     return {shown, {}};
 }
 
-// Whether a decimal shows the exact value as well as a number of the given precision can: the
-// exact value rounded to the digits shown, or the nearest number of that precision written out.
+// Whether a decimal is the exact value rounded to the digits shown; the nearest number of the
+// program's precision written out may end in another digit, and then the working says so.
 bool showsExactly(const Surd& exact, std::string_view shown, bool single) {
-    const int digits = single ? 7 : 15;
-    return roundsTo(exact, shown, digits) ||
-           roundsTo(nearestBinary(exact, single ? 24 : 53), shown, digits);
+    return roundsTo(exact, shown, single ? 7 : 15);
 }
 
 Surd realSurd(const BigInt& a, const BigInt& b, const BigInt& c, const BigInt& r) {
@@ -249,6 +248,14 @@ void checkWorking(const Working& working, const Run& run, const std::string& met
     require(typedInfinity || showsNoInfinity(text), "the working shows no infinity",
             [&] { return method + ":\n" + text + "\n" + run.describe(); });
     checkExact(working, run);
+    for (const WorkingLine& line : working.lines) {
+        if (!line.formula)
+            continue;
+        const LineCheck check = checkLine(*line.formula);
+        require(check.fault.empty(), "every line built as a formula is true", [&] {
+            return method + ": " + line.text + "\n" + check.fault + "\n" + run.describe();
+        });
+    }
 }
 
 // Three texts are an equation, six a system, typed into the laid-out window and run.

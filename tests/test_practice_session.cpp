@@ -117,11 +117,11 @@ private slots:
         session.editAnswer(answer.toStdString());
         session.checkAnswer();
         const MarkedPlace& shown = session.view().answerMark;
-        const QStringList found =
-            shown.marked.empty() ? QStringList{}
-                                 : QStringList{QString::fromStdString(shown.before),
-                                               QString::fromStdString(shown.marked),
-                                               QString::fromStdString(shown.after)};
+        const QStringList found = shown.marked.empty()
+                                      ? QStringList{}
+                                      : QStringList{QString::fromStdString(shown.before),
+                                                    QString::fromStdString(shown.marked),
+                                                    QString::fromStdString(shown.after)};
         QCOMPARE(found, mark);
     }
 

@@ -16,9 +16,12 @@
 #include "core/solving/equation_solver.h"
 #include "core/solving/system_solver.h"
 #include "core/working/figure.h"
+#include "core/working/notation.h"
 #include "core/working/working.h"
 #include "method_names.h"
 #include "test_data.h"
+
+Q_DECLARE_METATYPE(Formula)
 
 // The rows of tests/working_rows.json, an array kept simple for the page's tests to share.
 const QJsonArray workingRows() {
@@ -254,9 +257,106 @@ private slots:
         QCOMPARE(std::ranges::count_if(working.lines, isNote), expectsNote ? 1 : 0);
         if (expectsNote)
             QVERIFY(isNote(working.lines.front()));
+        // Every line built as a formula is true, checked exactly from its tree.
+        for (const WorkingLine& line : working.lines) {
+            if (!line.formula)
+                continue;
+            const LineCheck check = checkLine(*line.formula);
+            QVERIFY2(check.fault.empty(), (line.text + ": " + check.fault).c_str());
+        }
         static const QRegularExpression notANumber("\\b(INF|inf|NaN|nan)\\b");
         QVERIFY2(!text.contains(notANumber), qPrintable(text));
         checkFigure(makeFigure(outcome), outcome);
+    }
+
+    // Trees and their plain text: brackets from precedence and sign, "≈" beside a rounded
+    // side, a side that reads as the one before left out, the list separator of the form.
+    void renders_data() {
+        using namespace math;
+        QTest::addColumn<Formula>("formula");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        const Formula x = name("x"), two = number(2);
+        const Surd rootOf2{0, 1, 1, 2};
+        // clang-format off
+        QTest::newRow("negative factor") << product({number(0), number(Rational::of(-2, 5))}) << "en" << "0·(-0.4)";
+        QTest::newRow("negative number put in a sum") << sum({number(4), product({number(-3), two}), number(-4)}) << "en" << "4 + (-3)·2 + (-4)";
+        QTest::newRow("negated term") << sum({number(9), negated(number(8))}) << "en" << "9 - 8";
+        QTest::newRow("negated sum") << negated(sum({x, number(1)})) << "en" << "-(x + 1)";
+        QTest::newRow("power-of-ten radicand") << root(number(Rational(16) * Rational::of(powerOfTen(50), 1))) << "de" << "√(1,6×10⁵¹)";
+        QTest::newRow("decimal radicand") << root(number(Rational::of(1, 4))) << "de" << "√(0,25)";
+        QTest::newRow("power of a negative number") << power(number(-3), 2) << "en" << "(-3)²";
+        QTest::newRow("power of a fraction") << power(number(Rational::of(4, 9)), 2) << "en" << "(4/9)²";
+        QTest::newRow("sum over a product") << quotient(plusMinus(number(3), root(number(5))), product({two, name("a")})) << "en" << "(3 ± √5)/(2a)";
+        QTest::newRow("negative below") << quotient(number(-4), number(-2)) << "en" << "-4/(-2)";
+        QTest::newRow("power of ten before a name") << product({number(Rational::of(powerOfTen(19), 1)), x}) << "en" << "1×10¹⁹·x";
+        QTest::newRow("names of one letter") << product({number(4), name("a"), name("c")}) << "en" << "4ac";
+        QTest::newRow("names of two letters") << product({name("x1"), name("x2")}) << "en" << "x1·x2";
+        QTest::newRow("a surd") << surd(Surd{3, 1, 2, 5}) << "en" << "(3 + √5)/2";
+        QTest::newRow("an imaginary surd") << surd(Surd{0, -1, 2, -3}) << "en" << "-i√3/2";
+        QTest::newRow("± alone") << plusMinus(number(0), product({two, name("i")})) << "en" << "±2i";
+        QTest::newRow("rounded side") << equal({name("x1"), surd(Surd{0, 1, 1, 2}), rounded(rootOf2)}) << "en" << "x1 = √2 ≈ 1.4142135623731";
+        QTest::newRow("rounded past 15 digits") << rounded(Surd{BigInt(2) * powerOfTen(18), 1, 1, 2}) << "en" << "2×10¹⁸";
+        QTest::newRow("a side that says nothing new") << equal({x, number(2), number(2)}) << "en" << "x = 2";
+        QTest::newRow("a fraction worked out") << equal({fraction(Rational::of(9, 8)), number(Rational::of(9, 8))}) << "de" << "9/8 = 1,125";
+        QTest::newRow("list with a decimal comma") << list({equal({x, number(Rational::of(1, 2))}), equal({name("y"), two})}) << "de" << "x = 0,5; y = 2";
+        QTest::newRow("list with a decimal point") << list({equal({x, number(Rational::of(1, 2))}), equal({name("y"), two})}) << "en" << "x = 0.5, y = 2";
+        QTest::newRow("sum with a negative part") << sum({surd(Surd{0, 1, 3, 3}), surd(Surd{0, -1, 3, 3})}) << "en" << "√3/3 - √3/3";
+        // clang-format on
+    }
+
+    void renders() {
+        QFETCH(Formula, formula);
+        QFETCH(QString, locale);
+        QTEST(QString::fromStdString(formula.plain(Notation(localeNamed(locale)))), "text");
+    }
+
+    // The exact check finds a false line: a wrong sum, a wrong root, a "≠" between equal sides.
+    void falseLines_data() {
+        using namespace math;
+        using Relation = Formula::Relation;
+        QTest::addColumn<Formula>("formula");
+        QTest::addColumn<bool>("holds");
+        const Surd i{0, 1, 1, -1};
+        // clang-format off
+        QTest::newRow("9 - 8 = 1") << equal({sum({number(9), negated(number(8))}), number(1)}) << true;
+        QTest::newRow("9 - 8 = 2") << equal({sum({number(9), negated(number(8))}), number(2)}) << false;
+        QTest::newRow("√12 = 2√3") << equal({root(number(12)), surd(Surd{0, 2, 1, 3})}) << true;
+        QTest::newRow("√12 = 3√2") << equal({root(number(12)), surd(Surd{0, 3, 1, 2})}) << false;
+        QTest::newRow("√(-3) = i√3") << equal({root(number(-3)), surd(Surd{0, 1, 1, -3})}) << true;
+        QTest::newRow("(3 ± 1)/2 = 2 ± 1/2") << equal({quotient(plusMinus(number(3), number(1)), number(2)), plusMinus(number(2), number(Rational::of(1, 2)))}) << false;
+        QTest::newRow("a rounded side") << equal({surd(Surd{0, 1, 1, 2}), rounded(Surd{0, 1, 1, 2})}) << true;
+        QTest::newRow("i² = -1") << equal({power(name("i", i), 2), number(-1)}) << true;
+        QTest::newRow("1 ≠ 1") << chain(number(1), {{Relation::NotEqual, number(1)}}) << false;
+        QTest::newRow("-3 > 0") << chain(number(-3), {{Relation::Greater, number(0)}}) << false;
+        QTest::newRow("an equation is not an identity") << chain(name("x"), {{Relation::Equation, number(2)}}) << true;
+        // clang-format on
+    }
+
+    void falseLines() {
+        QFETCH(Formula, formula);
+        QFETCH(bool, holds);
+        const LineCheck check = checkLine(formula);
+        QVERIFY(check.checked > 0 || formula.relations.front() == Formula::Relation::Equation);
+        QCOMPARE(check.fault.empty(), holds);
+    }
+
+    // The typed steps end at the equation and its coefficients, which the working does not
+    // write again.
+    void typedStepsOnce() {
+        const std::vector<std::string> typed{
+            "Typed: 3(x − 1) = x²", "Expanding: 3x - 3 = x²",
+            "Multiplying by -1 to make the first term positive: x² - 3x + 3 = 0",
+            "a = 1, b = -3, c = 3"};
+        const Working working = makeWorking(run("1 -3 3"), {}, WorkingMethod::Formula, typed);
+        QStringList lines;
+        for (const WorkingLine& line : working.lines)
+            lines << QString::fromStdString(line.text);
+        QCOMPARE(lines.mid(0, 5), QStringList({"Typed: 3(x − 1) = x²", "Expanding: 3x - 3 = x²",
+                                               "Multiplying by -1 to make the first term "
+                                               "positive: x² - 3x + 3 = 0",
+                                               "a = 1, b = -3, c = 3",
+                                               "D = b² - 4ac = (-3)² - 4·1·3 = 9 - 12 = -3"}));
     }
 
     void methods_data() {
@@ -336,6 +436,35 @@ private slots:
         QVERIFY(checked > 0);
     }
 
+    // Every D = 4p²q with primes p and q from 10⁶ to 10⁹ is split into (2p)² and q, whatever
+    // the size, and nothing is left that the search could not split.
+    void squareFactorsOfAnySize_data() {
+        QTest::addColumn<quint64>("seed");
+        for (quint64 seed : {1, 2, 3, 4})
+            QTest::newRow(qPrintable(QString("seed %1").arg(seed))) << seed;
+    }
+
+    void squareFactorsOfAnySize() {
+        QFETCH(quint64, seed);
+        std::mt19937_64 random(seed);
+        const auto prime = [&] {
+            for (;;) {
+                const std::uint64_t n = 1000000 + random() % 999000000;
+                bool composite = n % 2 == 0;
+                for (std::uint64_t d = 3; d * d <= n && !composite; d += 2)
+                    composite = n % d == 0;
+                if (!composite)
+                    return n;
+            }
+        };
+        for (int round = 0; round < 50; ++round) {
+            const BigInt p = prime(), q = prime();
+            const SquareSplit split = splitSquares(4 * p * p * q);
+            QVERIFY2(p == q || (split.root == 2 * p && split.squareFree == q && split.unsplit == 1),
+                     qPrintable(QString::fromStdString(decimalText(p) + "² " + decimalText(q))));
+        }
+    }
+
     void warnings_data() {
         QTest::addColumn<bool>("system");
         QTest::addColumn<QStringList>("texts");
@@ -409,6 +538,7 @@ private slots:
         QTest::newRow("line") << "0 2 -4" << "en" << 1 << 1 << "Graph of y = 2·x - 4: a straight line crossing the x-axis at 2." << "2";
         QTest::newRow("horizontal") << "0 0 5" << "en" << 1 << 0 << "Graph of y = 5: a horizontal line that never meets the x-axis" << "";
         QTest::newRow("crossing") << "1 1 3 / 1 -1 1" << "en" << 2 << 1 << "Graph of the lines x + y = 3 and x - y = 1, crossing at (2, 1)." << "(2, 1)";
+        QTest::newRow("nearly vertical") << "1 1E-17 1 / 1 1 3" << "en" << 2 << 1 << "crossing at (1, 2)" << "(1, 2)";
         QTest::newRow("vertical") << "2 0 4 / 1 1 5" << "en" << 2 << 1 << "crossing at (2, 3)" << "(2, 3)";
         QTest::newRow("crossing on paper only") << "0.1 0.3 1 / 0.3 0.9 3" << "en" << 2 << 1 << "crossing at (7.272727, 0.9090909)" << "(7.272727, 0.9090909)";
         QTest::newRow("parallel") << "1 1 2 / 2 2 5" << "en" << 2 << 0 << "parallel, never meeting" << "";

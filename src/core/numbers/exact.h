@@ -6,12 +6,13 @@
 
 // Exact numbers for the working: the square roots of fractions, as surds.
 
-// n = root * root * squareFree. Square factors are found by trial division, and below 2^64 by
-// factoring completely, so that squareFree is free of square factors there; a larger cofactor
-// without small primes stays whole in squareFree unless it is itself a square.
+// n = root * root * squareFree. Square factors are found by trial division and by factoring
+// within a limit of steps; unsplit is the part of squareFree the search could not split and in
+// which a square factor could still hide (1 where squareFree is surely free of squares).
 struct SquareSplit {
     BigInt root = 1;
     BigInt squareFree = 1;
+    BigInt unsplit = 1;
 };
 SquareSplit splitSquares(const BigInt& n);
 
@@ -33,5 +34,6 @@ struct Surd {
 struct ExactRoots {
     Rational discriminant;
     Surd first, second;
+    BigInt unsplit = 1; // a part of the radicand that may hide a square, as SquareSplit's
 };
 ExactRoots exactRoots(const Rational& a, const Rational& b, const Rational& c);

@@ -91,10 +91,15 @@ std::string multipliersText(const std::vector<Rational>& multipliers, const Numb
 }
 
 // An equation's text as lines are compared: a line that only writes the typed text with other
-// blanks or "-" for "−" says nothing new.
+// blanks, "-" for "−", "x²" for "x^2" or "2x" for "2*x" says nothing new.
 std::string compared(std::string text) {
-    for (std::size_t at; (at = text.find("\u2212")) != std::string::npos;)
-        text.replace(at, std::string_view("\u2212").size(), "-");
+    for (const auto& [typed, written] :
+         {std::pair<std::string_view, std::string_view>{"\u2212", "-"},
+          {"^2", "\u00B2"},
+          {"*", ""}}) {
+        for (std::size_t at; (at = text.find(typed)) != std::string::npos;)
+            text.replace(at, typed.size(), written);
+    }
     std::erase_if(text, [](char c) { return c == ' ' || c == '\t'; });
     return text;
 }
@@ -193,9 +198,11 @@ Rearranging rearranged(const Equations& equations, const std::string& typed,
         }
     }
     const std::vector<std::string> names = coefficientNames(system);
+    // "; " between the numbers where a comma is the decimal separator: "a = 0,5; b = 1".
+    const std::string separator = locale.decimalSeparator == "," ? "; " : ", ";
     std::string naming;
     for (std::size_t index = 0; index < names.size(); ++index)
-        naming += (index == 0 ? "" : ", ") + names[index] + " = " +
+        naming += (index == 0 ? "" : separator) + names[index] + " = " +
                   *exactDecimalText(result.coefficients[index], locale);
     steps.say(naming);
     result.steps = steps.lines();

@@ -74,8 +74,13 @@ SystemFacts systemFacts(const ExactCoefficients& coefficients) {
 WindowTexts windowTexts(const RunOutcome& outcome) {
     const NumberLocale pasteable;
     WindowTexts texts;
-    std::string D = Str(outcome.D);
-    texts.D = D.starts_with(' ') ? D.substr(1) : D;
+    const auto withoutBlank = [](float value) {
+        const std::string text = Str(value);
+        return text.starts_with(' ') ? text.substr(1) : text;
+    };
+    texts.D = withoutBlank(outcome.D);
+    texts.D1 = withoutBlank(outcome.D1);
+    texts.D2 = withoutBlank(outcome.D2);
     if (outcome.mode == RunOutcome::Mode::System) {
         texts.first = StrR4(float(outcome.value1), pasteable);
         texts.second = StrR4(float(outcome.value2), pasteable);

@@ -127,24 +127,28 @@ bool frame(Figure& f, double x0, double x1, double y0, double y1) {
            std::isfinite(f.xAxisAt) && std::isfinite(f.yAxisAt);
 }
 
-// The part of a*x + b*y = c inside the frame.
+// The part of a*x + b*y = c inside the frame. A steep line is followed along y and a flat one
+// along x, so that no end is lost to rounding: x + 1E-17·y = 1 is the nearly vertical line it
+// is, not a dot.
 std::vector<FigurePoint> lineInFrame(const Figure& f, double a, double b, double c) {
-    if (b == 0) {
-        const double x = c / a;
-        return {f.toView(x, f.yMin), f.toView(x, f.yMax)};
-    }
-    double t0 = f.xMin, t1 = f.xMax;
-    const double slope = -a / b, at0 = c / b;
+    const bool steep = std::fabs(a) > std::fabs(b);
+    // along = at0 + slope·across, across between lo and hi
+    const double slope = steep ? -b / a : -a / b, at0 = steep ? c / a : c / b;
+    double t0 = steep ? f.yMin : f.xMin, t1 = steep ? f.yMax : f.xMax;
     if (slope != 0) {
-        double xa = (f.yMin - at0) / slope, xb = (f.yMax - at0) / slope;
-        if (xa > xb)
-            std::swap(xa, xb);
-        t0 = std::max(t0, xa);
-        t1 = std::min(t1, xb);
+        const double lo = steep ? f.xMin : f.yMin, hi = steep ? f.xMax : f.yMax;
+        double ta = (lo - at0) / slope, tb = (hi - at0) / slope;
+        if (ta > tb)
+            std::swap(ta, tb);
+        t0 = std::max(t0, ta);
+        t1 = std::min(t1, tb);
     }
     if (t0 > t1)
         return {};
-    return {f.toView(t0, at0 + slope * t0), f.toView(t1, at0 + slope * t1)};
+    const auto point = [&](double t) {
+        return steep ? f.toView(at0 + slope * t, t) : f.toView(t, at0 + slope * t);
+    };
+    return {point(t0), point(t1)};
 }
 
 std::string lineText(double a, double b, double c, const NumberLocale& locale) {

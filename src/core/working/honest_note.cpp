@@ -12,7 +12,7 @@ using Kind = WorkingLine::Kind;
 
 const std::string keepsDigits = "the program keeps about 7 digits of each number";
 
-std::string faultWords(ArithmeticFault::Kind kind) {
+std::string faultWords(ArithmeticFault::Kind kind, const Notation& n) {
     switch (kind) {
     case ArithmeticFault::Kind::DivisionByZero:
         return "a division by zero";
@@ -21,7 +21,7 @@ std::string faultWords(ArithmeticFault::Kind kind) {
     case ArithmeticFault::Kind::Overflow:
         break;
     }
-    return "a number too large for the program's numbers (about 3.4×10³⁸)";
+    return "a number too large for the program's numbers (about " + largestSingle(n) + ")";
 }
 
 // A kept value named exactly, or to 15 digits where it has more than 40.
@@ -161,27 +161,60 @@ void tooLongNote(const ExactCoefficients& coefficients, const Notation& n, Write
                             "program keeps.");
 }
 
-void faultNote(const RunOutcome& o, Writer& out) {
-    out.add(Kind::Warning, "The window shows no result: its arithmetic met " + faultWords(o.fault) +
+void faultNote(const RunOutcome& o, const Notation& n, Writer& out) {
+    out.add(Kind::Warning, "The window shows no result: its arithmetic met " +
+                               faultWords(o.fault, n) +
                                ". Worked out exactly, the numbers come to what follows.");
 }
 
-// "The window shows x1 = …, where exactly x1 = …: why."
-void differenceNote(const std::vector<std::string>& shown, const std::vector<std::string>& exact,
-                    const std::string& why, const Notation& n, Writer& out) {
-    if (shown.empty())
-        return;
-    out.add(Kind::Note,
-            "The window shows " + n.list(shown) + ", where exactly " + n.list(exact) + ": " + why);
-}
+// The numbers the window shows against the exact ones. A shown text differs where the exact
+// value rounded to its digits reads otherwise, also where it is the nearest number the program
+// holds written out (0.8461539 for 11/13, which rounds to 0.8461538): the note then says why.
+class Differences {
+public:
+    explicit Differences(const Notation& n) : m_n(n) {}
+
+    bool compare(const std::string& name, const Surd& value, const std::string& text,
+                 int precision) {
+        const bool agrees = roundsTo(value, text, precision);
+        if (!agrees)
+            add(name, text, m_n.result(value), roundsToShown(value, text, precision));
+        return agrees;
+    }
+    void add(const std::string& name, const std::string& text, const std::string& exact,
+             bool nearestHeld) {
+        m_nearestHeld = m_nearestHeld && nearestHeld;
+        m_shown.push_back(name + " = " + m_n.window(text));
+        m_exact.push_back(name + " = " + exact);
+    }
+    // "The window shows x1 = …, where exactly x1 = …: why."
+    void note(std::string why, Writer& out) const {
+        if (m_shown.empty())
+            return;
+        if (m_nearestHeld && why == keepsDigits + " and rounds each step to them.")
+            why = "the program holds each number as the nearest binary fraction it can, and that "
+                  "number written out ends in another last digit than the exact value rounded.";
+        out.add(Kind::Note, "The window shows " + m_n.list(m_shown) + ", where exactly " +
+                                m_n.list(m_exact) + ": " + why);
+    }
+
+private:
+    const Notation& m_n;
+    std::vector<std::string> m_shown, m_exact;
+    bool m_nearestHeld = true;
+};
 
 } // namespace
+
+std::string largestSingle(const Notation& n) {
+    return n.number(Rational(34) * Rational::of(powerOfTen(37), 1));
+}
 
 void equationNote(const RunOutcome& o, const EquationFacts& f,
                   const ExactCoefficients& coefficients, const Notation& n, Writer& out) {
     tooLongNote(coefficients, n, out);
     if (o.warning == RunOutcome::Warning::Fault) {
-        faultNote(o, out);
+        faultNote(o, n, out);
         return;
     }
     const WindowTexts shown = windowTexts(o);
@@ -194,55 +227,49 @@ void equationNote(const RunOutcome& o, const EquationFacts& f,
                                 ", but exactly " + equationCaseExact(f, n) + ": " + why);
         return;
     }
-    std::vector<std::string> differ, exact;
+    Differences differences(n);
     const auto compare = [&](const std::string& name, const Surd& value, const std::string& text,
                              bool single) {
-        const bool agrees = roundsToShown(value, text, single ? 7 : 15);
+        const bool agrees = differences.compare(name, value, text, single ? 7 : 15);
         out.exact({name, text, value.text(), single, agrees});
-        if (!agrees) {
-            differ.push_back(name + " = " + n.window(text));
-            exact.push_back(name + " = " + n.result(value));
-        }
     };
     switch (f.kind) {
     case EquationCase::TwoRealRoots:
-        out.exact({"D", shown.D, f.D.text(), true, roundsToShown(asSurd(f.D), shown.D, 7)});
-        compare("x1", f.roots->first, shown.first, false);
-        compare("x2", f.roots->second, shown.second, false);
-        break;
     case EquationCase::DoubleRoot:
-        out.exact({"D", shown.D, f.D.text(), true, roundsToShown(asSurd(f.D), shown.D, 7)});
-        compare("x1", f.roots->first, shown.first, true);
+        compare("D", asSurd(f.D), shown.D, true);
+        compare("x1", f.roots->first, shown.first, f.kind == EquationCase::DoubleRoot);
+        if (f.kind == EquationCase::TwoRealRoots)
+            compare("x2", f.roots->second, shown.second, false);
         break;
     case EquationCase::FirstDegree:
         compare("x1", asSurd(-f.c / f.b), shown.first, true);
         break;
     case EquationCase::ComplexRoots: {
-        out.exact({"D", shown.D, f.D.text(), true, roundsToShown(asSurd(f.D), shown.D, 7)});
+        compare("D", asSurd(f.D), shown.D, true);
         const std::string real = StrR4(float(o.value1), {});
         const std::string imaginary = StrR8(o.value2, {});
-        const bool agrees = roundsToShown(asSurd(rationalPart(f.roots->first)), real, 7) &&
-                            roundsToShown(imaginarySize(f.roots->first), imaginary, 15);
+        const Surd realPart = asSurd(rationalPart(f.roots->first));
+        const Surd size = imaginarySize(f.roots->first);
+        const bool agrees = roundsTo(realPart, real, 7) && roundsTo(size, imaginary, 15);
         out.exact({"x1", shown.first, f.roots->first.text(), false, agrees});
         out.exact({"x2", shown.second, f.roots->second.text(), false, agrees});
-        if (!agrees) {
-            differ.push_back("x1 = " + n.window(shown.first));
-            exact.push_back("x1 = " + n.surd(f.roots->first));
-        }
+        if (!agrees)
+            differences.add("x1", shown.first, n.surd(f.roots->first),
+                            roundsToShown(realPart, real, 7) && roundsToShown(size, imaginary, 15));
         break;
     }
     case EquationCase::Unsolvable:
     case EquationCase::Undefined:
         break;
     }
-    differenceNote(differ, exact, why, n, out);
+    differences.note(why, out);
 }
 
 void systemNote(const RunOutcome& o, const SystemFacts& f, const ExactCoefficients& coefficients,
                 const Notation& n, Writer& out) {
     tooLongNote(coefficients, n, out);
     if (o.warning == RunOutcome::Warning::Fault) {
-        faultNote(o, out);
+        faultNote(o, n, out);
         return;
     }
     const WindowTexts shown = windowTexts(o);
@@ -253,18 +280,16 @@ void systemNote(const RunOutcome& o, const SystemFacts& f, const ExactCoefficien
                                 systemExact(f, n) + ": " + why);
         return;
     }
-    std::vector<std::string> differ, exact;
+    Differences differences(n);
     const auto compare = [&](const std::string& name, const Rational& value,
                              const std::string& text) {
-        const bool agrees = roundsToShown(asSurd(value), text, 7);
+        const bool agrees = differences.compare(name, asSurd(value), text, 7);
         out.exact({name, text, value.text(), true, agrees});
-        if (!agrees) {
-            differ.push_back(name + " = " + n.window(text));
-            exact.push_back(name + " = " + n.result(value));
-        }
     };
     if (f.kind == SystemFacts::Kind::One) {
-        out.exact({"D", shown.D, f.D.text(), true, roundsToShown(asSurd(f.D), shown.D, 7)});
+        compare("D", f.D, shown.D);
+        compare("D1", f.D1, shown.D1);
+        compare("D2", f.D2, shown.D2);
         compare("x", f.x, shown.first);
         compare("y", f.y, shown.second);
     } else if (o.systemResult == SystemResult::LoneX) {
@@ -276,5 +301,5 @@ void systemNote(const RunOutcome& o, const SystemFacts& f, const ExactCoefficien
             o.systemRule == SystemRule::FirstVoidLoneY ? f.k[5] / f.k[4] : f.k[2] / f.k[1];
         compare("y", y, shown.second);
     }
-    differenceNote(differ, exact, why, n, out);
+    differences.note(why, out);
 }

@@ -24,7 +24,9 @@ struct PowerForm {
     int power = 0;
 };
 
-std::optional<PowerForm> powerForm(const std::string& plain) {
+// A number rounded to 15 significant digits takes a power of ten wherever its whole part is
+// longer: its last digits would be zeros that look exact.
+std::optional<PowerForm> powerForm(const std::string& plain, bool rounded) {
     // Nine zeros at the end of a whole number, or four after the point, as printf's %g starts
     // its exponents below 0.0001.
     constexpr std::size_t tooManyZeros = 9, tooManyLeadingZeros = 4;
@@ -38,7 +40,8 @@ std::optional<PowerForm> powerForm(const std::string& plain) {
     if (whole != "0") {
         const std::size_t lastNonZero = whole.find_last_not_of('0');
         const std::size_t trailing = whole.size() - 1 - lastNonZero;
-        if (!fraction.empty() || trailing < tooManyZeros)
+        const bool padded = rounded && whole.size() > 15;
+        if (!fraction.empty() || (trailing < tooManyZeros && !padded))
             return std::nullopt;
         significant = whole.substr(0, lastNonZero + 1);
         power = int(whole.size()) - 1;
@@ -57,7 +60,7 @@ std::optional<PowerForm> powerForm(const std::string& plain) {
 
 } // namespace
 
-std::string Notation::localised(const std::string& plain) const {
+std::string Notation::localised(const std::string& plain, bool rounded) const {
     std::string text = plain;
     int power = 0;
     bool exponent = false;
@@ -65,7 +68,7 @@ std::string Notation::localised(const std::string& plain) const {
         power = std::atoi(text.c_str() + e + 1);
         text.erase(e);
         exponent = true;
-    } else if (const std::optional<PowerForm> form = powerForm(text)) {
+    } else if (const std::optional<PowerForm> form = powerForm(text, rounded)) {
         text = form->mantissa;
         power = form->power;
         exponent = true;
@@ -111,7 +114,7 @@ std::string Notation::decimal(const Surd& value) const {
 }
 
 std::string Notation::rounded(const Surd& value) const {
-    return localised(nearestDecimalText(value, 15));
+    return localised(nearestDecimalText(value, 15), true);
 }
 
 std::string Notation::result(const Surd& value) const {

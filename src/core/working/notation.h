@@ -57,7 +57,8 @@ public:
 private:
     std::string written(const std::vector<std::pair<Rational, std::string>>& terms,
                         bool zeroUnknowns) const;
-    // A decimal written with "." and maybe "e-50" in the user's form.
-    std::string localised(const std::string& plain) const;
+    // A decimal written with "." and maybe "e-50" in the user's form; a rounded one without
+    // zeros that pad it past its 15 significant digits.
+    std::string localised(const std::string& plain, bool rounded = false) const;
     NumberLocale m_locale;
 };

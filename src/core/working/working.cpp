@@ -1,5 +1,7 @@
 #include "core/working/working.h"
 
+#include <algorithm>
+
 #include "core/numbers/characters.h"
 #include "core/working/working_parts.h"
 
@@ -123,8 +125,8 @@ Working makeWorking(const RunOutcome& outcome, const NumberLocale& locale, Worki
     const std::optional<ExactCoefficients> coefficients = exactCoefficients(outcome);
     if (!coefficients) {
         out.add(Kind::Warning, "A number typed is too long to write exactly and too large for "
-                               "the program's numbers (about 3.4×10³⁸), so there is nothing to "
-                               "work out.");
+                               "the program's numbers (about " +
+                                   largestSingle(notation) + "), so there is nothing to work out.");
     } else if (outcome.mode == RunOutcome::Mode::Equation) {
         EquationFacts facts = equationFacts(*coefficients);
         const WorkingMethod way = chosen(methodsFor(outcome, facts), method);
@@ -142,6 +144,13 @@ Working makeWorking(const RunOutcome& outcome, const NumberLocale& locale, Worki
         systemNote(outcome, facts, *coefficients, notation, out);
         systemWorking(facts, way, notation, out);
     }
+    // The typed steps end at the equation and its coefficients: the heading says them once.
+    std::erase_if(working.lines, [&](const WorkingLine& line) {
+        return line.kind == Kind::Heading &&
+               std::any_of(typedSteps.begin(), typedSteps.end(), [&](const std::string& step) {
+                   return step == line.text || step.ends_with(": " + line.text);
+               });
+    });
     // A fault leaves nothing on screen, so no exact form is of anything shown.
     if (outcome.warning == RunOutcome::Warning::Fault)
         working.exact.clear();

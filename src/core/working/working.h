@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/solving/run_outcome.h"
+#include "core/working/formula.h"
 
 // How a result came out, line by line, for the "Working" window and the page's panel. Numbers are
 // written in the user's number form with an ASCII "-", so any of them can be pasted into a box.
@@ -32,7 +34,14 @@ struct WorkingLine {
         Substitute,   // one equation put into the other
     };
     Step step = Step::None;
-    friend bool operator==(const WorkingLine&, const WorkingLine&) = default;
+    // The line as mathematics, which its text is rendered from and checked by; none for a line
+    // still written as text.
+    std::optional<Formula> formula;
+    // Lines are the same where they read the same as the same kind of line and step; the
+    // formula is what the text was rendered from.
+    friend bool operator==(const WorkingLine& p, const WorkingLine& q) {
+        return p.kind == q.kind && p.text == q.text && p.step == q.step;
+    }
 };
 
 // A result beside its exact form: a reduced fraction or a simplified surd.

@@ -16,7 +16,12 @@ public:
     explicit Writer(Working& working) : m_working(working) {}
     void add(WorkingLine::Kind kind, std::string text,
              WorkingLine::Step step = WorkingLine::Step::None) {
-        m_working.lines.push_back({kind, std::move(text), step});
+        m_working.lines.push_back({kind, std::move(text), step, std::nullopt});
+    }
+    void add(WorkingLine::Kind kind, Formula line, const Notation& notation,
+             WorkingLine::Step step = WorkingLine::Step::None) {
+        std::string text = line.plain(notation);
+        m_working.lines.push_back({kind, std::move(text), step, std::move(line)});
     }
     void exact(ExactResult result) { m_working.exact.push_back(std::move(result)); }
 
@@ -56,11 +61,14 @@ SystemFacts systemFacts(const ExactCoefficients& coefficients);
 
 // What the window shows of a run, in its own texts with ".".
 struct WindowTexts {
-    std::string D;      // without the blank that holds the sign's place
-    std::string first;  // x1 or x
-    std::string second; // x2 or y
+    std::string D, D1, D2; // without the blank that holds the sign's place
+    std::string first;     // x1 or x
+    std::string second;    // x2 or y
 };
 WindowTexts windowTexts(const RunOutcome& outcome);
+
+// "3.4×10³⁸", about the largest number a Single holds, in the user's form.
+std::string largestSingle(const Notation& n);
 
 // The one note at the top where the window's result differs from the exact one, and the exact
 // results beside what the window shows.
