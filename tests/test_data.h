@@ -50,6 +50,7 @@ struct PastedText {
     QString name, locale, says;
     std::string text;
     int place = -1;
+    bool bytes = false; // put together from bytes, which no widget hands over as they are
 };
 
 inline std::vector<PastedText> pastedTexts(const char* path, const QString& box) {
@@ -64,6 +65,7 @@ inline std::vector<PastedText> pastedTexts(const char* path, const QString& box)
                           row["place"].toInt(-1)};
         for (const QJsonValue& part : row["parts"].toArray()) {
             const bool bytes = part[2].toString() == "hex";
+            pasted.bytes = pasted.bytes || bytes;
             const QByteArray piece = bytes ? QByteArray::fromHex(part[0].toString().toLatin1())
                                            : part[0].toString().toUtf8();
             pasted.text += piece.repeated(part[1].toInt()).toStdString();

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include <QTest>
 
 #include "core/design/equation_window_design.h"
+#include "test_data.h"
 #include "window_driver.h"
 
 // The "Equation" box on the desktop, found by its controls' names: what a pupil types, the
@@ -70,6 +72,33 @@ private:
 private slots:
     void init() { form = startedForm(); }
     void cleanup() { form.reset(); }
+
+    void pasted_data() {
+        QTest::addColumn<QByteArray>("pasted");
+        QTest::addColumn<QString>("says");
+        for (const PastedText& row : pastedTexts(VELMORA_PASTED_TEXTS, "equation"))
+            if (row.locale == "en-US" && row.place >= 0 && !row.bytes)
+                QTest::addRow("%s", qPrintable(row.name))
+                    << QByteArray::fromStdString(row.text) << row.says;
+    }
+
+    // A pasted page is refused in words under the box, and the program goes on: the next
+    // equation is solved. The time to the refusal is printed, to be seen, not judged.
+    void pasted() {
+        QFETCH(QByteArray, pasted);
+        control<QAction>(*form, QStringLiteral("TypeEquation"))->trigger();
+        QElapsedTimer timer;
+        timer.start();
+        text()->setPlainText(QString::fromUtf8(pasted));
+        QCoreApplication::processEvents();
+        qInfo("refused in %lld ms", timer.elapsed());
+        QFETCH(QString, says);
+        QVERIFY2(reading()->text().contains(says.toHtmlEscaped()),
+                 qPrintable(reading()->text().left(300)));
+        text()->setPlainText("x^2 - 3x + 2 = 0");
+        QTest::keyClick(text(), Qt::Key_Return);
+        QCOMPARE(textBox(*form, 10)->text(), QString("2"));
+    }
 
     // Solved by Enter or by Solve, as though the pupil had chosen the mode, pressed CHECK!,
     // typed the coefficients and pressed run.

@@ -50,6 +50,8 @@ EquationWindow::EquationWindow(QWidget* mainWindow, Send send)
     m_text->setFixedSize(design.textWidth, design.textHeight);
     m_text->setTabChangesFocus(true);
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // A pasted page with no place to break would be laid out as one word: a minute, not a frame.
+    m_text->setWordWrapMode(QTextOption::WrapAnywhere);
     m_text->installEventFilter(this);
     prompt->setBuddy(m_text);
     m_text->setAccessibleName(QString::fromLatin1(design.prompt));
