@@ -23,10 +23,6 @@ constexpr std::array<std::pair<char32_t, char32_t>, 30> invisibleRanges{{
     {0x1FFFE, 0x1FFFF}, {0x2FFFE, 0x2FFFF},
 }};
 
-// Tabs and line ends are kept in a text shown back: they show as the space they make.
-bool isLineSpace(char32_t code) {
-    return code == '\t' || code == '\n' || code == '\r';
-}
 
 // Where the character that ends at `end` starts; a byte of no whole character stands alone.
 std::size_t previousCharacter(std::string_view text, std::size_t end);
@@ -84,7 +80,9 @@ std::string visibleText(std::string_view text) {
         const Character character = characterAt(text, place);
         if (character.broken)
             visible += "\xEF\xBF\xBD";
-        else if (isInvisible(character.code) && !isLineSpace(character.code))
+        else if (character.code == '\t' || character.code == '\r')
+            visible += ' '; // the blank it makes
+        else if (isInvisible(character.code) && character.code != '\n')
             visible += codeName(character.code);
         else
             visible += text.substr(place, character.length);

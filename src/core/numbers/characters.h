@@ -25,7 +25,7 @@ bool isInvisible(char32_t code);
 std::string characterSubject(std::string_view text, std::size_t place, bool quoted);
 
 // The text as it can be shown: each invisible character as its code ("U+200B") and each broken
-// one as "\uFFFD"; whole UTF-8 either way.
+// one as "\uFFFD", tabs and carriage returns as blanks, line breaks kept; whole UTF-8.
 std::string visibleText(std::string_view text);
 
 // A piece of a text short enough to quote in a message, shown as visibleText shows it: the whole
