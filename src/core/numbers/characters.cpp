@@ -23,7 +23,6 @@ constexpr std::array<std::pair<char32_t, char32_t>, 30> invisibleRanges{{
     {0x1FFFE, 0x1FFFF}, {0x2FFFE, 0x2FFFF},
 }};
 
-
 // Where the character that ends at `end` starts; a byte of no whole character stands alone.
 std::size_t previousCharacter(std::string_view text, std::size_t end);
 
