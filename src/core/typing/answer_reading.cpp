@@ -164,8 +164,11 @@ private:
     ReadAnswer::Claim claim() {
         std::string phrase;
         std::size_t words = 0;
-        while (words < m_pieces.size() && m_pieces[words].kind == Kind::Letter)
-            phrase += (phrase.empty() ? "" : " ") + m_pieces[words++].lower();
+        for (; words < m_pieces.size() && m_pieces[words].kind == Kind::Letter; ++words) {
+            if (!phrase.empty())
+                phrase += ' ';
+            phrase += m_pieces[words].lower();
+        }
         const bool whole = words == m_pieces.size();
         if (whole && std::find(noSolution.begin(), noSolution.end(), phrase) != noSolution.end())
             return ReadAnswer::Claim::NoSolution;
