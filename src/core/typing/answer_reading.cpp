@@ -55,7 +55,7 @@ struct Piece {
 std::vector<Piece> piecesOf(const std::vector<Token>& tokens, std::string_view text) {
     std::vector<Piece> pieces;
     for (const Token& token : tokens) {
-        Piece piece{token.kind, token.place, token.length, token.value};
+        Piece piece{token.kind, token.place, token.length, token.value, {}, false, false};
         const std::string_view written = text.substr(token.place, token.length);
         piece.joined = !pieces.empty() && pieces.back().end() == token.place;
         if (token.kind == Kind::Letter)
